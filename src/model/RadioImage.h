@@ -34,18 +34,18 @@ constexpr std::uint32_t kNarrowRef = 0x0010;  // 14-bit reference divider
 constexpr std::uint32_t kWideIf = 0x0012;     // signed 16-bit, wide steps
 constexpr std::uint32_t kNarrowIf = 0x0014;   // signed 16-bit, narrow steps
 constexpr std::uint32_t kFixed16 = 0x0016;    // fixed bits only
-constexpr std::uint32_t kScanHold = 0x0017;   // see option layout below
-constexpr std::uint32_t kScan = 0x0018;       //
-constexpr std::uint32_t kInjBeep = 0x0019;    //
-constexpr std::uint32_t kTwoTone = 0x001A;    //
-constexpr std::uint32_t kLockout = 0x001B;    //
+constexpr std::uint32_t kScanHold = 0x0017;   // scan hold times (layout below)
+constexpr std::uint32_t kScan = 0x0018;       // scan options
+constexpr std::uint32_t kInjBeep = 0x0019;    // injection flag and beeps
+constexpr std::uint32_t kTwoTone = 0x001A;    // priority time, 2-tone, DTMF timing
+constexpr std::uint32_t kLockout = 0x001B;    // lock-out, time-out, scan stop
 constexpr std::uint32_t kFixed1C = 0x001C;    // fixed high nibble
-constexpr std::uint32_t kPriority2 = 0x001E;  //
+constexpr std::uint32_t kPriority2 = 0x001E;  // defeat priority 2 channel
 constexpr std::uint32_t kFixed1F = 0x001F;    // fixed high nibble
 constexpr std::uint32_t kToneGroups = 0x0021; // first group high nibble, second low
 constexpr std::uint32_t kFirstTone = 0x0022;  // 2-tone indexes 0..59
-constexpr std::uint32_t kSecondTone = 0x0023; //
-constexpr std::uint32_t kThirdTone = 0x0024;  //
+constexpr std::uint32_t kSecondTone = 0x0023; //   second tone
+constexpr std::uint32_t kThirdTone = 0x0024;  //   third tone
 constexpr std::uint32_t kGroupCount = 0x0025; // 1..40
 constexpr std::uint32_t kAlignment = 0x0026;  // ten alignment levels, 0x26..0x2F
 constexpr std::uint32_t kAni = 0x009D;        // 5 bytes, 10 DTMF nibbles
@@ -93,21 +93,21 @@ static_assert(kDumpFileSize == kBlockSize + 4, "a dump file is the block and a c
 //    10  |   auxiliary data 0..255                                       |
 //  11-22 |   name, 12 characters, NUL padded                             |
 //
-// Option bytes (fixed bits in brackets are written only by SetFixedBits):
+// Option bytes; [0] and [1] are fixed bits written only by SetFixedBits:
 //
-//   byte | 7 6           | 5          | 4          | 3          | 2 1 0         |
-//   -----+---------------+------------+------------+------------+---------------+
-//   0x16 | kept          | [1]        | [0 0 0 0 0 ................. ]          |
-//   0x17 | hold on rx    | hold after tx (5-4)     | [0 0 0 (3-1)]   | 0 kept  |
-//   0x18 | list clear    | hold by    | hold at    | scan type (3-2) | 1 roll, 0 cycle
-//   0x19 | [1 0]         | kept       | injection  | beep A     | B, C, D       |
-//   0x1A | priority time | 2T unused  | 2-tone format (4-3)     | DTMF timing   |
-//   0x1B | busy lock-out | time-out timer (5-3)                 | 2 scan stop   |
-//   0x1C | [0 1 1 1] high nibble                               | low nibble kept
-//   0x1E | 7 defeat priority 2, others kept                                    |
-//   0x1F | [0 0 1 1] high nibble                               | low nibble kept
-//   0x21 | first tone group (7-4)                 | second tone group (3-0)     |
-//   0x25 | group count (whole byte)                                            |
+//   byte | 7     | 6     | 5     | 4     | 3     | 2     | 1     | 0     |
+//   -----+-------+-------+-------+-------+-------+-------+-------+-------+
+//   0x16 | kept          | [1]   | [0]   | [0]   | [0]   | [0]   | [0]   |
+//   0x17 | hold on rx    | hold after tx | [0]   | [0]   | [0]   | kept  |
+//   0x18 | list clear    | by    | at    | scan type     | roll  | cycle |
+//   0x19 | [1]   | [0]   | kept  | inj   | beepA | beepB | beepC | beepD |
+//   0x1A | priority time | 2T off| 2-tone format | DTMF timing           |
+//   0x1B | busy lock-out | time-out timer        | stop  | kept          |
+//   0x1C | [0]   | [1]   | [1]   | [1]   | kept                          |
+//   0x1E | defeat| kept                                                  |
+//   0x1F | [0]   | [0]   | [1]   | [1]   | kept                          |
+//   0x21 | first tone group              | second tone group             |
+//   0x25 | group count 1..40                                             |
 class CRadioImage
 {
 public:
