@@ -1,0 +1,152 @@
+// Frequency and synthesizer-word conversions, IF offsets, grid and stepping.
+#include "model/Synthesizer.h"
+
+// model
+#include "model/BandTable.h"
+#include "model/RadioImage.h"
+
+// std
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+constexpr double kReferenceMhz = 12.8;
+// Far beyond any band, but small enough that the integer conversions stay defined.
+constexpr double kLargestDivider = 1e12;
+constexpr double kLargestFrequency = 1e7;
+
+// The step on the 10 Hz scale: the step in MHz carries exactly five decimals,
+// as the editors print it.
+long long GridStep(double stepKhz)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.5f", stepKhz * 0.001);
+    return static_cast<long long>(std::trunc(std::strtod(text, nullptr) * 100000.0 + 0.5));
+}
+
+long long GridValue(double f)
+{
+    return static_cast<long long>(std::trunc(f * 100000.0 + 0.5));
+}
+} // namespace
+
+std::uint32_t FrequencyToWord(double f, bool isTransmit, int model, double stepKhz,
+                              bool highInjection)
+{
+    const BandInfo* band = FindBand(model);
+    if (f == 0.0 || band == nullptr || !(stepKhz > 0.0))
+    {
+        return kUnusedWord;
+    }
+    const double divider = kReferenceMhz / (stepKhz * 0.001);
+    double c = 0.0;
+    if (isTransmit)
+    {
+        c = f * divider;
+    }
+    else if (highInjection)
+    {
+        c = (f + band->ifMhz) * divider;
+    }
+    else
+    {
+        c = (f - band->ifMhz) * divider;
+    }
+    const double d = c * 0.078125;
+    if (!(d >= 0.0 && d < kLargestDivider))
+    {
+        return kUnusedWord;
+    }
+    const auto p = static_cast<long long>(band->prescaler);
+    const auto n =
+        static_cast<long long>(std::trunc(d / static_cast<double>(p) + 0.0000001)) & 0x7FF;
+    const auto a = (static_cast<long long>(std::trunc(d + 0.5)) % p) & 0x7F;
+    return static_cast<std::uint32_t>(n * 128 + a);
+}
+
+double WordToFrequency(std::uint32_t word, bool isTransmit, int model, double stepKhz,
+                       bool highInjection)
+{
+    const BandInfo* band = FindBand(model);
+    if (band == nullptr || !(stepKhz > 0.0))
+    {
+        return 0.0;
+    }
+    const std::uint32_t n = (word >> 7) & 0x7FF;
+    const std::uint32_t a = word & 0x7F;
+    const double d = static_cast<double>(n * static_cast<std::uint32_t>(band->prescaler) + a);
+    const double oscillator = d * kReferenceMhz / (kReferenceMhz / (stepKhz * 0.001));
+    if (isTransmit)
+    {
+        return oscillator;
+    }
+    return highInjection ? oscillator - band->ifMhz : oscillator + band->ifMhz;
+}
+
+int ComputeIfOffset(int model, bool lowInjection, double stepHz)
+{
+    const BandInfo* band = FindBand(model);
+    if (band == nullptr || !(stepHz > 0.0))
+    {
+        return 0;
+    }
+    const double d = (lowInjection ? band->ifMhz : -band->ifMhz) / (stepHz * 0.000001);
+    if (!(std::fabs(d) < 2e9))
+    {
+        return 0;
+    }
+    return static_cast<int>(d > 0 ? std::trunc(d + 0.5) : std::trunc(d - 0.5));
+}
+
+bool IsOnStepGrid(double f, double stepKhz)
+{
+    if (!(std::fabs(f) < kLargestFrequency) || !(stepKhz > 0.0))
+    {
+        return false;
+    }
+    const long long step = GridStep(stepKhz);
+    return step > 0 && GridValue(f) % step == 0;
+}
+
+double StepFrequency(double f, int direction, int model, double stepKhz, bool isTransmitBox)
+{
+    const BandInfo* band = FindBand(model);
+    if (band == nullptr || !(stepKhz > 0.0) || !(std::fabs(f) < kLargestFrequency))
+    {
+        return f;
+    }
+    const long long step = GridStep(stepKhz);
+    if (step <= 0)
+    {
+        return f;
+    }
+    const bool transmitEdges = isTransmitBox && model == kModel800;
+    const double low = transmitEdges ? band->txLow : band->rxLow;
+    const double high = transmitEdges ? band->txHigh : band->rxHigh;
+
+    const long long value = GridValue(f);
+    const long long below = value >= 0 ? value / step * step : -((-value + step - 1) / step) * step;
+    if (direction > 0)
+    {
+        if (f < low)
+        {
+            return low;
+        }
+        if (f >= high)
+        {
+            return high;
+        }
+        return static_cast<double>(below + step) / 100000.0;
+    }
+    if (f <= low)
+    {
+        return 0.0;
+    }
+    if (f > high)
+    {
+        return high;
+    }
+    return static_cast<double>(below - step) / 100000.0;
+}
