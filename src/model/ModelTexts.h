@@ -11,3 +11,9 @@ inline constexpr const char* kBandNames[14] = {
 
 // Injection side as the editors and the report name it, by injection flag.
 inline constexpr const char* kInjectionTexts[2] = {"HI", "LOW"};
+
+// 2-tone formats, by format code: the editor's list and the report's wording.
+inline constexpr const char* kTwoToneFormatListTexts[4] = {"MOTOROLA 1+1", "MOTOROLA 2+2", "REACH",
+                                                           "PLECTRON"};
+inline constexpr const char* kTwoToneFormatReportTexts[4] = {"Motorola 1+1", "Motorola 2+2",
+                                                             "Reach", "Plectoron"};
