@@ -17,3 +17,42 @@ inline constexpr const char* kTwoToneFormatListTexts[4] = {"MOTOROLA 1+1", "MOTO
                                                            "PLECTRON"};
 inline constexpr const char* kTwoToneFormatReportTexts[4] = {"Motorola 1+1", "Motorola 2+2",
                                                              "Reach", "Plectoron"};
+
+// Option values, by stored value: first as the report prints them, then (where
+// they differ) as the Option form lists them.
+inline constexpr const char* kScanHoldTexts[4] = {"0.5 sec", "2.5 sec", "5.0 sec", "INF"};
+inline constexpr const char* kScanHoldListTexts[4] = {"0.5", "2.5", "5.0", "INF"};
+inline constexpr const char* kScanListClearTexts[4] = {"Power/Scan", "Power On", "Scan Off",
+                                                       "No Clear"};
+inline constexpr const char* kScanListClearListTexts[4] = {"Power/Scan", "When Power On",
+                                                           "When Scan Off", "No Clear"};
+inline constexpr const char* kScanHoldByTexts[2] = {"NSQ", "SIGNALLING"};
+inline constexpr const char* kScanHoldAtTexts[2] = {"VACANT CH", "BUSY CH"};
+inline constexpr const char* kScanTypeTexts[4] = {"Normal", "Modify", "Second", "PS"};
+inline constexpr const char* kScanTypeListTexts[4] = {"NORMAL", "MODIFY", "SECOND", "PS"};
+inline constexpr const char* kPriorityCycleTexts[2] = {"1/4", "1/8"};
+inline constexpr const char* kBeepTexts[2] = {"unuse", "use"};
+inline constexpr const char* kPriorityTimeTexts[4] = {"0.5 sec", "0.75 sec", "1.0 sec", "1.5 sec"};
+inline constexpr const char* kBusyLockoutTexts[4] = {"NSQ", "SGNL", "SPCL", "DIS"};
+inline constexpr const char* kTimeOutTimerTexts[8] = {"30 sec",  "60 sec",  "90 sec",  "120 sec",
+                                                      "150 sec", "180 sec", "210 sec", "INF"};
+// Mic off-hook scan stop and defeat priority 2 store 0 for enabled; channel
+// roll-over is printed from its inverted bit, so 1 gives "Enable ".
+inline constexpr const char* kEnableTexts[2] = {"Enable ", "Disable"};
+
+// Report labels of the ten alignment levels, in image order 0x26..0x2F.
+inline constexpr const char* kAlignmentLabels[10] = {
+    "Tx High Power Level",
+    "Tx Low Power Level",
+    "SQ Volume",
+    "Tx Tone Level",
+    "DTMF Low Tone Level",
+    "Modulation Sensitivity",
+    "Wide Band Modulation",
+    "Narrow Band Modulation",
+    "Wide Band DeModulation",
+    "Narrow Band DeModulation",
+};
+
+// Group-count labels of the report, by GetGroupCount's flag.
+inline constexpr const char* kGroupCountLabels[2] = {"60ch : ", "150ch : "};
