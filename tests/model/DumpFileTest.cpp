@@ -139,6 +139,12 @@ TEST_F(DumpFile, HeaderAndReservedWordsComeBackFromTheFile)
     EXPECT_EQ(target.WorkBlock().reserved1[3], 0xA4);
     EXPECT_EQ(target.WorkBlock().reserved2[0], 0xB1);
     EXPECT_EQ(target.WorkBlock().reserved2[3], 0xB4);
+
+    // Clearing the image gives the fresh header again.
+    ASSERT_TRUE(target.Reset());
+    EXPECT_EQ(target.WorkBlock().size, kBlockSize);
+    EXPECT_EQ(target.WorkBlock().reserved1[3], 0);
+    EXPECT_EQ(target.WorkBlock().reserved2[0], 0);
 }
 
 struct LengthCase
