@@ -1,0 +1,57 @@
+// Every text of the application shell that the user sees, spelled exactly as
+// shown, blanks included.
+#pragma once
+
+namespace AppText
+{
+// Windows and dialogs
+inline constexpr char kMainTitle[] = "Borea 320";
+inline constexpr char kMessageCaption[] = "Vesk4";
+inline constexpr char kAboutTitle[] = "About Vesk4";
+inline constexpr char kAboutVersion[] = "Borea 320 Version 1.01";
+inline constexpr char kOk[] = "OK";
+inline constexpr char kCancel[] = "Cancel";
+inline constexpr char kDirectoryTitle[] = "Directory";
+inline constexpr char kDirectoryName[] = "Directory Name";
+inline constexpr char kHelpTitle[] = "Vesk4 Help";
+
+// Messages
+inline constexpr char kReadError[] = " Read Error !! ";
+inline constexpr char kWriteError[] = " Write Error !! ";
+inline constexpr char kDirectoryNameError[] = "Directory Name Error !";
+inline constexpr char kHelpMissing[] = "The help file Vesk4.hlp cannot be found.";
+
+// File dialogs
+inline constexpr char kDumpFilter[] = "Dump File(*.dmp)";
+inline constexpr char kDumpPattern[] = "*.dmp";
+inline constexpr char kDumpExtension[] = ".dmp";
+
+// Files fixed by name
+inline constexpr char kComportIni[] = "Comport.ini";
+inline constexpr char kHelpFile[] = "Vesk4.hlp";
+
+// Menus
+inline constexpr char kMenuFile[] = "File(&F)";
+inline constexpr char kMenuEdit[] = "Edit(&E)";
+inline constexpr char kMenuUtility[] = "Utility(&U)";
+inline constexpr char kMenuHelp[] = "Help(&H)";
+inline constexpr char kMenuPrint[] = "Print(&P)";
+inline constexpr char kFileOpen[] = "Open(&O)...\tCtrl+O";
+inline constexpr char kFileSave[] = "Save(&S)\tCtrl+S";
+inline constexpr char kPrintTextFormat[] = "Text Format(&T)";
+inline constexpr char kPrintHexDump[] = "Hex. Dump(&H)";
+inline constexpr char kFileClear[] = "Clear(&C)";
+inline constexpr char kFileDirectory[] = "Directory(&D)";
+inline constexpr char kFileEnd[] = "End(&X)";
+inline constexpr char kViewModel[] = "Model(&M)";
+inline constexpr char kViewRadioComm[] = "Radio Comm(&R)";
+inline constexpr char kView2Tone[] = "2tone(&N)";
+inline constexpr char kViewChannel[] = "Channel(&H)";
+inline constexpr char kViewOption[] = "Option(&O)";
+inline constexpr char kViewManual[] = "Manual(&A)";
+inline constexpr char kViewTest[] = "Test(&T)";
+inline constexpr char kViewAdjust[] = "Adjust(&J)";
+inline constexpr char kComportSet[] = "Comport set(&C)";
+inline constexpr char kHelpTopics[] = "Help Topics(&T)";
+inline constexpr char kAbout[] = "Version(Vesk4) (&A)...";
+} // namespace AppText

@@ -1,0 +1,113 @@
+// The recording, scripted stand-in for the user-interface services.
+
+// own
+#include "app/FakeUiServices.h"
+
+// Qt
+#include <QDialog>
+
+void CFakeUiServices::ShowMessage(const std::string& text, MessageIcon icon)
+{
+    m_records.push_back({Kind::Message, text, icon});
+}
+
+bool CFakeUiServices::NextAnswer()
+{
+    if (m_answers.empty())
+    {
+        return false;
+    }
+    const bool answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
+
+bool CFakeUiServices::AskOkCancel(const std::string& text, MessageIcon icon)
+{
+    m_records.push_back({Kind::OkCancel, text, icon});
+    return NextAnswer();
+}
+
+bool CFakeUiServices::AskYesNo(const std::string& text, MessageIcon icon)
+{
+    m_records.push_back({Kind::YesNo, text, icon});
+    return NextAnswer();
+}
+
+bool CFakeUiServices::NextFile(Kind kind, const FileDialogRequest& request, std::string& pathOut)
+{
+    m_records.push_back({kind, request.initialName, MessageIcon::None});
+    m_fileRequests.push_back(request);
+    if (m_files.empty())
+    {
+        return false;
+    }
+    const std::optional<std::string> file = m_files.front();
+    m_files.pop_front();
+    if (!file)
+    {
+        return false;
+    }
+    pathOut = *file;
+    return true;
+}
+
+bool CFakeUiServices::ChooseOpenFile(const FileDialogRequest& request, std::string& pathOut)
+{
+    return NextFile(Kind::OpenFile, request, pathOut);
+}
+
+bool CFakeUiServices::ChooseSaveFile(const FileDialogRequest& request, std::string& pathOut)
+{
+    return NextFile(Kind::SaveFile, request, pathOut);
+}
+
+int CFakeUiServices::RunDialog(QDialog& dialog)
+{
+    m_records.push_back({Kind::Dialog, dialog.windowTitle().toStdString(), MessageIcon::None});
+    if (m_dialogScripts.empty())
+    {
+        dialog.reject();
+        return QDialog::Rejected;
+    }
+    const std::function<int(QDialog&)> script = m_dialogScripts.front();
+    m_dialogScripts.pop_front();
+    return script(dialog);
+}
+
+int CFakeUiServices::CountOf(const std::string& text) const
+{
+    int count = 0;
+    for (const Record& record : m_records)
+    {
+        if (record.kind != Kind::Dialog && record.kind != Kind::OpenFile &&
+            record.kind != Kind::SaveFile && record.text == text)
+        {
+            ++count;
+        }
+    }
+    return count;
+}
+
+std::vector<std::string> CFakeUiServices::Texts() const
+{
+    std::vector<std::string> texts;
+    for (const Record& record : m_records)
+    {
+        if (record.kind == Kind::Message || record.kind == Kind::OkCancel ||
+            record.kind == Kind::YesNo)
+        {
+            texts.push_back(record.text);
+        }
+    }
+    return texts;
+}
+
+void CFakeUiServices::Clear()
+{
+    m_records.clear();
+    m_answers.clear();
+    m_files.clear();
+    m_dialogScripts.clear();
+    m_fileRequests.clear();
+}

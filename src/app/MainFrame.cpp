@@ -1,0 +1,390 @@
+// The main window and its commands.
+
+// own
+#include "app/MainFrame.h"
+#include "app/AppTexts.h"
+#include "app/CommandIds.h"
+#include "app/DirectoryDlg.h"
+#include "app/HelpWindow.h"
+#include "app/UiServices.h"
+#include "app/Vesk4App.h"
+
+// views
+#include "views/ComportDlg.h"
+#include "views/Vesk4View.h"
+
+// Qt
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+// std
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+// The icon is compiled into this static library, whose resource initialiser a
+// linker would otherwise drop.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(vesk4);
+}
+
+CMainFrame::CMainFrame(CVesk4App& app) : m_app(app)
+{
+    InitResources();
+    setWindowTitle(QString::fromLatin1(AppText::kMainTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/vesk4/vesk4.png")));
+    // A fixed size gives the window no sizing border.
+    setFixedSize(kWidth, kHeight);
+    move(0, 0);
+    setCentralWidget(new QWidget(this));
+    CreateMenus();
+    m_pHelpWindow = new CHelpWindow(this);
+    UpdateCommandUI();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QWidget* CMainFrame::ClientArea() const
+{
+    return centralWidget();
+}
+
+QAction* CMainFrame::GetCommand(int id) const
+{
+    const auto it = m_commands.find(id);
+    return it == m_commands.end() ? nullptr : it->second;
+}
+
+CVesk4View* CMainFrame::ActiveView() const
+{
+    return m_app.GetView(m_nCurView);
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, int id, const char* text)
+{
+    // The texts carry their shortcut after a tab, which the menu shows as is.
+    QAction* action = menu->addAction(QString::fromLatin1(text));
+    m_commands[id] = action;
+    return action;
+}
+
+void CMainFrame::CreateMenus()
+{
+    QMenu* file = menuBar()->addMenu(QString::fromLatin1(AppText::kMenuFile));
+    QAction* open = AddCommand(file, ID_FILE_OPEN, AppText::kFileOpen);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(open, &QAction::triggered, this, [this] { OnFileOpen(); });
+    QAction* save = AddCommand(file, ID_FILE_SAVE, AppText::kFileSave);
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(save, &QAction::triggered, this, [this] { OnFileSave(); });
+    QMenu* print = file->addMenu(QString::fromLatin1(AppText::kMenuPrint));
+    connect(AddCommand(print, ID_PRINT_TEXT, AppText::kPrintTextFormat), &QAction::triggered, this,
+            [this] { OnFilePrint(true); });
+    connect(AddCommand(print, ID_PRINT_HEXDUMP, AppText::kPrintHexDump), &QAction::triggered, this,
+            [this] { OnFilePrint(false); });
+    connect(AddCommand(file, ID_FILE_CLEAR, AppText::kFileClear), &QAction::triggered, this,
+            [this] { OnFileClear(); });
+    connect(AddCommand(file, ID_FILE_DIRECTORY, AppText::kFileDirectory), &QAction::triggered, this,
+            [this] { OnFileDirectory(); });
+    file->addSeparator();
+    connect(AddCommand(file, ID_APP_EXIT, AppText::kFileEnd), &QAction::triggered, this,
+            [this] { close(); });
+
+    QMenu* edit = menuBar()->addMenu(QString::fromLatin1(AppText::kMenuEdit));
+    const std::pair<int, const char*> views[] = {
+        {ID_VIEW_MODEL, AppText::kViewModel},     {ID_VIEW_2TONE, AppText::kView2Tone},
+        {ID_VIEW_CHANNEL, AppText::kViewChannel}, {ID_VIEW_OPTION, AppText::kViewOption},
+        {ID_VIEW_MANUAL, AppText::kViewManual},   {ID_VIEW_TEST, AppText::kViewTest},
+        {ID_VIEW_ADJUST, AppText::kViewAdjust},
+    };
+    for (const auto& [id, text] : views)
+    {
+        const int index = ViewOfCommand(id);
+        connect(AddCommand(edit, id, text), &QAction::triggered, this,
+                [this, index] { SwitchView(index); });
+    }
+
+    QMenu* utility = menuBar()->addMenu(QString::fromLatin1(AppText::kMenuUtility));
+    connect(AddCommand(utility, ID_VIEW_CONNECT, AppText::kViewRadioComm), &QAction::triggered,
+            this, [this] { SwitchView(VIEW_CONNECT); });
+    connect(AddCommand(utility, ID_COMPORT_SET, AppText::kComportSet), &QAction::triggered, this,
+            [this] { OnComportSet(); });
+
+    QMenu* help = menuBar()->addMenu(QString::fromLatin1(AppText::kMenuHelp));
+    connect(AddCommand(help, ID_HELP_TOPICS, AppText::kHelpTopics), &QAction::triggered, this,
+            [this] { OnHelpTopics(); });
+    connect(AddCommand(help, ID_APP_ABOUT, AppText::kAbout), &QAction::triggered, this,
+            [this] { m_app.OnAppAbout(); });
+
+    for (QMenu* menu : {file, print, edit, utility, help})
+    {
+        connect(menu, &QMenu::aboutToShow, this, [this] { UpdateCommandUI(); });
+    }
+}
+
+void CMainFrame::UpdateCommandUI()
+{
+    if (m_nCurView == VIEW_MODEL)
+    {
+        if (CVesk4View* view = ActiveView())
+        {
+            m_app.m_bModelUnset = view->IsModelUnset() ? 1 : 0;
+        }
+    }
+    const bool busy = m_app.m_bPrintBusy == 1;
+
+    for (const int id : {ID_VIEW_2TONE, ID_VIEW_CHANNEL, ID_VIEW_OPTION, ID_VIEW_MANUAL,
+                         ID_VIEW_TEST, ID_VIEW_ADJUST})
+    {
+        GetCommand(id)->setEnabled(ViewOfCommand(id) != m_nCurView && m_app.m_bModelUnset != 1 &&
+                                   !busy);
+    }
+    GetCommand(ID_VIEW_MODEL)->setEnabled(m_nCurView != VIEW_MODEL && m_app.m_bPrintBusy == 0);
+    GetCommand(ID_VIEW_CONNECT)->setEnabled(m_app.m_bPrintBusy == 0);
+    for (const int id : {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_CLEAR, ID_FILE_DIRECTORY,
+                         ID_PRINT_TEXT, ID_PRINT_HEXDUMP})
+    {
+        GetCommand(id)->setEnabled(!busy);
+    }
+    for (const int id : {ID_COMPORT_SET, ID_HELP_TOPICS, ID_APP_ABOUT, ID_APP_EXIT})
+    {
+        GetCommand(id)->setEnabled(true);
+    }
+}
+
+void CMainFrame::SwitchView(int index)
+{
+    if (index == m_nCurView || index < 0 || index >= VIEW_COUNT)
+    {
+        return;
+    }
+    if (CVesk4View* view = ActiveView())
+    {
+        if (!view->ValidateForm())
+        {
+            return;
+        }
+        view->StoreToImage(m_sharedImage);
+        m_app.CloseView(m_nCurView);
+    }
+    m_nCurView = index;
+    m_app.OpenView(index);
+    if (CVesk4View* view = ActiveView())
+    {
+        view->LoadFromImage(m_sharedImage);
+    }
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnFileOpen()
+{
+    if (CVesk4View* view = ActiveView())
+    {
+        view->OnFileOpen();
+    }
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnFileSave()
+{
+    if (CVesk4View* view = ActiveView())
+    {
+        view->OnFileSave();
+    }
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnFilePrint(bool textReport)
+{
+    CVesk4View* view = ActiveView();
+    if (!view)
+    {
+        return;
+    }
+    m_app.m_bPrintBusy = 1;
+    UpdateCommandUI();
+    const bool started =
+        textReport ? view->PrintReport(m_strFilePath) : view->PrintHexDump(m_strFilePath);
+    if (!started)
+    {
+        m_app.m_bPrintBusy = 0;
+    }
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnFileClear()
+{
+    (void)m_sharedImage.Reset();
+    m_app.m_bModelUnset = 1;
+    // Leaving without ValidateForm or StoreToImage drops the view's edits.
+    m_app.CloseView(m_nCurView);
+    m_nCurView = VIEW_MODEL;
+    m_app.OpenView(VIEW_MODEL);
+    if (CVesk4View* view = ActiveView())
+    {
+        view->LoadFromImage(m_sharedImage);
+    }
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnFileDirectory()
+{
+    CDirectoryDlg dialog(m_app.Ui(), this);
+    m_app.Ui().RunDialog(dialog);
+}
+
+void CMainFrame::OnComportSet()
+{
+    CComportDlg dialog(m_app.m_nComPort, this);
+    if (m_app.Ui().RunDialog(dialog) != QDialog::Accepted)
+    {
+        return;
+    }
+    m_app.m_nComPort = dialog.m_nPort;
+    if (m_nCurView == VIEW_CONNECT)
+    {
+        if (CVesk4View* view = ActiveView())
+        {
+            view->OnPortChanged();
+        }
+    }
+}
+
+void CMainFrame::OnHelpTopics()
+{
+    // The start-up directory, not the one chosen later with Directory.
+    const std::string path = CHelpWindow::LocateHelpFile(
+        m_app.m_szStartDir, QCoreApplication::applicationDirPath().toStdString());
+    if (path.empty() || !m_pHelpWindow->OpenFile(path))
+    {
+        m_app.Ui().ShowMessage(AppText::kHelpMissing, MessageIcon::Warning);
+        return;
+    }
+    m_pHelpWindow->show();
+    m_pHelpWindow->raise();
+    m_pHelpWindow->activateWindow();
+}
+
+void CMainFrame::OnImageOpened(const std::string& path)
+{
+    m_strFilePath = path;
+    m_app.m_strFilePath = path;
+    (void)m_sharedImage.LoadFromFile(path, m_app);
+    setWindowTitle(QString::fromStdString(path));
+}
+
+std::string CMainFrame::AddDumpExtension(const std::string& path)
+{
+    if (path.find(AppText::kDumpExtension) != std::string::npos)
+    {
+        return path;
+    }
+    return path + AppText::kDumpExtension;
+}
+
+bool CMainFrame::SaveImage(const std::string& path)
+{
+    if (CVesk4View* view = ActiveView())
+    {
+        view->StoreToImage(m_sharedImage);
+        view->LoadFromImage(m_sharedImage);
+    }
+    if (!WriteDumpFile(AddDumpExtension(path)))
+    {
+        m_app.Ui().ShowMessage(AppText::kWriteError, MessageIcon::Warning);
+        return false;
+    }
+    m_strFilePath = path;
+    m_app.m_strFilePath = path;
+    setWindowTitle(QString::fromStdString(path));
+    return true;
+}
+
+bool CMainFrame::WriteDumpFile(const std::string& fileName)
+{
+    // The new file is written completely beside the old one and then renamed
+    // over it, so a failed save never costs the user the file it would replace.
+    std::string target = fileName;
+    char resolved[PATH_MAX];
+    struct stat linkInfo = {};
+    if (::lstat(target.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode) &&
+        ::realpath(target.c_str(), resolved) != nullptr)
+    {
+        target = resolved; // replace the file a link points to, not the link
+    }
+
+    mode_t mode = 0;
+    struct stat info = {};
+    if (::stat(target.c_str(), &info) == 0)
+    {
+        if (S_ISDIR(info.st_mode))
+        {
+            return false;
+        }
+        mode = info.st_mode & 07777;
+    }
+    else
+    {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+
+    const std::size_t slash = target.rfind('/');
+    const std::string dir =
+        slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string pattern =
+        (slash == std::string::npos ? std::string() : dir) + "." + name + ".XXXXXX";
+    std::vector<char> temp(pattern.begin(), pattern.end());
+    temp.push_back('\0');
+    const int created = ::mkstemp(temp.data());
+    if (created < 0)
+    {
+        return false;
+    }
+    ::close(created);
+
+    bool ok = m_sharedImage.SaveToFile(temp.data(), m_app);
+    if (ok)
+    {
+        const int fd = ::open(temp.data(), O_RDONLY | O_CLOEXEC);
+        ok = fd >= 0 && ::fsync(fd) == 0;
+        if (fd >= 0)
+        {
+            ::close(fd);
+        }
+    }
+    ok = ok && ::chmod(temp.data(), mode) == 0;
+    ok = ok && ::rename(temp.data(), target.c_str()) == 0;
+    if (!ok)
+    {
+        ::unlink(temp.data());
+        return false;
+    }
+    // Make the rename itself durable; a failure here no longer risks any data.
+    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0)
+    {
+        (void)::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return true;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    // Ending asks nothing: edits not saved to a dump file are lost, by design.
+    m_pHelpWindow->close();
+    event->accept();
+}

@@ -1,0 +1,82 @@
+// The main window: menus and their enabling, the shared radio image, switching
+// between the editor views, and the dump-file, port and help commands.
+#pragma once
+
+// model
+#include "model/RadioImage.h"
+
+// Qt
+#include <QMainWindow>
+
+// std
+#include <map>
+#include <string>
+
+class CHelpWindow;
+class CVesk4App;
+class CVesk4View;
+class QAction;
+class QMenu;
+
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 640;
+    static constexpr int kHeight = 480;
+
+    explicit CMainFrame(CVesk4App& app);
+    ~CMainFrame() override;
+
+    int m_nCurView = 0;        // ViewIndex of the active editor view
+    CRadioImage m_sharedImage; // what is saved, printed and moved between views
+    std::string m_strFilePath; // last dump file opened or saved; also the title
+
+    // Where the child frame of the active view goes.
+    QWidget* ClientArea() const;
+    // The menu command of a CommandId (for enabling checks and tests).
+    QAction* GetCommand(int id) const;
+    CHelpWindow* GetHelpWindow() const { return m_pHelpWindow; }
+    CVesk4View* ActiveView() const;
+
+    // Recomputes which commands are enabled. Runs whenever a menu opens and
+    // after anything that can change the answer.
+    void UpdateCommandUI();
+
+    // Leaves the active view (if it agrees) for the view of `index`.
+    void SwitchView(int index);
+
+    // File menu
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFilePrint(bool textReport);
+    void OnFileClear();
+    void OnFileDirectory();
+    // Utility and Help menus
+    void OnComportSet();
+    void OnHelpTopics();
+
+    // A dump file was chosen in Open: remember it, load the shared image from it
+    // and show it as the title.
+    void OnImageOpened(const std::string& path);
+    // Collects the active view's edits into the shared image and writes it to
+    // `path` (".dmp" added unless present). The file it replaces is kept until
+    // the new one is complete. On failure " Write Error !! " is shown and the
+    // path and title stay as they were. True when the file was written.
+    bool SaveImage(const std::string& path);
+    // `path` unchanged if ".dmp" occurs in it anywhere (case-sensitive), else
+    // `path` followed by ".dmp".
+    static std::string AddDumpExtension(const std::string& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    CVesk4App& m_app;
+    std::map<int, QAction*> m_commands;
+    CHelpWindow* m_pHelpWindow = nullptr;
+
+    void CreateMenus();
+    QAction* AddCommand(QMenu* menu, int id, const char* text);
+    bool WriteDumpFile(const std::string& fileName);
+};

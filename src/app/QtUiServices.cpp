@@ -1,0 +1,92 @@
+// Qt message boxes and file dialogs behind the user-interface services.
+
+// own
+#include "app/QtUiServices.h"
+#include "app/AppTexts.h"
+
+// Qt
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace
+{
+QMessageBox::Icon ToQtIcon(MessageIcon icon)
+{
+    switch (icon)
+    {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+int CQtUiServices::Ask(const std::string& text, MessageIcon icon, int buttons)
+{
+    QMessageBox box(ToQtIcon(icon), QString::fromLatin1(AppText::kMessageCaption),
+                    QString::fromStdString(text), QMessageBox::StandardButtons(buttons), m_pParent);
+    // The texts carry meaningful blanks and line breaks, never markup.
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
+
+void CQtUiServices::ShowMessage(const std::string& text, MessageIcon icon)
+{
+    Ask(text, icon, QMessageBox::Ok);
+}
+
+bool CQtUiServices::AskOkCancel(const std::string& text, MessageIcon icon)
+{
+    return Ask(text, icon, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+bool CQtUiServices::AskYesNo(const std::string& text, MessageIcon icon)
+{
+    return Ask(text, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool CQtUiServices::ChooseFile(const FileDialogRequest& request, bool save, std::string& pathOut)
+{
+    QFileDialog dialog(m_pParent, QString(), QString::fromStdString(request.directory),
+                       QString::fromStdString(request.filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Open accepts a name that does not exist (the load then does nothing), and
+    // Save never asks before replacing: the dump commands decide, not the dialog.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    const QString initial = QString::fromStdString(request.initialName);
+    if (!initial.isEmpty() && !initial.contains(QLatin1Char('*')))
+    {
+        dialog.selectFile(initial);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    {
+        return false;
+    }
+    pathOut = dialog.selectedFiles().constFirst().toStdString();
+    return true;
+}
+
+bool CQtUiServices::ChooseOpenFile(const FileDialogRequest& request, std::string& pathOut)
+{
+    return ChooseFile(request, false, pathOut);
+}
+
+bool CQtUiServices::ChooseSaveFile(const FileDialogRequest& request, std::string& pathOut)
+{
+    return ChooseFile(request, true, pathOut);
+}
+
+int CQtUiServices::RunDialog(QDialog& dialog)
+{
+    return dialog.exec();
+}

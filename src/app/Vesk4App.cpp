@@ -1,0 +1,103 @@
+// Start-up, exit and the view bookkeeping of the application object.
+
+// own
+#include "app/Vesk4App.h"
+#include "app/AboutDlg.h"
+#include "app/AppTexts.h"
+#include "app/ComportIni.h"
+#include "app/DocTemplate.h"
+#include "app/MainFrame.h"
+#include "app/UiServices.h"
+
+// views
+#include "views/Vesk4View.h"
+
+// std
+#include <filesystem>
+#include <system_error>
+
+CVesk4App::CVesk4App(IUiServices& ui) : m_ui(ui) {}
+
+CVesk4App::~CVesk4App()
+{
+    // Views first: they refer to the main frame and to this object.
+    for (auto& docTemplate : m_pTemplates)
+    {
+        if (docTemplate)
+        {
+            docTemplate->CloseAllDocuments();
+        }
+    }
+    m_pMainWnd.reset();
+}
+
+bool CVesk4App::InitInstance()
+{
+    // Templates are kept here only: nothing else may open a document, so no
+    // "new document" command exists and nothing ever asks to save.
+    for (int index = 0; index < VIEW_COUNT; ++index)
+    {
+        m_pTemplates[static_cast<std::size_t>(index)] = std::make_unique<CDocTemplate>(index);
+    }
+
+    // Qt reports no failure to create a window; the result stays for callers
+    // that follow the start-up contract.
+    m_pMainWnd = std::make_unique<CMainFrame>(*this);
+    OpenView(VIEW_MODEL);
+    m_pMainWnd->show();
+
+    std::error_code error;
+    m_szStartDir = std::filesystem::current_path(error).string();
+    m_strIniPath = m_szStartDir + "/" + AppText::kComportIni;
+
+    const int value = CComportIni::ReadValue(m_strIniPath, -1);
+    m_nComPort = (value != 0 && value != -1) ? 1 : 0;
+    return true;
+}
+
+int CVesk4App::ExitInstance()
+{
+    (void)CComportIni::WriteValue(m_strIniPath, m_nComPort != 0 ? "1" : "0");
+    return 0;
+}
+
+void CVesk4App::OpenView(int index)
+{
+    if (index < 0 || index >= VIEW_COUNT || !m_pMainWnd)
+    {
+        return;
+    }
+    CDocTemplate& docTemplate = *m_pTemplates[static_cast<std::size_t>(index)];
+    if (!docTemplate.HasDocument())
+    {
+        docTemplate.OpenDocumentFile(*this, m_pMainWnd->ClientArea());
+    }
+}
+
+void CVesk4App::CloseView(int index)
+{
+    if (index >= 0 && index < VIEW_COUNT && m_pTemplates[static_cast<std::size_t>(index)])
+    {
+        m_pTemplates[static_cast<std::size_t>(index)]->CloseAllDocuments();
+    }
+}
+
+CVesk4View* CVesk4App::GetView(int index) const
+{
+    if (index < 0 || index >= VIEW_COUNT || !m_pTemplates[static_cast<std::size_t>(index)])
+    {
+        return nullptr;
+    }
+    return m_pTemplates[static_cast<std::size_t>(index)]->GetView();
+}
+
+void CVesk4App::OnAppAbout()
+{
+    CAboutDlg dialog(m_pMainWnd.get());
+    m_ui.RunDialog(dialog);
+}
+
+void CVesk4App::ReportReadError()
+{
+    m_ui.ShowMessage(AppText::kReadError, MessageIcon::Warning);
+}

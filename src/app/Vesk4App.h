@@ -1,0 +1,71 @@
+// The application object: the program's state shared by every window, the eight
+// document templates, start-up and exit.
+#pragma once
+
+// own
+#include "app/CommandIds.h"
+
+// model
+#include "model/AppState.h"
+
+// std
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class CDocTemplate;
+class CMainFrame;
+class CVesk4View;
+class IUiServices;
+
+class CVesk4App : public IAppState
+{
+public:
+    explicit CVesk4App(IUiServices& ui);
+    ~CVesk4App() override;
+    CVesk4App(const CVesk4App&) = delete;
+    CVesk4App& operator=(const CVesk4App&) = delete;
+
+    // Creates the templates and the main window, opens the Model view, shows the
+    // window and reads "Comport.ini" in the current directory. False only when
+    // the main window cannot be created.
+    bool InitInstance();
+    // Writes the port choice back to "Comport.ini" (a failure is ignored).
+    int ExitInstance();
+
+    // Opens the view of `index` with a new document unless it is open already.
+    void OpenView(int index);
+    // Closes the view of `index`, asking nothing.
+    void CloseView(int index);
+    // The open view of `index`, or nullptr.
+    CVesk4View* GetView(int index) const;
+
+    void OnAppAbout();
+
+    CMainFrame* GetMainFrame() const { return m_pMainWnd.get(); }
+    IUiServices& Ui() const { return m_ui; }
+
+    // IAppState: the radio image and the link report the capacity through these.
+    std::int32_t GetChannelCode() const override { return m_nChannelCode; }
+    void SetChannelCode(std::int32_t code) override { m_nChannelCode = code; }
+    std::int32_t GetChannelMode() const override { return m_nChannelMode; }
+    void SetChannelMode(std::int32_t mode) override { m_nChannelMode = mode; }
+    void ReportReadError() override;
+
+    std::int32_t m_nComPort = 0;     // 0 = COM1, 1 = COM2
+    std::int32_t m_nChannelMode = 0; // 0 = 120 channels, nonzero = 320
+    std::int32_t m_nChannelCode = 1; // 1 = 120, 2 = 320, -1 = not in the file
+    std::uint8_t m_bModelUnset = 1;  // no radio model chosen yet
+    std::uint8_t m_bPrintBusy = 0;   // a print preview is open
+    std::string m_szStartDir;        // current directory at start-up
+    std::string m_strFilePath;       // last dump file opened or saved
+    std::string m_strIniPath;        // full path of "Comport.ini"
+    std::int32_t m_nModelIndex = -1; // model last accepted by the Model view
+
+    std::array<std::unique_ptr<CDocTemplate>, VIEW_COUNT> m_pTemplates;
+
+private:
+    IUiServices& m_ui;
+    std::unique_ptr<CMainFrame> m_pMainWnd;
+};

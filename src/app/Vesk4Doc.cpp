@@ -1,0 +1,4 @@
+// The data-less document of an editor view (everything is inline).
+
+// own
+#include "app/Vesk4Doc.h"

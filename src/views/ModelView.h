@@ -1,0 +1,79 @@
+// The Model form: radio model (band), injection side, wide and narrow reference
+// steps, serial number, customer code and programming date.
+#pragma once
+
+// own
+#include "views/Vesk4View.h"
+
+// std
+#include <string>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+class CModelView : public CVesk4View
+{
+    Q_OBJECT
+public:
+    CModelView(CVesk4App& app, QWidget* parent);
+
+    bool IsModelUnset() override;
+    bool ValidateForm() override;
+    // Writes model, injection, both IF-offset words, both reference dividers,
+    // serial number, customer and date into `image` when the form is valid;
+    // writes nothing otherwise. Without a model the IF-offset words are left
+    // as they are: no intermediate frequency is known.
+    void StoreToImage(CRadioImage& image) override;
+    void RefreshForm() override;
+    bool ReadForm() override;
+
+    // The user picked another model: default injection side and reference steps
+    // of its band; nothing is written to any image yet.
+    void OnModelSelChange();
+
+    // The controls, for the layout and for tests.
+    QComboBox* ModelList() const { return m_pModelList; }
+    QComboBox* InjectionList() const { return m_pInjectionList; }
+    QComboBox* WideReferenceList() const { return m_pWideRefList; }
+    QComboBox* NarrowReferenceList() const { return m_pNarrowRefList; }
+    QLineEdit* SerialEdit() const { return m_pSerial; }
+    QLineEdit* CustomerEdit() const { return m_pCustomer; }
+    QComboBox* MonthList() const { return m_pMonthList; }
+    QLineEdit* DayEdit() const { return m_pDay; }
+    QLineEdit* YearEdit() const { return m_pYear; }
+    QPushButton* CancelButton() const { return m_pCancel; }
+
+private:
+    QComboBox* m_pModelList;
+    QComboBox* m_pInjectionList;
+    QComboBox* m_pWideRefList;
+    QComboBox* m_pNarrowRefList;
+    QLineEdit* m_pSerial;
+    QLineEdit* m_pCustomer;
+    QComboBox* m_pMonthList;
+    QLineEdit* m_pDay;
+    QLineEdit* m_pYear;
+    QPushButton* m_pCancel;
+
+    // The form's values as last read from the controls.
+    int m_nModel = -1;
+    int m_nInjection = 0; // 0 = HI, 1 = LOW
+    int m_nWideRef = 0;   // list positions = reference codes
+    int m_nNarrowRef = 0;
+    std::string m_strSerial;
+    std::string m_strCustomer;
+    int m_nMonth = 0; // 0..11
+    unsigned m_nDay = 1;
+    unsigned m_nYear = 1980;
+    double m_dWideStepHz = 0.0; // worked out by ValidateForm
+    double m_dNarrowStepHz = 0.0;
+
+    void BuildLayout();
+    // Refills both reference lists with the steps of `model`'s band and selects
+    // the band's default wide and narrow steps.
+    void RebuildReferenceLists(int model);
+    // Shows the members in the controls.
+    void WriteForm();
+    bool ReadUnsigned(QLineEdit* box, unsigned& valueOut);
+};

@@ -1,0 +1,251 @@
+// The common base of the editor forms.
+
+// own
+#include "views/Vesk4View.h"
+
+// app
+#include "app/AppTexts.h"
+#include "app/MainFrame.h"
+#include "app/UiServices.h"
+#include "app/Vesk4App.h"
+
+// model
+#include "model/BandTable.h"
+#include "model/Synthesizer.h"
+
+// Qt
+#include <QDir>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+// std
+#include <charconv>
+#include <cctype>
+#include <cstring>
+
+namespace
+{
+// A decimal number at the start of `text` as the C library's atof reads it
+// (blanks skipped, a sign allowed, the rest ignored, nothing readable is 0),
+// but independent of the locale, which Qt sets from the environment.
+double ReadDecimal(const QString& text)
+{
+    const std::string bytes = text.toStdString();
+    const char* begin = bytes.c_str();
+    const char* end = begin + bytes.size();
+    while (begin < end && std::isspace(static_cast<unsigned char>(*begin)))
+    {
+        ++begin;
+    }
+    bool negative = false;
+    if (begin < end && (*begin == '+' || *begin == '-'))
+    {
+        negative = *begin == '-';
+        ++begin;
+    }
+    if (begin < end && (*begin == '+' || *begin == '-'))
+    {
+        return 0.0; // a second sign is not a number
+    }
+    double value = 0.0;
+    const std::from_chars_result result =
+        std::from_chars(begin, end, value, std::chars_format::fixed);
+    if (result.ec != std::errc())
+    {
+        return 0.0;
+    }
+    return negative ? -value : value;
+}
+
+// "%.5f" read back: a step carries exactly five decimals of a MHz.
+double RoundTo5Decimals(double value)
+{
+    return QString::number(value, 'f', 5).toDouble();
+}
+} // namespace
+
+CVesk4View::CVesk4View(CVesk4App& app, int viewIndex, QWidget* parent)
+    : QWidget(parent), m_reportLines(kReportLineSlots), m_app(app), m_nViewIndex(viewIndex),
+      m_timers(*this)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+CVesk4View::~CVesk4View() = default;
+
+IUiServices& CVesk4View::Ui() const
+{
+    return m_app.Ui();
+}
+
+bool CVesk4View::IsModelUnset()
+{
+    return true;
+}
+
+bool CVesk4View::ValidateForm()
+{
+    return true;
+}
+
+void CVesk4View::StoreToImage(CRadioImage& image)
+{
+    image = m_image;
+}
+
+void CVesk4View::LoadFromImage(const CRadioImage& image)
+{
+    m_image = image;
+    RefreshForm();
+}
+
+void CVesk4View::OnPortChanged() {}
+
+void CVesk4View::RefreshForm() {}
+
+void CVesk4View::OnInitialUpdate()
+{
+    RefreshForm();
+}
+
+bool CVesk4View::ReadForm()
+{
+    return true;
+}
+
+void CVesk4View::OnTimer(int /*id*/) {}
+
+void CVesk4View::OnFileOpen()
+{
+    FileDialogRequest request;
+    request.initialName = AppText::kDumpPattern;
+    request.filter = AppText::kDumpFilter;
+    request.directory = QDir::currentPath().toStdString();
+    std::string path;
+    if (!Ui().ChooseOpenFile(request, path))
+    {
+        return;
+    }
+    m_strReportTitle = path;
+    if (CMainFrame* frame = m_app.GetMainFrame())
+    {
+        frame->OnImageOpened(path);
+    }
+    // The file is read a second time for the form's own image, so a short file
+    // is reported once for each image.
+    (void)m_image.LoadFromFile(path, m_app);
+    RefreshForm();
+    emit CommandStateChanged();
+}
+
+void CVesk4View::OnFileSave()
+{
+    FileDialogRequest request;
+    request.initialName = m_strReportTitle;
+    request.filter = AppText::kDumpFilter;
+    request.directory = QDir::currentPath().toStdString();
+    if (!ValidateForm())
+    {
+        return;
+    }
+    std::string path;
+    if (!Ui().ChooseSaveFile(request, path))
+    {
+        return;
+    }
+    if (CMainFrame* frame = m_app.GetMainFrame())
+    {
+        (void)frame->SaveImage(path);
+    }
+    emit CommandStateChanged();
+}
+
+void CVesk4View::OnCancelEdit()
+{
+    RefreshForm();
+    emit CommandStateChanged();
+}
+
+bool CVesk4View::PrintReport(const std::string& title)
+{
+    return StartPrint(PRINT_REPORT, title);
+}
+
+bool CVesk4View::PrintHexDump(const std::string& title)
+{
+    return StartPrint(PRINT_HEXDUMP, title);
+}
+
+bool CVesk4View::StartPrint(int mode, const std::string& title)
+{
+    if (!ReadForm())
+    {
+        return false;
+    }
+    StoreToImage(m_image);
+    m_nPrintMode = mode;
+    m_strReportTitle = title;
+    (void)m_image.ReadBlock(m_printSnapshot.data(), 0, kImageSize);
+    OnPreparePrinting();
+
+    QPrinter printer;
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { OnPrint(*target); });
+    Ui().RunDialog(preview);
+    OnEndPrinting();
+    return true;
+}
+
+void CVesk4View::OnPreparePrinting() {}
+
+void CVesk4View::OnPrint(QPrinter& /*printer*/) {}
+
+void CVesk4View::OnEndPrinting()
+{
+    m_app.m_bPrintBusy = 0;
+    emit CommandStateChanged();
+}
+
+void CVesk4View::ComputeChannelStep(bool narrow)
+{
+    int model = -1;
+    int wideCode = 0;
+    int narrowCode = 0;
+    (void)m_image.GetModel(model);
+    (void)m_image.GetWideReferenceCode(model, wideCode);
+    (void)m_image.GetNarrowReferenceCode(model, narrowCode);
+    const int code = narrow ? narrowCode : wideCode;
+
+    // Without a model the VHF steps apply, as in the reference lists.
+    double khz = StepKhz(model, code);
+    if (khz <= 0.0)
+    {
+        khz = StepKhz(0, code);
+    }
+    m_dChannelStep = RoundTo5Decimals(khz * 0.001);
+
+    m_dRxUpper = m_dRxLower = m_dTxUpper = m_dTxLower = 0.0;
+    if (const BandInfo* band = FindBand(model))
+    {
+        m_dRxUpper = band->rxHigh;
+        m_dRxLower = band->rxLow;
+        m_dTxUpper = band->txHigh;
+        m_dTxLower = band->txLow;
+    }
+}
+
+void CVesk4View::StepFrequencyBox(bool narrow, int direction, QLineEdit* box, bool transmitBox)
+{
+    if (box == nullptr)
+    {
+        return;
+    }
+    ComputeChannelStep(narrow);
+    int model = -1;
+    (void)m_image.GetModel(model);
+    const double f = ReadDecimal(box->text());
+    const double next = StepFrequency(f, direction, model, m_dChannelStep * 1000.0, transmitBox);
+    box->setText(QString::number(next, 'f', 5));
+}
