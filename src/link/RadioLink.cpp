@@ -1,0 +1,370 @@
+// Radio record protocol and commands.
+
+// own
+#include "link/RadioLink.h"
+#include "link/Record.h"
+
+// std
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <system_error>
+
+CRadioLink::CRadioLink() : CCommPort()
+{
+    m_nStartByte = 'S';
+    m_nEndByte = '\n';
+}
+
+CRadioLink::CRadioLink(std::unique_ptr<ISerialBackend> backend) : CCommPort(std::move(backend))
+{
+    m_nStartByte = 'S';
+    m_nEndByte = '\n';
+}
+
+CRadioLink::~CRadioLink()
+{
+    // The worker uses this object; it must end before any member goes.
+    Close();
+}
+
+void CRadioLink::ConfigureLine(LineSettings& settings)
+{
+    settings.parity = false;
+    settings.twoStopBits = false;
+    settings.baudRate = kRadioBaud;
+    settings.dataBits = 8;
+    settings.dtrEnable = true;
+    settings.rtsEnable = true;
+    settings.ctsOutFlow = true;
+    settings.dsrOutFlow = true;
+}
+
+void CRadioLink::StopWorkers()
+{
+    if (m_download.joinable())
+    {
+        m_bCancel = true;
+        m_download.join();
+    }
+}
+
+bool CRadioLink::Write(const std::uint8_t* bytes, std::uint32_t count)
+{
+    m_nBytesWritten = 0;
+    if (!IsOpen())
+        return false;
+    CPortLock lock;
+    if (!LockPort(lock))
+        return false;
+    int polls = 0;
+    bool result = false;
+    for (int attempt = 0; attempt < kWriteAttempts && !result; ++attempt)
+    {
+        if (PortSetRts(true) == SerialResult::Gone)
+            break;
+        bool ready = false;
+        for (;;)
+        {
+            bool cts = true;
+            bool dsr = true;
+            const SerialResult lines = PortModemLines(cts, dsr);
+            if (lines != SerialResult::Ok)
+                break;
+            const bool held =
+                (m_lineSettings.ctsOutFlow && !cts) || (m_lineSettings.dsrOutFlow && !dsr);
+            if (!held)
+            {
+                ready = true;
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(kCtsPollMs));
+            // The count runs over all attempts: 500 ms in all, not per attempt.
+            if (++polls >= kCtsPolls)
+            {
+                (void)PortSetRts(false);
+                return false;
+            }
+        }
+        SerialResult written = SerialResult::Failed;
+        if (ready)
+            written = PortWrite(bytes, count);
+        // RTS stays up until the last stop bit has left, not just until the
+        // bytes were handed to the driver.
+        if (written == SerialResult::Ok)
+            written = PortDrain();
+        if (written == SerialResult::Ok)
+        {
+            result = true;
+            m_nBytesWritten = count;
+        }
+        else
+        {
+            (void)PortSetRts(false);
+            if (IsLost())
+                break;
+        }
+    }
+    (void)PortSetRts(false);
+    return result;
+}
+
+void CRadioLink::ReleaseRts()
+{
+    if (!IsOpen())
+        return;
+    CPortLock lock;
+    if (LockPort(lock))
+        (void)PortSetRts(false);
+}
+
+bool CRadioLink::FormatRecord(const char* type, std::uint16_t address, const std::uint8_t* data,
+                              std::uint32_t n)
+{
+    if (n > CRecord::kMaxCommandData || (n > 0 && data == nullptr))
+        return false;
+    const std::string line = CRecord::Compose(type, address, data, n);
+    return Write(reinterpret_cast<const std::uint8_t*>(line.data()),
+                 static_cast<std::uint32_t>(line.size()));
+}
+
+bool CRadioLink::RequestUpload()
+{
+    return FormatRecord("M3", 0x0000, nullptr, 0);
+}
+
+bool CRadioLink::DownloadImage(const std::uint8_t* image, std::uint32_t count)
+{
+    m_bCancel = false;
+    return RunDownload(image, count);
+}
+
+bool CRadioLink::RunDownload(const std::uint8_t* image, std::uint32_t count)
+{
+    // Addresses are 16 bits wide; a longer image cannot be addressed.
+    bool result = IsOpen() && (image != nullptr || count == 0) && count <= 0x10000;
+    if (result)
+        result = FormatRecord("M2", 0x0000, nullptr, 0);
+    for (std::uint32_t offset = 0; result && offset < count && !m_bCancel; offset += 8)
+    {
+        const std::uint32_t n = std::min<std::uint32_t>(count - offset, 8);
+        result = FormatRecord("S1", static_cast<std::uint16_t>(offset), image + offset, n);
+        if (result)
+            Post(kLinkStep, {});
+    }
+    // A cancelled download still ends with "S9" so the radio leaves its
+    // programming mode.
+    if (result)
+        result = FormatRecord("S9", 0x0000, nullptr, 0);
+    // Posted even when nothing could be sent, so the owner never waits for
+    // an end that does not come.
+    Post(kLinkEnd, {static_cast<std::uint8_t>(result ? 1 : 0)});
+    return result;
+}
+
+bool CRadioLink::StartDownload(const std::uint8_t* image, std::uint32_t count)
+{
+    StopWorkers();
+    m_downloadData.assign(image, image + (image != nullptr ? count : 0));
+    // Cleared here, not on the worker, so a cancel right after the start
+    // is never lost.
+    m_bCancel = false;
+    m_bDownloadRunning = true;
+    try
+    {
+        m_download = std::thread(
+            [this]
+            {
+                (void)RunDownload(m_downloadData.data(),
+                                  static_cast<std::uint32_t>(m_downloadData.size()));
+                m_bDownloadRunning = false;
+            });
+    }
+    catch (const std::system_error&)
+    {
+        m_bDownloadRunning = false;
+        Post(kLinkEnd, {0});
+        return false;
+    }
+    return true;
+}
+
+void CRadioLink::WaitDownload()
+{
+    if (m_download.joinable())
+        m_download.join();
+}
+
+bool CRadioLink::ReadRam(std::uint32_t address, std::uint32_t count)
+{
+    if (address > 0xFFFF)
+        return false;
+    const auto n = static_cast<std::uint8_t>(count & 0xFF);
+    return FormatRecord("M1", static_cast<std::uint16_t>(address), &n, 1);
+}
+
+bool CRadioLink::WriteRam(std::uint32_t address, const std::uint8_t* bytes, std::uint32_t count)
+{
+    // Every record's address must fit in 16 bits.
+    if (address > 0xFFFF || count > 0x10000 - address || (count > 0 && bytes == nullptr))
+        return false;
+    for (std::uint32_t offset = 0; offset < count; offset += 8)
+    {
+        const std::uint32_t n = std::min<std::uint32_t>(count - offset, 8);
+        if (!FormatRecord("M0", static_cast<std::uint16_t>(address + offset), bytes + offset, n))
+            return false;
+    }
+    return true;
+}
+
+bool CRadioLink::StoreAdjustments()
+{
+    m_bCancel = false;
+    return FormatRecord("M2", kStoreAdjustAddress, nullptr, 0);
+}
+
+bool CRadioLink::SendLiveAdjust(std::uint16_t address, std::uint8_t value, bool receiveSide)
+{
+    return FormatRecord(receiveSide ? "M4" : "M6", address, &value, 1);
+}
+
+bool CRadioLink::SendTxHighPowerLevel(std::uint8_t value)
+{
+    return SendLiveAdjust(kLiveAdjustBase + 0, value, false);
+}
+
+bool CRadioLink::SendTxLowPowerLevel(std::uint8_t value)
+{
+    return SendLiveAdjust(kLiveAdjustBase + 1, value, false);
+}
+
+bool CRadioLink::SendSquelchVolume(std::uint8_t value)
+{
+    return SendLiveAdjust(kLiveAdjustBase + 2, value, true);
+}
+
+bool CRadioLink::SendTxToneLevel(std::uint8_t value)
+{
+    return SendLiveAdjust(kLiveAdjustBase + 3, value, false);
+}
+
+bool CRadioLink::SendDtmfLowToneLevel(std::uint8_t value)
+{
+    return SendLiveAdjust(kLiveAdjustBase + 4, value, false);
+}
+
+bool CRadioLink::SendModulationSensitivity(std::uint8_t value)
+{
+    return SendLiveAdjust(kLiveAdjustBase + 5, value, false);
+}
+
+bool CRadioLink::SendWideBandModulation(std::uint8_t value)
+{
+    return SendLiveAdjust(kLiveAdjustBase + 6, value, false);
+}
+
+bool CRadioLink::SendNarrowBandModulation(std::uint8_t value)
+{
+    return SendLiveAdjust(kLiveAdjustBase + 7, value, false);
+}
+
+bool CRadioLink::SendWideBandDemodulation(std::uint8_t value)
+{
+    return SendLiveAdjust(kLiveAdjustBase + 8, value, true);
+}
+
+bool CRadioLink::SendNarrowBandDemodulation(std::uint8_t value)
+{
+    return SendLiveAdjust(kLiveAdjustBase + 9, value, true);
+}
+
+bool CRadioLink::BuildTestPayload(const TestSettings& settings, std::int32_t modelIndex,
+                                  std::uint8_t payload[7])
+{
+    const std::int64_t prescaler = modelIndex == 13 ? 128 : 64;
+    std::uint32_t divisor = 0xFFFFF;
+    if (settings.frequency > 1.0)
+    {
+        const double e = settings.frequency / (settings.referenceStep * 0.001);
+        // A zero or absurd reference step gives no divisor the radio could use.
+        if (!std::isfinite(e) || e < 0.0 || e > 1e12)
+            return false;
+        const auto n = static_cast<std::int64_t>(e / static_cast<double>(prescaler));
+        const std::int64_t a = static_cast<std::int64_t>(std::floor(e + 0.5)) % prescaler;
+        divisor = static_cast<std::uint32_t>(((n & 0x7FF) << 7) | (a & 0x7F));
+    }
+    const auto flag = [](std::int32_t value, int bit)
+    { return static_cast<std::uint8_t>(value != 0 ? 1u << bit : 0u); };
+    const std::uint8_t flags = flag(settings.txPowerControl, 7) | flag(settings.fixedBit, 6) |
+                               flag(settings.notScanGroupA, 5) | flag(settings.notScanGroupB, 4) |
+                               flag(settings.compander, 3) | flag(settings.wide, 2) |
+                               flag(settings.dtone, 1) | flag(settings.ani, 0);
+    const auto signalling = static_cast<std::uint32_t>(settings.signalling);
+    payload[0] = static_cast<std::uint8_t>(signalling >> 8);
+    payload[1] =
+        static_cast<std::uint8_t>(((signalling >> 4) & 0x0F) << 4 | ((divisor >> 16) & 0x0F));
+    payload[2] = static_cast<std::uint8_t>(divisor >> 8);
+    payload[3] = static_cast<std::uint8_t>(divisor);
+    payload[4] = flags;
+    unsigned nibbles = payload[1] & 0x0F;
+    for (int i = 2; i <= 4; ++i)
+        nibbles += (payload[i] >> 4) + (payload[i] & 0x0F);
+    payload[5] = static_cast<std::uint8_t>((16 - nibbles % 16) % 16);
+    payload[6] = settings.auxiliary;
+    return true;
+}
+
+bool CRadioLink::SendTest(const char* type, const TestSettings& settings)
+{
+    std::uint8_t payload[7];
+    if (!BuildTestPayload(settings, m_nModelIndex, payload))
+        return false;
+    return FormatRecord(type, kTestAddress, payload, 7);
+}
+
+bool CRadioLink::TestReceive(const TestSettings& settings)
+{
+    return SendTest("M4", settings);
+}
+
+bool CRadioLink::TestTransmit(const TestSettings& settings)
+{
+    return SendTest("M6", settings);
+}
+
+bool CRadioLink::SetLight(int on)
+{
+    return FormatRecord("M8", on == 1 ? 0x1001 : 0x1000, nullptr, 0);
+}
+
+bool CRadioLink::SetBeep(int on)
+{
+    return FormatRecord("M8", on == 1 ? 0x3001 : 0x3000, nullptr, 0);
+}
+
+int CRadioLink::ParseRecord(const std::uint8_t* line, std::int32_t length, std::uint8_t* target,
+                            std::uint32_t targetSize)
+{
+    if (line == nullptr || length < 2 || line[0] != 'S' || line[1] < '0' || line[1] > '9')
+        return 0;
+    DecodedRecord record;
+    if (!CRecord::Decode(line, static_cast<std::size_t>(length), record))
+        return 0;
+    if (record.address >= targetSize || target == nullptr)
+        return 0;
+    const int type = line[1] - '0';
+    if (type == 1)
+    {
+        const std::uint32_t room = targetSize - record.address;
+        std::memcpy(target + record.address, record.data, std::min(record.dataCount, room));
+        m_nLastEnd = record.address + record.dataCount;
+    }
+    else if (type == 9 && m_pApp != nullptr)
+    {
+        const std::int32_t mode = m_nLastEnd >= kFullRadioEnd ? 1 : 0;
+        m_pApp->SetChannelMode(mode);
+        m_pApp->SetChannelCode(mode + 1);
+    }
+    return type;
+}

@@ -1,0 +1,131 @@
+// The radio's record protocol on top of the serial port: the radio's line
+// discipline, the RTS-keyed write, and one operation per radio command.
+#pragma once
+
+// own
+#include "link/CommPort.h"
+
+// model
+#include "model/AppState.h"
+
+// std
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <thread>
+#include <vector>
+
+// Input of TestReceive and TestTransmit, filled by the Test view.
+struct TestSettings
+{
+    double frequency = 0.0;     // MHz; 1.0 or less: no frequency is set
+    double referenceStep = 0.0; // kHz
+    bool noFrequency = false;   // the entered frequency was 0 (not encoded)
+    std::int32_t signalling = 0xFFFFF;
+    std::int32_t txPowerControl = 1; // 1 "Normal", 0 "Lowpower"
+    std::int32_t fixedBit = 1;
+    std::int32_t compander = 1; // 1 "Disable", 0 "Enable"
+    std::int32_t dtone = 1;
+    std::int32_t ani = 1;
+    std::int32_t notScanGroupA = 1;
+    std::int32_t notScanGroupB = 1;
+    std::uint8_t auxiliary = 0xFF;
+    std::int32_t wide = 0; // 0 narrow
+};
+
+class CRadioLink : public CCommPort
+{
+public:
+    static constexpr std::uint32_t kRadioBaud = 2400;
+    static constexpr int kWriteAttempts = 3;
+    static constexpr int kCtsPolls = 50;
+    static constexpr int kCtsPollMs = 10;
+    // The radio's RAM addresses of the ten live alignment values and the test
+    // record.
+    static constexpr std::uint16_t kLiveAdjustBase = 0x4000;
+    static constexpr std::uint16_t kTestAddress = 0x2000;
+    static constexpr std::uint16_t kStoreAdjustAddress = 0x8000;
+    // An upload whose last record ends here or later came from a 320-channel radio.
+    static constexpr std::uint32_t kFullRadioEnd = 0x1FE9;
+
+    CRadioLink();
+    explicit CRadioLink(std::unique_ptr<ISerialBackend> backend);
+    ~CRadioLink() override;
+
+    // Channel mode and capacity code are set here at "S9"; none: not set.
+    void SetAppState(IAppState* app) { m_pApp = app; }
+    // The application's radio model index; 13 selects prescaler 128.
+    void SetModelIndex(std::int32_t modelIndex) { m_nModelIndex = modelIndex; }
+
+    // RTS raised, CTS (and DSR) awaited in 50 polls of 10 ms over at most 3
+    // attempts, every byte written and drained, RTS dropped.
+    [[nodiscard]] bool Write(const std::uint8_t* bytes, std::uint32_t count) override;
+    void ReleaseRts();
+
+    // Composes one record (at most 8 data bytes) and writes it in one Write.
+    [[nodiscard]] bool FormatRecord(const char* type, std::uint16_t address,
+                                    const std::uint8_t* data, std::uint32_t n);
+
+    [[nodiscard]] bool RequestUpload();
+    // "M2", one "S1" per 8 bytes, "S9"; posts a step after each "S1" and the
+    // end with the result, also when the port is closed or lost. Runs on the
+    // caller's thread.
+    bool DownloadImage(const std::uint8_t* image, std::uint32_t count);
+    // DownloadImage of a copy of image on this link's worker thread. A
+    // download still running is cancelled and waited for first.
+    bool StartDownload(const std::uint8_t* image, std::uint32_t count);
+    void WaitDownload();
+    bool IsDownloadRunning() const { return m_bDownloadRunning.load(); }
+    void CancelTransfer() { m_bCancel = true; }
+
+    [[nodiscard]] bool ReadRam(std::uint32_t address, std::uint32_t count);
+    [[nodiscard]] bool WriteRam(std::uint32_t address, const std::uint8_t* bytes,
+                                std::uint32_t count);
+    [[nodiscard]] bool StoreAdjustments();
+    [[nodiscard]] bool SendLiveAdjust(std::uint16_t address, std::uint8_t value, bool receiveSide);
+    [[nodiscard]] bool SendTxHighPowerLevel(std::uint8_t value);
+    [[nodiscard]] bool SendTxLowPowerLevel(std::uint8_t value);
+    [[nodiscard]] bool SendSquelchVolume(std::uint8_t value);
+    [[nodiscard]] bool SendTxToneLevel(std::uint8_t value);
+    [[nodiscard]] bool SendDtmfLowToneLevel(std::uint8_t value);
+    [[nodiscard]] bool SendModulationSensitivity(std::uint8_t value);
+    [[nodiscard]] bool SendWideBandModulation(std::uint8_t value);
+    [[nodiscard]] bool SendNarrowBandModulation(std::uint8_t value);
+    [[nodiscard]] bool SendWideBandDemodulation(std::uint8_t value);
+    [[nodiscard]] bool SendNarrowBandDemodulation(std::uint8_t value);
+    [[nodiscard]] bool TestReceive(const TestSettings& settings);
+    [[nodiscard]] bool TestTransmit(const TestSettings& settings);
+    [[nodiscard]] bool SetLight(int on);
+    [[nodiscard]] bool SetBeep(int on);
+
+    // The 7-byte test payload; false (nothing built) when the frequency and
+    // reference step give no usable divisor.
+    static bool BuildTestPayload(const TestSettings& settings, std::int32_t modelIndex,
+                                 std::uint8_t payload[7]);
+
+    // Decodes a received "S" line (with or without its CR LF) into target.
+    // Returns the type digit, or 0 for a line that is not a well-formed record
+    // (bad digits, wrong length for its count, bad checksum) or whose address
+    // is not below targetSize; then nothing is stored. Data past the end of
+    // the target is not stored.
+    int ParseRecord(const std::uint8_t* line, std::int32_t length, std::uint8_t* target,
+                    std::uint32_t targetSize);
+    std::uint32_t LastEnd() const { return m_nLastEnd; }
+
+protected:
+    void ConfigureLine(LineSettings& settings) override;
+    void StopWorkers() override;
+
+private:
+    bool RunDownload(const std::uint8_t* image, std::uint32_t count);
+    bool SendTest(const char* type, const TestSettings& settings);
+
+    IAppState* m_pApp = nullptr;
+    std::int32_t m_nModelIndex = -1;
+    std::atomic<bool> m_bCancel{false};
+    std::uint32_t m_nLastEnd = 0;
+
+    std::thread m_download;
+    std::atomic<bool> m_bDownloadRunning{false};
+    std::vector<std::uint8_t> m_downloadData;
+};
