@@ -276,6 +276,24 @@ TEST_F(DumpFile, ThingsThatCannotBeOpenedChangeNothing)
     }
 }
 
+TEST_F(DumpFile, UnreadableFileChangesNothing)
+{
+    const fs::path path = m_dir / "locked.dmp";
+    WriteFile(path, std::vector<std::uint8_t>(kDumpFileSize, 0x00));
+    fs::permissions(path, fs::perms::none);
+    if (std::ifstream(path).is_open())
+    {
+        GTEST_SKIP() << "this user can read any file";
+    }
+    CRadioImage image;
+    ASSERT_TRUE(image.SetInjection(0));
+    const CRadioImage before = image;
+    CPlainAppState app;
+    EXPECT_FALSE(image.LoadFromFile(path.string(), app));
+    EXPECT_EQ(app.m_nReadErrors, 0);
+    EXPECT_EQ(std::memcmp(&image.WorkBlock(), &before.WorkBlock(), kBlockSize), 0);
+}
+
 TEST_F(DumpFile, SaveReportsFilesThatCannotBeWritten)
 {
     CRadioImage image;
