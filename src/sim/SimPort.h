@@ -1,0 +1,58 @@
+// The simulated radio on a pseudo-terminal: the link opens the device path it
+// prints; a thread answers as the radio, optionally paced at a baud rate and
+// with faults.
+#pragma once
+
+// own
+#include "sim/SimFaults.h"
+#include "sim/SimRadio.h"
+
+// std
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <thread>
+
+class CSimPort
+{
+public:
+    explicit CSimPort(CSimRadio& radio);
+    ~CSimPort();
+    CSimPort(const CSimPort&) = delete;
+    CSimPort& operator=(const CSimPort&) = delete;
+
+    // 0 (the default) sends as fast as the pseudo-terminal takes it.
+    void SetBaud(std::uint32_t baud) { m_nBaud = baud; }
+    void SetFaults(const SimFaults& faults) { m_faults = faults; }
+
+    // Opens the pseudo-terminal (line set raw) and starts answering.
+    [[nodiscard]] bool Start();
+    void Stop();
+    const std::string& DevicePath() const { return m_strDevice; }
+    // The hang-up fault has closed the pseudo-terminal.
+    bool IsHungUp() const { return m_bHungUp.load(); }
+    bool IsRunning() const { return m_bRunning.load(); }
+    int RecordsSent() const { return m_nSent.load(); }
+
+private:
+    void Run();
+    // False when the other side went away or the port is stopping.
+    bool SendRecord(const std::string& record);
+    bool SendBytes(const char* bytes, std::size_t count);
+    bool CountRecord();
+    void HangUp();
+
+    CSimRadio& m_radio;
+    SimFaults m_faults;
+    std::uint32_t m_nBaud = 0;
+    std::string m_strDevice;
+    int m_nMaster = -1;
+    int m_nWake = -1;
+    std::thread m_thread;
+    std::atomic<bool> m_bRunning{false};
+    std::atomic<bool> m_bHungUp{false};
+    std::atomic<int> m_nSent{0};
+    int m_nRecords = 0; // received and sent, for the hang-up fault
+    std::chrono::steady_clock::time_point m_nextByte{};
+};
