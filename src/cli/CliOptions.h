@@ -1,0 +1,21 @@
+// The command line of vesk4-cli: command, options and arguments.
+#pragma once
+
+// std
+#include <string>
+#include <vector>
+
+class CCliOptions
+{
+public:
+    std::string m_strCommand;
+    std::string m_strPort;
+    std::string m_strOutput;
+    std::vector<std::string> m_args;
+    double m_dTimeout = 3.0;
+    bool m_bHelp = false;
+    int m_nProgress = -1; // -1 on a terminal only, 0 never, 1 always
+
+    // False with a message for the user when the line cannot be understood.
+    bool Parse(int argc, const char* const* argv, std::string& error);
+};

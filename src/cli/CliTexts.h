@@ -1,0 +1,74 @@
+// Texts that vesk4-cli shows.
+#pragma once
+
+inline constexpr const char* kCliUsage =
+    "Usage: vesk4-cli COMMAND [options] [arguments]\n"
+    "Reads and writes a Borea 320 radio through a serial port.\n"
+    "\n"
+    "Commands:\n"
+    "  upload   --port P -o FILE.dmp      read the radio's EEPROM into a dump file\n"
+    "  download --port P FILE.dmp         write a dump file into the radio's EEPROM\n"
+    "  verify   --port P FILE.dmp         list the bytes in which the radio differs\n"
+    "                                     from the file (exit 1 when any does)\n"
+    "  ram-read  --port P ADDR COUNT      list COUNT (0..8) bytes of the radio's RAM\n"
+    "  ram-write --port P ADDR BYTE...    write 1..8 bytes into RAM 40..43F\n"
+    "\n"
+    "ADDR and BYTE are hexadecimal (\"123\" or \"0x123\"), COUNT is decimal.\n"
+    "\n"
+    "Options:\n"
+    "  --port P         COM1..COM4 or a device path such as /dev/ttyUSB0; COM1..COM4\n"
+    "                   are /dev/ttyS0..3 unless section [Devices] of Comport.ini in\n"
+    "                   the current directory names others (COM1=/dev/ttyUSB0)\n"
+    "  --timeout SEC    how long to wait for the radio's first answer (default 3)\n"
+    "  --progress       always draw the progress bar (default: only on a terminal)\n"
+    "  --quiet          never draw it\n"
+    "  --help           show this text\n"
+    "\n"
+    "Exit status: 0 done, 1 verify found differences, 2 bad command line,\n"
+    "3 no answer from the radio, 4 the radio fell silent mid-transfer,\n"
+    "5 a bad record from the radio, 6 no such port, 7 port in use,\n"
+    "8 no permission for the port, 9 port lost, 10 file error,\n"
+    "11 the radio could not be written.\n";
+
+inline constexpr const char* kCliPrefix = "vesk4-cli: ";
+inline constexpr const char* kBadCommandLine = "vesk4-cli: %s\nTry 'vesk4-cli --help'.\n";
+inline constexpr const char* kUnknownCommand = "unknown command '%s'";
+inline constexpr const char* kUnknownOption = "unknown option '%s'";
+inline constexpr const char* kMissingValue = "option '%s' needs a value";
+inline constexpr const char* kNoCommand = "no command given";
+inline constexpr const char* kBadTimeout = "--timeout needs a number of seconds above 0";
+inline constexpr const char* kNeedPort = "--port is required";
+inline constexpr const char* kNeedOutput = "-o FILE.dmp is required";
+inline constexpr const char* kWrongArguments = "wrong number of arguments for '%s'";
+inline constexpr const char* kBadPortName = "'%s' is neither COM1..COM4 nor a device path";
+inline constexpr const char* kBadAddress = "'%s' is not a hexadecimal address";
+inline constexpr const char* kBadCount = "'%s' is not a byte count";
+inline constexpr const char* kBadByte = "'%s' is not a hexadecimal byte";
+
+inline constexpr const char* kNoAnswer =
+    "vesk4-cli: no answer from the radio on %s within %g s. Check that the radio is\n"
+    "switched on and connected, or allow more time with --timeout.\n";
+inline constexpr const char* kSilence =
+    "vesk4-cli: the radio fell silent in the middle of the transfer.\n";
+inline constexpr const char* kBadRecord =
+    "vesk4-cli: the radio sent a bad record; nothing was saved.\n";
+inline constexpr const char* kNoSuchPort = "vesk4-cli: the port %s (%s) does not exist.\n";
+inline constexpr const char* kPortBusy =
+    "vesk4-cli: the port %s (%s) is in use by another program.\n";
+inline constexpr const char* kPortDenied =
+    "vesk4-cli: no permission to open %s. Add your user to the group that owns the\n"
+    "serial devices (usually dialout: sudo usermod -aG dialout $USER), then log in again.\n";
+inline constexpr const char* kNotSerial = "vesk4-cli: %s is not a serial device.\n";
+inline constexpr const char* kPortFailed = "vesk4-cli: the port %s (%s) could not be opened.\n";
+inline constexpr const char* kPortLost =
+    "vesk4-cli: the port %s went away (unplugged adapter or closed device).\n";
+inline constexpr const char* kLockBusy =
+    "vesk4-cli: %s\n(another Vesk4 program kept the port lock Vesk4Mutex for too long)\n";
+inline constexpr const char* kWriteFailed = "vesk4-cli: EEPROM program error.\n";
+inline constexpr const char* kRamWriteFailed = "vesk4-cli: the RAM write could not be sent.\n";
+inline constexpr const char* kRamReadFailed = "vesk4-cli: RAM copy error.\n";
+inline constexpr const char* kFileReadError = "vesk4-cli: cannot read the dump file %s\n";
+inline constexpr const char* kFileWriteError = "vesk4-cli: cannot write the dump file %s\n";
+inline constexpr const char* kUploadDone = "EEPROM copy complete. (%d channels) -> %s\n";
+inline constexpr const char* kDownloadDone = "EEPROM program complete.\n";
+inline constexpr const char* kVerifySummary = "%zu byte(s) differ.\n";

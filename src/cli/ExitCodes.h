@@ -1,0 +1,18 @@
+// The exit status of vesk4-cli, one per kind of outcome.
+#pragma once
+
+enum ExitCode : int
+{
+    kExitOk = 0,
+    kExitDifferent = 1,
+    kExitUsage = 2,
+    kExitNoAnswer = 3,
+    kExitSilence = 4,
+    kExitBadRecord = 5,
+    kExitNoPort = 6,
+    kExitPortBusy = 7,
+    kExitPortDenied = 8,
+    kExitPortLost = 9,
+    kExitFile = 10,
+    kExitWriteFailed = 11,
+};

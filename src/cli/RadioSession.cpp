@@ -1,0 +1,189 @@
+// Radio conversation driver for the command line.
+
+// own
+#include "cli/RadioSession.h"
+#include "cli/CliTexts.h"
+#include "cli/ExitCodes.h"
+
+// link
+#include "link/LinkTexts.h"
+#include "link/PortMap.h"
+#include "link/ProfileFile.h"
+
+// std
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <unistd.h>
+
+namespace
+{
+bool ProgressWanted(int option)
+{
+    return option == 1 || (option == -1 && ::isatty(STDERR_FILENO) == 1);
+}
+} // namespace
+
+CRadioSession::CRadioSession(const CCliOptions& options)
+    : m_options(options),
+      m_progress(ProgressWanted(options.m_nProgress), CRadioConversation::kProgressRange),
+      m_conversation(m_app, m_timers,
+                     [this](ConversationEvent event, int value) { OnEvent(event, value); })
+{
+    m_conversation.SetSink(&m_queue);
+}
+
+int CRadioSession::Open()
+{
+    CPortMap map;
+    map.Load(CProfileFile("Comport.ini"));
+    if (!map.Resolve(m_options.m_strPort, m_strDevice))
+    {
+        char reason[256];
+        std::snprintf(reason, sizeof reason, kBadPortName, m_options.m_strPort.c_str());
+        std::fprintf(stderr, kBadCommandLine, reason);
+        return kExitUsage;
+    }
+    m_conversation.SetDevicePath(m_strDevice);
+    if (m_conversation.OnPortChanged())
+        return kExitOk;
+
+    const char* name = m_options.m_strPort.c_str();
+    const char* device = m_strDevice.c_str();
+    switch (m_conversation.Link().LastError())
+    {
+    case PortError::Missing:
+        std::fprintf(stderr, kNoSuchPort, name, device);
+        return kExitNoPort;
+    case PortError::InUse:
+        std::fprintf(stderr, kPortBusy, name, device);
+        return kExitPortBusy;
+    case PortError::Denied:
+        std::fprintf(stderr, kPortDenied, device);
+        return kExitPortDenied;
+    case PortError::NotSerial:
+        std::fprintf(stderr, kNotSerial, device);
+        return kExitNoPort;
+    case PortError::LockTimeout:
+        std::fprintf(stderr, kLockBusy, kLockTimeoutText);
+        return kExitPortBusy;
+    default:
+        std::fprintf(stderr, kPortFailed, name, device);
+        return kExitNoPort;
+    }
+}
+
+int CRadioSession::RunReceive()
+{
+    return Run(true);
+}
+
+int CRadioSession::RunDownload()
+{
+    return Run(false);
+}
+
+int CRadioSession::Run(bool awaitAnswer)
+{
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(
+                                             static_cast<long long>(m_options.m_dTimeout * 1000));
+    bool answered = false;
+    while (!m_bDone)
+    {
+        int wait = m_timers.MillisecondsToNext();
+        if (awaitAnswer && !answered)
+        {
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            const int untilDeadline = std::max(0, static_cast<int>(left.count()) + 1);
+            wait = wait < 0 ? untilDeadline : std::min(wait, untilDeadline);
+        }
+        // Without a timer or deadline only a link message can end the wait;
+        // every path of the link posts one (a download always ends, a lost
+        // port is reported), so the wait is bounded in practice.
+        LinkMessage message;
+        if (m_queue.Wait(wait, message))
+        {
+            answered = answered || message.wParam >= 2;
+            m_conversation.OnLinkMessage(message.wParam, message.bytes);
+        }
+        for (const int id : m_timers.TakeDue())
+        {
+            if (!m_bDone)
+                m_conversation.OnTimer(id);
+        }
+        if (!m_bDone && awaitAnswer && !answered && Clock::now() >= deadline)
+        {
+            m_progress.Finish();
+            std::fprintf(stderr, kNoAnswer, m_options.m_strPort.c_str(), m_options.m_dTimeout);
+            m_nExit = kExitNoAnswer;
+            m_bDone = true;
+        }
+    }
+    return m_nExit;
+}
+
+void CRadioSession::Finish(int exitCode, const char* message)
+{
+    if (m_bDone)
+        return;
+    m_progress.Finish();
+    if (message != nullptr)
+        std::fputs(message, stderr);
+    m_nExit = exitCode;
+    m_bDone = true;
+}
+
+void CRadioSession::OnEvent(ConversationEvent event, int value)
+{
+    switch (event)
+    {
+    case ConversationEvent::Progress:
+        m_progress.Show(value);
+        break;
+    case ConversationEvent::ProgressClosed:
+        break;
+    case ConversationEvent::UploadComplete:
+    case ConversationEvent::RamReadComplete:
+    case ConversationEvent::DownloadComplete:
+        Finish(kExitOk, nullptr);
+        break;
+    case ConversationEvent::UploadError:
+        Finish(kExitBadRecord, kBadRecord);
+        break;
+    case ConversationEvent::RamReadError:
+        Finish(kExitBadRecord, kRamReadFailed);
+        break;
+    case ConversationEvent::DownloadError:
+        if (!m_conversation.Link().IsLost())
+            Finish(kExitWriteFailed, kWriteFailed);
+        else if (!m_bDone)
+        {
+            m_progress.Finish();
+            std::fprintf(stderr, kPortLost, m_strDevice.c_str());
+            Finish(kExitPortLost, nullptr);
+        }
+        break;
+    case ConversationEvent::WatchdogReset:
+        if (value == static_cast<int>(ConversationMode::Upload) ||
+            value == static_cast<int>(ConversationMode::RamRead))
+            Finish(kExitSilence, kSilence);
+        break;
+    case ConversationEvent::LockTimeout:
+        if (!m_bDone)
+            std::fprintf(stderr, kLockBusy, kLockTimeoutText);
+        Finish(kExitPortBusy, nullptr);
+        break;
+    case ConversationEvent::PortLost:
+        if (!m_bDone)
+        {
+            m_progress.Finish();
+            std::fprintf(stderr, kPortLost, m_strDevice.c_str());
+        }
+        Finish(kExitPortLost, nullptr);
+        break;
+    case ConversationEvent::UploadCancelled:
+        break;
+    }
+}

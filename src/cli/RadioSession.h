@@ -1,0 +1,54 @@
+// One radio conversation of vesk4-cli: opens the port, runs the link's
+// messages and the conversation's timers on the main thread until the
+// operation ends, and turns the outcome into an exit status and a message.
+#pragma once
+
+// own
+#include "cli/CliOptions.h"
+#include "cli/ProgressBar.h"
+
+// link
+#include "link/LinkQueue.h"
+#include "link/PolledTimers.h"
+#include "link/RadioConversation.h"
+
+// model
+#include "model/AppState.h"
+
+// std
+#include <string>
+
+class CRadioSession
+{
+public:
+    explicit CRadioSession(const CCliOptions& options);
+
+    // Resolves --port and opens it; an exit status other than kExitOk (the
+    // message has been shown) when that fails.
+    int Open();
+
+    // Waits for the end of an upload, a verify upload or a RAM read; the
+    // radio must start answering within the --timeout.
+    int RunReceive();
+    // Waits for the end of a download.
+    int RunDownload();
+
+    CRadioConversation& Conversation() { return m_conversation; }
+    CPlainAppState& App() { return m_app; }
+
+private:
+    int Run(bool awaitAnswer);
+    void OnEvent(ConversationEvent event, int value);
+    void Finish(int exitCode, const char* message);
+
+    const CCliOptions& m_options;
+    std::string m_strDevice;
+    CPlainAppState m_app;
+    CPolledTimers m_timers;
+    CLinkQueue m_queue;
+    CProgressBar m_progress;
+    bool m_bDone = false;
+    int m_nExit = 0;
+    // Declared last: the link's threads end before the queue they post to.
+    CRadioConversation m_conversation;
+};

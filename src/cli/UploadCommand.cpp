@@ -1,0 +1,47 @@
+// upload: the radio's EEPROM into a dump file, as the Radio Comm form would
+// copy it into the shared image.
+
+// own
+#include "cli/CliTexts.h"
+#include "cli/Commands.h"
+#include "cli/ExitCodes.h"
+#include "cli/RadioSession.h"
+
+// model
+#include "model/RadioImage.h"
+
+// std
+#include <cstdio>
+
+int RunUpload(const CCliOptions& options)
+{
+    if (const int status = RequirePort(options); status != kExitOk)
+        return status;
+    if (options.m_strOutput.empty())
+        return UsageError("%s", kNeedOutput);
+    if (!options.m_args.empty())
+        return UsageError(kWrongArguments, options.m_strCommand);
+
+    CRadioSession session(options);
+    if (const int status = session.Open(); status != kExitOk)
+        return status;
+    // Before the upload the buffer holds what the form's image would: a
+    // fresh image.
+    CRadioImage shared;
+    std::uint8_t initial[kImageSize];
+    if (shared.ReadBlock(initial, 0, kImageSize))
+        session.Conversation().SetUploadBuffer(initial);
+    (void)session.Conversation().OnUpload();
+    if (const int status = session.RunReceive(); status != kExitOk)
+        return status;
+
+    if (!session.Conversation().StoreUploadTo(shared) ||
+        !shared.SaveToFile(options.m_strOutput, session.App()))
+    {
+        std::fprintf(stderr, kFileWriteError, options.m_strOutput.c_str());
+        return kExitFile;
+    }
+    std::fprintf(stderr, kUploadDone, session.App().GetChannelMode() == 0 ? 120 : 320,
+                 options.m_strOutput.c_str());
+    return kExitOk;
+}
