@@ -22,22 +22,7 @@ inline constexpr char kHexNonPrintable = '.';
 
 // Value words.
 inline constexpr char kNone[] = "None";
-inline constexpr std::array<const char*, 2> kEnableWords = {"Enable ", "Disable"};
-inline constexpr std::array<const char*, 4> kTwoToneFormatNames = {"Motorola 1+1", "Motorola 2+2",
-                                                                   "Reach", "Plectoron"};
-inline constexpr std::array<const char*, 4> kScanTypeWords = {"Normal", "Modify", "Second", "PS"};
-inline constexpr std::array<const char*, 4> kScanHoldWords = {"0.5 sec", "2.5 sec", "5.0 sec",
-                                                              "INF"};
-inline constexpr std::array<const char*, 4> kScanListClearWords = {"Power/Scan", "Power On",
-                                                                   "Scan Off", "No Clear"};
-inline constexpr std::array<const char*, 2> kScanHoldByWords = {"NSQ", "SIGNALLING"};
-inline constexpr std::array<const char*, 2> kScanHoldAtWords = {"VACANT CH", "BUSY CH"};
-inline constexpr std::array<const char*, 2> kPriorityCycleWords = {"1/4", "1/8"};
-inline constexpr std::array<const char*, 4> kPriorityTimeWords = {"0.5 sec", "0.75 sec", "1.0 sec",
-                                                                  "1.5 sec"};
-inline constexpr std::array<const char*, 8> kTimeOutWords = {
-    "30 sec", "60 sec", "90 sec", "120 sec", "150 sec", "180 sec", "210 sec", "INF"};
-inline constexpr std::array<const char*, 4> kBusyLockoutWords = {"NSQ", "SGNL", "SPCL", "DIS"};
+// The option, 2-tone and band words come from the model's tables.
 inline constexpr std::array<const char*, 2> kSignallingTypeWords = {"CTCSS", "DCS"};
 inline constexpr char kStep2500[] = "2.5 kHz";
 inline constexpr char kStep5000[] = "5.0 kHz";
@@ -98,10 +83,7 @@ inline constexpr char kBeepA[] = " Beep Control           : BeepA:";
 inline constexpr char kBeepB[] = " BeepB:";
 inline constexpr char kBeepC[] = " BeepC:";
 inline constexpr char kBeepD[] = " BeepD:";
-inline constexpr char kBeepUseComma[] = "use,";
-inline constexpr char kBeepUnuseComma[] = "unuse,";
-inline constexpr char kBeepUse[] = "use";
-inline constexpr char kBeepUnuse[] = "unuse";
+inline constexpr char kBeepComma[] = ","; // after the words of beeps A, B and C
 
 // [ADJUST]
 inline constexpr char kAdjustHeader[] = "[ADJUST] ";
