@@ -16,7 +16,6 @@
 // Qt
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
@@ -263,8 +262,7 @@ void CMainFrame::OnComportSet()
 void CMainFrame::OnHelpTopics()
 {
     // The start-up directory, not the one chosen later with Directory.
-    const std::string path = CHelpWindow::LocateHelpFile(
-        m_app.m_szStartDir, QCoreApplication::applicationDirPath().toStdString());
+    const std::string path = CHelpWindow::LocateHelpFile(m_app.m_szStartDir, m_app.m_strProgramDir);
     if (path.empty() || !m_pHelpWindow->OpenFile(path))
     {
         m_app.Ui().ShowMessage(AppText::kHelpMissing, MessageIcon::Warning);

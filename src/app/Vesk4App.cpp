@@ -12,6 +12,9 @@
 // views
 #include "views/Vesk4View.h"
 
+// Qt
+#include <QCoreApplication>
+
 // std
 #include <filesystem>
 #include <system_error>
@@ -49,6 +52,7 @@ bool CVesk4App::InitInstance()
     std::error_code error;
     m_szStartDir = std::filesystem::current_path(error).string();
     m_strIniPath = m_szStartDir + "/" + AppText::kComportIni;
+    m_strProgramDir = QCoreApplication::applicationDirPath().toStdString();
 
     const int value = CComportIni::ReadValue(m_strIniPath, -1);
     m_nComPort = (value != 0 && value != -1) ? 1 : 0;

@@ -61,6 +61,7 @@ public:
     std::string m_szStartDir;        // current directory at start-up
     std::string m_strFilePath;       // last dump file opened or saved
     std::string m_strIniPath;        // full path of "Comport.ini"
+    std::string m_strProgramDir;     // folder of the program and its installed help
     std::int32_t m_nModelIndex = -1; // model last accepted by the Model view
 
     std::array<std::unique_ptr<CDocTemplate>, VIEW_COUNT> m_pTemplates;

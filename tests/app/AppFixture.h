@@ -1,0 +1,95 @@
+// A started application in a fresh temporary directory, with the recording
+// user-interface services, for the shell tests.
+#pragma once
+
+// app
+#include "app/CommandIds.h"
+#include "app/FakeUiServices.h"
+#include "app/MainFrame.h"
+#include "app/Vesk4App.h"
+
+// views
+#include "views/ModelView.h"
+
+// Qt
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QTemporaryDir>
+
+// std
+#include <gtest/gtest.h>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+class AppFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_oldDir = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+    }
+
+    void TearDown() override
+    {
+        m_app.reset();
+        QDir::setCurrent(m_oldDir);
+    }
+
+    // Starts the program in the temporary directory.
+    void Start()
+    {
+        m_app = std::make_unique<CVesk4App>(m_ui);
+        ASSERT_TRUE(m_app->InitInstance());
+    }
+
+    CMainFrame& Frame() { return *m_app->GetMainFrame(); }
+    bool Enabled(int id) { return Frame().GetCommand(id)->isEnabled(); }
+
+    CModelView* ModelForm() { return dynamic_cast<CModelView*>(m_app->GetView(VIEW_MODEL)); }
+
+    // Picks a model in the Model form as the user would.
+    void ChooseModel(int model)
+    {
+        CModelView* form = ModelForm();
+        ASSERT_NE(form, nullptr);
+        form->ModelList()->setCurrentIndex(model);
+        emit form->ModelList()->activated(model);
+    }
+
+    std::string Path(const char* name) const { return m_dir.filePath(name).toStdString(); }
+
+    static std::vector<std::uint8_t> ReadFile(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    static void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+    }
+
+    static void WriteText(const std::string& path, const std::string& text)
+    {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    }
+
+    static std::string ReadText(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    QTemporaryDir m_dir;
+    QString m_oldDir;
+    CFakeUiServices m_ui;
+    std::unique_ptr<CVesk4App> m_app;
+};
