@@ -34,5 +34,11 @@ int main(int argc, char** argv)
         return RunRamRead(options);
     if (command == "ram-write")
         return RunRamWrite(options);
+    if (command == "report")
+        return RunReport(options);
+    if (command == "hexdump")
+        return RunHexDump(options);
+    if (command == "info")
+        return RunInfo(options);
     return UsageError(kUnknownCommand, command);
 }

@@ -12,6 +12,10 @@ inline constexpr const char* kCliUsage =
     "                                     from the file (exit 1 when any does)\n"
     "  ram-read  --port P ADDR COUNT      list COUNT (0..8) bytes of the radio's RAM\n"
     "  ram-write --port P ADDR BYTE...    write 1..8 bytes into RAM 40..43F\n"
+    "  report  FILE.dmp                   the text report of a dump file\n"
+    "  hexdump FILE.dmp                   the hex dump of a dump file\n"
+    "  info    FILE.dmp                   model, identification, capacity and\n"
+    "                                     channels in use of a dump file\n"
     "\n"
     "ADDR and BYTE are hexadecimal (\"123\" or \"0x123\"), COUNT is decimal.\n"
     "\n"
@@ -68,6 +72,7 @@ inline constexpr const char* kWriteFailed = "vesk4-cli: EEPROM program error.\n"
 inline constexpr const char* kRamWriteFailed = "vesk4-cli: the RAM write could not be sent.\n";
 inline constexpr const char* kRamReadFailed = "vesk4-cli: RAM copy error.\n";
 inline constexpr const char* kFileReadError = "vesk4-cli: cannot read the dump file %s\n";
+inline constexpr const char* kOutputWriteError = "vesk4-cli: cannot write the output: %s\n";
 inline constexpr const char* kFileWriteError = "vesk4-cli: cannot write the dump file %s\n";
 inline constexpr const char* kUploadDone = "EEPROM copy complete. (%d channels) -> %s\n";
 inline constexpr const char* kDownloadDone = "EEPROM program complete.\n";

@@ -9,6 +9,9 @@ int RunDownload(const CCliOptions& options);
 int RunVerify(const CCliOptions& options);
 int RunRamRead(const CCliOptions& options);
 int RunRamWrite(const CCliOptions& options);
+int RunReport(const CCliOptions& options);
+int RunHexDump(const CCliOptions& options);
+int RunInfo(const CCliOptions& options);
 
 // Shared checks: a usage message and kExitUsage, or kExitOk.
 int RequirePort(const CCliOptions& options);

@@ -135,4 +135,18 @@ inline constexpr char kScanGroupUsed[] = "used          ";
 inline constexpr char kAuxData[] = " Auxiliary Data         : ";
 inline constexpr char kBlankLine[] = " ";
 
+// Summary of a dump file (vesk4-cli info).
+inline constexpr char kSummaryModel[] = "Model           : ";
+inline constexpr char kSummaryNoModel[] = "(none chosen)";
+inline constexpr char kSummarySerial[] = "Serial Number   : ";
+inline constexpr char kSummaryCustomer[] = "Customer        : ";
+inline constexpr char kSummaryDate[] = "Date            : ";
+inline constexpr char kSummaryDateFormat[] = "%04d-%02d-%02d";
+inline constexpr char kSummaryNoDate[] = "(not set)";
+inline constexpr char kSummaryCapacity[] = "Capacity        : ";
+inline constexpr char kSummaryChannelsFormat[] = "%d channels";
+inline constexpr char kSummaryNoCode[] = " (the file has no capacity code)";
+inline constexpr char kSummaryOddCodeFormat[] = " (capacity code %d)";
+inline constexpr char kSummaryInUse[] = "Channels in use : ";
+
 } // namespace PrintTexts

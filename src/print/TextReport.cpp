@@ -316,17 +316,27 @@ void CTextReport::Assemble(const CRadioImage& image, std::int32_t channelMode)
         BuildSections(image);
     m_lines = m_sectionLines;
     m_nChannelsListed = 0;
-    const int channelCount = channelMode != 0 ? 320 : 120;
+    const int channelCount = ChannelCount(channelMode);
     for (int n = 0; n < channelCount; ++n)
     {
-        int rxUnused = 1;
-        if (image.GetRxUnused(n, rxUnused) && rxUnused == 0)
+        if (IsChannelInUse(image, n))
         {
             AppendChannelBlock(image, n);
             ++m_nChannelsListed;
         }
     }
     m_lines.insert(m_lines.end(), m_groupLines.begin(), m_groupLines.end());
+}
+
+int CTextReport::ChannelCount(std::int32_t channelMode)
+{
+    return channelMode != 0 ? kChannelCount : kSmallRadioChannels;
+}
+
+bool CTextReport::IsChannelInUse(const CRadioImage& image, int n)
+{
+    int rxUnused = 1;
+    return image.GetRxUnused(n, rxUnused) && rxUnused == 0;
 }
 
 void CTextReport::Build(const CRadioImage& image, std::int32_t channelMode)

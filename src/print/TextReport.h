@@ -26,6 +26,8 @@ public:
         kModelLineCount + kTwoToneLineCount + kOptionLineCount + kAdjustLineCount + 1;
     static constexpr int kChannelBlockLineCount = 14;
     static constexpr int kGroupLineCount = kGroupNameCount;
+    // Channels of a radio whose channel mode is 0 (kChannelCount otherwise).
+    static constexpr int kSmallRadioChannels = 120;
 
     // At the print command: the model, 2-tone, option, adjust and group texts,
     // and the two channel steps that the [MODEL] section names.
@@ -39,6 +41,12 @@ public:
 
     // Both steps at once, for callers without a print command (command line).
     void Build(const CRadioImage& image, std::int32_t channelMode);
+
+    // 320 for any nonzero channel mode, else 120.
+    static int ChannelCount(std::int32_t channelMode);
+    // A channel is listed when its receive side is in use, whatever its
+    // transmit side holds.
+    static bool IsChannelInUse(const CRadioImage& image, int n);
 
     const std::vector<std::string>& GetLines() const { return m_lines; }
     int GetChannelsListed() const { return m_nChannelsListed; }

@@ -1,0 +1,19 @@
+// info: what a dump file holds at a glance: model, serial number, customer,
+// date, capacity and the number of channels in use.
+
+// own
+#include "cli/Commands.h"
+#include "cli/ExitCodes.h"
+#include "cli/ListingSupport.h"
+
+// print
+#include "print/ImageSummary.h"
+
+int RunInfo(const CCliOptions& options)
+{
+    CRadioImage image;
+    CPlainAppState app;
+    if (const int status = LoadDumpArgument(options, image, app); status != kExitOk)
+        return status;
+    return PrintLines(CImageSummary::BuildLines(image, app));
+}

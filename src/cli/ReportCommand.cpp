@@ -1,0 +1,21 @@
+// report: the printed text report of a dump file, one report line per line,
+// for as many channels as the file's capacity code says, as loading does.
+
+// own
+#include "cli/Commands.h"
+#include "cli/ExitCodes.h"
+#include "cli/ListingSupport.h"
+
+// print
+#include "print/TextReport.h"
+
+int RunReport(const CCliOptions& options)
+{
+    CRadioImage image;
+    CPlainAppState app;
+    if (const int status = LoadDumpArgument(options, image, app); status != kExitOk)
+        return status;
+    CTextReport report;
+    report.Build(image, app.GetChannelMode());
+    return PrintLines(report.GetLines());
+}
