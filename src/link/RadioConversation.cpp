@@ -25,6 +25,13 @@ CRadioConversation::~CRadioConversation()
     m_link.Close();
 }
 
+void CRadioConversation::SetSink(ILinkSink* sink)
+{
+    m_pSink = sink;
+    m_link.SetNotifyWindow(m_pSink);
+    m_link.SetNotifyMessage(kLinkMessage);
+}
+
 bool CRadioConversation::OnPortChanged()
 {
     m_link.SetNotifyWindow(m_pSink);

@@ -75,7 +75,7 @@ public:
     CRadioLink& Link() { return m_link; }
 
     // Where the link delivers; the owner's adapter to its own thread.
-    void SetSink(ILinkSink* sink) { m_pSink = sink; }
+    void SetSink(ILinkSink* sink);
     // Port 1..4 through the link's port map, or a device path (which wins).
     void SetPort(std::int32_t portNumber) { m_nPort = portNumber; }
     void SetDevicePath(const std::string& path) { m_link.SetDevicePath(path); }

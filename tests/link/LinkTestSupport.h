@@ -1,0 +1,134 @@
+// Helpers for the link tests: a real pseudo-terminal pair whose master side
+// plays the radio, a private lock directory per test process, and waits.
+#pragma once
+
+// link
+#include "link/LinkQueue.h"
+
+// std
+#include <gtest/gtest.h>
+#include <chrono>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <string>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+// Every test process gets its own lock directory, so parallel test runs never
+// share the port lock.
+class CPrivateRuntimeDir : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/vesk4-link-test-XXXXXX";
+        const char* dir = ::mkdtemp(pattern);
+        ASSERT_NE(dir, nullptr);
+        m_strDir = dir;
+        ::setenv("XDG_RUNTIME_DIR", dir, 1);
+    }
+    void TearDown() override
+    {
+        if (!m_strDir.empty())
+        {
+            const std::string command = "rm -rf '" + m_strDir + "'";
+            (void)!std::system(command.c_str());
+        }
+    }
+
+private:
+    std::string m_strDir;
+};
+
+class CPtyPair
+{
+public:
+    CPtyPair()
+    {
+        m_nMaster = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (m_nMaster < 0 || ::grantpt(m_nMaster) != 0 || ::unlockpt(m_nMaster) != 0)
+            return;
+        char name[128];
+        if (::ptsname_r(m_nMaster, name, sizeof name) != 0)
+            return;
+        m_strSlave = name;
+        termios settings{};
+        ::tcgetattr(m_nMaster, &settings);
+        ::cfmakeraw(&settings);
+        ::tcsetattr(m_nMaster, TCSANOW, &settings);
+    }
+    ~CPtyPair() { CloseMaster(); }
+    CPtyPair(const CPtyPair&) = delete;
+    CPtyPair& operator=(const CPtyPair&) = delete;
+
+    bool IsValid() const { return m_nMaster >= 0 && !m_strSlave.empty(); }
+    const std::string& SlavePath() const { return m_strSlave; }
+    int Master() const { return m_nMaster; }
+
+    void CloseMaster()
+    {
+        if (m_nMaster >= 0)
+            ::close(m_nMaster);
+        m_nMaster = -1;
+    }
+
+    bool Send(const std::string& bytes)
+    {
+        return ::write(m_nMaster, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+    }
+
+    // Reads until count bytes came or timeoutMs passed.
+    std::string Receive(std::size_t count, int timeoutMs = 2000)
+    {
+        std::string data;
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (data.size() < count && std::chrono::steady_clock::now() < deadline)
+        {
+            pollfd fd{m_nMaster, POLLIN, 0};
+            if (::poll(&fd, 1, 20) > 0 && (fd.revents & POLLIN))
+            {
+                char buffer[4096];
+                const ssize_t n = ::read(m_nMaster, buffer, sizeof buffer);
+                if (n > 0)
+                    data.append(buffer, static_cast<std::size_t>(n));
+            }
+        }
+        return data;
+    }
+
+    // Everything that arrives until the line has been quiet for quietMs.
+    std::string ReceiveAll(int quietMs = 150)
+    {
+        std::string data;
+        for (;;)
+        {
+            pollfd fd{m_nMaster, POLLIN, 0};
+            if (::poll(&fd, 1, quietMs) <= 0 || !(fd.revents & POLLIN))
+                return data;
+            char buffer[4096];
+            const ssize_t n = ::read(m_nMaster, buffer, sizeof buffer);
+            if (n <= 0)
+                return data;
+            data.append(buffer, static_cast<std::size_t>(n));
+        }
+    }
+
+private:
+    int m_nMaster = -1;
+    std::string m_strSlave;
+};
+
+inline std::string Text(const std::vector<std::uint8_t>& bytes)
+{
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// Takes messages until one arrives or timeoutMs passes.
+inline bool NextMessage(CLinkQueue& queue, LinkMessage& message, int timeoutMs = 2000)
+{
+    return queue.Wait(timeoutMs, message);
+}
