@@ -1,4 +1,4 @@
-// The description of one printed page that a painter draws without any layout
+// What one printed page holds, so that a painter draws it without any layout
 // of its own: each text with its position in device units.
 #pragma once
 

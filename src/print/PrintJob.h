@@ -1,6 +1,16 @@
 // One print or preview of the active view: which listing, its title, the
 // capacity label, the report lines or hex snapshot, and each page's layout.
 // A painter asks it for the page count and for what to draw on page k.
+//
+// How a view drives it:
+//   print command      job.Start(mode, title, ownImage)   (after StoreToImage)
+//   each job start     job.Prepare(ownImage, appState)
+//   per device         CPageGeometry geometry(printable area, height of "0")
+//                      pages = job.GetPageCount(geometry)
+//   per page k         job.LayOutPage(geometry, k, layout); draw every text of
+//                      layout at (m_nX, m_nY + the font's ascent)
+// The geometry's units are the device's; the character height is the text
+// height the font reports for "0" on that device (ascent plus descent).
 #pragma once
 
 // own

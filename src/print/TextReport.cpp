@@ -84,8 +84,8 @@ enum class ToneSlot
     Third
 };
 
-std::string ToneText(const CRadioImage& image, int format, ToneSlot slot, const char* format2,
-                     const char* noTone)
+std::string ToneText(const CRadioImage& image, int twoToneFormat, ToneSlot slot,
+                     const char* toneFormat, const char* noTone)
 {
     int index = -1;
     bool valid = false;
@@ -101,8 +101,8 @@ std::string ToneText(const CRadioImage& image, int format, ToneSlot slot, const 
         valid = image.GetThirdToneIndex(index);
         break;
     }
-    const double hz = valid ? TwoToneFrequency(format, index) : 0.0;
-    return hz > 0.0 ? Format(format2, hz) : std::string(noTone);
+    const double hz = valid ? TwoToneFrequency(twoToneFormat, index) : 0.0;
+    return hz > 0.0 ? Format(toneFormat, hz) : std::string(noTone);
 }
 
 bool HasThirdTone(int format)

@@ -1,0 +1,187 @@
+// vesk4-cli report, hexdump and info, run as a program on dump files written
+// into a temporary folder.
+
+// model
+#include "model/AppState.h"
+#include "model/RadioImage.h"
+
+// std
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+namespace fs = std::filesystem;
+
+struct CliResult
+{
+    int status = -1;
+    std::vector<std::string> lines;
+    std::string err;
+};
+
+class ListingCommandsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/vesk4-listing-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        m_dir = pattern;
+    }
+    void TearDown() override
+    {
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+
+    static std::string ReadFile(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    static std::string Quote(const std::string& text) { return "'" + text + "'"; }
+
+    // Runs vesk4-cli with the arguments (each quoted) and the given standard
+    // output, which defaults to a file that is then split into lines.
+    CliResult Run(const std::vector<std::string>& args, const std::string& stdoutPath = {})
+    {
+        const fs::path out = stdoutPath.empty() ? m_dir / "out.txt" : fs::path(stdoutPath);
+        const fs::path err = m_dir / "err.txt";
+        std::string command = Quote(VESK4_CLI_PATH);
+        for (const std::string& arg : args)
+            command += " " + Quote(arg);
+        command += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
+        const int raw = std::system(command.c_str());
+        CliResult result;
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        result.err = ReadFile(err);
+        if (stdoutPath.empty())
+        {
+            std::istringstream text(ReadFile(out));
+            for (std::string line; std::getline(text, line);)
+                result.lines.push_back(line);
+        }
+        return result;
+    }
+
+    std::string Save(const CRadioImage& image, const std::string& name, std::int32_t code)
+    {
+        CPlainAppState app;
+        app.m_nChannelCode = code;
+        const std::string path = (m_dir / name).string();
+        EXPECT_TRUE(image.SaveToFile(path, app));
+        return path;
+    }
+
+    // Channels 1 and 200 in use on model 5.
+    static CRadioImage TwoChannelImage()
+    {
+        CRadioImage image;
+        EXPECT_TRUE(image.SetModel(5));
+        EXPECT_TRUE(image.SetSerialNumber("4711"));
+        EXPECT_TRUE(image.SetDate(2001, 2, 3));
+        for (int n : {0, 199})
+        {
+            EXPECT_TRUE(image.SetRxUnused(n, 0));
+            EXPECT_TRUE(image.SetRxWord(n, 0x0A408));
+        }
+        return image;
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(ListingCommandsTest, ReportListsChannelsByTheFileCapacityCode)
+{
+    const CRadioImage image = TwoChannelImage();
+
+    const CliResult big = Run({"report", Save(image, "big.dmp", 2)});
+    EXPECT_EQ(big.status, 0) << big.err;
+    ASSERT_EQ(big.lines.size(), 38u + 2 * 14u + 40u);
+    EXPECT_EQ(big.lines[0], "[MODEL] ");
+    EXPECT_EQ(big.lines[1], " Model                  : VHF(H) A Band");
+    EXPECT_EQ(big.lines[3], " Serial Number          : 4711    ");
+    EXPECT_EQ(big.lines[38 + 1], " Channel Number         : 001              ");
+    EXPECT_EQ(big.lines[38 + 14 + 1], " Channel Number         : 200              ");
+    EXPECT_EQ(big.lines.back(), " Group Number  :  40     Alpha Character : None");
+
+    const CliResult small = Run({"report", Save(image, "small.dmp", 1)});
+    EXPECT_EQ(small.status, 0) << small.err;
+    EXPECT_EQ(small.lines.size(), 38u + 14u + 40u);
+
+    // A file without the capacity code loads as a 120-channel radio.
+    const std::string bare = Save(image, "bare.dmp", 2);
+    fs::resize_file(bare, kBlockSize);
+    EXPECT_EQ(Run({"report", bare}).lines.size(), 38u + 14u + 40u);
+}
+
+TEST_F(ListingCommandsTest, HexDumpPrintsTheHeaderAndEveryRow)
+{
+    CRadioImage image;
+    const std::uint8_t bytes[3] = {0x41, 0x0A, 0x0D}; // line breaks must stay in their row
+    ASSERT_TRUE(image.WriteBlock(bytes, 0x30, 3));
+    const CliResult result = Run({"hexdump", Save(image, "image.dmp", 1)});
+    EXPECT_EQ(result.status, 0) << result.err;
+    ASSERT_EQ(result.lines.size(), 513u);
+    EXPECT_EQ(result.lines[0], "Add  :  0  1  2  3  4  5  6  7  8  9  A  B  C  D  E  F");
+    EXPECT_EQ(result.lines[4], "0030 :  41 0a 0d ff ff ff ff ff ff ff ff ff ff ff ff ff  :  "
+                               "A...............");
+    EXPECT_EQ(result.lines[512].substr(0, 7), "1ff0 : ");
+}
+
+TEST_F(ListingCommandsTest, InfoSummarisesTheFile)
+{
+    const CliResult result = Run({"info", Save(TwoChannelImage(), "image.dmp", 2)});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.lines, (std::vector<std::string>{
+                                "Model           : VHF(H) A Band",
+                                "Serial Number   : 4711",
+                                "Customer        : ",
+                                "Date            : 2001-02-03",
+                                "Capacity        : 320 channels",
+                                "Channels in use : 2",
+                            }));
+}
+
+TEST_F(ListingCommandsTest, UnreadableFilesAreErrorsNotDefaultListings)
+{
+    const fs::path shortFile = m_dir / "short.dmp";
+    std::ofstream(shortFile) << "too short";
+    for (const char* command : {"report", "hexdump", "info"})
+    {
+        SCOPED_TRACE(command);
+        for (const std::string& path :
+             {(m_dir / "missing.dmp").string(), shortFile.string(), m_dir.string()})
+        {
+            const CliResult result = Run({command, path});
+            EXPECT_EQ(result.status, 10);
+            EXPECT_TRUE(result.lines.empty());
+            EXPECT_EQ(result.err, "vesk4-cli: cannot read the dump file " + path + "\n");
+        }
+        EXPECT_EQ(Run({command}).status, 2);
+        EXPECT_EQ(Run({command, "a.dmp", "b.dmp"}).status, 2);
+    }
+}
+
+TEST_F(ListingCommandsTest, FailedOutputIsReported)
+{
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    const CliResult result = Run({"report", Save(CRadioImage(), "image.dmp", 1)}, "/dev/full");
+    EXPECT_EQ(result.status, 10);
+    EXPECT_NE(result.err.find("cannot write the output"), std::string::npos);
+}
+
+} // namespace
