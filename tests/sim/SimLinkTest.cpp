@@ -1,0 +1,239 @@
+// The link and the Radio Comm conversation against the simulated radio on a
+// pseudo-terminal, fault by fault.
+
+// own
+#include "../link/LinkTestSupport.h"
+
+// sim
+#include "sim/SimPort.h"
+#include "sim/SimRadio.h"
+
+// link
+#include "link/PolledTimers.h"
+#include "link/RadioConversation.h"
+
+// std
+#include <functional>
+
+namespace
+{
+const ::testing::Environment* const kRuntimeDir =
+    ::testing::AddGlobalTestEnvironment(new CPrivateRuntimeDir);
+
+std::vector<std::uint8_t> Pattern()
+{
+    std::vector<std::uint8_t> image(8192);
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<std::uint8_t>((i * 31) ^ (i >> 5));
+    return image;
+}
+
+// Runs the conversation on this thread as the command line does.
+class SimLinkTest : public ::testing::Test
+{
+protected:
+    SimLinkTest()
+        : m_port(m_radio),
+          m_conversation(m_app, m_timers,
+                         [this](ConversationEvent e, int v) { m_events.emplace_back(e, v); })
+    {
+        m_conversation.SetSink(&m_queue);
+    }
+
+    void Start(const SimFaults& faults = {}, std::uint32_t baud = 0)
+    {
+        m_radio.SetEeprom(Pattern().data());
+        m_port.SetFaults(faults);
+        m_port.SetBaud(baud);
+        ASSERT_TRUE(m_port.Start());
+        m_conversation.SetDevicePath(m_port.DevicePath());
+        ASSERT_TRUE(m_conversation.OnPortChanged());
+    }
+
+    // Handles messages and timers until an event of one of the kinds comes;
+    // false when none came in time.
+    bool RunUntil(std::initializer_list<ConversationEvent> kinds, int timeoutMs = 5000)
+    {
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        std::size_t seen = 0;
+        while (std::chrono::steady_clock::now() < deadline)
+        {
+            for (; seen < m_events.size(); ++seen)
+                for (const ConversationEvent kind : kinds)
+                    if (m_events[seen].first == kind)
+                        return true;
+            int wait = m_timers.MillisecondsToNext();
+            wait = wait < 0 ? 50 : std::min(wait, 50);
+            LinkMessage message;
+            if (m_queue.Wait(wait, message))
+                m_conversation.OnLinkMessage(message.wParam, message.bytes);
+            for (const int id : m_timers.TakeDue())
+                m_conversation.OnTimer(id);
+        }
+        return false;
+    }
+
+    std::vector<std::uint8_t> Uploaded() const
+    {
+        return std::vector<std::uint8_t>(m_conversation.UploadBuffer(),
+                                         m_conversation.UploadBuffer() + 8192);
+    }
+
+    CSimRadio m_radio;
+    CSimPort m_port;
+    CPlainAppState m_app;
+    CPolledTimers m_timers;
+    CLinkQueue m_queue;
+    std::vector<std::pair<ConversationEvent, int>> m_events;
+    CRadioConversation m_conversation;
+};
+
+TEST_F(SimLinkTest, FullUploadCopiesTheRadiosEeprom)
+{
+    Start();
+    ASSERT_TRUE(m_conversation.OnUpload());
+    ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}));
+    EXPECT_EQ(m_events.back().first, ConversationEvent::UploadComplete);
+    EXPECT_EQ(Uploaded(), m_radio.Eeprom());
+    EXPECT_EQ(m_app.m_nChannelCode, 2);
+    EXPECT_EQ(m_port.RecordsSent(), 1025);
+}
+
+TEST_F(SimLinkTest, DownloadWritesTheRadiosEeprom)
+{
+    Start();
+    std::vector<std::uint8_t> image(8192);
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<std::uint8_t>(255 - i % 251);
+    ASSERT_TRUE(m_conversation.OnDownload(image.data()));
+    ASSERT_TRUE(RunUntil({ConversationEvent::DownloadComplete, ConversationEvent::DownloadError}));
+    EXPECT_EQ(m_events.back().first, ConversationEvent::DownloadComplete);
+    for (int i = 0; i < 100 && m_radio.DownloadsCompleted() == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(m_radio.DownloadsCompleted(), 1);
+    EXPECT_EQ(m_radio.Eeprom(), image);
+    for (const SimLogEntry& entry : m_radio.Log())
+        EXPECT_TRUE(entry.valid) << entry.text;
+}
+
+TEST_F(SimLinkTest, RamReadAndWriteAndLiveCommandsReachTheRadio)
+{
+    Start();
+    const std::uint8_t bytes[3] = {0x12, 0x34, 0x56};
+    ASSERT_TRUE(m_conversation.OnRamWrite(0x0040, bytes, 3));
+    ASSERT_TRUE(m_conversation.OnRamRead(0x003F, 5));
+    ASSERT_TRUE(RunUntil({ConversationEvent::RamReadComplete, ConversationEvent::RamReadError}));
+    EXPECT_EQ(m_events.back().first, ConversationEvent::RamReadComplete);
+    const std::vector<std::string> expected = {" 03f    00", " 040    12", " 041    34",
+                                               " 042    56", " 043    00"};
+    EXPECT_EQ(m_conversation.RamListing(), expected);
+
+    CRadioLink& link = m_conversation.Link();
+    ASSERT_TRUE(link.SendSquelchVolume(42));
+    ASSERT_TRUE(link.SendTxHighPowerLevel(200));
+    ASSERT_TRUE(link.StoreAdjustments());
+    ASSERT_TRUE(link.SetLight(1));
+    TestSettings settings;
+    ASSERT_TRUE(link.TestTransmit(settings));
+    std::uint8_t payload[7];
+    ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, -1, payload));
+    for (int i = 0; i < 100 && m_radio.TestSide() == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(m_radio.TestSide(), 'T');
+    EXPECT_EQ(m_radio.TestPayload(), std::vector<std::uint8_t>(payload, payload + 7));
+    EXPECT_TRUE(m_radio.Lamp());
+    EXPECT_EQ(m_radio.Eeprom()[0x26], 200);
+    EXPECT_EQ(m_radio.Eeprom()[0x28], 42);
+}
+
+TEST_F(SimLinkTest, CorruptRecordEndsTheUploadWithACopyError)
+{
+    SimFaults faults;
+    faults.corruptRecord = 100;
+    Start(faults);
+    ASSERT_TRUE(m_conversation.OnUpload());
+    ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}));
+    EXPECT_EQ(m_events.back().first, ConversationEvent::UploadError);
+    EXPECT_EQ(m_conversation.ProgressCount(), 99);
+    EXPECT_FALSE(m_conversation.IsUploaded());
+}
+
+TEST_F(SimLinkTest, StallMidTransferFiresTheWatchdog)
+{
+    SimFaults faults;
+    faults.stallAfter = 50;
+    Start(faults);
+    ASSERT_TRUE(m_conversation.OnUpload());
+    ASSERT_TRUE(RunUntil({ConversationEvent::WatchdogReset, ConversationEvent::UploadComplete}));
+    EXPECT_EQ(m_events.back(), std::make_pair(ConversationEvent::WatchdogReset,
+                                              static_cast<int>(ConversationMode::Upload)));
+    EXPECT_EQ(m_conversation.ProgressCount(), 50);
+}
+
+TEST_F(SimLinkTest, SilentRadioSendsNothing)
+{
+    SimFaults faults;
+    faults.silent = true;
+    Start(faults);
+    ASSERT_TRUE(m_conversation.OnUpload());
+    EXPECT_FALSE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError,
+                           ConversationEvent::WatchdogReset},
+                          500));
+    EXPECT_EQ(m_conversation.ProgressCount(), 0);
+    EXPECT_EQ(m_radio.Log().size(), 1u); // it heard the request
+}
+
+TEST_F(SimLinkTest, HangUpMidTransferIsReportedAsALostPort)
+{
+    SimFaults faults;
+    faults.hangupAfter = 200;
+    Start(faults);
+    ASSERT_TRUE(m_conversation.OnUpload());
+    ASSERT_TRUE(RunUntil({ConversationEvent::PortLost, ConversationEvent::UploadComplete}));
+    EXPECT_TRUE(m_conversation.Link().IsLost());
+    EXPECT_FALSE(m_conversation.Link().RequestUpload());
+    ASSERT_TRUE(RunUntil({ConversationEvent::UploadError}));
+}
+
+TEST_F(SimLinkTest, GarbageBetweenRecordsIsDroppedWhenTheLineGoesQuietAfterIt)
+{
+    SimFaults faults;
+    faults.garbageBefore = 300;
+    faults.garbagePauseMs = 300;
+    Start(faults);
+    ASSERT_TRUE(m_conversation.OnUpload());
+    ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}));
+    EXPECT_EQ(m_events.back().first, ConversationEvent::UploadComplete);
+    EXPECT_EQ(Uploaded(), m_radio.Eeprom());
+}
+
+TEST_F(SimLinkTest, GarbageWithRecordsQueuedBehindItNeverGivesAFalseCopy)
+{
+    SimFaults faults;
+    faults.garbageBefore = 300;
+    faults.garbagePauseMs = 0;
+    Start(faults);
+    ASSERT_TRUE(m_conversation.OnUpload());
+    // Records purged with the garbage leave a gap: that is an error, or the
+    // watchdog if the purge took the end too; never a complete copy with holes.
+    ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError,
+                          ConversationEvent::WatchdogReset}));
+    if (m_events.back().first == ConversationEvent::UploadComplete)
+    {
+        EXPECT_EQ(Uploaded(), m_radio.Eeprom());
+    }
+}
+
+TEST_F(SimLinkTest, PacedOutputTakesTheTimeOfTheWire)
+{
+    Start({}, 2400);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(m_conversation.OnRamRead(0x0100, 8));
+    ASSERT_TRUE(RunUntil({ConversationEvent::RamReadComplete, ConversationEvent::RamReadError}));
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    // 28 + 12 bytes of ten bits at 2400 baud, plus the 100 ms message delay.
+    EXPECT_GE(elapsed, std::chrono::milliseconds(166 + 100));
+    EXPECT_LT(elapsed, std::chrono::milliseconds(1000));
+}
+} // namespace
