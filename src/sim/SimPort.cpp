@@ -114,6 +114,15 @@ void CSimPort::Run()
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
             continue;
         }
+        if (m_nBaud != 0)
+        {
+            // A paced radio takes in what it hears at the line's pace too:
+            // this chunk is whole when its last byte would have arrived.
+            const auto byteTime = std::chrono::nanoseconds(10'000'000'000LL / m_nBaud);
+            const auto now = std::chrono::steady_clock::now();
+            m_nextInput = std::max(m_nextInput, now) + byteTime * n;
+            std::this_thread::sleep_until(m_nextInput);
+        }
         std::vector<std::string> replies;
         const int received = m_radio.Receive(reinterpret_cast<const std::uint8_t*>(buffer),
                                              static_cast<std::size_t>(n), replies);

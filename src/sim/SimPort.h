@@ -22,7 +22,8 @@ public:
     CSimPort(const CSimPort&) = delete;
     CSimPort& operator=(const CSimPort&) = delete;
 
-    // 0 (the default) sends as fast as the pseudo-terminal takes it.
+    // 0 (the default) sends and takes in as fast as the pseudo-terminal
+    // allows; otherwise both at the pace of the given baud rate.
     void SetBaud(std::uint32_t baud) { m_nBaud = baud; }
     void SetFaults(const SimFaults& faults) { m_faults = faults; }
 
@@ -55,4 +56,5 @@ private:
     std::atomic<int> m_nSent{0};
     int m_nRecords = 0; // received and sent, for the hang-up fault
     std::chrono::steady_clock::time_point m_nextByte{};
+    std::chrono::steady_clock::time_point m_nextInput{};
 };
