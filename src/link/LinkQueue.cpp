@@ -9,10 +9,10 @@
 void CLinkQueue::OnLinkMessage(std::int32_t message, std::int32_t wParam,
                                std::vector<std::uint8_t> bytes)
 {
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_messages.push_back(LinkMessage{message, wParam, std::move(bytes)});
-    }
+    // Notified under the lock, so a taker that empties the queue and then
+    // destroys it cannot do so while this call still uses it.
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_messages.push_back(LinkMessage{message, wParam, std::move(bytes)});
     m_ready.notify_one();
 }
 

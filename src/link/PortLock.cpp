@@ -25,11 +25,28 @@ std::string CPortLock::LockFilePath()
     return "/tmp/Vesk4Mutex-" + std::to_string(::getuid()) + ".lock";
 }
 
+int CPortLock::OpenLockFile()
+{
+    const std::string path = LockFilePath();
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // A lock file that another user created still locks when read-only.
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // A runtime directory that has gone (a logged-out session) is no reason
+    // to refuse every port.
+    if (fd < 0 && errno == ENOENT && std::getenv("XDG_RUNTIME_DIR") != nullptr)
+    {
+        const std::string fallback = "/tmp/Vesk4Mutex-" + std::to_string(::getuid()) + ".lock";
+        fd = ::open(fallback.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    }
+    return fd;
+}
+
 bool CPortLock::Acquire(int timeoutMs, const std::atomic<bool>* keepTrying)
 {
     Release();
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    const int fd = ::open(LockFilePath().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    const int fd = OpenLockFile();
     if (fd < 0)
         return false;
     for (;;)

@@ -27,5 +27,7 @@ public:
     static std::string LockFilePath();
 
 private:
+    static int OpenLockFile();
+
     int m_nFd = -1;
 };

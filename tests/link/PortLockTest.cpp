@@ -45,6 +45,17 @@ TEST(PortLock, LockFileFollowsTheRuntimeDirectory)
     EXPECT_EQ(CPortLock::LockFilePath(), expected);
 }
 
+TEST(PortLock, VanishedRuntimeDirectoryFallsBackToTmp)
+{
+    const std::string saved = std::getenv("XDG_RUNTIME_DIR");
+    ::setenv("XDG_RUNTIME_DIR", "/nonexistent/vesk4-runtime", 1);
+    CPortLock lock;
+    const bool acquired = lock.Acquire(100);
+    lock.Release();
+    ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
+    EXPECT_TRUE(acquired);
+}
+
 TEST(PortLock, TwoAcquisitionsInOneProcessExcludeEachOther)
 {
     CPortLock first;

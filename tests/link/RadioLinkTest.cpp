@@ -214,12 +214,13 @@ TEST_F(RadioLinkTest, CancelledDownloadStopsAfterTheCurrentRecordAndStillEnds)
     LinkMessage end;
     EXPECT_EQ(CountSteps(sink.m_queue, end), 3);
     EXPECT_EQ(end.bytes, std::vector<std::uint8_t>{1}); // a cancel is no failure
+    m_link.WaitDownload();                              // the sink must outlive the worker
 }
 
 TEST(RadioLinkClosed, DownloadOnAClosedPortStillPostsItsFailure)
 {
+    CLinkQueue queue; // outlives the link and its worker
     CRadioLink link;
-    CLinkQueue queue;
     link.SetNotifyWindow(&queue);
     link.SetNotifyMessage(kLinkMessage);
     const std::uint8_t image[16] = {};
