@@ -4,10 +4,12 @@
 #include "app/Vesk4App.h"
 #include "app/AboutDlg.h"
 #include "app/AppTexts.h"
-#include "app/ComportIni.h"
 #include "app/DocTemplate.h"
 #include "app/MainFrame.h"
 #include "app/UiServices.h"
+
+// link
+#include "link/ProfileFile.h"
 
 // views
 #include "views/Vesk4View.h"
@@ -18,6 +20,13 @@
 // std
 #include <filesystem>
 #include <system_error>
+
+namespace
+{
+// Where "Comport.ini" keeps the port choice: "0" COM1, "1" COM2.
+constexpr char kIniSection[] = "AppComport";
+constexpr char kIniKey[] = "Value";
+} // namespace
 
 CVesk4App::CVesk4App(IUiServices& ui) : m_ui(ui) {}
 
@@ -54,14 +63,15 @@ bool CVesk4App::InitInstance()
     m_strIniPath = m_szStartDir + "/" + AppText::kComportIni;
     m_strProgramDir = QCoreApplication::applicationDirPath().toStdString();
 
-    const int value = CComportIni::ReadValue(m_strIniPath, -1);
+    const int value = CProfileFile(m_strIniPath).ReadInt(kIniSection, kIniKey, -1);
     m_nComPort = (value != 0 && value != -1) ? 1 : 0;
     return true;
 }
 
 int CVesk4App::ExitInstance()
 {
-    (void)CComportIni::WriteValue(m_strIniPath, m_nComPort != 0 ? "1" : "0");
+    // A file that cannot be written is ignored: the next start falls back to COM1.
+    (void)CProfileFile(m_strIniPath).WriteString(kIniSection, kIniKey, m_nComPort != 0 ? "1" : "0");
     return 0;
 }
 

@@ -1,11 +1,8 @@
-// "Comport.ini": the profile-file reading and writing, and the port choice kept
-// across runs of the program.
+// "Comport.ini": the port choice read at start-up, written back at exit, and
+// carried across runs of the program.
 
 // own
 #include "AppFixture.h"
-
-// app
-#include "app/ComportIni.h"
 
 // views
 #include "views/ComportDlg.h"
@@ -14,54 +11,6 @@
 #include <QRadioButton>
 
 using ComportIniTest = AppFixture;
-
-TEST_F(ComportIniTest, ReadsTheValueTheWayAProfileFileIsRead)
-{
-    const struct
-    {
-        const char* content;
-        int expected;
-    } cases[] = {
-        {"[AppComport]\r\nValue=1\r\n", 1},
-        {"[AppComport]\nValue=5\n", 5},
-        {"[AppComport]\nValue=-1\n", -1},
-        {"[appcomport]\n  value =  0  \n", 0},
-        {"[Other]\nValue=1\n[AppComport]\nValue=0\n", 0},
-        {"[Other]\nValue=1\n", -7},          // key only in another section
-        {"[AppComport]\nValue=\n", -7},      // empty value: the default
-        {"[AppComport]\nValue=abc\n", 0},    // no digits: zero
-        {"[AppComport]\nValue=12xyz\n", 12}, // stops at the first non-digit
-        {"[AppComport]\nValue=0x10\n", 16},
-        {"", -7},
-    };
-    for (const auto& c : cases)
-    {
-        WriteText(Path("Comport.ini"), c.content);
-        EXPECT_EQ(CComportIni::ReadValue(Path("Comport.ini"), -7), c.expected) << c.content;
-    }
-    EXPECT_EQ(CComportIni::ReadValue(Path("missing.ini"), -7), -7);
-}
-
-TEST_F(ComportIniTest, WritingKeepsTheRestOfTheFile)
-{
-    WriteText(Path("Comport.ini"),
-              "[Devices]\nCOM1=/dev/ttyUSB0\n\n[AppComport]\nValue=0\nOther=x\n");
-    ASSERT_TRUE(CComportIni::WriteValue(Path("Comport.ini"), "1"));
-    EXPECT_EQ(ReadText(Path("Comport.ini")),
-              "[Devices]\r\nCOM1=/dev/ttyUSB0\r\n\r\n[AppComport]\r\nValue=1\r\nOther=x\r\n");
-
-    // A section without the key gets it; a file without the section gets both.
-    WriteText(Path("Comport.ini"), "[AppComport]\nOther=x\n\n[Devices]\nCOM2=/dev/ttyS9\n");
-    ASSERT_TRUE(CComportIni::WriteValue(Path("Comport.ini"), "0"));
-    EXPECT_EQ(ReadText(Path("Comport.ini")),
-              "[AppComport]\r\nOther=x\r\nValue=0\r\n\r\n[Devices]\r\nCOM2=/dev/ttyS9\r\n");
-    WriteText(Path("Comport.ini"), "[Devices]\nCOM1=/dev/ttyUSB0\n");
-    ASSERT_TRUE(CComportIni::WriteValue(Path("Comport.ini"), "1"));
-    EXPECT_EQ(CComportIni::ReadValue(Path("Comport.ini"), -1), 1);
-    EXPECT_NE(ReadText(Path("Comport.ini")).find("COM1=/dev/ttyUSB0"), std::string::npos);
-
-    EXPECT_FALSE(CComportIni::WriteValue(Path("no/such/dir/Comport.ini"), "1"));
-}
 
 TEST_F(ComportIniTest, StartUpReadsThePortAndExitWritesItBack)
 {
@@ -76,6 +25,9 @@ TEST_F(ComportIniTest, StartUpReadsThePortAndExitWritesItBack)
         {"[AppComport]\nValue=1\n", 1, "1"},
         {"[AppComport]\nValue=5\n", 1, "1"},
         {"[AppComport]\nValue=-1\n", 0, "0"},
+        {"[appcomport]\nvalue = 1\n", 1, "1"}, // names compare without case
+        {"[Other]\nValue=1\n", 0, "0"},        // the key of another section
+        {"[AppComport]\nValue=abc\n", 0, "0"},
     };
     for (const auto& c : cases)
     {
@@ -88,10 +40,29 @@ TEST_F(ComportIniTest, StartUpReadsThePortAndExitWritesItBack)
         Start();
         EXPECT_EQ(m_app->m_nComPort, c.port);
         m_app->ExitInstance();
-        EXPECT_EQ(ReadText(Path("Comport.ini")),
-                  std::string("[AppComport]\r\nValue=") + c.written + "\r\n");
+        const std::string text = ReadText(Path("Comport.ini"));
+        if (!c.content)
+        {
+            EXPECT_EQ(text, std::string("[AppComport]\nValue=") + c.written + "\n");
+        }
+        else
+        {
+            EXPECT_NE(text.find(std::string("alue=") + c.written + "\n"), std::string::npos)
+                << text;
+        }
         m_app.reset();
     }
+}
+
+TEST_F(ComportIniTest, ExitKeepsTheRestOfTheFile)
+{
+    WriteText(Path("Comport.ini"),
+              "[Devices]\r\nCOM1=/dev/ttyUSB0\r\n\r\n[AppComport]\r\nValue=5\r\n");
+    Start();
+    m_app->m_nComPort = 0;
+    m_app->ExitInstance();
+    EXPECT_EQ(ReadText(Path("Comport.ini")),
+              "[Devices]\r\nCOM1=/dev/ttyUSB0\r\n\r\n[AppComport]\r\nValue=0\r\n");
 }
 
 TEST_F(ComportIniTest, ThePortChosenInComportSetIsWrittenAtExit)
@@ -106,13 +77,25 @@ TEST_F(ComportIniTest, ThePortChosenInComportSetIsWrittenAtExit)
             return dialog.result();
         });
     Frame().OnComportSet();
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath("Comport.ini"))) << "written only at exit";
     m_app->ExitInstance();
-    EXPECT_EQ(CComportIni::ReadValue(Path("Comport.ini"), -1), 1);
+    EXPECT_EQ(ReadText(Path("Comport.ini")), "[AppComport]\nValue=1\n");
 
     // The next start picks it up.
     m_app.reset();
     Start();
     EXPECT_EQ(m_app->m_nComPort, 1);
+}
+
+TEST_F(ComportIniTest, TheFileStaysInTheStartUpDirectory)
+{
+    Start();
+    QTemporaryDir other;
+    ASSERT_TRUE(QDir::setCurrent(other.path())); // as File > Directory would
+    m_app->m_nComPort = 1;
+    m_app->ExitInstance();
+    EXPECT_TRUE(QFileInfo::exists(m_dir.filePath("Comport.ini")));
+    EXPECT_FALSE(QFileInfo::exists(QDir(other.path()).filePath("Comport.ini")));
 }
 
 TEST_F(ComportIniTest, AnIniPathThatCannotBeWrittenIsIgnoredAtExit)
