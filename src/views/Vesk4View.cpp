@@ -16,6 +16,7 @@
 // Qt
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -191,6 +192,7 @@ bool CVesk4View::StartPrint(int mode, const std::string& title)
 
     QPrinter printer;
     QPrintPreviewDialog preview(&printer, this);
+    preview.resize(760, 560);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { OnPrint(*target); });
     Ui().RunDialog(preview);
@@ -200,7 +202,11 @@ bool CVesk4View::StartPrint(int mode, const std::string& title)
 
 void CVesk4View::OnPreparePrinting() {}
 
-void CVesk4View::OnPrint(QPrinter& /*printer*/) {}
+void CVesk4View::OnPrint(QPrinter& printer)
+{
+    // A form without pages of its own still shows one empty page.
+    QPainter painter(&printer);
+}
 
 void CVesk4View::OnEndPrinting()
 {
