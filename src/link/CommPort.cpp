@@ -244,7 +244,7 @@ std::uint32_t CCommPort::ReadLoop(bool run)
             }
             if (partial && !Purge(true))
             {
-                result = 1;
+                result = ReaderGivesUp();
                 break;
             }
             continue;
@@ -263,9 +263,8 @@ std::uint32_t CCommPort::ReadLoop(bool run)
         {
             if (m_bRun)
             {
-                const char* text = kLockTimeoutText;
-                Post(kLinkLockTimeout, std::vector<std::uint8_t>(text, text + std::strlen(text)));
-                result = 2;
+                m_eLastError = PortError::LockTimeout;
+                result = ReaderGivesUp();
             }
             break;
         }
@@ -298,7 +297,7 @@ std::uint32_t CCommPort::ReadLoop(bool run)
                 // goes with the purge.
                 if (!Purge(true) && m_bRun)
                 {
-                    result = 1;
+                    result = ReaderGivesUp();
                     m_bRun = false;
                 }
                 break;
@@ -306,6 +305,20 @@ std::uint32_t CCommPort::ReadLoop(bool run)
         }
     }
     return result;
+}
+
+std::uint32_t CCommPort::ReaderGivesUp()
+{
+    // The owner learns why the reader ended; the link itself shows nothing.
+    if (m_eLastError == PortError::LockTimeout)
+    {
+        const char* text = kLockTimeoutText;
+        Post(kLinkLockTimeout, std::vector<std::uint8_t>(text, text + std::strlen(text)));
+        return 2;
+    }
+    if (m_bLost)
+        Post(kLinkPortLost, {});
+    return 1;
 }
 
 void CCommPort::ConfigureLine(LineSettings& /*settings*/) {}

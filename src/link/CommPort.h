@@ -95,6 +95,7 @@ private:
     SerialResult Note(SerialResult result);
     void FreeLine();
     void ReaderMain();
+    std::uint32_t ReaderGivesUp();
 
     std::atomic<ILinkSink*> m_pSink{nullptr};
     std::atomic<std::int32_t> m_nLineMessage{-1};
