@@ -54,4 +54,18 @@ inline constexpr char kViewAdjust[] = "Adjust(&J)";
 inline constexpr char kComportSet[] = "Comport set(&C)";
 inline constexpr char kHelpTopics[] = "Help Topics(&T)";
 inline constexpr char kAbout[] = "Version(Vesk4) (&A)...";
+
+// The standard print commands, reached by key only.
+inline constexpr char kFilePrint[] = "Print...\tCtrl+P";
+inline constexpr char kFilePrintDirect[] = "Print Direct";
+inline constexpr char kFilePrintPreview[] = "Print Preview";
+
+// vesk4 --print-pdf
+inline constexpr char kPrintPdfOption[] = "--print-pdf";
+inline constexpr char kPrintPdfReport[] = "report";
+inline constexpr char kPrintPdfHexDump[] = "hexdump";
+inline constexpr char kPrintPdfUsage[] =
+    "usage: vesk4 --print-pdf report|hexdump FILE.dmp OUT.pdf\n";
+inline constexpr char kPrintPdfReadError[] = "vesk4: cannot read the dump file %s\n";
+inline constexpr char kPrintPdfWriteError[] = "vesk4: cannot write %s\n";
 } // namespace AppText

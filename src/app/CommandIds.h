@@ -36,6 +36,10 @@ enum CommandId : int
     ID_FILE_DIRECTORY = 32785,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
+    // The standard print commands; no menu shows them, Ctrl+P reaches Print.
+    ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_DIRECT = 57608,
+    ID_FILE_PRINT_PREVIEW = 57609,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665
 };

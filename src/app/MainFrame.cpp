@@ -47,6 +47,7 @@ CMainFrame::CMainFrame(CVesk4App& app) : m_app(app)
     move(0, 0);
     setCentralWidget(new QWidget(this));
     CreateMenus();
+    CreateStandardPrintCommands();
     m_pHelpWindow = new CHelpWindow(this);
     UpdateCommandUI();
 }
@@ -131,6 +132,24 @@ void CMainFrame::CreateMenus()
     }
 }
 
+void CMainFrame::CreateStandardPrintCommands()
+{
+    // Not in any menu: the window holds them so that their keys work.
+    const std::pair<int, const char*> commands[] = {
+        {ID_FILE_PRINT, AppText::kFilePrint},
+        {ID_FILE_PRINT_DIRECT, AppText::kFilePrintDirect},
+        {ID_FILE_PRINT_PREVIEW, AppText::kFilePrintPreview},
+    };
+    for (const auto& [id, text] : commands)
+    {
+        QAction* action = new QAction(QString::fromLatin1(text), this);
+        addAction(action);
+        m_commands[id] = action;
+        connect(action, &QAction::triggered, this, [this, id = id] { OnStandardPrint(id); });
+    }
+    GetCommand(ID_FILE_PRINT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+}
+
 void CMainFrame::UpdateCommandUI()
 {
     if (m_nCurView == VIEW_MODEL)
@@ -150,8 +169,9 @@ void CMainFrame::UpdateCommandUI()
     }
     GetCommand(ID_VIEW_MODEL)->setEnabled(m_nCurView != VIEW_MODEL && m_app.m_bPrintBusy == 0);
     GetCommand(ID_VIEW_CONNECT)->setEnabled(m_app.m_bPrintBusy == 0);
-    for (const int id : {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_CLEAR, ID_FILE_DIRECTORY,
-                         ID_PRINT_TEXT, ID_PRINT_HEXDUMP})
+    for (const int id :
+         {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_CLEAR, ID_FILE_DIRECTORY, ID_PRINT_TEXT,
+          ID_PRINT_HEXDUMP, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
     {
         GetCommand(id)->setEnabled(!busy);
     }
@@ -214,6 +234,26 @@ void CMainFrame::OnFilePrint(bool textReport)
     UpdateCommandUI();
     const bool started =
         textReport ? view->PrintReport(m_strFilePath) : view->PrintHexDump(m_strFilePath);
+    if (!started)
+    {
+        m_app.m_bPrintBusy = 0;
+    }
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnStandardPrint(int id)
+{
+    CVesk4View* view = ActiveView();
+    if (!view)
+    {
+        return;
+    }
+    // These hold the busy flag as the Print menu does: nothing else may run
+    // while a job is under way.
+    m_app.m_bPrintBusy = 1;
+    UpdateCommandUI();
+    const bool started = id == ID_FILE_PRINT_PREVIEW ? view->OnFilePrintPreview(m_strFilePath)
+                                                     : view->OnFilePrint(m_strFilePath);
     if (!started)
     {
         m_app.m_bPrintBusy = 0;

@@ -50,6 +50,9 @@ public:
     void OnFileOpen();
     void OnFileSave();
     void OnFilePrint(bool textReport);
+    // Print, Print Direct (both through the printer dialog) and Print Preview
+    // of the active view, in the mode of its last print command.
+    void OnStandardPrint(int id);
     void OnFileClear();
     void OnFileDirectory();
     // Utility and Help menus
@@ -77,6 +80,7 @@ private:
     CHelpWindow* m_pHelpWindow = nullptr;
 
     void CreateMenus();
+    void CreateStandardPrintCommands();
     QAction* AddCommand(QMenu* menu, int id, const char* text);
     bool WriteDumpFile(const std::string& fileName);
 };

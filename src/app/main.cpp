@@ -2,6 +2,7 @@
 
 // own
 #include "app/MainFrame.h"
+#include "app/PrintPdfCommand.h"
 #include "app/QtUiServices.h"
 #include "app/Vesk4App.h"
 
@@ -11,6 +12,11 @@
 
 int main(int argc, char* argv[])
 {
+    // The PDF export runs without a window and before any of the program's own.
+    if (CPrintPdfCommand::IsRequested(argc, argv))
+    {
+        return CPrintPdfCommand::Run(argc, argv);
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vesk4"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vesk4/vesk4.png")));

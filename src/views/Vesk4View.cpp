@@ -2,6 +2,8 @@
 
 // own
 #include "views/Vesk4View.h"
+#include "views/PagePainter.h"
+#include "views/ViewTexts.h"
 
 // app
 #include "app/AppTexts.h"
@@ -14,13 +16,17 @@
 #include "model/Synthesizer.h"
 
 // Qt
+#include <QAction>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
-#include <QPainter>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
 // std
+#include <algorithm>
 #include <charconv>
 #include <cctype>
 #include <cstring>
@@ -67,8 +73,7 @@ double RoundTo5Decimals(double value)
 } // namespace
 
 CVesk4View::CVesk4View(CVesk4App& app, int viewIndex, QWidget* parent)
-    : QWidget(parent), m_reportLines(kReportLineSlots), m_app(app), m_nViewIndex(viewIndex),
-      m_timers(*this)
+    : QWidget(parent), m_app(app), m_nViewIndex(viewIndex), m_timers(*this)
 {
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -170,42 +175,125 @@ void CVesk4View::OnCancelEdit()
 
 bool CVesk4View::PrintReport(const std::string& title)
 {
-    return StartPrint(PRINT_REPORT, title);
+    return StartPrint(PrintMode::Report, title, true);
 }
 
 bool CVesk4View::PrintHexDump(const std::string& title)
 {
-    return StartPrint(PRINT_HEXDUMP, title);
+    return StartPrint(PrintMode::HexDump, title, true);
 }
 
-bool CVesk4View::StartPrint(int mode, const std::string& title)
+bool CVesk4View::OnFilePrint(const std::string& title)
+{
+    return StartPrint(m_printJob.GetMode(), title, false);
+}
+
+bool CVesk4View::OnFilePrintPreview(const std::string& title)
+{
+    return StartPrint(m_printJob.GetMode(), title, true);
+}
+
+bool CVesk4View::StartPrint(PrintMode mode, const std::string& title, bool preview)
 {
     if (!ReadForm())
     {
         return false;
     }
     StoreToImage(m_image);
-    m_nPrintMode = mode;
     m_strReportTitle = title;
-    (void)m_image.ReadBlock(m_printSnapshot.data(), 0, kImageSize);
-    OnPreparePrinting();
+    // Every print start takes its own snapshot, so the framework's commands
+    // print what the form shows now, as the Print menu does.
+    m_printSnapshot = m_image;
+    m_printJob.Start(mode, title, m_printSnapshot);
+    m_nPageCount = 0;
+    m_bPrintFailed = false;
 
-    QPrinter printer;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QFile::decodeName(QByteArray::fromStdString(title)));
+    if (preview)
+    {
+        RunPreview(printer);
+    }
+    else
+    {
+        (void)RunPrinterDialog(printer, this);
+    }
+    OnEndPrinting();
+    if (m_bPrintFailed)
+    {
+        Ui().ShowMessage(ViewText::kPrintFailed, MessageIcon::Warning);
+    }
+    return true;
+}
+
+void CVesk4View::RunPreview(QPrinter& printer)
+{
+    OnPreparePrinting();
     QPrintPreviewDialog preview(&printer, this);
     preview.resize(760, 560);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { OnPrint(*target); });
+    // The preview's own Print button would run its printer dialog past the
+    // user-interface services and without the page range of this job.
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : preview.findChildren<QAction*>())
+    {
+        if (action->text() == printText)
+        {
+            action->disconnect(&preview);
+            connect(action, &QAction::triggered, &preview,
+                    [this, &preview, &printer]
+                    {
+                        if (RunPrinterDialog(printer, &preview))
+                        {
+                            preview.accept();
+                        }
+                    });
+        }
+    }
     Ui().RunDialog(preview);
-    OnEndPrinting();
+}
+
+bool CVesk4View::RunPrinterDialog(QPrinter& printer, QWidget* parent)
+{
+    OnPreparePrinting();
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(1, std::max(1, m_printJob.GetPageCount(CPagePainter::GeometryOf(printer))));
+    if (Ui().RunDialog(dialog) != QDialog::Accepted)
+    {
+        return false;
+    }
+    m_bPrinting = true;
+    OnPrint(printer);
+    m_bPrinting = false;
     return true;
 }
 
-void CVesk4View::OnPreparePrinting() {}
+void CVesk4View::OnPreparePrinting()
+{
+    m_printJob.Prepare(m_printSnapshot, m_app);
+}
+
+bool CVesk4View::OnPrepareDC(QPrinter& /*printer*/, int page)
+{
+    return page <= m_nPageCount;
+}
 
 void CVesk4View::OnPrint(QPrinter& printer)
 {
-    // A form without pages of its own still shows one empty page.
-    QPainter painter(&printer);
+    int pages = 0;
+    const bool ok = CPagePainter::PaintJob(
+        printer, m_printJob,
+        [this, &printer](int page, int pageCount)
+        {
+            m_nPageCount = pageCount;
+            return OnPrepareDC(printer, page);
+        },
+        pages);
+    if (!ok && m_bPrinting)
+    {
+        m_bPrintFailed = true;
+    }
 }
 
 void CVesk4View::OnEndPrinting()

@@ -9,14 +9,14 @@
 // model
 #include "model/RadioImage.h"
 
+// print
+#include "print/PrintJob.h"
+
 // Qt
 #include <QWidget>
 
 // std
-#include <array>
-#include <cstdint>
 #include <string>
-#include <vector>
 
 class CVesk4App;
 class IUiServices;
@@ -27,14 +27,6 @@ class CVesk4View : public QWidget, public ITimerTarget
 {
     Q_OBJECT
 public:
-    static constexpr int kReportLineSlots = 2551;
-    static constexpr int kReportLineLength = 100;
-    enum PrintMode : int
-    {
-        PRINT_HEXDUMP = 0,
-        PRINT_REPORT = 1
-    };
-
     CVesk4View(CVesk4App& app, int viewIndex, QWidget* parent);
     ~CVesk4View() override;
 
@@ -72,9 +64,19 @@ public:
     void OnCancelEdit();
 
     // ---- printing (main frame's Print commands) ------------------------------
-    // False when nothing was started because an entry could not be read.
+    // Each one reads the form into the own image, snapshots it and runs the
+    // preview or the printer dialog to its end. False when nothing was started
+    // because an entry could not be read.
     bool PrintReport(const std::string& title);
     bool PrintHexDump(const std::string& title);
+    // Print (Ctrl+P) and Print Direct: the printer dialog, then the pages, in
+    // the mode of this form's last print command (the hex dump before any).
+    bool OnFilePrint(const std::string& title);
+    // Print Preview, in that mode.
+    bool OnFilePrintPreview(const std::string& title);
+    const CPrintJob& GetPrintJob() const { return m_printJob; }
+    // Pages of the current job on the printer it was last drawn for.
+    int GetPageCount() const { return m_nPageCount; }
 
     // ---- frequency stepping for the spin arrows beside frequency boxes ------
     // Channel step and band limits of the own image for the wide or narrow
@@ -101,36 +103,44 @@ signals:
     void CommandStateChanged();
 
 protected:
-    // Print preparation (capacity label, report lines) before the preview opens.
+    // Every start of a preview or a print job: the capacity label and the
+    // report lines, from the snapshot.
     virtual void OnPreparePrinting();
-    // Draws every page of the current print mode.
+    // Before page `page` is drawn: false ends the job (the page passed the
+    // page count).
+    virtual bool OnPrepareDC(QPrinter& printer, int page);
+    // Draws the pages of the current job on `printer` (preview or printer).
     virtual void OnPrint(QPrinter& printer);
-    // The preview (and any printing from it) ended.
+    // The preview (and any printing from it) ended: the busy flag is cleared.
     void OnEndPrinting();
 
     double m_dChannelStep = 0.0; // MHz
     CRadioImage m_image;
-    std::array<std::uint8_t, kImageSize> m_printSnapshot{};
+    // The own image as it was at the last print start; every page of the job
+    // is drawn from it, whatever happens to the own image meanwhile.
+    CRadioImage m_printSnapshot;
     std::string m_strReportTitle;
-    std::string m_strCapacityLabel; // "120Ch", "320Ch" or empty
     double m_dRxUpper = 0.0;
     double m_dRxLower = 0.0;
     double m_dTxUpper = 0.0;
     double m_dTxLower = 0.0;
-    int m_nReportLines = 0;
-    int m_nLinesPerPage = 0;
-    int m_nPageLines = 0;
-    int m_nPrintMode = PRINT_HEXDUMP; // before any print command: the hex dump
+    // Mode, title, capacity label, report lines and hex snapshot of the job.
+    CPrintJob m_printJob;
     int m_nPageCount = 0;
-    double m_dWideStepKhz = 0.0;
-    double m_dNarrowStepKhz = 0.0;
-    // Allocated once per form, not per print job.
-    std::vector<std::array<char, kReportLineLength>> m_reportLines;
+    // Drawing for the printer rather than for the preview.
+    bool m_bPrinting = false;
+    // The printer could not take the pages of the last print.
+    bool m_bPrintFailed = false;
 
 private:
     CVesk4App& m_app;
     int m_nViewIndex;
     CTimerHost m_timers;
 
-    bool StartPrint(int mode, const std::string& title);
+    bool StartPrint(PrintMode mode, const std::string& title, bool preview);
+    // The preview, whose Print button goes through RunPrinterDialog.
+    void RunPreview(QPrinter& printer);
+    // A new print job: preparation, the printer dialog and the pages. True
+    // when the user printed.
+    bool RunPrinterDialog(QPrinter& printer, QWidget* parent);
 };

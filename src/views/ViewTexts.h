@@ -10,6 +10,7 @@ inline constexpr char kOk[] = "OK";
 // Messages
 inline constexpr char kSetUpErrorModel[] = " Set Up Error !! ";
 inline constexpr char kPositiveInteger[] = "Please enter a positive integer.";
+inline constexpr char kPrintFailed[] = "The pages could not be printed.";
 
 // Model form
 inline constexpr char kModel[] = "Model";
