@@ -171,6 +171,10 @@ void CRadioConversation::HandleUploadLine(const std::vector<std::uint8_t>& line)
     }
     else if (result == 1)
     {
+        // From the first record on the buffer no longer holds the previous
+        // upload; only this upload's "S9" can make it a whole copy again.
+        if (!m_bAnyRecord)
+            m_bUploaded = false;
         m_bAnyRecord = true;
         m_nExpected = m_link.LastEnd();
         ProgressStep();

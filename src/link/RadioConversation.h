@@ -73,6 +73,7 @@ public:
     CRadioConversation& operator=(const CRadioConversation&) = delete;
 
     CRadioLink& Link() { return m_link; }
+    const CRadioLink& Link() const { return m_link; }
 
     // Where the link delivers; the owner's adapter to its own thread.
     void SetSink(ILinkSink* sink);
@@ -96,6 +97,8 @@ public:
     void OnTimer(int id);
 
     ConversationMode Mode() const { return m_mode; }
+    // The upload buffer holds one whole upload: set at its "S9", cleared when
+    // a later upload starts overwriting the buffer.
     bool IsUploaded() const { return m_bUploaded; }
     int ProgressCount() const { return m_nProgressCount; }
     const std::uint8_t* UploadBuffer() const { return m_upload.data(); }

@@ -5,6 +5,7 @@
 #include "link/LinkTexts.h"
 
 // std
+#include <algorithm>
 #include <cctype>
 
 bool CRamRules::ParseHex(const std::string& text, std::uint32_t& value)
@@ -25,6 +26,32 @@ bool CRamRules::ParseHex(const std::string& text, std::uint32_t& value)
     }
     value = result;
     return true;
+}
+
+std::int64_t CRamRules::ReadHexLeading(const std::string& text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos])))
+        ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+        negative = text[pos++] == '-';
+    // "0x" counts as a prefix only when a digit follows it.
+    if (pos + 2 < text.size() && text[pos] == '0' &&
+        (text[pos + 1] == 'x' || text[pos + 1] == 'X') &&
+        std::isxdigit(static_cast<unsigned char>(text[pos + 2])))
+        pos += 2;
+    constexpr std::int64_t kLimit = 0x80000000LL;
+    std::int64_t value = 0;
+    for (; pos < text.size(); ++pos)
+    {
+        const auto c = static_cast<unsigned char>(text[pos]);
+        if (!std::isxdigit(c))
+            break;
+        const int digit = std::isdigit(c) ? c - '0' : std::toupper(c) - 'A' + 10;
+        value = std::min<std::int64_t>(value * 16 + digit, kLimit);
+    }
+    return negative ? -value : std::min<std::int64_t>(value, kLimit - 1);
 }
 
 const char* CRamRules::CheckRead(std::uint32_t address, std::int64_t count)

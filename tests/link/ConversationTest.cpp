@@ -165,6 +165,23 @@ TEST_F(UploadTest, MissingRecordIsAnErrorNotAHole)
     EXPECT_FALSE(m_conversation.IsUploaded());
 }
 
+TEST_F(UploadTest, ALaterUploadThatFailsLeavesNoWholeCopyBehind)
+{
+    const auto image = Pattern();
+    Records(image, 8192);
+    Line("S9030000FC\r\n");
+    ASSERT_TRUE(m_conversation.IsUploaded());
+
+    // Asking again keeps the copy until the buffer is really overwritten.
+    ASSERT_TRUE(m_conversation.OnUpload());
+    EXPECT_TRUE(m_conversation.IsUploaded());
+    std::vector<std::uint8_t> other(8192, 0x5A);
+    Records(other, 64);
+    EXPECT_FALSE(m_conversation.IsUploaded()) << "the buffer is half old, half new";
+    Line("S10B00400102030405060708C1\r\n"); // wrong checksum
+    EXPECT_FALSE(m_conversation.IsUploaded());
+}
+
 TEST_F(UploadTest, EndWithoutDataIsNoCopy)
 {
     Line("S9030000FC\r\n");
