@@ -20,6 +20,8 @@ inline constexpr char kReadError[] = " Read Error !! ";
 inline constexpr char kWriteError[] = " Write Error !! ";
 inline constexpr char kDirectoryNameError[] = "Directory Name Error !";
 inline constexpr char kHelpMissing[] = "The help file Vesk4.hlp cannot be found.";
+inline constexpr char kDemoStartError[] =
+    "vesk4: --demo: the simulated radio could not be started\n";
 
 // File dialogs
 inline constexpr char kDumpFilter[] = "Dump File(*.dmp)";

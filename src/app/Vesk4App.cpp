@@ -65,6 +65,7 @@ bool CVesk4App::InitInstance()
 
     const int value = CProfileFile(m_strIniPath).ReadInt(kIniSection, kIniKey, -1);
     m_nComPort = (value != 0 && value != -1) ? 1 : 0;
+    m_portMap.Load(CProfileFile(m_strIniPath));
     return true;
 }
 

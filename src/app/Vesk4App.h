@@ -5,6 +5,9 @@
 // own
 #include "app/CommandIds.h"
 
+// link
+#include "link/PortMap.h"
+
 // model
 #include "model/AppState.h"
 
@@ -63,6 +66,9 @@ public:
     std::string m_strIniPath;        // full path of "Comport.ini"
     std::string m_strProgramDir;     // folder of the program and its installed help
     std::int32_t m_nModelIndex = -1; // model last accepted by the Model view
+    // Device paths of COM1..COM4: section "Devices" of "Comport.ini", and the
+    // simulated radio of --demo.
+    CPortMap m_portMap;
 
     std::array<std::unique_ptr<CDocTemplate>, VIEW_COUNT> m_pTemplates;
 

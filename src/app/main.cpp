@@ -1,6 +1,8 @@
 // vesk4: the windowed programming tool for the Borea 320 radio family.
 
 // own
+#include "app/AppTexts.h"
+#include "app/DemoRadio.h"
 #include "app/MainFrame.h"
 #include "app/PrintPdfCommand.h"
 #include "app/QtUiServices.h"
@@ -9,6 +11,9 @@
 // Qt
 #include <QApplication>
 #include <QIcon>
+
+// std
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
@@ -21,11 +26,25 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Vesk4"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vesk4/vesk4.png")));
 
+    // Declared before the application so the simulated radio outlives the
+    // forms that talk to it.
+    CDemoRadio demo;
+    const bool demoMode = CDemoRadio::IsRequested(argc, argv);
+    if (demoMode && !demo.Start())
+    {
+        std::fputs(AppText::kDemoStartError, stderr);
+        return 1;
+    }
+
     CQtUiServices ui;
     CVesk4App app(ui);
     if (!app.InitInstance())
     {
         return 1;
+    }
+    if (demoMode)
+    {
+        demo.Attach(app);
     }
     ui.SetParentWindow(app.GetMainFrame());
     const int result = QApplication::exec();

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 CComportDlg::CComportDlg(int currentPort, QWidget* parent)
-    : QDialog(parent),
+    : QDialog(parent), m_nCurrentPort(currentPort != 0 ? 1 : 0),
       m_pComport1(new QRadioButton(QString::fromLatin1(ViewText::kComport1), this)),
       m_pComport2(new QRadioButton(QString::fromLatin1(ViewText::kComport2), this))
 {
@@ -35,6 +35,12 @@ CComportDlg::CComportDlg(int currentPort, QWidget* parent)
     layout->addSpacing(24);
     layout->addWidget(ok, 0, Qt::AlignTop);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CComportDlg::showEvent(QShowEvent* event)
+{
+    m_nPort = m_nCurrentPort;
+    QDialog::showEvent(event);
 }
 
 void CComportDlg::OnOK()

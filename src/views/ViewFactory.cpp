@@ -2,6 +2,7 @@
 
 // own
 #include "views/ViewFactory.h"
+#include "views/ConnectView.h"
 #include "views/ModelView.h"
 #include "views/Vesk4View.h"
 
@@ -14,6 +15,8 @@ CVesk4View* CreateView(int viewIndex, CVesk4App& app, QWidget* parent)
     {
     case VIEW_MODEL:
         return new CModelView(app, parent);
+    case VIEW_CONNECT:
+        return new CConnectView(app, parent);
     default:
         // Forms not built yet are empty, so switching between all eight works.
         return new CVesk4View(app, viewIndex, parent);

@@ -37,4 +37,53 @@ inline constexpr char kStep12_5[] = "12.5";
 inline constexpr char kComportTitle[] = "Comport set";
 inline constexpr char kComport1[] = "Comport1";
 inline constexpr char kComport2[] = "Comport2";
+
+// Radio Comm form (the outcome messages are the link's, in link/LinkTexts.h)
+inline constexpr char kUpLoad[] = "Up Load";
+inline constexpr char kDownLoad[] = "Down Load";
+inline constexpr char kRamRead[] = "Ram Read";
+inline constexpr char kRamWrite[] = "Ram Write";
+inline constexpr char kVerify[] = "Verify";
+inline constexpr char kCopyOk[] = " COPY OK ? ";
+inline constexpr char kNotUploadedVerify[] = " Not Up Loading\n VERIFY OK? ";
+inline constexpr char kFindContinue[] = "find!!\nContinue ?";
+inline constexpr char kVerifyComplete[] = " Verify Complete ";
+inline constexpr char kPleaseWait[] = "PLEASE WAIT !!";
+
+// The port line of the Radio Comm form: %1 the port name, %2 its device.
+inline constexpr char kPortOpen[] = "%1 is %2: open.";
+inline constexpr char kPortMissing[] =
+    "%1 is %2: not open, no such device. Plug in the cable or adapter, or name its device in "
+    "Comport.ini, section [Devices] (for example %1=/dev/ttyUSB0), then choose Utility > "
+    "Comport set and OK.";
+inline constexpr char kPortInUse[] =
+    "%1 is %2: not open, in use by another program. Close that program, then choose Utility > "
+    "Comport set and OK.";
+// %3 the group that owns the device.
+inline constexpr char kPortDenied[] =
+    "%1 is %2: not open, permission denied. Add yourself to the group %3 (sudo usermod -aG %3 "
+    "$USER), log in again, then choose Utility > Comport set and OK.";
+inline constexpr char kPortNotSerial[] =
+    "%1 is %2: not open, not a serial device. Name the radio's port in Comport.ini, section "
+    "[Devices].";
+inline constexpr char kPortConfigure[] =
+    "%1 is %2: not open, the device refused 2400 baud, 8 data bits, no parity.";
+inline constexpr char kPortLockBusy[] =
+    "%1 is %2: not open, another program holds the port lock Vesk4Mutex. Close it, then choose "
+    "Utility > Comport set and OK.";
+inline constexpr char kPortLost[] =
+    "%1 is %2: the device went away. Reconnect it, then choose Utility > Comport set and OK.";
+inline constexpr char kPortFailed[] = "%1 is %2: not open.";
+inline constexpr char kPortNoDevice[] = "(no device)";
+inline constexpr char kDefaultSerialGroup[] = "dialout";
+
+// RAM dialogs
+inline constexpr char kRamReadTitle[] = "RAMREAD";
+inline constexpr char kRamWriteTitle[] = "RAMWRITE";
+inline constexpr char kReadAddress[] = "Read Address (Hex)";
+inline constexpr char kReadByte[] = "Read Byte";
+inline constexpr char kWriteAddress[] = "Write Address (Hex)";
+inline constexpr char kWriteByte[] = "Write Byte (Dec)";
+inline constexpr char kWriteData[] = "Write Data (Hex)";
+inline constexpr char kEnterInteger[] = "Please enter an integer.";
 } // namespace ViewText

@@ -1,0 +1,198 @@
+// The simulated radio of --demo and its sample configuration.
+
+// own
+#include "app/DemoRadio.h"
+#include "app/Vesk4App.h"
+
+// model
+#include "model/BandTable.h"
+#include "model/RadioImage.h"
+#include "model/SignallingTables.h"
+#include "model/Synthesizer.h"
+
+// std
+#include <cstring>
+#include <vector>
+
+namespace
+{
+constexpr int kSampleModel = 6; // VHF(H) B Band, 150-174 MHz
+constexpr bool kHighInjection = true;
+constexpr double kWideStepHz = 5000.0;
+constexpr double kNarrowStepHz = 6250.0;
+
+// One side's signalling: none, a CTCSS tone in Hz, or a DCS code in its octal
+// digits.
+struct Signalling
+{
+    enum Kind
+    {
+        None,
+        Ctcss,
+        Dcs
+    } kind = None;
+    double value = 0.0;
+};
+
+struct SampleChannel
+{
+    const char* name;
+    double rxMhz;
+    double txMhz; // 0: receive only
+    bool wide;
+    Signalling rx;
+    Signalling tx;
+    bool scanA;
+    bool scanB;
+};
+
+constexpr Signalling kNone{};
+constexpr Signalling Tone(double hz)
+{
+    return {Signalling::Ctcss, hz};
+}
+constexpr Signalling Code(int digits)
+{
+    return {Signalling::Dcs, static_cast<double>(digits)};
+}
+
+const SampleChannel kChannels[] = {
+    {"DISPATCH", 151.625, 151.625, true, Tone(100.0), Tone(100.0), true, false},
+    {"YARD", 154.575, 154.575, false, Tone(88.5), Tone(88.5), true, false},
+    {"SECURITY", 155.025, 159.825, false, Tone(123.0), Tone(123.0), true, false},
+    {"MAINT", 151.775, 151.775, false, Code(23), Code(23), true, false},
+    {"SHIPPING", 152.300, 152.300, false, Code(114), Code(114), true, false},
+    {"FIRE GROUND", 154.275, 154.275, true, kNone, Tone(156.7), false, true},
+    {"EMS", 155.175, 155.175, true, Code(754), Code(754), false, true},
+    {"TALKAROUND", 156.000, 156.000, true, kNone, kNone, false, true},
+    {"REPEATER 1", 158.775, 153.875, false, Tone(131.8), Tone(131.8), true, true},
+    {"REPEATER 2", 159.225, 154.325, false, Tone(141.3), Tone(141.3), true, true},
+    {"WEATHER", 162.550, 0.0, false, kNone, kNone, false, false},
+    {"CALLING", 151.000, 151.000, true, kNone, kNone, false, false},
+};
+
+int CtcssIndex(double hz)
+{
+    for (int index = 0; index < kCtcssCount; ++index)
+    {
+        if (CtcssTone(index) == hz)
+        {
+            return index;
+        }
+    }
+    return -1;
+}
+
+// Sets one side as the Channel form would: frequency word, then signalling.
+void SetSide(CRadioImage& image, int n, bool transmit, double mhz, bool wide,
+             const Signalling& signalling)
+{
+    const double stepKhz = (wide ? kWideStepHz : kNarrowStepHz) / 1000.0;
+    const std::uint32_t word =
+        mhz > 0.0 ? FrequencyToWord(mhz, transmit, kSampleModel, stepKhz, kHighInjection)
+                  : kUnusedWord;
+    const int unused = word == kUnusedWord ? 1 : 0;
+    const int none = signalling.kind == Signalling::None ? 1 : 0;
+    const int type = signalling.kind == Signalling::Ctcss ? 0 : 1;
+    if (transmit)
+    {
+        (void)image.SetTxUnused(n, unused);
+        (void)image.SetTxWord(n, word);
+        (void)image.SetTxSignallingNone(n, none);
+        (void)image.SetTxSignallingType(n, type);
+        if (signalling.kind == Signalling::Ctcss)
+        {
+            (void)image.SetTxCtcss(n, CtcssIndex(signalling.value));
+        }
+        else if (signalling.kind == Signalling::Dcs)
+        {
+            (void)image.SetTxDcs(n, 0, DcsValueOfDigits(static_cast<int>(signalling.value)));
+        }
+    }
+    else
+    {
+        (void)image.SetRxUnused(n, unused);
+        (void)image.SetRxWord(n, word);
+        (void)image.SetRxSignallingNone(n, none);
+        (void)image.SetRxSignallingType(n, type);
+        if (signalling.kind == Signalling::Ctcss)
+        {
+            (void)image.SetRxCtcss(n, CtcssIndex(signalling.value));
+        }
+        else if (signalling.kind == Signalling::Dcs)
+        {
+            (void)image.SetRxDcs(n, 0, DcsValueOfDigits(static_cast<int>(signalling.value)));
+        }
+    }
+}
+} // namespace
+
+CDemoRadio::CDemoRadio() : m_port(m_radio) {}
+
+CDemoRadio::~CDemoRadio()
+{
+    m_port.Stop();
+}
+
+bool CDemoRadio::IsRequested(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+    {
+        if (std::strcmp(argv[i], kOption) == 0)
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CDemoRadio::BuildSampleImage(CRadioImage& image)
+{
+    (void)image.Reset();
+    // The model fields exactly as the Model form writes them, so that storing
+    // the form unchanged gives the same bytes.
+    image.SetModel(kSampleModel);
+    (void)image.SetInjection(kHighInjection ? 0 : 1);
+    image.SetWideIfOffset(ComputeIfOffset(kSampleModel, !kHighInjection, kWideStepHz));
+    image.SetNarrowIfOffset(ComputeIfOffset(kSampleModel, !kHighInjection, kNarrowStepHz));
+    (void)image.SetWideReference(kWideStepHz);
+    (void)image.SetNarrowReference(kNarrowStepHz);
+    (void)image.SetSerialNumber("32000417");
+    (void)image.SetCustomer("0000012345");
+    image.SetDate(2024, 3, 15);
+
+    int n = 0;
+    for (const SampleChannel& channel : kChannels)
+    {
+        SetSide(image, n, false, channel.rxMhz, channel.wide, channel.rx);
+        SetSide(image, n, true, channel.txMhz, channel.wide, channel.tx);
+        (void)image.SetWide(n, channel.wide ? 1 : 0);
+        (void)image.SetScanGroupA(n, channel.scanA ? 0 : 1);
+        (void)image.SetScanGroupB(n, channel.scanB ? 0 : 1);
+        (void)image.SetChannelName(n, channel.name);
+        (void)image.UpdateCheck(n);
+        ++n;
+    }
+    (void)image.SetGroupName(0, "OPERATIONS");
+    (void)image.SetGroupName(1, "REPEATERS");
+}
+
+bool CDemoRadio::Start(std::uint32_t baud)
+{
+    CRadioImage image;
+    BuildSampleImage(image);
+    std::vector<std::uint8_t> bytes(kImageSize);
+    (void)image.ReadBlock(bytes.data(), 0, kImageSize);
+    m_radio.SetChannels(320);
+    m_radio.SetEeprom(bytes.data());
+    m_port.SetBaud(baud);
+    return m_port.Start();
+}
+
+void CDemoRadio::Attach(CVesk4App& app) const
+{
+    // Both ports a user can choose lead to the simulated radio, so the saved
+    // port choice works as it is and is written back unchanged at exit.
+    app.m_portMap.SetDevicePath(1, m_port.DevicePath());
+    app.m_portMap.SetDevicePath(2, m_port.DevicePath());
+}

@@ -1,0 +1,358 @@
+// The Radio Comm form.
+
+// own
+#include "views/ConnectView.h"
+#include "views/ProgressDlg.h"
+#include "views/RamReadDlg.h"
+#include "views/RamWriteDlg.h"
+#include "views/ViewTexts.h"
+
+// app
+#include "app/CommandIds.h"
+#include "app/UiServices.h"
+#include "app/Vesk4App.h"
+
+// link
+#include "link/LinkTexts.h"
+
+// Qt
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+// std
+#include <array>
+
+CConnectView::CConnectView(CVesk4App& app, QWidget* parent)
+    : CVesk4View(app, VIEW_CONNECT, parent), m_pList(new QListWidget(this)),
+      m_pUpload(new QPushButton(QString::fromLatin1(ViewText::kUpLoad), this)),
+      m_pDownload(new QPushButton(QString::fromLatin1(ViewText::kDownLoad), this)),
+      m_pRamRead(new QPushButton(QString::fromLatin1(ViewText::kRamRead), this)),
+      m_pRamWrite(new QPushButton(QString::fromLatin1(ViewText::kRamWrite), this)),
+      m_pVerify(new QPushButton(QString::fromLatin1(ViewText::kVerify), this)),
+      m_pPortStatus(new QLabel(this)), m_timerBridge(*this),
+      m_sink(this,
+             [this](std::int32_t message, std::int32_t wParam, std::vector<std::uint8_t> bytes)
+             {
+                 if (message == kLinkMessage)
+                 {
+                     OnLinkMessage(wParam, bytes);
+                 }
+             }),
+      m_conversation(app, m_timerBridge,
+                     [this](ConversationEvent event, int value)
+                     { OnConversationEvent(event, value); })
+{
+    m_conversation.SetSink(&m_sink);
+    // Until the first upload the buffer holds the form's image as constructed,
+    // which is what a Verify without an upload compares against.
+    std::array<std::uint8_t, kImageSize> bytes{};
+    (void)m_image.ReadBlock(bytes.data(), 0, kImageSize);
+    m_conversation.SetUploadBuffer(bytes.data());
+    BuildLayout();
+}
+
+CConnectView::~CConnectView()
+{
+    // A download still running is cancelled and joined here, while everything
+    // it reports to still exists.
+    m_conversation.Link().Close();
+}
+
+void CConnectView::BuildLayout()
+{
+    m_pList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pPortStatus->setWordWrap(true);
+    m_pPortStatus->setTextFormat(Qt::PlainText);
+    m_pPortStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    connect(m_pUpload, &QPushButton::clicked, this, [this] { OnUpload(); });
+    connect(m_pDownload, &QPushButton::clicked, this, [this] { OnDownload(); });
+    connect(m_pRamRead, &QPushButton::clicked, this, [this] { OnRamRead(); });
+    connect(m_pRamWrite, &QPushButton::clicked, this, [this] { OnRamWrite(); });
+    connect(m_pVerify, &QPushButton::clicked, this, [this] { OnVerify(); });
+
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(10);
+    for (QPushButton* button : {m_pUpload, m_pDownload, m_pRamRead, m_pRamWrite, m_pVerify})
+    {
+        button->setMinimumSize(110, 30);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 16, 16, 12);
+    grid->setHorizontalSpacing(24);
+    grid->addWidget(m_pList, 0, 0);
+    grid->addLayout(buttons, 0, 1);
+    grid->addWidget(m_pPortStatus, 1, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(0, 1);
+}
+
+int CConnectView::PortNumber() const
+{
+    return GetApp().m_nComPort == 1 ? 2 : 1;
+}
+
+void CConnectView::OnInitialUpdate()
+{
+    CVesk4View::OnInitialUpdate();
+    OnPortChanged();
+}
+
+void CConnectView::OnPortChanged()
+{
+    m_conversation.Link().SetPortMap(GetApp().m_portMap);
+    m_conversation.SetPort(PortNumber());
+    (void)m_conversation.OnPortChanged();
+    UpdatePortStatus();
+}
+
+void CConnectView::RefreshForm() {}
+
+bool CConnectView::ValidateForm()
+{
+    if (!m_conversation.IsUploaded())
+    {
+        return true;
+    }
+    if (!Ui().AskOkCancel(ViewText::kCopyOk, MessageIcon::Question))
+    {
+        return false;
+    }
+    m_bCopyAccepted = true;
+    return true;
+}
+
+void CConnectView::StoreToImage(CRadioImage& image)
+{
+    // An acceptance covers the upload it was given for: once a later upload
+    // has begun overwriting the buffer there is no whole copy left to store.
+    if (m_bCopyAccepted && m_conversation.IsUploaded())
+    {
+        (void)m_conversation.StoreUploadTo(image);
+    }
+}
+
+void CConnectView::OnUpload()
+{
+    CloseProgress();
+    OpenProgress();
+    (void)m_conversation.OnUpload();
+}
+
+void CConnectView::OnDownload()
+{
+    CloseProgress();
+    OpenProgress();
+    std::array<std::uint8_t, kImageSize> bytes{};
+    (void)m_image.ReadBlock(bytes.data(), 0, kImageSize);
+    (void)m_conversation.OnDownload(bytes.data());
+}
+
+void CConnectView::OnRamRead()
+{
+    m_pList->clear();
+    m_pList->addItem(QString::fromLatin1(kRamHeading));
+    CRamReadDlg dialog(Ui(), this);
+    if (Ui().RunDialog(dialog) != QDialog::Accepted)
+    {
+        return;
+    }
+    (void)m_conversation.OnRamRead(static_cast<std::uint32_t>(dialog.m_nAddress),
+                                   static_cast<std::uint32_t>(dialog.m_nCount));
+}
+
+void CConnectView::OnRamWrite()
+{
+    CRamWriteDlg dialog(Ui(), this);
+    if (Ui().RunDialog(dialog) != QDialog::Accepted)
+    {
+        return;
+    }
+    // Nothing answers a RAM write, and nothing is shown afterwards.
+    (void)m_conversation.OnRamWrite(dialog.m_nAddress, dialog.m_data.data(), dialog.m_nCount);
+}
+
+void CConnectView::OnVerify()
+{
+    if (!m_conversation.IsUploaded() &&
+        !Ui().AskYesNo(ViewText::kNotUploadedVerify, MessageIcon::Question))
+    {
+        return;
+    }
+    m_pList->clear();
+    m_pList->addItem(QString::fromLatin1(kVerifyHeading));
+    std::array<std::uint8_t, kImageSize> pc{};
+    (void)m_image.ReadBlock(pc.data(), 0, kImageSize);
+    const std::uint8_t* radio = m_conversation.UploadBuffer();
+    int found = 0;
+    for (const std::uint32_t address : m_conversation.FindDifferences(pc.data()))
+    {
+        m_pList->addItem(QString::fromStdString(
+            CRadioConversation::VerifyLine(address, pc[address], radio[address])));
+        m_pList->scrollToItem(m_pList->item(found), QAbstractItemView::PositionAtTop);
+        if (!Ui().AskYesNo(ViewText::kFindContinue, MessageIcon::Question))
+        {
+            break;
+        }
+        ++found;
+    }
+    Ui().ShowMessage(ViewText::kVerifyComplete, MessageIcon::Information);
+}
+
+void CConnectView::OnLinkMessage(std::int32_t wParam, const std::vector<std::uint8_t>& bytes)
+{
+    m_conversation.OnLinkMessage(wParam, bytes);
+}
+
+void CConnectView::OnProgressCancel()
+{
+    // The window deletes itself; it is only forgotten here.
+    m_pProgress = nullptr;
+    m_conversation.OnCancel();
+    UpdatePortStatus();
+}
+
+void CConnectView::OnTimer(int id)
+{
+    m_conversation.OnTimer(id);
+    // The error timers and the watchdog reopen the port.
+    UpdatePortStatus();
+}
+
+void CConnectView::OnConversationEvent(ConversationEvent event, int value)
+{
+    switch (event)
+    {
+    case ConversationEvent::Progress:
+        if (m_pProgress)
+        {
+            m_pProgress->SetPos(value);
+        }
+        break;
+    case ConversationEvent::ProgressClosed:
+        CloseProgress();
+        break;
+    case ConversationEvent::UploadComplete:
+        Ui().ShowMessage(kUploadCompleteText, MessageIcon::Information);
+        break;
+    case ConversationEvent::RamReadComplete:
+        for (const std::string& line : m_conversation.RamListing())
+        {
+            m_pList->addItem(QString::fromStdString(line));
+        }
+        Ui().ShowMessage(kRamCompleteText, MessageIcon::Information);
+        break;
+    case ConversationEvent::UploadError:
+        Ui().ShowMessage(kUploadErrorText, MessageIcon::Warning);
+        break;
+    case ConversationEvent::RamReadError:
+        Ui().ShowMessage(kRamErrorText, MessageIcon::Warning);
+        break;
+    case ConversationEvent::DownloadComplete:
+        Ui().ShowMessage(kDownloadCompleteText, MessageIcon::Information);
+        break;
+    case ConversationEvent::DownloadError:
+        Ui().ShowMessage(kDownloadErrorText, MessageIcon::Warning);
+        break;
+    case ConversationEvent::UploadCancelled:
+        Ui().ShowMessage(kUploadCancelledText, MessageIcon::Warning);
+        break;
+    case ConversationEvent::LockTimeout:
+        Ui().ShowMessage(kLockTimeoutText, MessageIcon::Warning);
+        UpdatePortStatus();
+        break;
+    case ConversationEvent::PortLost:
+        UpdatePortStatus();
+        break;
+    case ConversationEvent::WatchdogReset:
+        break;
+    }
+}
+
+void CConnectView::OpenProgress()
+{
+    m_pProgress = new CProgressDlg(this);
+    connect(m_pProgress, &CProgressDlg::Cancelled, this, [this] { OnProgressCancel(); });
+}
+
+void CConnectView::CloseProgress()
+{
+    if (m_pProgress)
+    {
+        delete m_pProgress.data();
+        m_pProgress = nullptr;
+    }
+}
+
+void CConnectView::UpdatePortStatus()
+{
+    CRadioLink& link = m_conversation.Link();
+    const std::string device = link.DeviceName();
+    const bool open = link.IsOpen();
+    QString group;
+    if (!open && link.LastError() == PortError::Denied)
+    {
+        group = QFileInfo(QString::fromStdString(device)).group();
+    }
+    m_pPortStatus->setText(PortStatusText(PortNumber(), device, open, link.LastError(), group));
+}
+
+QString CConnectView::PortStatusText(int portNumber, const std::string& device, bool open,
+                                     PortError error, const QString& group)
+{
+    const char* text = ViewText::kPortFailed;
+    if (open)
+    {
+        text = ViewText::kPortOpen;
+    }
+    else
+    {
+        switch (error)
+        {
+        case PortError::Missing:
+            text = ViewText::kPortMissing;
+            break;
+        case PortError::InUse:
+            text = ViewText::kPortInUse;
+            break;
+        case PortError::Denied:
+            text = ViewText::kPortDenied;
+            break;
+        case PortError::NotSerial:
+            text = ViewText::kPortNotSerial;
+            break;
+        case PortError::Configure:
+            text = ViewText::kPortConfigure;
+            break;
+        case PortError::LockTimeout:
+            text = ViewText::kPortLockBusy;
+            break;
+        case PortError::Lost:
+            text = ViewText::kPortLost;
+            break;
+        case PortError::None:
+        case PortError::Failed:
+            break;
+        }
+    }
+    const QString name = QStringLiteral("COM%1").arg(portNumber);
+    const QString path = device.empty() ? QString::fromLatin1(ViewText::kPortNoDevice)
+                                        : QString::fromStdString(device);
+    QString result = QString::fromLatin1(text).arg(name, path);
+    if (text == ViewText::kPortDenied)
+    {
+        result = result.arg(group.isEmpty() || group == QLatin1String("root")
+                                ? QString::fromLatin1(ViewText::kDefaultSerialGroup)
+                                : group);
+    }
+    return result;
+}

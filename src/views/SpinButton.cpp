@@ -1,0 +1,27 @@
+// Spin arrows.
+
+// own
+#include "views/SpinButton.h"
+
+// Qt
+#include <QToolButton>
+#include <QVBoxLayout>
+
+CSpinButton::CSpinButton(QWidget* parent)
+    : QWidget(parent), m_pUp(new QToolButton(this)), m_pDown(new QToolButton(this))
+{
+    m_pUp->setArrowType(Qt::UpArrow);
+    m_pDown->setArrowType(Qt::DownArrow);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (QToolButton* arrow : {m_pUp, m_pDown})
+    {
+        arrow->setFixedSize(18, 12);
+        arrow->setAutoRepeat(true);
+        arrow->setFocusPolicy(Qt::NoFocus);
+        layout->addWidget(arrow);
+    }
+    connect(m_pUp, &QToolButton::clicked, this, [this] { emit Stepped(+1); });
+    connect(m_pDown, &QToolButton::clicked, this, [this] { emit Stepped(-1); });
+}

@@ -1,0 +1,601 @@
+// The Radio Comm form end to end against the simulated radio on a
+// pseudo-terminal: transfers, Verify, RAM access, Cancel, faults, the port line,
+// and leaving the form.
+
+// own
+#include "RadioCommFixture.h"
+
+// app
+#include "app/DemoRadio.h"
+
+// link
+#include "link/LinkTexts.h"
+#include "link/Record.h"
+
+// views
+#include "views/ComportDlg.h"
+#include "views/RamReadDlg.h"
+#include "views/RamWriteDlg.h"
+#include "views/ViewTexts.h"
+
+// Qt
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace
+{
+// Slow enough that a download is still running when the test acts on it, fast
+// enough that the records already on their way drain in a moment.
+constexpr std::uint32_t kDownloadBaud = 115200;
+
+const ::testing::Environment* const kRuntimeDir =
+    ::testing::AddGlobalTestEnvironment(new CPrivateRuntimeDir);
+
+std::vector<std::uint8_t> SampleEeprom()
+{
+    CRadioImage image;
+    CDemoRadio::BuildSampleImage(image);
+    std::vector<std::uint8_t> bytes(kImageSize);
+    EXPECT_TRUE(image.ReadBlock(bytes.data(), 0, kImageSize));
+    return bytes;
+}
+
+QStringList Lines(QListWidget* list)
+{
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+    {
+        lines << list->item(i)->text();
+    }
+    return lines;
+}
+} // namespace
+
+class ConnectViewTest : public RadioCommFixture
+{
+protected:
+    // Up Load through to "EEPROM copy complete.".
+    void Upload(CConnectView* form)
+    {
+        form->UploadButton()->click();
+        ASSERT_TRUE(WaitForText(kUploadCompleteText));
+    }
+
+    // Loads `bytes` into the shared image and the form's own, as File Open
+    // would.
+    void SetShared(CConnectView* form, const std::vector<std::uint8_t>& bytes)
+    {
+        ASSERT_TRUE(Frame().m_sharedImage.WriteBlock(bytes.data(), 0, kImageSize));
+        form->LoadFromImage(Frame().m_sharedImage);
+    }
+
+    int RadioRecordsReceived(const std::string& prefix) const
+    {
+        int count = 0;
+        for (const SimLogEntry& entry : m_radio.Log())
+        {
+            count += entry.received && entry.text.rfind(prefix, 0) == 0 ? 1 : 0;
+        }
+        return count;
+    }
+
+    // Waits until the radio has taken nothing more for a while.
+    void WaitForRadioQuiet()
+    {
+        std::size_t last = 0;
+        ASSERT_TRUE(WaitUntil(
+            [&]
+            {
+                const std::size_t now = m_radio.Log().size();
+                const bool quiet = now == last;
+                last = now;
+                Pump(100);
+                return quiet;
+            },
+            20000));
+    }
+};
+
+TEST_F(ConnectViewTest, UploadFromA320ChannelRadioThenCopyOkBringsItIntoTheSharedImage)
+{
+    const auto eeprom = SampleEeprom();
+    StartWithRadio(eeprom);
+    CConnectView* form = OpenRadioComm();
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->Conversation().Link().IsOpen());
+    const auto before = Bytes(Frame().m_sharedImage);
+
+    form->UploadButton()->click();
+    ASSERT_NE(form->Progress(), nullptr);
+    EXPECT_TRUE(form->Progress()->isVisible());
+    EXPECT_EQ(form->Progress()->Bar()->maximum(), 64);
+    EXPECT_EQ(form->Mode(), ConversationMode::Upload);
+    ASSERT_TRUE(WaitForText(kUploadCompleteText));
+    EXPECT_EQ(form->Progress(), nullptr);
+    EXPECT_EQ(form->ProgressCount(), 1024);
+    EXPECT_TRUE(form->IsUploaded());
+    EXPECT_EQ(form->Mode(), ConversationMode::Idle);
+    EXPECT_EQ(m_app->m_nChannelMode, 1);
+    EXPECT_EQ(m_app->m_nChannelCode, 2);
+    EXPECT_EQ(m_ui.m_records.back().icon, MessageIcon::Information);
+
+    // Cancel keeps the form and copies nothing.
+    m_ui.m_answers = {false};
+    Frame().SwitchView(VIEW_MODEL);
+    EXPECT_EQ(Frame().m_nCurView, VIEW_CONNECT);
+    EXPECT_EQ(m_ui.CountOf(ViewText::kCopyOk), 1);
+    EXPECT_EQ(Bytes(Frame().m_sharedImage), before);
+
+    m_ui.m_answers = {true};
+    Frame().SwitchView(VIEW_MODEL);
+    EXPECT_EQ(Frame().m_nCurView, VIEW_MODEL);
+    EXPECT_EQ(m_ui.CountOf(ViewText::kCopyOk), 2);
+    EXPECT_EQ(Bytes(Frame().m_sharedImage), eeprom);
+}
+
+TEST_F(ConnectViewTest, UploadFromA120ChannelRadioResetsChannels120To319OnCopy)
+{
+    const auto eeprom = SampleEeprom();
+    StartWithRadio(eeprom, {}, 0, 120);
+    // Something in the upper channels of the shared image that must not survive.
+    ASSERT_TRUE(Frame().m_sharedImage.SetChannelName(200, "UPPER"));
+    CConnectView* form = OpenRadioComm();
+    Upload(form);
+    EXPECT_EQ(m_app->m_nChannelMode, 0);
+    EXPECT_EQ(m_app->m_nChannelCode, 1);
+
+    m_ui.m_answers = {true};
+    Frame().SwitchView(VIEW_MODEL);
+    ASSERT_EQ(Frame().m_nCurView, VIEW_MODEL);
+    const auto shared = Bytes(Frame().m_sharedImage);
+    constexpr std::size_t kEnd120 = 0x0E08; // channel 120 starts here
+    EXPECT_EQ(std::vector<std::uint8_t>(shared.begin(), shared.begin() + kEnd120),
+              std::vector<std::uint8_t>(eeprom.begin(), eeprom.begin() + kEnd120));
+    CRadioImage fresh;
+    const auto defaults = Bytes(fresh);
+    for (int channel = 120; channel < kChannelCount; ++channel)
+    {
+        const std::size_t at = 0x340 + static_cast<std::size_t>(channel) * kChannelRecordSize;
+        // Everything but the check byte (9) is reset.
+        EXPECT_EQ(std::vector<std::uint8_t>(shared.begin() + at, shared.begin() + at + 9),
+                  std::vector<std::uint8_t>(defaults.begin() + at, defaults.begin() + at + 9))
+            << channel;
+        EXPECT_EQ(std::vector<std::uint8_t>(shared.begin() + at + 10, shared.begin() + at + 23),
+                  std::vector<std::uint8_t>(defaults.begin() + at + 10, defaults.begin() + at + 23))
+            << channel;
+    }
+}
+
+TEST_F(ConnectViewTest, LeavingWithoutAnUploadAsksNothingAndCopiesNothing)
+{
+    StartWithRadio(SampleEeprom());
+    CConnectView* form = OpenRadioComm();
+    auto image = SampleEeprom();
+    image[0x345] = 'K';
+    SetShared(form, image);
+    Frame().SwitchView(VIEW_MODEL);
+    EXPECT_EQ(Frame().m_nCurView, VIEW_MODEL);
+    EXPECT_TRUE(m_ui.Texts().empty());
+    EXPECT_EQ(Bytes(Frame().m_sharedImage), image);
+}
+
+TEST_F(ConnectViewTest, DownloadWritesTheFormsImageIntoTheRadio)
+{
+    StartWithRadio(std::vector<std::uint8_t>(kImageSize, 0xFF));
+    auto image = SampleEeprom();
+    image[0x1234] = 0x42;
+    CConnectView* form = OpenRadioComm();
+    SetShared(form, image);
+
+    form->DownloadButton()->click();
+    ASSERT_NE(form->Progress(), nullptr);
+    EXPECT_EQ(form->Mode(), ConversationMode::Download);
+    ASSERT_TRUE(WaitForText(kDownloadCompleteText));
+    EXPECT_EQ(form->Progress(), nullptr);
+    EXPECT_EQ(form->ProgressCount(), 1024);
+    EXPECT_TRUE(WaitUntil([&] { return m_radio.DownloadsCompleted() == 1; }));
+    EXPECT_EQ(m_radio.Eeprom(), image);
+    EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{kDownloadCompleteText});
+}
+
+TEST_F(ConnectViewTest, VerifyListsEachDifferenceAndAsksWhetherToGoOn)
+{
+    const auto eeprom = SampleEeprom();
+    auto pc = eeprom;
+    pc[0x0005] ^= 0x01;
+    pc[0x0345] = 0x3C;
+    pc[0x1FFF] ^= 0xFF;
+    const struct
+    {
+        std::vector<std::uint8_t> image;
+        std::deque<bool> answers;
+        QStringList lines;
+        int questions;
+    } cases[] = {
+        {eeprom, {}, {"Addr   PC   RADIO"}, 0},
+        {pc,
+         {true, true, true},
+         {"Addr   PC   RADIO", QString::asprintf(" 005    %02x    %02x", pc[5], eeprom[5]),
+          QString::asprintf(" 345    3c    %02x", eeprom[0x345]),
+          QString::asprintf(" 1fff    %02x    %02x", pc[0x1FFF], eeprom[0x1FFF])},
+         3},
+        {pc,
+         {false},
+         {"Addr   PC   RADIO", QString::asprintf(" 005    %02x    %02x", pc[5], eeprom[5])},
+         1},
+    };
+    StartWithRadio(eeprom);
+    for (const auto& c : cases)
+    {
+        CConnectView* form = OpenRadioComm();
+        SetShared(form, c.image);
+        Upload(form);
+        m_ui.Clear();
+        m_ui.m_answers = c.answers;
+        form->VerifyButton()->click();
+        EXPECT_EQ(Lines(form->ListBox()), c.lines);
+        EXPECT_EQ(m_ui.CountOf(ViewText::kFindContinue), c.questions);
+        EXPECT_EQ(m_ui.Texts().back(), ViewText::kVerifyComplete);
+        EXPECT_EQ(m_ui.CountOf(ViewText::kNotUploadedVerify), 0);
+        // Leave without taking the upload, for the next case.
+        m_ui.m_answers = {true};
+        Frame().SwitchView(VIEW_MODEL);
+    }
+}
+
+TEST_F(ConnectViewTest, VerifyWithoutAnUploadAsksFirstAndComparesWithTheImageAsConstructed)
+{
+    StartWithRadio(SampleEeprom());
+    CConnectView* form = OpenRadioComm();
+    form->ListBox()->addItem("left alone");
+
+    m_ui.m_answers = {false};
+    form->VerifyButton()->click();
+    EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{ViewText::kNotUploadedVerify});
+    EXPECT_EQ(Lines(form->ListBox()), QStringList{"left alone"});
+
+    // The buffer is the image the form was built with (reset defaults); the
+    // form's image differs from it in one byte.
+    CRadioImage fresh;
+    auto bytes = Bytes(fresh);
+    bytes[0x0100] ^= 0x10;
+    SetShared(form, bytes);
+    m_ui.Clear();
+    m_ui.m_answers = {true, true};
+    form->VerifyButton()->click();
+    EXPECT_EQ(m_ui.Texts(),
+              (std::vector<std::string>{ViewText::kNotUploadedVerify, ViewText::kFindContinue,
+                                        ViewText::kVerifyComplete}));
+    ASSERT_EQ(form->ListBox()->count(), 2);
+    EXPECT_TRUE(form->ListBox()->item(1)->text().startsWith(" 100    "));
+}
+
+TEST_F(ConnectViewTest, RamWriteThenRamReadOfFourBytesAt0123)
+{
+    StartWithRadio(SampleEeprom());
+    CConnectView* form = OpenRadioComm();
+
+    m_ui.m_dialogScripts.push_back(
+        [](QDialog& dialog)
+        {
+            auto& write = dynamic_cast<CRamWriteDlg&>(dialog);
+            write.AddressEdit()->setText("123");
+            write.CountList()->setCurrentIndex(3);
+            const char* data[] = {"a5", "5A", "0", "ff"};
+            for (int i = 0; i < 4; ++i)
+            {
+                write.DataEdit(i)->setText(data[i]);
+            }
+            write.OnOK();
+            return dialog.result();
+        });
+    form->RamWriteButton()->click();
+    EXPECT_EQ(form->Mode(), ConversationMode::RamWrite);
+    ASSERT_TRUE(WaitUntil([&] { return RadioReceived("M0070123"); }));
+    EXPECT_EQ(m_radio.Ram(0x123, 4), (std::vector<std::uint8_t>{0xA5, 0x5A, 0x00, 0xFF}));
+    EXPECT_TRUE(m_ui.Texts().empty()) << "nothing is shown after a RAM write";
+
+    m_ui.m_dialogScripts.push_back(
+        [](QDialog& dialog)
+        {
+            auto& read = dynamic_cast<CRamReadDlg&>(dialog);
+            read.AddressEdit()->setText("0123");
+            read.CountEdit()->setText("4");
+            read.OnOK();
+            return dialog.result();
+        });
+    form->RamReadButton()->click();
+    EXPECT_EQ(Lines(form->ListBox()), QStringList{"Addr   RAMDATA"});
+    ASSERT_TRUE(WaitForText(kRamCompleteText));
+    EXPECT_EQ(Lines(form->ListBox()), (QStringList{"Addr   RAMDATA", " 123    a5", " 124    5a",
+                                                   " 125    00", " 126    ff"}));
+    EXPECT_EQ(form->Mode(), ConversationMode::Idle);
+    // A RAM read says nothing about the radio's capacity.
+    EXPECT_EQ(m_app->m_nChannelCode, 1);
+}
+
+TEST_F(ConnectViewTest, RamDialogsCancelledDoNothing)
+{
+    StartWithRadio(SampleEeprom());
+    CConnectView* form = OpenRadioComm();
+    form->RamReadButton()->click(); // no script: the dialog is closed
+    form->RamWriteButton()->click();
+    EXPECT_EQ(Lines(form->ListBox()), QStringList{"Addr   RAMDATA"});
+    EXPECT_EQ(form->Mode(), ConversationMode::Idle);
+    Pump(100);
+    EXPECT_FALSE(RadioReceived("M1"));
+    EXPECT_FALSE(RadioReceived("M0"));
+}
+
+TEST_F(ConnectViewTest, RamReadReplyNearTheTopOfTheAddressSpaceStaysInsideTheBuffer)
+{
+    StartWithRadio(SampleEeprom());
+    CConnectView* form = OpenRadioComm();
+    m_ui.m_dialogScripts.push_back(
+        [](QDialog& dialog)
+        {
+            auto& read = dynamic_cast<CRamReadDlg&>(dialog);
+            read.AddressEdit()->setText("fffc");
+            read.CountEdit()->setText("4");
+            read.OnOK();
+            return dialog.result();
+        });
+    form->RamReadButton()->click();
+    ASSERT_EQ(form->Mode(), ConversationMode::RamRead);
+    // A record claiming eight bytes at 0xFFFC: only the four inside are kept.
+    const std::uint8_t data[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+    const std::string line = CRecord::Compose("S1", 0xFFFC, data, 8);
+    form->OnLinkMessage(static_cast<std::int32_t>(line.size()),
+                        std::vector<std::uint8_t>(line.begin(), line.end()));
+    const std::uint8_t* ram = form->Conversation().RamBuffer();
+    EXPECT_EQ(std::vector<std::uint8_t>(ram + 0xFFFC, ram + 0x10000),
+              (std::vector<std::uint8_t>{1, 2, 3, 4}));
+}
+
+TEST_F(ConnectViewTest, CancelDuringAnUploadShowsTheNoticeAndReopensThePort)
+{
+    SimFaults faults;
+    StartWithRadio(SampleEeprom(), faults, 19200);
+    CConnectView* form = OpenRadioComm();
+    form->UploadButton()->click();
+    ASSERT_TRUE(WaitUntil([&] { return form->ProgressCount() >= 20; }));
+    ASSERT_NE(form->Progress(), nullptr);
+    form->Progress()->CancelButton()->click();
+    EXPECT_EQ(form->Progress(), nullptr);
+    EXPECT_EQ(form->Mode(), ConversationMode::Idle);
+    EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{kUploadCancelledText});
+    EXPECT_TRUE(form->Conversation().Link().IsOpen());
+    // What the radio still sends is ignored.
+    const int count = form->ProgressCount();
+    Pump(300);
+    EXPECT_EQ(form->ProgressCount(), count);
+    EXPECT_FALSE(form->IsUploaded());
+    EXPECT_EQ(m_ui.Texts().size(), 1u);
+}
+
+TEST_F(ConnectViewTest, CancelDuringADownloadStopsItAtOnceWithoutAMessage)
+{
+    StartWithRadio(std::vector<std::uint8_t>(kImageSize, 0xFF), {}, kDownloadBaud);
+    CConnectView* form = OpenRadioComm();
+    form->DownloadButton()->click();
+    ASSERT_TRUE(WaitUntil([&] { return form->ProgressCount() >= 10; }));
+    form->Progress()->CancelButton()->click();
+    EXPECT_EQ(form->Progress(), nullptr);
+    EXPECT_EQ(form->Mode(), ConversationMode::Idle);
+    EXPECT_FALSE(form->Conversation().Link().IsDownloadRunning());
+    // The worker still ended the radio's programming mode.
+    EXPECT_TRUE(WaitUntil([&] { return RadioReceived("S9"); }, 10000));
+    WaitForRadioQuiet();
+    EXPECT_LT(RadioRecordsReceived("S1"), 1024) << "the download stopped early";
+    EXPECT_TRUE(m_ui.Texts().empty()) << "the end of a cancelled download is ignored";
+}
+
+TEST_F(ConnectViewTest, SilentRadioLeavesTheProgressUpUntilCancelAndNeverHangs)
+{
+    SimFaults faults;
+    faults.stallAfter = 10;
+    StartWithRadio(SampleEeprom(), faults);
+    CConnectView* form = OpenRadioComm();
+    form->UploadButton()->click();
+    ASSERT_TRUE(WaitUntil([&] { return form->ProgressCount() == 10; }));
+    ASSERT_TRUE(form->IsWatchdogRunning());
+    // A second without a line: the watchdog reopens the port.
+    form->OnTimer(CRadioConversation::kTimerWatchdog);
+    EXPECT_FALSE(form->IsWatchdogRunning());
+    EXPECT_TRUE(form->Conversation().Link().IsOpen());
+    EXPECT_NE(form->Progress(), nullptr);
+    EXPECT_EQ(form->Mode(), ConversationMode::Upload);
+    EXPECT_TRUE(m_ui.Texts().empty());
+
+    form->Progress()->OnCancel();
+    EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{kUploadCancelledText});
+    EXPECT_EQ(form->Mode(), ConversationMode::Idle);
+}
+
+TEST_F(ConnectViewTest, CorruptRecordEndsTheUploadWithACopyErrorAndAPortReset)
+{
+    SimFaults faults;
+    faults.corruptRecord = 5;
+    StartWithRadio(SampleEeprom(), faults);
+    CConnectView* form = OpenRadioComm();
+    form->UploadButton()->click();
+    ASSERT_TRUE(WaitForText(kUploadErrorText));
+    EXPECT_EQ(m_ui.m_records.back().icon, MessageIcon::Warning);
+    EXPECT_EQ(form->Progress(), nullptr);
+    EXPECT_FALSE(form->IsUploaded());
+    EXPECT_EQ(form->ProgressCount(), 4);
+    EXPECT_TRUE(form->Conversation().Link().IsOpen());
+    EXPECT_TRUE(form->Conversation().Link().IsReaderRunning());
+    EXPECT_EQ(m_ui.CountOf(kUploadCompleteText), 0);
+}
+
+TEST_F(ConnectViewTest, PortThatDoesNotExistFailsAtOnceAndSaysWhy)
+{
+    Start();
+    const std::string missing = Path("no-such-tty");
+    m_app->m_portMap.SetDevicePath(1, missing);
+    CConnectView* form = OpenRadioComm();
+    EXPECT_FALSE(form->Conversation().Link().IsOpen());
+    const QString status = form->PortStatus()->text();
+    EXPECT_TRUE(status.startsWith(
+        QString::fromStdString("COM1 is " + missing + ": not open, no such device")))
+        << status.toStdString();
+
+    QElapsedTimer clock;
+    clock.start();
+    form->UploadButton()->click();
+    EXPECT_EQ(form->Progress(), nullptr);
+    ASSERT_TRUE(WaitForText(kUploadErrorText, 1000));
+    EXPECT_LT(clock.elapsed(), 1000);
+
+    // Down Load on a port that did not open ends with an error too, instead of
+    // leaving "PLEASE WAIT !!" up for good.
+    form->DownloadButton()->click();
+    ASSERT_TRUE(WaitForText(kDownloadErrorText, 2000));
+    EXPECT_EQ(form->Progress(), nullptr);
+    EXPECT_EQ(form->Mode(), ConversationMode::Idle);
+    EXPECT_EQ(m_ui.Texts(), (std::vector<std::string>{kUploadErrorText, kDownloadErrorText}));
+}
+
+TEST_F(ConnectViewTest, ComportSetReopensTheFormOnTheChosenPort)
+{
+    StartWithRadio(SampleEeprom());
+    m_app->m_portMap.SetDevicePath(1, Path("no-such-tty"));
+    m_app->m_portMap.SetDevicePath(2, m_port.DevicePath());
+    CConnectView* form = OpenRadioComm();
+    EXPECT_FALSE(form->Conversation().Link().IsOpen());
+    EXPECT_TRUE(form->PortStatus()->text().startsWith("COM1 is "));
+
+    m_ui.m_dialogScripts.push_back(
+        [](QDialog& dialog)
+        {
+            auto& port = dynamic_cast<CComportDlg&>(dialog);
+            port.Comport2()->setChecked(true);
+            port.OnOK();
+            return dialog.result();
+        });
+    Frame().OnComportSet();
+    EXPECT_EQ(m_app->m_nComPort, 1);
+    EXPECT_EQ(form->PortNumber(), 2);
+    EXPECT_TRUE(form->Conversation().Link().IsOpen());
+    EXPECT_EQ(form->PortStatus()->text(),
+              QString::fromStdString("COM2 is " + m_port.DevicePath() + ": open."));
+    Upload(form);
+}
+
+TEST_F(ConnectViewTest, DevicesSectionOfComportIniNamesThePort)
+{
+    m_port.SetBaud(0);
+    m_radio.SetEeprom(SampleEeprom().data());
+    ASSERT_TRUE(m_port.Start());
+    WriteText(Path("Comport.ini"),
+              "[AppComport]\r\nValue=0\r\n[Devices]\r\nCOM1=" + m_port.DevicePath() + "\r\n");
+    Start();
+    CConnectView* form = OpenRadioComm();
+    EXPECT_TRUE(form->Conversation().Link().IsOpen());
+    Upload(form);
+}
+
+TEST(ConnectViewText, PortLineSaysWhyAndWhatToDo)
+{
+    const struct
+    {
+        bool open;
+        PortError error;
+        const char* group;
+        const char* expected;
+    } cases[] = {
+        {true, PortError::None, "", "COM1 is /dev/ttyUSB0: open."},
+        {false, PortError::Missing, "",
+         "COM1 is /dev/ttyUSB0: not open, no such device. Plug in the cable or adapter, or name "
+         "its device in Comport.ini, section [Devices] (for example COM1=/dev/ttyUSB0), then "
+         "choose Utility > Comport set and OK."},
+        {false, PortError::InUse, "",
+         "COM1 is /dev/ttyUSB0: not open, in use by another program. Close that program, then "
+         "choose Utility > Comport set and OK."},
+        {false, PortError::Denied, "uucp",
+         "COM1 is /dev/ttyUSB0: not open, permission denied. Add yourself to the group uucp "
+         "(sudo usermod -aG uucp $USER), log in again, then choose Utility > Comport set and OK."},
+        {false, PortError::Denied, "",
+         "COM1 is /dev/ttyUSB0: not open, permission denied. Add "
+         "yourself to the group dialout (sudo usermod -aG dialout "
+         "$USER), log in again, then choose Utility > Comport set "
+         "and OK."},
+        {false, PortError::Lost, "",
+         "COM1 is /dev/ttyUSB0: the device went away. Reconnect it, then choose Utility > Comport "
+         "set and OK."},
+        {false, PortError::Failed, "", "COM1 is /dev/ttyUSB0: not open."},
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(
+            CConnectView::PortStatusText(1, "/dev/ttyUSB0", c.open, c.error, c.group).toStdString(),
+            c.expected);
+    }
+    EXPECT_EQ(CConnectView::PortStatusText(2, "", false, PortError::Missing, "")
+                  .toStdString()
+                  .rfind("COM2 is (no device): not open, no such device.", 0),
+              0u);
+}
+
+TEST_F(ConnectViewTest, LeavingDuringADownloadCancelsAndWaitsForTheWorker)
+{
+    StartWithRadio(std::vector<std::uint8_t>(kImageSize, 0xFF), {}, kDownloadBaud);
+    CConnectView* form = OpenRadioComm();
+    form->DownloadButton()->click();
+    ASSERT_TRUE(WaitUntil([&] { return form->ProgressCount() >= 5; }));
+    QElapsedTimer clock;
+    clock.start();
+    Frame().SwitchView(VIEW_MODEL);
+    EXPECT_EQ(Frame().m_nCurView, VIEW_MODEL);
+    // Waiting out the whole download would take many seconds.
+    EXPECT_LT(clock.elapsed(), 2000);
+    WaitForRadioQuiet();
+    EXPECT_LT(RadioRecordsReceived("S1"), 1024);
+    EXPECT_TRUE(m_ui.Texts().empty()) << "what was queued for the form went with it";
+}
+
+TEST_F(ConnectViewTest, EndingTheProgramDuringADownloadWaitsForTheWorker)
+{
+    StartWithRadio(std::vector<std::uint8_t>(kImageSize, 0xFF), {}, kDownloadBaud);
+    CConnectView* form = OpenRadioComm();
+    form->DownloadButton()->click();
+    ASSERT_TRUE(WaitUntil([&] { return form->ProgressCount() >= 5; }));
+    QElapsedTimer clock;
+    clock.start();
+    m_app.reset();
+    EXPECT_LT(clock.elapsed(), 2000);
+    WaitForRadioQuiet();
+    EXPECT_LT(RadioRecordsReceived("S1"), 1024);
+}
+
+TEST_F(ConnectViewTest, ALaterUploadThatFailsIsNotCopiedEvenAfterAnEarlierOk)
+{
+    // The second upload breaks off at its fifth record (the first sends 1024
+    // records and "S9").
+    SimFaults faults;
+    faults.corruptRecord = 1025 + 5;
+    StartWithRadio(SampleEeprom(), faults);
+    CConnectView* form = OpenRadioComm();
+    const auto before = Bytes(Frame().m_sharedImage);
+    Upload(form);
+    ASSERT_TRUE(form->ValidateForm() == false); // no answer queued: Cancel
+    m_ui.m_answers = {true};
+    ASSERT_TRUE(form->ValidateForm());
+    ASSERT_TRUE(form->IsCopyAccepted());
+
+    m_ui.Clear();
+    form->UploadButton()->click();
+    ASSERT_TRUE(WaitForText(kUploadErrorText));
+    EXPECT_FALSE(form->IsUploaded());
+    Frame().SwitchView(VIEW_MODEL);
+    EXPECT_EQ(Frame().m_nCurView, VIEW_MODEL);
+    EXPECT_EQ(m_ui.CountOf(ViewText::kCopyOk), 0);
+    EXPECT_EQ(Bytes(Frame().m_sharedImage), before) << "a half-overwritten buffer is no copy";
+}
