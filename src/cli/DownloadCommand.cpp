@@ -4,6 +4,7 @@
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
+#include "cli/ListingSupport.h"
 #include "cli/RadioSession.h"
 
 // model
@@ -16,18 +17,12 @@ int RunDownload(const CCliOptions& options)
 {
     if (const int status = RequirePort(options); status != kExitOk)
         return status;
-    if (options.m_args.size() != 1)
-        return UsageError(kWrongArguments, options.m_strCommand);
-    const std::string& path = options.m_args[0];
-
     CRadioImage image;
     CPlainAppState fileState;
+    if (const int status = LoadDumpArgument(options, image, fileState); status != kExitOk)
+        return status;
     std::uint8_t bytes[kImageSize];
-    if (!image.LoadFromFile(path, fileState) || !image.ReadBlock(bytes, 0, kImageSize))
-    {
-        std::fprintf(stderr, kFileReadError, path.c_str());
-        return kExitFile;
-    }
+    (void)image.ReadBlock(bytes, 0, kImageSize); // the whole image always fits
 
     CRadioSession session(options);
     if (const int status = session.Open(); status != kExitOk)

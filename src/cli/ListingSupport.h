@@ -1,4 +1,4 @@
-// What the listing commands (report, hexdump, info) share: reading the dump
+// What the file-reading commands share: reading the dump
 // file they are given and writing their lines to standard output.
 #pragma once
 
