@@ -111,6 +111,18 @@ void CConnectView::OnPortChanged()
 {
     m_conversation.Link().SetPortMap(GetApp().m_portMap);
     m_conversation.SetPort(PortNumber());
+    if (m_conversation.Mode() == ConversationMode::Download &&
+        m_conversation.Link().IsDownloadRunning())
+    {
+        // Reopening stops the download part-way, and a stopped download ends
+        // like a finished one; so it is cancelled here and reported as the
+        // failure it is.
+        CloseProgress();
+        m_conversation.OnCancel();
+        UpdatePortStatus();
+        Ui().ShowMessage(kDownloadErrorText, MessageIcon::Warning);
+        return;
+    }
     (void)m_conversation.OnPortChanged();
     UpdatePortStatus();
 }

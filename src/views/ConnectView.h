@@ -42,7 +42,8 @@ public:
     bool ValidateForm() override;
     // Copies an accepted upload into `image`; otherwise leaves it alone.
     void StoreToImage(CRadioImage& image) override;
-    // Reopens the port the application's choice names, with a fresh reader.
+    // Reopens the port the application's choice names, with a fresh reader. A
+    // download still running is cancelled and reported as failed.
     void OnPortChanged() override;
     // The form shows no image fields.
     void RefreshForm() override;

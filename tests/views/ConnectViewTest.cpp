@@ -489,6 +489,26 @@ TEST_F(ConnectViewTest, ComportSetReopensTheFormOnTheChosenPort)
     Upload(form);
 }
 
+TEST_F(ConnectViewTest, ComportSetDuringADownloadReportsItAsFailedNotComplete)
+{
+    StartWithRadio(std::vector<std::uint8_t>(kImageSize, 0xFF), {}, kDownloadBaud);
+    CConnectView* form = OpenRadioComm();
+    form->DownloadButton()->click();
+    ASSERT_TRUE(WaitUntil([&] { return form->ProgressCount() >= 5; }));
+    m_ui.m_dialogScripts.push_back(
+        [](QDialog& dialog)
+        {
+            dynamic_cast<CComportDlg&>(dialog).OnOK();
+            return dialog.result();
+        });
+    Frame().OnComportSet();
+    EXPECT_EQ(form->Progress(), nullptr);
+    EXPECT_EQ(form->Mode(), ConversationMode::Idle);
+    EXPECT_TRUE(form->Conversation().Link().IsOpen());
+    WaitForRadioQuiet();
+    EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{kDownloadErrorText});
+}
+
 TEST_F(ConnectViewTest, DevicesSectionOfComportIniNamesThePort)
 {
     m_port.SetBaud(0);
