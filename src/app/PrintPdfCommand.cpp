@@ -78,7 +78,7 @@ int CPrintPdfCommand::WritePdf(PrintMode mode, const std::string& dumpPath,
 
     QPrinter printer(QPrinter::HighResolution);
     SetUpPrinter(printer, pdfPath);
-    printer.setDocName(QFile::decodeName(QByteArray::fromStdString(dumpPath)));
+    printer.setDocName(CPagePainter::DocumentName(dumpPath));
     if (!CPagePainter::PaintJob(printer, job, {}, pagesOut))
     {
         std::fprintf(stderr, AppText::kPrintPdfWriteError, pdfPath.c_str());

@@ -5,6 +5,7 @@
 
 // Qt
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
@@ -45,6 +46,11 @@ QString CPagePainter::DisplayText(const PageText& text)
         }
     }
     return shown;
+}
+
+QString CPagePainter::DocumentName(const std::string& title)
+{
+    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(title))).fileName();
 }
 
 void CPagePainter::DrawLayout(QPainter& painter, const CPageLayout& layout)

@@ -40,6 +40,11 @@ public:
     // byte. Control characters are drawn as blanks so the columns stay in line.
     static QString DisplayText(const PageText& text);
 
+    // The printer's document name for a job titled with a dump file's path:
+    // the file's name alone, from which the printer dialog proposes the name
+    // of a PDF in a folder that exists.
+    static QString DocumentName(const std::string& title);
+
     // Draws every text of one page at its cell, the baseline one ascent below
     // the cell's top. The painter's font must be the listing font.
     static void DrawLayout(QPainter& painter, const CPageLayout& layout);

@@ -209,7 +209,7 @@ bool CVesk4View::StartPrint(PrintMode mode, const std::string& title, bool previ
     m_bPrintFailed = false;
 
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QFile::decodeName(QByteArray::fromStdString(title)));
+    printer.setDocName(CPagePainter::DocumentName(title));
     if (preview)
     {
         RunPreview(printer);

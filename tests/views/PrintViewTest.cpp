@@ -363,6 +363,8 @@ TEST_F(PrintViewTest, ThePreviewsPrintButtonPrintsThroughThePrinterDialog)
                [&](QPrintDialog& dialog)
                {
                    busyInPrinterDialog = m_app->m_bPrintBusy == 1;
+                   // The dialog proposes a PDF named after the file, not its path.
+                   EXPECT_EQ(dialog.printer()->docName(), "radio.dmp");
                    expectedPages =
                        view.GetPrintJob().GetPageCount(CPagePainter::GeometryOf(*dialog.printer()));
                    EXPECT_EQ(dialog.maxPage(), expectedPages);
