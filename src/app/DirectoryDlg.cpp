@@ -3,13 +3,13 @@
 // own
 #include "app/DirectoryDlg.h"
 #include "app/AppTexts.h"
+#include "app/DialogButtons.h"
 #include "app/UiServices.h"
 
 // Qt
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 // std
@@ -23,13 +23,7 @@ CDirectoryDlg::CDirectoryDlg(IUiServices& ui, QWidget* parent)
     label->setBuddy(m_pDirectory);
     m_pDirectory->setMinimumWidth(300);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok =
-        buttons->addButton(QString::fromLatin1(AppText::kOk), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QString::fromLatin1(AppText::kCancel), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] { OnOK(); });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = MakeOkCancelButtons(*this, [this] { OnOK(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);

@@ -6,6 +6,7 @@
 #include "views/ViewTexts.h"
 
 // app
+#include "app/DialogButtons.h"
 #include "app/UiServices.h"
 
 // link
@@ -18,7 +19,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 // std
 #include <algorithm>
@@ -83,13 +83,7 @@ CRamReadDlg::CRamReadDlg(IUiServices& ui, QWidget* parent)
     address->addWidget(m_pAddress);
     address->addWidget(m_pSpin);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok =
-        buttons->addButton(QString::fromLatin1(ViewText::kOk), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QString::fromLatin1(ViewText::kCancel), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] { OnOK(); });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = MakeOkCancelButtons(*this, [this] { OnOK(); });
 
     auto* grid = new QGridLayout;
     grid->addWidget(addressLabel, 0, 0);

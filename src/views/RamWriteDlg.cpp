@@ -6,6 +6,7 @@
 #include "views/ViewTexts.h"
 
 // app
+#include "app/DialogButtons.h"
 #include "app/UiServices.h"
 
 // link
@@ -19,7 +20,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 // std
 #include <algorithm>
@@ -75,13 +75,7 @@ CRamWriteDlg::CRamWriteDlg(IUiServices& ui, QWidget* parent)
         data->addLayout(column);
     }
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok =
-        buttons->addButton(QString::fromLatin1(ViewText::kOk), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QString::fromLatin1(ViewText::kCancel), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] { OnOK(); });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = MakeOkCancelButtons(*this, [this] { OnOK(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
