@@ -18,6 +18,12 @@ inline constexpr char kHelpTitle[] = "Vesk4 Help";
 // Messages
 inline constexpr char kReadError[] = " Read Error !! ";
 inline constexpr char kWriteError[] = " Write Error !! ";
+// File Open that could not read the file: the path, then one of the reasons.
+inline constexpr char kOpenErrorFormat[] = "The file %s could not be opened: %s.";
+inline constexpr char kOpenMissing[] = "it does not exist";
+inline constexpr char kOpenDenied[] = "permission to read it was denied";
+inline constexpr char kOpenNotRegular[] = "it is not a regular file";
+inline constexpr char kOpenUnreadable[] = "it could not be read";
 inline constexpr char kDirectoryNameError[] = "Directory Name Error !";
 inline constexpr char kHelpMissing[] = "The help file Vesk4.hlp cannot be found.";
 inline constexpr char kDemoStartError[] =

@@ -21,15 +21,6 @@
 #include <QMenu>
 #include <QMenuBar>
 
-// std
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <vector>
-
 // The icon is compiled into this static library, whose resource initialiser a
 // linker would otherwise drop.
 static void InitResources()
@@ -313,11 +304,11 @@ void CMainFrame::OnHelpTopics()
     m_pHelpWindow->activateWindow();
 }
 
-void CMainFrame::OnImageOpened(const std::string& path)
+void CMainFrame::OnImageOpened(const std::string& path, const CRadioImage& loaded)
 {
     m_strFilePath = path;
     m_app.m_strFilePath = path;
-    (void)m_sharedImage.LoadFromFile(path, m_app);
+    m_sharedImage = loaded;
     setWindowTitle(QString::fromStdString(path));
 }
 
@@ -337,7 +328,7 @@ bool CMainFrame::SaveImage(const std::string& path)
         view->StoreToImage(m_sharedImage);
         view->LoadFromImage(m_sharedImage);
     }
-    if (!WriteDumpFile(AddDumpExtension(path)))
+    if (!m_sharedImage.SaveToFile(AddDumpExtension(path), m_app))
     {
         m_app.Ui().ShowMessage(AppText::kWriteError, MessageIcon::Warning);
         return false;
@@ -345,78 +336,6 @@ bool CMainFrame::SaveImage(const std::string& path)
     m_strFilePath = path;
     m_app.m_strFilePath = path;
     setWindowTitle(QString::fromStdString(path));
-    return true;
-}
-
-bool CMainFrame::WriteDumpFile(const std::string& fileName)
-{
-    // The new file is written completely beside the old one and then renamed
-    // over it, so a failed save never costs the user the file it would replace.
-    std::string target = fileName;
-    char resolved[PATH_MAX];
-    struct stat linkInfo = {};
-    if (::lstat(target.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode) &&
-        ::realpath(target.c_str(), resolved) != nullptr)
-    {
-        target = resolved; // replace the file a link points to, not the link
-    }
-
-    mode_t mode = 0;
-    struct stat info = {};
-    if (::stat(target.c_str(), &info) == 0)
-    {
-        if (S_ISDIR(info.st_mode))
-        {
-            return false;
-        }
-        mode = info.st_mode & 07777;
-    }
-    else
-    {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-
-    const std::size_t slash = target.rfind('/');
-    const std::string dir =
-        slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string pattern =
-        (slash == std::string::npos ? std::string() : dir) + "." + name + ".XXXXXX";
-    std::vector<char> temp(pattern.begin(), pattern.end());
-    temp.push_back('\0');
-    const int created = ::mkstemp(temp.data());
-    if (created < 0)
-    {
-        return false;
-    }
-    ::close(created);
-
-    bool ok = m_sharedImage.SaveToFile(temp.data(), m_app);
-    if (ok)
-    {
-        const int fd = ::open(temp.data(), O_RDONLY | O_CLOEXEC);
-        ok = fd >= 0 && ::fsync(fd) == 0;
-        if (fd >= 0)
-        {
-            ::close(fd);
-        }
-    }
-    ok = ok && ::chmod(temp.data(), mode) == 0;
-    ok = ok && ::rename(temp.data(), target.c_str()) == 0;
-    if (!ok)
-    {
-        ::unlink(temp.data());
-        return false;
-    }
-    // Make the rename itself durable; a failure here no longer risks any data.
-    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0)
-    {
-        (void)::fsync(dirFd);
-        ::close(dirFd);
-    }
     return true;
 }
 

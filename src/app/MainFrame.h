@@ -59,9 +59,9 @@ public:
     void OnComportSet();
     void OnHelpTopics();
 
-    // A dump file was chosen in Open: remember it, load the shared image from it
-    // and show it as the title.
-    void OnImageOpened(const std::string& path);
+    // A dump file chosen in Open was read into `loaded`: remember the path,
+    // take the image as the shared one and show the path as the title.
+    void OnImageOpened(const std::string& path, const CRadioImage& loaded);
     // Collects the active view's edits into the shared image and writes it to
     // `path` (".dmp" added unless present). The file it replaces is kept until
     // the new one is complete. On failure " Write Error !! " is shown and the
@@ -82,5 +82,4 @@ private:
     void CreateMenus();
     void CreateStandardPrintCommands();
     QAction* AddCommand(QMenu* menu, int id, const char* text);
-    bool WriteDumpFile(const std::string& fileName);
 };

@@ -4,6 +4,7 @@
 
 // model
 #include "model/Clock.h"
+#include "model/FileAccess.h"
 
 // std
 #include <algorithm>
@@ -144,12 +145,6 @@ std::uint32_t LoadLittleEndian(const std::uint8_t* source)
     }
     return value;
 }
-
-struct FileCloser
-{
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Reads up to length bytes; a short count means end of file or a read error.
 std::size_t ReadAll(std::FILE* file, std::uint8_t* dest, std::size_t length)
@@ -327,6 +322,20 @@ bool CRadioImage::WriteBlock(const std::uint8_t* source, std::uint32_t offset, s
     return true;
 }
 
+std::int32_t CRadioImage::CapacityCodeToSave(const IAppState& app)
+{
+    const std::int32_t code = app.GetChannelCode();
+    // A file without a code was loaded, and shown, as 120 channels, yet a
+    // written -1 would load back as mode -2, that is 320 channels: it gets the
+    // code of the capacity it was shown with. A file that really holds -1
+    // (mode -2) keeps it, as every other code is kept.
+    if (code == -1 && app.GetChannelMode() == 0)
+    {
+        return 1;
+    }
+    return code;
+}
+
 bool CRadioImage::SaveToFile(const std::string& path, const IAppState& app) const
 {
     std::uint8_t buffer[kDumpFileSize];
@@ -334,30 +343,42 @@ bool CRadioImage::SaveToFile(const std::string& path, const IAppState& app) cons
     std::memcpy(buffer + 4, m_work.reserved1, 4);
     std::memcpy(buffer + 8, m_work.image, kImageSize);
     std::memcpy(buffer + 8 + kImageSize, m_work.reserved2, 4);
-    StoreLittleEndian(static_cast<std::uint32_t>(app.GetChannelCode()), buffer + kBlockSize);
-
-    std::FILE* raw = std::fopen(path.c_str(), "wb");
-    if (raw == nullptr)
-    {
-        return false;
-    }
-    const std::size_t written = std::fwrite(buffer, 1, sizeof buffer, raw);
-    const bool flushed = std::fflush(raw) == 0;
-    // fclose can be the first to notice a full disk, so its answer counts too.
-    const bool closed = std::fclose(raw) == 0;
-    return written == sizeof buffer && flushed && closed;
+    StoreLittleEndian(static_cast<std::uint32_t>(CapacityCodeToSave(app)), buffer + kBlockSize);
+    return SaveFileSafely(path, buffer, sizeof buffer);
 }
 
-bool CRadioImage::LoadFromFile(const std::string& path, IAppState& app)
+bool CRadioImage::LoadFromFile(const std::string& path, IAppState& app, DumpFileStatus* status)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
+    DumpFileStatus result = DumpFileStatus::Loaded;
+    const bool replaced = LoadDump(path, app, result);
+    if (status != nullptr)
     {
-        return false;
+        *status = result;
     }
-    FilePtr file(std::fopen(path.c_str(), "rb"));
+    return replaced;
+}
+
+bool CRadioImage::LoadDump(const std::string& path, IAppState& app, DumpFileStatus& status)
+{
+    FileOpenError openError = FileOpenError::None;
+    FilePtr file = OpenRegularFile(path, openError);
     if (!file)
     {
+        switch (openError)
+        {
+        case FileOpenError::Missing:
+            status = DumpFileStatus::Missing;
+            break;
+        case FileOpenError::Denied:
+            status = DumpFileStatus::Denied;
+            break;
+        case FileOpenError::NotRegular:
+            status = DumpFileStatus::NotRegular;
+            break;
+        default:
+            status = DumpFileStatus::Unreadable;
+            break;
+        }
         return false;
     }
 
@@ -365,6 +386,7 @@ bool CRadioImage::LoadFromFile(const std::string& path, IAppState& app)
     bool replaced = false;
     if (ReadAll(file.get(), buffer, kBlockSize) < kBlockSize)
     {
+        status = std::ferror(file.get()) ? DumpFileStatus::Unreadable : DumpFileStatus::TooShort;
         app.ReportReadError();
     }
     else
@@ -386,6 +408,7 @@ bool CRadioImage::LoadFromFile(const std::string& path, IAppState& app)
         std::memcpy(m_work.image, buffer + 8, kImageSize);
         std::memcpy(m_work.reserved2, buffer + 8 + kImageSize, 4);
         replaced = true;
+        status = DumpFileStatus::Loaded;
     }
     DeriveInjection();
     return replaced;

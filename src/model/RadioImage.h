@@ -108,6 +108,18 @@ static_assert(kDumpFileSize == kBlockSize + 4, "a dump file is the block and a c
 //   0x1F | [0]   | [0]   | [1]   | [1]   | kept                          |
 //   0x21 | first tone group              | second tone group             |
 //   0x25 | group count 1..40                                             |
+// What loading a dump file came to; everything but Loaded leaves the image
+// (and the capacity) as it was.
+enum class DumpFileStatus
+{
+    Loaded,
+    Missing,
+    Denied,
+    NotRegular,
+    Unreadable,
+    TooShort,
+};
+
 class CRadioImage
 {
 public:
@@ -136,14 +148,21 @@ public:
     [[nodiscard]] bool WriteBlock(const std::uint8_t* source, std::uint32_t offset,
                                   std::uint32_t length);
 
-    // Dump file: the 8204-byte block, then the capacity code little-endian.
-    // False when the file could not be created or not every byte reached it.
-    bool SaveToFile(const std::string& path, const IAppState& app) const;
+    // Dump file: the 8204-byte block, then the capacity code little-endian,
+    // replacing the file safely (see SaveFileSafely). False when the file
+    // could not be written completely; the old file is then untouched.
+    [[nodiscard]] bool SaveToFile(const std::string& path, const IAppState& app) const;
+    // The capacity code a dump file gets: the application's code, except that
+    // a code missing from the loaded file is written as 1 (120 channels, the
+    // capacity such a file is shown with).
+    static std::int32_t CapacityCodeToSave(const IAppState& app);
     // True when the image was replaced. A file too short for a block leaves the
     // image alone and calls app.ReportReadError(); a missing capacity code
     // becomes -1 with mode 0. The injection flag is re-derived whenever the
-    // file could be opened; a directory counts as a file that cannot be opened.
-    bool LoadFromFile(const std::string& path, IAppState& app);
+    // file could be opened. Only regular files are read: a folder, pipe or
+    // device counts as a file that cannot be opened, and never blocks.
+    bool LoadFromFile(const std::string& path, IAppState& app,
+                      DumpFileStatus* status = nullptr);
 
     // ---- byte packing and nibble codecs -----------------------------------
     static int PackBigEndian(std::uint32_t value, std::uint8_t* dest, int count);
@@ -309,6 +328,7 @@ private:
     ImageBlock m_work;
 
     void ResetChannel(int n);
+    bool LoadDump(const std::string& path, IAppState& app, DumpFileStatus& status);
     bool SetField(std::uint32_t offset, int shift, int width, int value);
     int GetField(std::uint32_t offset, int shift, int width) const;
     bool SetChannelField(int n, int byte, int shift, int width, int value);

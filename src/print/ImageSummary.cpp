@@ -62,7 +62,9 @@ std::vector<std::string> CImageSummary::BuildLines(const CRadioImage& image, con
     const int channels = CTextReport::ChannelCount(app.GetChannelMode());
     std::snprintf(buffer, sizeof buffer, kSummaryChannelsFormat, channels);
     std::string capacity = std::string(kSummaryCapacity) + buffer;
-    if (code == -1)
+    // The loader sets mode 0 for a file without a code; a file that holds the
+    // bytes of -1 as its code loads as mode -2 and is an odd code like any other.
+    if (code == -1 && app.GetChannelMode() == 0)
         capacity += kSummaryNoCode;
     else if (code != 1 && code != 2)
     {

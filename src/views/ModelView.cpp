@@ -77,12 +77,14 @@ int DefaultInjection(int model)
     return model >= 0 && model <= 6 ? 0 : 1;
 }
 
+// The serial number and customer fields hold one nibble a character, and the
+// nibble F means a blank: an F typed there could not be stored as an F.
 bool IsHexOrBlank(const std::string& text)
 {
     return std::all_of(text.begin(), text.end(),
                        [](char c) {
-                           return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') ||
-                                  (c >= 'a' && c <= 'f') || c == ' ';
+                           return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'E') ||
+                                  (c >= 'a' && c <= 'e') || c == ' ';
                        });
 }
 
@@ -346,9 +348,15 @@ bool CModelView::ValidateForm()
         ok = false;
     }
 
-    if (!IsHexOrBlank(m_strSerial) || !IsHexOrBlank(m_strCustomer))
+    if (!IsHexOrBlank(m_strSerial))
     {
         ok = false;
+        m_pSerial->setFocus();
+    }
+    if (!IsHexOrBlank(m_strCustomer))
+    {
+        ok = false;
+        m_pCustomer->setFocus();
     }
 
     if (m_nMonth >= 0 && m_nMonth < 12)

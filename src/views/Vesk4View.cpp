@@ -29,10 +29,34 @@
 #include <algorithm>
 #include <charconv>
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 
 namespace
 {
+std::string OpenErrorText(const std::string& path, DumpFileStatus status)
+{
+    const char* reason = AppText::kOpenUnreadable;
+    switch (status)
+    {
+    case DumpFileStatus::Missing:
+        reason = AppText::kOpenMissing;
+        break;
+    case DumpFileStatus::Denied:
+        reason = AppText::kOpenDenied;
+        break;
+    case DumpFileStatus::NotRegular:
+        reason = AppText::kOpenNotRegular;
+        break;
+    default:
+        break;
+    }
+    std::string text(std::strlen(AppText::kOpenErrorFormat) + path.size() + std::strlen(reason), '\0');
+    const int n = std::snprintf(text.data(), text.size() + 1, AppText::kOpenErrorFormat, path.c_str(), reason);
+    text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return text;
+}
+
 // A decimal number at the start of `text` as the C library's atof reads it
 // (blanks skipped, a sign allowed, the rest ignored, nothing readable is 0),
 // but independent of the locale, which Qt sets from the environment.
@@ -133,14 +157,26 @@ void CVesk4View::OnFileOpen()
     {
         return;
     }
+    // Read once, and only a file that could be read completely replaces the
+    // configuration: otherwise the old radio's data would stay on screen under
+    // the new name, and the next Save or Down Load would carry it there.
+    CRadioImage loaded;
+    DumpFileStatus status = DumpFileStatus::Loaded;
+    if (!loaded.LoadFromFile(path, m_app, &status))
+    {
+        // A short file has already been reported as " Read Error !! ".
+        if (status != DumpFileStatus::TooShort)
+        {
+            Ui().ShowMessage(OpenErrorText(path, status), MessageIcon::Warning);
+        }
+        return;
+    }
     m_strReportTitle = path;
     if (CMainFrame* frame = m_app.GetMainFrame())
     {
-        frame->OnImageOpened(path);
+        frame->OnImageOpened(path, loaded);
     }
-    // The file is read a second time for the form's own image, so a short file
-    // is reported once for each image.
-    (void)m_image.LoadFromFile(path, m_app);
+    m_image = loaded;
     RefreshForm();
     emit CommandStateChanged();
 }

@@ -15,6 +15,7 @@
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace
 {
@@ -269,32 +270,46 @@ TEST_F(DumpFileTest, ShortAndOddFiles)
     Open(Path("five.dmp"));
     EXPECT_EQ(m_app->m_nChannelCode, 5);
     EXPECT_EQ(m_app->m_nChannelMode, 4);
-    m_app.reset();
 
-    // Too short: " Read Error !! " once per image, both images unchanged, but the
-    // title and path show the new name.
+    // Saved again, it keeps the capacity it was shown with: 120 channels.
+    Open(Path("block.dmp"));
+    Save(Path("resaved"));
+    m_app.reset();
     Start();
-    WriteFile(Path("short.dmp"), std::vector<std::uint8_t>(base.begin(), base.begin() + 100));
-    // Opening the file re-derives the injection flag even when it is too short.
-    CRadioImage expected = Frame().m_sharedImage;
-    expected.DeriveInjection();
-    const std::vector<std::uint8_t> before = DumpBytes(expected, 1);
-    Open(Path("short.dmp"));
-    EXPECT_EQ(m_ui.Texts(), (std::vector<std::string>{" Read Error !! ", " Read Error !! "}));
-    EXPECT_EQ(DumpBytes(Frame().m_sharedImage, 1), before);
-    EXPECT_EQ(ModelForm()->ModelList()->currentIndex(), -1);
+    Open(Path("resaved.dmp"));
     EXPECT_EQ(m_app->m_nChannelCode, 1);
-    EXPECT_EQ(Frame().windowTitle().toStdString(), Path("short.dmp"));
-    EXPECT_EQ(m_app->m_strFilePath, Path("short.dmp"));
+    EXPECT_EQ(m_app->m_nChannelMode, 0);
 }
 
-TEST_F(DumpFileTest, OpeningANameThatDoesNotExistOnlyChangesTitleAndPath)
+TEST_F(DumpFileTest, AnOpenThatFailsSaysWhyAndChangesNothing)
 {
+    Save(Path("current"));
     ChooseModel(4);
+    WriteText(Path("short.dmp"), "far too short");
+    ASSERT_EQ(::mkfifo(Path("pipe.dmp").c_str(), 0600), 0);
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.dmp"));
     const std::vector<std::uint8_t> before = DumpBytes(Frame().m_sharedImage, 1);
-    Open(Path("absent.dmp"));
-    EXPECT_EQ(Frame().windowTitle().toStdString(), Path("absent.dmp"));
-    EXPECT_EQ(m_app->m_strFilePath, Path("absent.dmp"));
-    EXPECT_EQ(DumpBytes(Frame().m_sharedImage, 1), before);
-    EXPECT_TRUE(m_ui.Texts().empty());
+    const struct
+    {
+        std::string path;
+        std::string text;
+    } cases[] = {
+        {Path("short.dmp"), " Read Error !! "},
+        {Path("absent.dmp"), "The file " + Path("absent.dmp") + " could not be opened: it does not exist."},
+        // A pipe would otherwise freeze the window waiting for a writer.
+        {Path("pipe.dmp"), "The file " + Path("pipe.dmp") + " could not be opened: it is not a regular file."},
+        {Path("folder.dmp"), "The file " + Path("folder.dmp") + " could not be opened: it is not a regular file."},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.path);
+        m_ui.Clear();
+        Open(c.path);
+        EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{c.text});
+        EXPECT_EQ(DumpBytes(Frame().m_sharedImage, 1), before);
+        EXPECT_EQ(ModelForm()->ModelList()->currentIndex(), 4);
+        EXPECT_EQ(m_app->m_nChannelCode, 1);
+        EXPECT_EQ(Frame().windowTitle().toStdString(), Path("current"));
+        EXPECT_EQ(m_app->m_strFilePath, Path("current"));
+    }
 }

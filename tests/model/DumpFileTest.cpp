@@ -3,12 +3,19 @@
 #include "TestSupport.h"
 
 // std
+#include <algorithm>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
+
+// POSIX
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -315,4 +322,117 @@ TEST_F(DumpFile, SavingTruncatesALongerFile)
     CPlainAppState app;
     ASSERT_TRUE(image.SaveToFile(path.string(), app));
     EXPECT_EQ(fs::file_size(path), kDumpFileSize);
+}
+
+TEST_F(DumpFile, NotRegularFilesAreRefusedAtOnceWithTheirReason)
+{
+    // A pipe without a writer would block a plain open for ever.
+    const fs::path fifo = m_dir / "pipe.dmp";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const struct
+    {
+        fs::path path;
+        DumpFileStatus status;
+    } cases[] = {
+        {fifo, DumpFileStatus::NotRegular},
+        {m_dir, DumpFileStatus::NotRegular},
+        {"/dev/zero", DumpFileStatus::NotRegular},
+        {m_dir / "missing.dmp", DumpFileStatus::Missing},
+        {m_dir / "no" / "such.dmp", DumpFileStatus::Missing},
+    };
+    for (const auto& c : cases)
+    {
+        CRadioImage image;
+        CPlainAppState app;
+        DumpFileStatus status = DumpFileStatus::Loaded;
+        EXPECT_FALSE(image.LoadFromFile(c.path.string(), app, &status)) << c.path;
+        EXPECT_EQ(status, c.status) << c.path;
+        EXPECT_EQ(app.m_nReadErrors, 0) << c.path;
+    }
+}
+
+TEST_F(DumpFile, ACodeMissingFromTheFileIsSavedAsTheCapacityItWasShownWith)
+{
+    CRadioImage source;
+    ASSERT_TRUE(source.SetModel(3));
+    const struct
+    {
+        std::size_t length;
+        std::uint8_t codeByte; // all four code bytes, when the file has a code
+        std::int32_t savedCode;
+        std::int32_t reloadedMode;
+    } cases[] = {
+        {kBlockSize, 0, 1, 0},           // no code: 120 channels, saved as 1
+        {kDumpFileSize, 0xFF, -1, -2},   // a real -1 is an odd code and stays
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.length);
+        auto bytes = DumpOf(source, kDumpFileSize);
+        std::fill(bytes.begin() + kBlockSize, bytes.end(), c.codeByte);
+        bytes.resize(c.length);
+        WriteFile(m_dir / "in.dmp", bytes);
+        CRadioImage image;
+        CPlainAppState app;
+        ASSERT_TRUE(image.LoadFromFile((m_dir / "in.dmp").string(), app));
+        ASSERT_TRUE(image.SaveToFile((m_dir / "out.dmp").string(), app));
+        CPlainAppState reloaded;
+        ASSERT_TRUE(image.LoadFromFile((m_dir / "out.dmp").string(), reloaded));
+        EXPECT_EQ(reloaded.m_nChannelCode, c.savedCode);
+        EXPECT_EQ(reloaded.m_nChannelMode, c.reloadedMode);
+    }
+}
+
+TEST_F(DumpFile, SavingReplacesTheFileWholeKeepingItsPermissionsAndLinks)
+{
+    const fs::path real = m_dir / "real.dmp";
+    const fs::path link = m_dir / "link.dmp";
+    WriteFile(real, std::vector<std::uint8_t>(100, 0x55));
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("real.dmp", link);
+
+    CRadioImage image;
+    CPlainAppState app;
+    ASSERT_TRUE(image.SaveToFile(link.string(), app));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::file_size(real), kDumpFileSize);
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // Nothing but the two names is left in the folder.
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2);
+}
+
+TEST_F(DumpFile, AFailedSaveLeavesTheOldFileWholeAndNoTemporaryFile)
+{
+    const fs::path path = m_dir / "old.dmp";
+    const std::vector<std::uint8_t> old(kDumpFileSize, 0x42);
+    WriteFile(path, old);
+    CRadioImage image;
+    CPlainAppState app;
+
+    // A file-size limit below a dump file: the write runs out of room part way,
+    // as on a full disk. The signal such a write raises is ignored for the test.
+    struct rlimit saved = {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 4096;
+    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved_ok = image.SaveToFile(path.string(), app);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_FALSE(saved_ok);
+    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+
+    // A folder that cannot be written to: the old file stays as it was too.
+    fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
+    const bool blocked = ::access(m_dir.c_str(), W_OK) != 0; // root writes anywhere
+    if (blocked)
+    {
+        EXPECT_FALSE(image.SaveToFile(path.string(), app));
+        EXPECT_EQ(ReadFile(path), old);
+    }
+    fs::permissions(m_dir, fs::perms::owner_all);
 }

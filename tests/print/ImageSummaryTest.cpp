@@ -62,6 +62,12 @@ TEST(ImageSummary, CountsChannelsInUseWithinTheCapacity)
     app.m_nChannelMode = 4;
     EXPECT_EQ(CImageSummary::BuildLines(image, app)[4],
               "Capacity        : 320 channels (capacity code 5)");
+
+    // A file whose code bytes say -1 has a code; it loads as mode -2.
+    app.m_nChannelCode = -1;
+    app.m_nChannelMode = -2;
+    EXPECT_EQ(CImageSummary::BuildLines(image, app)[4],
+              "Capacity        : 320 channels (capacity code -1)");
 }
 
 } // namespace

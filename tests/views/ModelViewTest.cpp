@@ -223,7 +223,10 @@ TEST_F(ModelViewTest, SerialNumberAndCustomerTakeHexDigitsAndBlanks)
         {"", "abc", true, {0xFF, 0xFF, 0xFF, 0xFF}},
         {"12G", "", false, {}},
         {"1", "12-3", false, {}},
-        {"FFFF", "0123456789", true, {0xFF, 0xFF, 0xFF, 0xFF}},
+        {"EEEE", "0123456789", true, {0xEE, 0xEE, 0xFF, 0xFF}},
+        // F is the blank nibble: an F could only come back as a blank.
+        {"", "12F", false, {}},
+        {"f", "", false, {}},
     };
     ChooseModel(9);
     for (const auto& c : cases)
