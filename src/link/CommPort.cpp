@@ -316,8 +316,17 @@ std::uint32_t CCommPort::ReaderGivesUp()
         Post(kLinkLockTimeout, std::vector<std::uint8_t>(text, text + std::strlen(text)));
         return 2;
     }
-    if (m_bLost)
-        Post(kLinkPortLost, {});
+    // A port whose input cannot be discarded is of no more use than one that
+    // went away, and an owner never told would wait for lines forever. A
+    // Close that took the port lock away has nobody waiting.
+    if (!m_bLost)
+    {
+        if (!m_bActive)
+            return 1;
+        m_bLost = true;
+        m_eLastError = PortError::Failed;
+    }
+    Post(kLinkPortLost, {});
     return 1;
 }
 

@@ -18,14 +18,27 @@
 #include <thread>
 #include <vector>
 
+// The port's waits. The defaults are what the radio needs; tests shorten them
+// so that no test has to sit out a real time-out.
+struct PortTimings
+{
+    // How long an operation waits for the port lock.
+    int lockTimeoutMs = 10000;
+    // A line whose bytes stop arriving for this long is thrown away; also the
+    // longest the reader waits before it looks at the line again.
+    int readWaitMs = 1000;
+    // A write that the device takes nothing of for this long has failed.
+    int writeStallMs = 1000;
+    // The keyed write waits for CTS (and DSR) this many times, this long each,
+    // over all its attempts together.
+    int ctsPolls = 50;
+    int ctsPollMs = 10;
+};
+
 class CCommPort
 {
 public:
-    static constexpr int kDefaultLockTimeoutMs = 10000;
-    // A line whose bytes stop arriving for this long is thrown away.
-    static constexpr int kReadWaitMs = 1000;
-    // A write that the device takes nothing of for this long has failed.
-    static constexpr int kWriteStallMs = 1000;
+    static constexpr int kDefaultLockTimeoutMs = PortTimings{}.lockTimeoutMs;
     // A line longer than this cannot be a record; it is purged like a stray byte.
     static constexpr std::int32_t kMaxLineLength = 4096;
 
@@ -44,6 +57,9 @@ public:
     // the port number.
     void SetDevicePath(const std::string& path);
     void SetLockTimeout(int milliseconds);
+    // Takes effect for the next wait, also on a running reader.
+    void SetTimings(const PortTimings& timings);
+    PortTimings Timings() const;
 
     // portNumber 1..4 replaces the stored port number; 0 keeps it. Closes
     // first; on failure the port stays closed and LastError() says why.
@@ -67,6 +83,13 @@ public:
     // port number's entry of the port map.
     std::string DeviceName() const;
     std::uint32_t BytesWritten() const { return m_nBytesWritten.load(); }
+    // Every byte the reader has taken from the device since construction,
+    // whether or not it became part of a line.
+    std::uint64_t BytesRead() const { return m_nBytesRead.load(); }
+    // Partial lines and stray bytes the reader has thrown away since
+    // construction: a line cut short by a pause, a start byte inside a line,
+    // bytes outside any line, an endless line.
+    std::uint32_t DiscardCount() const { return m_nDiscards.load(); }
 
 protected:
     virtual bool OnReceiveByte(std::uint8_t byte);
@@ -113,7 +136,10 @@ private:
     std::atomic<bool> m_bOpen{false};
     std::atomic<bool> m_bLost{false};
     std::atomic<PortError> m_eLastError{PortError::None};
-    std::atomic<int> m_nLockTimeout{kDefaultLockTimeoutMs};
+    std::atomic<std::uint32_t> m_nDiscards{0};
+    mutable std::mutex m_timingsMutex;
+    PortTimings m_timings;
+    std::atomic<std::uint64_t> m_nBytesRead{0};
 
     // Guards the device against Close while another thread uses it.
     std::mutex m_ioMutex;

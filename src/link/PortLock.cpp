@@ -1,4 +1,4 @@
-// Port lock on a flock'ed file.
+// Port lock on a flock'ed file in a folder only its user can write.
 
 // own
 #include "link/PortLock.h"
@@ -8,37 +8,132 @@
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+
+namespace
+{
+constexpr char kLockFileName[] = "Vesk4Mutex";
+
+std::mutex& FallbackMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+std::string& FallbackParentPath()
+{
+    static std::string parent = "/tmp";
+    return parent;
+}
+
+// A folder (not a link to one) that this user owns and nobody else may
+// write: no one else can put a lock file there or swap the folder.
+bool IsPrivateFolder(const struct stat& info)
+{
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 022) == 0;
+}
+
+// Opens the folder itself, never through a symbolic link, and keeps it only
+// when it is private; -1 otherwise.
+int OpenPrivateFolder(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat info{};
+    if (::fstat(fd, &info) != 0 || !IsPrivateFolder(info))
+    {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+std::string RuntimeFolder()
+{
+    const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
+    return runtimeDir != nullptr ? std::string(runtimeDir) : std::string();
+}
+
+std::string PerUserFolder()
+{
+    return CPortLock::FallbackParent() + "/vesk4-" + std::to_string(::geteuid());
+}
+
+// The folder for the lock file, opened: the runtime directory if it is
+// private, else the per-user folder, made first if it does not exist.
+int OpenLockFolder(std::string& path)
+{
+    path = RuntimeFolder();
+    if (!path.empty() && path[0] == '/')
+    {
+        const int fd = OpenPrivateFolder(path);
+        if (fd >= 0)
+            return fd;
+    }
+    path = PerUserFolder();
+    // An existing folder is checked just like a new one, so one that another
+    // user made in its place is refused.
+    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
+        return -1;
+    return OpenPrivateFolder(path);
+}
+} // namespace
 
 CPortLock::~CPortLock()
 {
     Release();
 }
 
-std::string CPortLock::LockFilePath()
+void CPortLock::SetFallbackParent(const std::string& parent)
 {
-    const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
-    if (runtimeDir != nullptr && runtimeDir[0] != '\0')
-        return std::string(runtimeDir) + "/Vesk4Mutex";
-    return "/tmp/Vesk4Mutex-" + std::to_string(::getuid()) + ".lock";
+    std::lock_guard<std::mutex> guard(FallbackMutex());
+    FallbackParentPath() = parent;
+}
+
+std::string CPortLock::FallbackParent()
+{
+    std::lock_guard<std::mutex> guard(FallbackMutex());
+    return FallbackParentPath();
+}
+
+bool CPortLock::LockFilePath(std::string& path)
+{
+    std::string folder;
+    const int fd = OpenLockFolder(folder);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    path = folder + "/" + kLockFileName;
+    return true;
 }
 
 int CPortLock::OpenLockFile()
 {
-    const std::string path = LockFilePath();
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    // A lock file that another user created still locks when read-only.
-    if (fd < 0 && errno == EACCES)
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    // A runtime directory that has gone (a logged-out session) is no reason
-    // to refuse every port.
-    if (fd < 0 && errno == ENOENT && std::getenv("XDG_RUNTIME_DIR") != nullptr)
+    std::string folder;
+    const int folderFd = OpenLockFolder(folder);
+    if (folderFd < 0)
+        return -1;
+    // Never read-only: a file this user cannot write is not this user's lock.
+    const int fd = ::openat(folderFd, kLockFileName,
+                            O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600);
+    ::close(folderFd);
+    if (fd < 0)
+        return -1;
+    struct stat info{};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid())
     {
-        const std::string fallback = "/tmp/Vesk4Mutex-" + std::to_string(::getuid()) + ".lock";
-        fd = ::open(fallback.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        ::close(fd);
+        return -1;
     }
+    // A lock file left by an older version may be readable by others; in a
+    // private folder that is harmless, but it need not stay so.
+    if ((info.st_mode & 077) != 0)
+        (void)::fchmod(fd, 0600);
     return fd;
 }
 

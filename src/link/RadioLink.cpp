@@ -58,6 +58,7 @@ bool CRadioLink::Write(const std::uint8_t* bytes, std::uint32_t count)
     CPortLock lock;
     if (!LockPort(lock))
         return false;
+    const PortTimings timings = Timings();
     int polls = 0;
     bool result = false;
     for (int attempt = 0; attempt < kWriteAttempts && !result; ++attempt)
@@ -79,9 +80,9 @@ bool CRadioLink::Write(const std::uint8_t* bytes, std::uint32_t count)
                 ready = true;
                 break;
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(kCtsPollMs));
+            std::this_thread::sleep_for(std::chrono::milliseconds(timings.ctsPollMs));
             // The count runs over all attempts: 500 ms in all, not per attempt.
-            if (++polls >= kCtsPolls)
+            if (++polls >= timings.ctsPolls)
             {
                 (void)PortSetRts(false);
                 return false;

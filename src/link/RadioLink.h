@@ -38,8 +38,6 @@ class CRadioLink : public CCommPort
 public:
     static constexpr std::uint32_t kRadioBaud = 2400;
     static constexpr int kWriteAttempts = 3;
-    static constexpr int kCtsPolls = 50;
-    static constexpr int kCtsPollMs = 10;
     // The radio's RAM addresses of the ten live alignment values and the test
     // record.
     static constexpr std::uint16_t kLiveAdjustBase = 0x4000;
@@ -57,8 +55,8 @@ public:
     // The application's radio model index; 13 selects prescaler 128.
     void SetModelIndex(std::int32_t modelIndex) { m_nModelIndex = modelIndex; }
 
-    // RTS raised, CTS (and DSR) awaited in 50 polls of 10 ms over at most 3
-    // attempts, every byte written and drained, RTS dropped.
+    // RTS raised, CTS (and DSR) awaited in the timings' polls (50 of 10 ms)
+    // over at most 3 attempts, every byte written and drained, RTS dropped.
     [[nodiscard]] bool Write(const std::uint8_t* bytes, std::uint32_t count) override;
     void ReleaseRts();
 
@@ -77,6 +75,9 @@ public:
     void WaitDownload();
     bool IsDownloadRunning() const { return m_bDownloadRunning.load(); }
     void CancelTransfer() { m_bCancel = true; }
+    // A cancel (CancelTransfer, Close, destruction) has been asked for since
+    // the running transfer began.
+    bool IsCancelRequested() const { return m_bCancel.load(); }
 
     [[nodiscard]] bool ReadRam(std::uint32_t address, std::uint32_t count);
     [[nodiscard]] bool WriteRam(std::uint32_t address, const std::uint8_t* bytes,

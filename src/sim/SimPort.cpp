@@ -70,9 +70,29 @@ bool CSimPort::Start()
     return true;
 }
 
+void CSimPort::SetPaused(bool paused)
+{
+    std::lock_guard<std::mutex> lock(m_pauseMutex);
+    m_bPaused = paused;
+    m_pauseChanged.notify_all();
+}
+
+bool CSimPort::WaitWhilePaused()
+{
+    std::unique_lock<std::mutex> lock(m_pauseMutex);
+    m_pauseChanged.wait(lock, [this] { return !m_bPaused.load() || !m_bRunning.load(); });
+    return m_bRunning.load();
+}
+
 void CSimPort::Stop()
 {
     m_bRunning = false;
+    {
+        // Taken so that a wait that has just seen the port running cannot
+        // miss this wake-up.
+        std::lock_guard<std::mutex> lock(m_pauseMutex);
+        m_pauseChanged.notify_all();
+    }
     if (m_thread.joinable())
     {
         const std::uint64_t one = 1;
@@ -96,6 +116,8 @@ void CSimPort::Run()
     char buffer[512];
     while (m_bRunning && m_nMaster >= 0)
     {
+        if (!WaitWhilePaused())
+            break;
         pollfd fds[2] = {{m_nMaster, POLLIN, 0}, {m_nWake, POLLIN, 0}};
         const int result = ::poll(fds, 2, 200);
         if (result < 0 && errno != EINTR)
@@ -160,6 +182,8 @@ void CSimPort::HangUp()
 bool CSimPort::SendRecord(const std::string& record)
 {
     if (m_faults.silent)
+        return false;
+    if (!WaitWhilePaused())
         return false;
     const int number = m_nSent + 1; // from 1
     if (m_faults.stallAfter >= 0 && number > m_faults.stallAfter)

@@ -10,7 +10,9 @@
 // std
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -26,6 +28,13 @@ public:
     // allows; otherwise both at the pace of the given baud rate.
     void SetBaud(std::uint32_t baud) { m_nBaud = baud; }
     void SetFaults(const SimFaults& faults) { m_faults = faults; }
+    // While paused the radio neither takes in nor answers: what the link
+    // sends waits in the line's buffer (a long download stalls once it is
+    // full) and an answer under way stops before its next record. Tests use
+    // it to hold a transfer open for as long as they need, whatever the
+    // machine's speed. May be called at any time, also before Start.
+    void SetPaused(bool paused);
+    bool IsPaused() const { return m_bPaused.load(); }
 
     // Opens the pseudo-terminal (line set raw) and starts answering.
     [[nodiscard]] bool Start();
@@ -43,6 +52,8 @@ private:
     bool SendBytes(const char* bytes, std::size_t count);
     bool CountRecord();
     void HangUp();
+    // Waits while paused; false when the port is stopping.
+    bool WaitWhilePaused();
 
     CSimRadio& m_radio;
     SimFaults m_faults;
@@ -53,6 +64,9 @@ private:
     std::thread m_thread;
     std::atomic<bool> m_bRunning{false};
     std::atomic<bool> m_bHungUp{false};
+    std::atomic<bool> m_bPaused{false};
+    std::mutex m_pauseMutex;
+    std::condition_variable m_pauseChanged;
     std::atomic<int> m_nSent{0};
     int m_nRecords = 0; // received and sent, for the hang-up fault
     std::chrono::steady_clock::time_point m_nextByte{};

@@ -24,6 +24,7 @@ protected:
         m_link.SetNotifyMessage(kLinkMessage);
         ASSERT_TRUE(m_link.Open(0, true));
         m_link.ReleaseRts();
+        m_nDiscardsBefore = m_link.DiscardCount();
     }
 
     // No message within the wait: nothing was posted.
@@ -33,15 +34,34 @@ protected:
         EXPECT_FALSE(m_queue.Wait(waitMs, message)) << "unexpected: " << Text(message.bytes);
     }
 
+    // Waits until the reader has thrown away count partial lines or stray
+    // runs since the test began, and nothing was posted meanwhile.
+    void ExpectDiscards(std::uint32_t count)
+    {
+        EXPECT_TRUE(WaitFor([&] { return m_link.DiscardCount() >= m_nDiscardsBefore + count; }));
+        EXPECT_EQ(m_link.DiscardCount(), m_nDiscardsBefore + count);
+        ExpectNoMessage(0);
+    }
+
+    void SetReadWait(int milliseconds)
+    {
+        PortTimings timings = m_link.Timings();
+        timings.readWaitMs = milliseconds;
+        m_link.SetTimings(timings);
+    }
+
     CPtyPair m_pty;
     CLinkQueue m_queue;
     CRadioLink m_link;
+    std::uint32_t m_nDiscardsBefore = 0;
 };
 
 const std::string kRecord = "S10B00100102030405060708C0\r\n";
 
 TEST_F(CommPortTest, LineArrivingInPiecesIsPostedWholeWithItsLength)
 {
+    // Pauses inside the line, each far shorter than the partial-line wait.
+    SetReadWait(60000);
     for (std::size_t start = 0; start < kRecord.size(); start += 7)
     {
         ASSERT_TRUE(m_pty.Send(kRecord.substr(start, 7)));
@@ -52,15 +72,17 @@ TEST_F(CommPortTest, LineArrivingInPiecesIsPostedWholeWithItsLength)
     EXPECT_EQ(message.message, kLinkMessage);
     EXPECT_EQ(message.wParam, static_cast<std::int32_t>(kRecord.size()));
     EXPECT_EQ(Text(message.bytes), kRecord);
+    EXPECT_EQ(m_link.DiscardCount(), m_nDiscardsBefore);
 }
 
-TEST_F(CommPortTest, PauseOfOverASecondInsideALineDiscardsIt)
+TEST_F(CommPortTest, PauseLongerThanTheReadWaitInsideALineDiscardsIt)
 {
+    SetReadWait(100);
     ASSERT_TRUE(m_pty.Send(kRecord.substr(0, 10)));
-    std::this_thread::sleep_for(std::chrono::milliseconds(1300));
+    ExpectDiscards(1);
     // The tail now lies outside any line and is purged too.
     ASSERT_TRUE(m_pty.Send(kRecord.substr(10)));
-    ExpectNoMessage(200);
+    ExpectDiscards(2);
     ASSERT_TRUE(m_pty.Send("S9030000FC\r\n"));
     LinkMessage message;
     ASSERT_TRUE(NextMessage(m_queue, message));
@@ -68,12 +90,22 @@ TEST_F(CommPortTest, PauseOfOverASecondInsideALineDiscardsIt)
     ExpectNoMessage();
 }
 
+TEST_F(CommPortTest, DefaultPartialLineWaitIsOneSecond)
+{
+    EXPECT_EQ(m_link.Timings().readWaitMs, 1000);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(m_pty.Send(kRecord.substr(0, 10)));
+    ExpectDiscards(1);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
+}
+
 TEST_F(CommPortTest, SecondStartByteDiscardsThePartialLine)
 {
+    SetReadWait(60000); // only the start byte may end the partial line
     ASSERT_TRUE(m_pty.Send("S10B0010"));
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     ASSERT_TRUE(m_pty.Send("S9030000FC\r\n"));
-    ExpectNoMessage();
+    ExpectDiscards(1);
     // Assembly starts afresh afterwards.
     ASSERT_TRUE(m_pty.Send(kRecord));
     LinkMessage message;
@@ -84,7 +116,7 @@ TEST_F(CommPortTest, SecondStartByteDiscardsThePartialLine)
 TEST_F(CommPortTest, BytesBetweenLinesAreDroppedWithoutAMessage)
 {
     ASSERT_TRUE(m_pty.Send("\r\nxyz"));
-    ExpectNoMessage();
+    ExpectDiscards(1);
     ASSERT_TRUE(m_pty.Send(kRecord));
     LinkMessage message;
     ASSERT_TRUE(NextMessage(m_queue, message));
@@ -197,9 +229,7 @@ TEST_F(CommPortTest, VanishedDeviceEndsTheReaderAndFailsEveryLaterOperationAtOnc
     LinkMessage message;
     ASSERT_TRUE(NextMessage(m_queue, message));
     EXPECT_EQ(message.wParam, kLinkPortLost);
-    for (int i = 0; i < 100 && m_link.IsReaderRunning(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_FALSE(m_link.IsReaderRunning());
+    EXPECT_TRUE(WaitFor([&] { return !m_link.IsReaderRunning(); }));
     EXPECT_TRUE(m_link.IsLost());
     EXPECT_EQ(m_link.LastError(), PortError::Lost);
 

@@ -3,14 +3,17 @@
 // for the device.
 
 // link
+#include "link/LinkSink.h"
 #include "link/RadioLink.h"
 
 // std
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace
@@ -22,6 +25,7 @@ struct FakeState
     bool cts = true;
     bool dsr = true;
     int failWrites = 0; // this many writes fail before one succeeds
+    int modemReads = 0;
 
     void Note(const std::string& call)
     {
@@ -77,6 +81,8 @@ public:
     }
     SerialResult GetModemLines(bool& cts, bool& dsr) override
     {
+        std::lock_guard<std::mutex> lock(m_state->mutex);
+        ++m_state->modemReads;
         cts = m_state->cts;
         dsr = m_state->dsr;
         return SerialResult::Ok;
@@ -122,16 +128,38 @@ TEST_F(FakeBackendTest, OpenAppliesTheRadioLineWithRtsUpUntilReleased)
     EXPECT_EQ(state.Calls(), expected);
 }
 
-TEST_F(FakeBackendTest, CtsHeldLowFailsAfterFiftyPollsWithRtsDropped)
+TEST_F(FakeBackendTest, CtsHeldLowFailsAfterItsPollsWithRtsDropped)
 {
+    PortTimings quick;
+    quick.ctsPolls = 4;
+    quick.ctsPollMs = 25;
+    const struct
+    {
+        const char* name;
+        PortTimings timings;
+        int polls;
+        int leastMs;
+    } cases[] = {
+        {"default: 50 polls of 10 ms", PortTimings{}, 50, 500},
+        {"shortened", quick, 4, 100},
+    };
     m_state->cts = false;
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(m_link->RequestUpload());
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_GE(elapsed, std::chrono::milliseconds(500));
-    EXPECT_LT(elapsed, std::chrono::milliseconds(1500));
-    const std::vector<std::string> expected = {"rts on", "rts off"};
-    EXPECT_EQ(m_state->Calls(), expected); // nothing was written
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        m_link->SetTimings(c.timings);
+        {
+            std::lock_guard<std::mutex> lock(m_state->mutex);
+            m_state->calls.clear();
+            m_state->modemReads = 0;
+        }
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_FALSE(m_link->RequestUpload());
+        EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(c.leastMs));
+        EXPECT_EQ(m_state->modemReads, c.polls);
+        const std::vector<std::string> expected = {"rts on", "rts off"};
+        EXPECT_EQ(m_state->Calls(), expected); // nothing was written
+    }
 }
 
 TEST_F(FakeBackendTest, DsrHeldLowHoldsOutputToo)
@@ -159,3 +187,133 @@ TEST_F(FakeBackendTest, ThreeFailedWritesFailTheRecord)
     EXPECT_EQ(m_state->failWrites, 0);
 }
 } // namespace
+
+namespace
+{
+// A device that delivers a script of read outcomes and fails every discard
+// of its input once the script asks it to, as a port driver can.
+class ScriptedEndBackend : public ISerialBackend
+{
+public:
+    enum class Ending
+    {
+        QuietPartialLineDiscardFails, // a line stops half-way and cannot be thrown away
+        RefusedByteDiscardFails,      // a stray byte cannot be thrown away
+        ReadFails,                    // the read itself fails
+        DeviceGone,                   // the device goes away
+    };
+    explicit ScriptedEndBackend(Ending ending) : m_ending(ending) {}
+    PortError Open(const std::string&) override { return PortError::None; }
+    bool Configure(const LineSettings&) override { return true; }
+    void Close() override {}
+    SerialResult WaitReadable(int) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_bWake)
+        {
+            m_bWake = false;
+            return SerialResult::Woken;
+        }
+        ++m_nWaits;
+        if (m_nWaits == 1)
+            return SerialResult::Ok;
+        if (m_ending == Ending::QuietPartialLineDiscardFails && m_nWaits == 2)
+            return SerialResult::TimedOut;
+        if (m_ending == Ending::DeviceGone)
+            return SerialResult::Gone;
+        return m_ending == Ending::ReadFails ? SerialResult::Ok : SerialResult::TimedOut;
+    }
+    void Wake() override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_bWake = true;
+    }
+    SerialResult Read(std::uint8_t* dest, std::size_t, std::size_t& got) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        got = 0;
+        if (m_nWaits > 1)
+            return m_ending == Ending::ReadFails ? SerialResult::Failed : SerialResult::Empty;
+        // The first read: half a record, or a record start inside a line.
+        const std::string bytes = m_ending == Ending::RefusedByteDiscardFails ? "S1S" : "S103";
+        std::copy(bytes.begin(), bytes.end(), dest);
+        got = bytes.size();
+        m_bFailDiscards = true;
+        return SerialResult::Ok;
+    }
+    SerialResult Write(const std::uint8_t*, std::size_t, int) override { return SerialResult::Ok; }
+    SerialResult Drain() override { return SerialResult::Ok; }
+    SerialResult DiscardInput() override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_bFailDiscards ? SerialResult::Failed : SerialResult::Ok;
+    }
+    SerialResult SetRts(bool) override { return SerialResult::Ok; }
+    SerialResult GetModemLines(bool& cts, bool& dsr) override
+    {
+        cts = dsr = true;
+        return SerialResult::Ok;
+    }
+
+private:
+    std::mutex m_mutex;
+    Ending m_ending;
+    int m_nWaits = 0;
+    bool m_bWake = false;
+    bool m_bFailDiscards = false;
+};
+
+class CollectingSink : public ILinkSink
+{
+public:
+    void OnLinkMessage(std::int32_t, std::int32_t wParam, std::vector<std::uint8_t>) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_wParams.push_back(wParam);
+    }
+    std::vector<std::int32_t> WParams()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_wParams;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::vector<std::int32_t> m_wParams;
+};
+} // namespace
+
+// Whichever way the reader gives up, its owner hears that the port is lost;
+// a reader that ends in silence leaves the owner waiting for lines forever.
+TEST(ReaderEnd, EveryWayTheReaderGivesUpIsReportedAsALostPort)
+{
+    using Ending = ScriptedEndBackend::Ending;
+    const struct
+    {
+        const char* name;
+        Ending ending;
+    } cases[] = {
+        {"quiet partial line, discard fails", Ending::QuietPartialLineDiscardFails},
+        {"refused byte, discard fails", Ending::RefusedByteDiscardFails},
+        {"read fails", Ending::ReadFails},
+        {"device gone", Ending::DeviceGone},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CollectingSink sink;
+        CRadioLink link(std::make_unique<ScriptedEndBackend>(c.ending));
+        link.SetNotifyWindow(&sink);
+        link.SetNotifyMessage(kLinkMessage);
+        link.SetDevicePath("/dev/scripted");
+        ASSERT_TRUE(link.Open(0, true));
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (link.IsReaderRunning() && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        ASSERT_FALSE(link.IsReaderRunning());
+        EXPECT_EQ(sink.WParams(), std::vector<std::int32_t>{kLinkPortLost});
+        EXPECT_TRUE(link.IsLost());
+        EXPECT_FALSE(link.IsOpen());
+        link.Close();
+    }
+}

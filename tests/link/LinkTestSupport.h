@@ -1,14 +1,17 @@
 // Helpers for the link tests: a real pseudo-terminal pair whose master side
-// plays the radio, a private lock directory per test process, and waits.
+// plays the radio, short port timings, and waits for a state rather than for
+// a time.
 #pragma once
 
 // link
+#include "link/CommPort.h"
 #include "link/LinkQueue.h"
 
 // std
 #include <gtest/gtest.h>
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
@@ -16,32 +19,6 @@
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
-
-// Every test process gets its own lock directory, so parallel test runs never
-// share the port lock.
-class CPrivateRuntimeDir : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/vesk4-link-test-XXXXXX";
-        const char* dir = ::mkdtemp(pattern);
-        ASSERT_NE(dir, nullptr);
-        m_strDir = dir;
-        ::setenv("XDG_RUNTIME_DIR", dir, 1);
-    }
-    void TearDown() override
-    {
-        if (!m_strDir.empty())
-        {
-            const std::string command = "rm -rf '" + m_strDir + "'";
-            (void)!std::system(command.c_str());
-        }
-    }
-
-private:
-    std::string m_strDir;
-};
 
 class CPtyPair
 {
@@ -131,4 +108,30 @@ inline std::string Text(const std::vector<std::uint8_t>& bytes)
 inline bool NextMessage(CLinkQueue& queue, LinkMessage& message, int timeoutMs = 2000)
 {
     return queue.Wait(timeoutMs, message);
+}
+
+// Waits for a state that another thread brings about; true as soon as it
+// holds. The limit only ends a test that has already failed.
+inline bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done())
+    {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+// Port timings short enough that a test can wait out each of them. The lock
+// wait stays long: tests that need it short say so.
+inline PortTimings ShortTimings()
+{
+    PortTimings timings;
+    timings.readWaitMs = 100;
+    timings.writeStallMs = 200;
+    timings.ctsPolls = 5;
+    timings.ctsPollMs = 2;
+    return timings;
 }

@@ -239,15 +239,19 @@ TEST(RadioLinkClosed, DownloadOnAClosedPortStillPostsItsFailure)
 
 TEST_F(RadioLinkTest, DownloadToAVanishingDevicePostsItsFailure)
 {
-    // More than the pseudo-terminal can buffer, and nobody reads: the worker
-    // is still writing when the device goes.
+    // Nobody reads and a write may wait as long as it takes: the download
+    // cannot end before the device goes, however fast the machine.
+    PortTimings timings = m_link.Timings();
+    timings.writeStallMs = 600000;
+    m_link.SetTimings(timings);
     std::vector<std::uint8_t> image(0x10000, 0x33);
     ASSERT_TRUE(m_link.StartDownload(image.data(), 0x10000));
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    LinkMessage message;
+    ASSERT_TRUE(NextMessage(m_queue, message));
+    ASSERT_EQ(message.wParam, kLinkStep); // the worker is under way
     m_pty.CloseMaster();
     bool ended = false;
-    LinkMessage message;
-    while (!ended && NextMessage(m_queue, message, 5000))
+    while (!ended && NextMessage(m_queue, message, 10000))
     {
         if (message.wParam == kLinkEnd)
         {
@@ -260,31 +264,64 @@ TEST_F(RadioLinkTest, DownloadToAVanishingDevicePostsItsFailure)
     EXPECT_FALSE(m_link.IsDownloadRunning());
 }
 
+TEST_F(RadioLinkTest, DownloadToAPeerThatStopsReadingFailsAfterTheWriteStall)
+{
+    PortTimings timings = m_link.Timings();
+    timings.writeStallMs = 200;
+    m_link.SetTimings(timings);
+    std::vector<std::uint8_t> image(0x10000, 0x33);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(m_link.DownloadImage(image.data(), 0x10000));
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    // Three attempts at the stalled record, each given up after the stall;
+    // well short of what the default second per attempt would take.
+    EXPECT_GE(elapsed, std::chrono::milliseconds(3 * 200));
+    EXPECT_LT(elapsed, std::chrono::milliseconds(2500));
+    LinkMessage end;
+    (void)CountSteps(m_queue, end);
+    EXPECT_EQ(end.bytes, std::vector<std::uint8_t>{0});
+}
+
+// Holds the download at its third record until its link asks to cancel, so
+// the destruction is sure to meet a running transfer.
+class HoldingSink : public ILinkSink
+{
+public:
+    CRadioLink* m_pLink = nullptr;
+    std::atomic<int> m_nSteps{0};
+    std::atomic<int> m_nEnds{0};
+    void OnLinkMessage(std::int32_t, std::int32_t wParam, std::vector<std::uint8_t>) override
+    {
+        if (wParam == kLinkEnd)
+            ++m_nEnds;
+        if (wParam == kLinkStep && ++m_nSteps == 3)
+            (void)WaitFor([this] { return m_pLink->IsCancelRequested(); }, 60000);
+    }
+};
+
 TEST(RadioLinkLifetime, DestroyingTheLinkDuringADownloadCancelsAndJoinsTheWorker)
 {
     CPtyPair pty;
     ASSERT_TRUE(pty.IsValid());
+    HoldingSink sink;
     auto link = std::make_unique<CRadioLink>();
+    sink.m_pLink = link.get();
     link->SetDevicePath(pty.SlavePath());
+    link->SetNotifyWindow(&sink);
+    link->SetNotifyMessage(kLinkMessage);
     ASSERT_TRUE(link->Open(0, true));
     std::vector<std::uint8_t> image(0x10000, 0x44);
     ASSERT_TRUE(link->StartDownload(image.data(), 0x10000));
+    const std::string expected = ExpectedDownload(image, 3);
     std::string received;
-    std::atomic<bool> draining{true};
-    std::thread drain(
-        [&]
-        {
-            while (draining)
-                received += pty.ReceiveAll(50);
-        });
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::thread drain([&] { received = pty.Receive(expected.size(), 10000); });
+    EXPECT_TRUE(WaitFor([&] { return sink.m_nSteps.load() >= 3; }));
     link.reset(); // must cancel and join, not crash or hang
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    draining = false;
     drain.join();
-    const std::string end = "S9030000FC\r\n";
-    ASSERT_GE(received.size(), end.size());
-    EXPECT_EQ(received.substr(received.size() - end.size()), end);
-    EXPECT_LT(received.size(), ExpectedDownload(image, 8192).size());
+    received += pty.ReceiveAll(50);
+    // The record in hand, then the end record: nothing more, nothing lost.
+    EXPECT_EQ(received, expected);
+    EXPECT_EQ(sink.m_nSteps.load(), 3);
+    EXPECT_EQ(sink.m_nEnds.load(), 1);
 }
 } // namespace

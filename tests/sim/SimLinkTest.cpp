@@ -17,9 +17,6 @@
 
 namespace
 {
-const ::testing::Environment* const kRuntimeDir =
-    ::testing::AddGlobalTestEnvironment(new CPrivateRuntimeDir);
-
 std::vector<std::uint8_t> Pattern()
 {
     std::vector<std::uint8_t> image(8192);
@@ -109,8 +106,9 @@ TEST_F(SimLinkTest, DownloadWritesTheRadiosEeprom)
     ASSERT_TRUE(m_conversation.OnDownload(image.data()));
     ASSERT_TRUE(RunUntil({ConversationEvent::DownloadComplete, ConversationEvent::DownloadError}));
     EXPECT_EQ(m_events.back().first, ConversationEvent::DownloadComplete);
-    for (int i = 0; i < 100 && m_radio.DownloadsCompleted() == 0; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    // The radio finishes the download when it has taken in the end record,
+    // which may be after the link saw its write drained.
+    ASSERT_TRUE(WaitFor([&] { return m_radio.DownloadsCompleted() != 0; }));
     EXPECT_EQ(m_radio.DownloadsCompleted(), 1);
     EXPECT_EQ(m_radio.Eeprom(), image);
     for (const SimLogEntry& entry : m_radio.Log())
@@ -138,8 +136,7 @@ TEST_F(SimLinkTest, RamReadAndWriteAndLiveCommandsReachTheRadio)
     ASSERT_TRUE(link.TestTransmit(settings));
     std::uint8_t payload[7];
     ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, -1, payload));
-    for (int i = 0; i < 100 && m_radio.TestSide() == 0; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(WaitFor([&] { return m_radio.TestSide() != 0; }));
     EXPECT_EQ(m_radio.TestSide(), 'T');
     EXPECT_EQ(m_radio.TestPayload(), std::vector<std::uint8_t>(payload, payload + 7));
     EXPECT_TRUE(m_radio.Lamp());
@@ -177,23 +174,62 @@ TEST_F(SimLinkTest, SilentRadioSendsNothing)
     faults.silent = true;
     Start(faults);
     ASSERT_TRUE(m_conversation.OnUpload());
+    ASSERT_TRUE(WaitFor([&] { return !m_radio.Log().empty(); })); // it heard the request
     EXPECT_FALSE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError,
                            ConversationEvent::WatchdogReset},
                           500));
     EXPECT_EQ(m_conversation.ProgressCount(), 0);
-    EXPECT_EQ(m_radio.Log().size(), 1u); // it heard the request
+    EXPECT_EQ(m_radio.Log().size(), 1u);
 }
 
 TEST_F(SimLinkTest, HangUpMidTransferIsReportedAsALostPort)
 {
     SimFaults faults;
     faults.hangupAfter = 200;
+    // An unpaced radio could answer and hang up before the request's own
+    // write has returned, failing the request instead of the transfer; a
+    // paused one hears nothing until the request is out.
+    m_port.SetPaused(true);
     Start(faults);
     ASSERT_TRUE(m_conversation.OnUpload());
+    m_port.SetPaused(false);
     ASSERT_TRUE(RunUntil({ConversationEvent::PortLost, ConversationEvent::UploadComplete}));
     EXPECT_TRUE(m_conversation.Link().IsLost());
     EXPECT_FALSE(m_conversation.Link().RequestUpload());
     ASSERT_TRUE(RunUntil({ConversationEvent::UploadError}));
+}
+
+TEST_F(SimLinkTest, PausedRadioHoldsTheUploadUntilResumed)
+{
+    m_port.SetPaused(true);
+    Start();
+    ASSERT_TRUE(m_conversation.OnUpload());
+    EXPECT_FALSE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError},
+                          300));
+    EXPECT_TRUE(m_radio.Log().empty()); // not even the request was taken in
+    EXPECT_EQ(m_port.RecordsSent(), 0);
+    m_port.SetPaused(false);
+    ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}));
+    EXPECT_EQ(m_events.back().first, ConversationEvent::UploadComplete);
+    EXPECT_EQ(Uploaded(), m_radio.Eeprom());
+}
+
+TEST_F(SimLinkTest, RadioPausedMidUploadSendsNoMoreUntilResumed)
+{
+    Start();
+    ASSERT_TRUE(m_conversation.OnUpload());
+    ASSERT_TRUE(WaitFor([&] { return m_port.RecordsSent() >= 10; }));
+    m_port.SetPaused(true);
+    // At most the record already on its way goes out after the pause.
+    const int sent = m_port.RecordsSent();
+    EXPECT_FALSE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError},
+                          300));
+    EXPECT_LE(m_port.RecordsSent(), sent + 1);
+    m_port.SetPaused(false);
+    ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError,
+                          ConversationEvent::WatchdogReset}));
+    EXPECT_EQ(m_events.back().first, ConversationEvent::UploadComplete);
+    EXPECT_EQ(Uploaded(), m_radio.Eeprom());
 }
 
 TEST_F(SimLinkTest, GarbageBetweenRecordsIsDroppedWhenTheLineGoesQuietAfterIt)

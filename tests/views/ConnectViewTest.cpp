@@ -34,9 +34,6 @@ namespace
 // enough that the records already on their way drain in a moment.
 constexpr std::uint32_t kDownloadBaud = 115200;
 
-const ::testing::Environment* const kRuntimeDir =
-    ::testing::AddGlobalTestEnvironment(new CPrivateRuntimeDir);
-
 std::vector<std::uint8_t> SampleEeprom()
 {
     CRadioImage image;

@@ -1,0 +1,21 @@
+// Test entry point for the layers without a window: every test process runs
+// in its own private folders.
+
+// own
+#include "PrivateTestDirs.h"
+
+// std
+#include <gtest/gtest.h>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    CPrivateTestDirs dirs;
+    if (!dirs.Create(false))
+    {
+        std::perror("private test folder");
+        return 1;
+    }
+    return RUN_ALL_TESTS();
+}
