@@ -41,7 +41,20 @@ void CCommPort::SetDevicePath(const std::string& path)
 
 void CCommPort::SetLockTimeout(int milliseconds)
 {
-    m_nLockTimeout = milliseconds;
+    std::lock_guard<std::mutex> guard(m_timingsMutex);
+    m_timings.lockTimeoutMs = milliseconds;
+}
+
+void CCommPort::SetTimings(const PortTimings& timings)
+{
+    std::lock_guard<std::mutex> guard(m_timingsMutex);
+    m_timings = timings;
+}
+
+PortTimings CCommPort::Timings() const
+{
+    std::lock_guard<std::mutex> guard(m_timingsMutex);
+    return m_timings;
 }
 
 std::string CCommPort::DeviceName() const
@@ -64,7 +77,7 @@ bool CCommPort::Open(std::int32_t portNumber, bool startReader)
     }
 
     CPortLock lock;
-    if (!lock.Acquire(m_nLockTimeout.load()))
+    if (!lock.Acquire(Timings().lockTimeoutMs))
     {
         m_eLastError = PortError::LockTimeout;
         return false;
@@ -230,7 +243,7 @@ std::uint32_t CCommPort::ReadLoop(bool run)
     {
         // The device stays open until this thread has been joined, so the
         // wait needs no guard; Close wakes it through the backend.
-        const SerialResult wait = m_pBackend->WaitReadable(kReadWaitMs);
+        const SerialResult wait = m_pBackend->WaitReadable(Timings().readWaitMs);
         if (!m_bRun)
             break;
         if (wait == SerialResult::Woken)
@@ -242,7 +255,11 @@ std::uint32_t CCommPort::ReadLoop(bool run)
                 std::lock_guard<std::mutex> line(m_lineMutex);
                 partial = m_nLineLength != 0;
             }
-            if (partial && !Purge(true))
+            if (!partial)
+                continue;
+            const bool purged = Purge(true);
+            ++m_nDiscards;
+            if (!purged)
             {
                 result = ReaderGivesUp();
                 break;
@@ -259,7 +276,7 @@ std::uint32_t CCommPort::ReadLoop(bool run)
         }
 
         CPortLock lock;
-        if (!lock.Acquire(m_nLockTimeout.load(), &m_bRun))
+        if (!lock.Acquire(Timings().lockTimeoutMs, &m_bRun))
         {
             if (m_bRun)
             {
@@ -276,6 +293,7 @@ std::uint32_t CCommPort::ReadLoop(bool run)
                 read = Note(m_pBackend->Read(chunk, sizeof chunk, got));
         }
         lock.Release();
+        m_nBytesRead += got;
         if (read == SerialResult::Gone || read == SerialResult::Failed)
         {
             m_bLost = true;
@@ -295,7 +313,9 @@ std::uint32_t CCommPort::ReadLoop(bool run)
             {
                 // The rest of this chunk was queued behind the bad byte and
                 // goes with the purge.
-                if (!Purge(true) && m_bRun)
+                const bool purged = Purge(true);
+                ++m_nDiscards;
+                if (!purged && m_bRun)
                 {
                     result = ReaderGivesUp();
                     m_bRun = false;
@@ -334,7 +354,7 @@ void CCommPort::ConfigureLine(LineSettings& /*settings*/) {}
 
 bool CCommPort::LockPort(CPortLock& lock)
 {
-    if (lock.Acquire(m_nLockTimeout.load(), &m_bActive))
+    if (lock.Acquire(Timings().lockTimeoutMs, &m_bActive))
         return true;
     if (m_bActive)
         m_eLastError = PortError::LockTimeout;
@@ -356,7 +376,7 @@ SerialResult CCommPort::PortWrite(const std::uint8_t* bytes, std::size_t count)
     std::lock_guard<std::mutex> io(m_ioMutex);
     if (!m_bOpen || m_bLost)
         return SerialResult::Gone;
-    return Note(m_pBackend->Write(bytes, count, kWriteStallMs));
+    return Note(m_pBackend->Write(bytes, count, Timings().writeStallMs));
 }
 
 SerialResult CCommPort::PortDrain()
