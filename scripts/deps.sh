@@ -11,6 +11,9 @@ VESK4_BUILD_PACKAGES=(
 )
 # Needed only to run the GUI tests and to look at the program without a display.
 VESK4_TEST_PACKAGES=(xvfb xauth)
+# The ThreadSanitizer build and the fuzz targets: clang, and its runtimes
+# (libFuzzer among them), which clang itself only recommends.
+VESK4_CHECK_PACKAGES=(clang libclang-rt-14-dev)
 
 vesk4_missing_packages() {
     local pkg missing=()
