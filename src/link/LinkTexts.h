@@ -27,3 +27,8 @@ inline constexpr const char* kDownloadErrorText = "EEPROM program error.";
 inline constexpr const char* kUploadCancelledText =
     "Up Load Data is with begin outputted from the radio.\nTurn on the radio again if carring it "
     "out after waiting\nfor one for two minutes when it continues and\nUpLoad DownLoad.";
+
+// Bytes came after an upload or RAM read request, but none of them made a
+// line that reads as a record (a wrong device, a bad cable, line noise).
+inline constexpr const char* kNoValidRecordText =
+    "Bytes came from the radio, but no valid record could be read from them.";

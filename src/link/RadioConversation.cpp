@@ -46,16 +46,28 @@ void CRadioConversation::SetUploadBuffer(const std::uint8_t* image)
     std::memcpy(m_upload.data(), image, kUploadSize);
 }
 
+void CRadioConversation::SetTimings(int messageDelayMs, int watchdogMs)
+{
+    m_nMessageDelayMs = std::max(0, messageDelayMs);
+    m_nWatchdogMs = std::max(0, watchdogMs);
+}
+
+std::uint32_t CRadioConversation::RequiredUploadEnd(std::uint32_t end)
+{
+    return end >= CRadioLink::kFullRadioEnd ? kUploadSize : kEnd120Channels;
+}
+
 bool CRadioConversation::OnUpload()
 {
     m_mode = ConversationMode::Upload;
     m_nProgressCount = 0;
     m_nExpected = 0;
     m_bAnyRecord = false;
+    m_eUploadFault = UploadFault::None;
+    m_nBytesAtRequest = m_link.BytesRead();
     if (m_link.RequestUpload())
         return true;
-    m_timers.SetTimer(kTimerUploadError, kMessageDelayMs);
-    CloseProgress();
+    UploadFailed(UploadFault::NotSent);
     return false;
 }
 
@@ -73,12 +85,13 @@ bool CRadioConversation::OnRamRead(std::uint32_t address, std::uint32_t count)
     m_nRamAddress = address;
     m_nRamCount = count;
     m_nExpected = address;
+    m_nBytesAtRequest = m_link.BytesRead();
     m_mode = ConversationMode::RamRead;
     if (m_link.ReadRam(address, count))
         return true;
     // Nothing will answer a request that was never sent.
     m_mode = ConversationMode::Idle;
-    m_timers.SetTimer(kTimerRamError, kMessageDelayMs);
+    m_timers.SetTimer(kTimerRamError, m_nMessageDelayMs);
     return false;
 }
 
@@ -112,14 +125,11 @@ void CRadioConversation::OnLinkMessage(std::int32_t wParam, const std::vector<st
     {
         Emit(ConversationEvent::PortLost);
         if (m_mode == ConversationMode::Upload)
-        {
-            CloseProgress();
-            m_timers.SetTimer(kTimerUploadError, kMessageDelayMs);
-        }
+            UploadFailed(UploadFault::PortLost);
         else if (m_mode == ConversationMode::RamRead)
         {
             m_mode = ConversationMode::Idle;
-            m_timers.SetTimer(kTimerRamError, kMessageDelayMs);
+            m_timers.SetTimer(kTimerRamError, m_nMessageDelayMs);
         }
         return;
     }
@@ -132,7 +142,7 @@ void CRadioConversation::OnLinkMessage(std::int32_t wParam, const std::vector<st
     const bool isLine = wParam >= 2;
     const bool success = wParam == kLinkEnd && !bytes.empty() && bytes[0] != 0;
     if (isLine || success)
-        m_timers.SetTimer(kTimerWatchdog, kWatchdogMs);
+        m_timers.SetTimer(kTimerWatchdog, m_nWatchdogMs);
     if (isLine && m_mode == ConversationMode::Upload)
         HandleUploadLine(bytes);
     else if (isLine && m_mode == ConversationMode::RamRead)
@@ -144,7 +154,8 @@ void CRadioConversation::OnLinkMessage(std::int32_t wParam, const std::vector<st
         if (m_mode == ConversationMode::Download)
         {
             CloseProgress();
-            m_timers.SetTimer(success ? kTimerDownloadDone : kTimerDownloadError, kMessageDelayMs);
+            m_timers.SetTimer(success ? kTimerDownloadDone : kTimerDownloadError,
+                              m_nMessageDelayMs);
         }
     }
     else if (m_mode == ConversationMode::Download)
@@ -154,20 +165,25 @@ void CRadioConversation::OnLinkMessage(std::int32_t wParam, const std::vector<st
 void CRadioConversation::HandleUploadLine(const std::vector<std::uint8_t>& line)
 {
     DecodedRecord record;
-    bool acceptable = CRecord::Decode(line.data(), line.size(), record);
+    bool acceptable = CRecord::DecodeLine(line.data(), line.size(), record);
     if (acceptable && record.type[1] == '1')
         acceptable = record.address == m_nExpected;
-    else if (acceptable && record.type[1] == '9')
-        acceptable = m_bAnyRecord; // an end with no data is no copy
-    const int result =
-        acceptable ? m_link.ParseRecord(line.data(), static_cast<std::int32_t>(line.size()) - 2,
-                                        m_upload.data(), kUploadSize)
-                   : 0;
+    else if (acceptable && record.type[1] == '9' && m_nExpected < RequiredUploadEnd(m_nExpected))
+    {
+        // Saving or reporting this as a copy would pass the old or blank rest
+        // of the buffer off as the radio's.
+        UploadFailed(UploadFault::EarlyEnd);
+        return;
+    }
+    const int result = acceptable
+                           ? m_link.ParseRecord(line.data(), static_cast<std::int32_t>(line.size()),
+                                                m_upload.data(), kUploadSize)
+                           : 0;
     if (result == 9)
     {
         m_bUploaded = true;
         CloseProgress();
-        m_timers.SetTimer(kTimerUploadDone, kMessageDelayMs);
+        m_timers.SetTimer(kTimerUploadDone, m_nMessageDelayMs);
     }
     else if (result == 1)
     {
@@ -180,16 +196,20 @@ void CRadioConversation::HandleUploadLine(const std::vector<std::uint8_t>& line)
         ProgressStep();
     }
     else
-    {
-        CloseProgress();
-        m_timers.SetTimer(kTimerUploadError, kMessageDelayMs);
-    }
+        UploadFailed(UploadFault::BadRecord);
+}
+
+void CRadioConversation::UploadFailed(UploadFault fault)
+{
+    m_eUploadFault = fault;
+    CloseProgress();
+    m_timers.SetTimer(kTimerUploadError, m_nMessageDelayMs);
 }
 
 void CRadioConversation::HandleRamLine(const std::vector<std::uint8_t>& line)
 {
     DecodedRecord record;
-    bool acceptable = CRecord::Decode(line.data(), line.size(), record);
+    bool acceptable = CRecord::DecodeLine(line.data(), line.size(), record);
     if (acceptable && record.type[1] == '1')
         acceptable = record.address == m_nExpected;
     else if (acceptable && record.type[1] == '9')
@@ -205,14 +225,14 @@ void CRadioConversation::HandleRamLine(const std::vector<std::uint8_t>& line)
     if (result == 9)
     {
         m_mode = ConversationMode::Idle;
-        m_timers.SetTimer(kTimerRamDone, kMessageDelayMs);
+        m_timers.SetTimer(kTimerRamDone, m_nMessageDelayMs);
     }
     else if (result == 1)
         m_nExpected = m_link.LastEnd();
     else
     {
         m_mode = ConversationMode::Idle;
-        m_timers.SetTimer(kTimerRamError, kMessageDelayMs);
+        m_timers.SetTimer(kTimerRamError, m_nMessageDelayMs);
     }
 }
 
@@ -228,7 +248,7 @@ void CRadioConversation::OnTimer(int id)
         Emit(ConversationEvent::RamReadComplete);
         break;
     case kTimerUploadError:
-        Emit(ConversationEvent::UploadError);
+        Emit(ConversationEvent::UploadError, static_cast<int>(m_eUploadFault));
         (void)OnPortChanged();
         break;
     case kTimerRamError:

@@ -29,13 +29,23 @@ enum class ConversationMode : std::int32_t
     RamWrite = 4,
 };
 
+// Why the last upload ended in "EEPROM copy error.".
+enum class UploadFault
+{
+    None,
+    BadRecord, // unreadable, out of order, or not ended by CR LF
+    EarlyEnd,  // "S9" before the image the radio's capacity calls for
+    NotSent,   // the request itself could not be written
+    PortLost,  // the device went away during the upload
+};
+
 enum class ConversationEvent
 {
     Progress,         // value: the progress bar's new position, 1..64
     ProgressClosed,   // the operation that had a progress display ended
     UploadComplete,   // "EEPROM copy complete."
     RamReadComplete,  // "RAM copy complete."; RamListing() holds the lines
-    UploadError,      // "EEPROM copy error."; the port is reset afterwards
+    UploadError,      // "EEPROM copy error."; value: the UploadFault; the port is reset afterwards
     RamReadError,     // "RAM copy error."; the port is reset afterwards
     DownloadComplete, // "EEPROM program complete."
     DownloadError,    // "EEPROM program error."; the port is reset afterwards
@@ -61,6 +71,10 @@ public:
     static constexpr int kMessageDelayMs = 100;
     static constexpr int kWatchdogMs = 1000;
     static constexpr std::uint32_t kUploadSize = 8192;
+    // A 120-channel radio sends at least up to where channel 120's record
+    // would begin; one whose last end reaches CRadioLink::kFullRadioEnd is a
+    // 320-channel radio and sends the whole EEPROM.
+    static constexpr std::uint32_t kEnd120Channels = 0x0E08;
     static constexpr std::uint32_t kRamSize = 65536;
     static constexpr int kProgressRange = 64;
     static constexpr int kStepsPerPosition = 16;
@@ -85,6 +99,11 @@ public:
 
     // The upload buffer before any upload: the owner's image.
     void SetUploadBuffer(const std::uint8_t* image);
+    // The delay before an outcome is reported and the silence after the last
+    // line that resets the port, in milliseconds; values below 0 are taken as 0.
+    void SetTimings(int messageDelayMs, int watchdogMs);
+    int MessageDelayMs() const { return m_nMessageDelayMs; }
+    int WatchdogMs() const { return m_nWatchdogMs; }
 
     bool OnUpload();
     // Downloads a copy of image (8192 bytes) on the link's worker thread.
@@ -100,6 +119,15 @@ public:
     // The upload buffer holds one whole upload: set at its "S9", cleared when
     // a later upload starts overwriting the buffer.
     bool IsUploaded() const { return m_bUploaded; }
+    UploadFault LastUploadFault() const { return m_eUploadFault; }
+    // Bytes came from the radio since the last upload or RAM read request,
+    // whether or not any of them made a line.
+    bool HeardSinceRequest() const { return m_link.BytesRead() != m_nBytesAtRequest; }
+    // Where the records of the current upload or RAM read received so far end.
+    std::uint32_t ReceivedEnd() const { return m_nExpected; }
+    // How far an upload whose records run from 0 to end must reach before
+    // "S9" may end it: the radio's capacity, told by that same end, decides.
+    static std::uint32_t RequiredUploadEnd(std::uint32_t end);
     int ProgressCount() const { return m_nProgressCount; }
     const std::uint8_t* UploadBuffer() const { return m_upload.data(); }
     const std::uint8_t* RamBuffer() const { return m_ram.data(); }
@@ -124,12 +152,15 @@ private:
     void ProgressStep();
     void HandleUploadLine(const std::vector<std::uint8_t>& line);
     void HandleRamLine(const std::vector<std::uint8_t>& line);
+    void UploadFailed(UploadFault fault);
 
     IAppState& m_app;
     ILinkTimerHost& m_timers;
     Callback m_callback;
     ILinkSink* m_pSink = nullptr;
     std::int32_t m_nPort = 1;
+    int m_nMessageDelayMs = kMessageDelayMs;
+    int m_nWatchdogMs = kWatchdogMs;
 
     ConversationMode m_mode = ConversationMode::Idle;
     bool m_bUploaded = false;
@@ -140,6 +171,8 @@ private:
     // would otherwise leave a hole that is reported as a complete copy.
     std::uint32_t m_nExpected = 0;
     bool m_bAnyRecord = false;
+    UploadFault m_eUploadFault = UploadFault::None;
+    std::uint64_t m_nBytesAtRequest = 0;
     // Download ends still to come; an end of a download that was replaced
     // by a newer one is not the newer one's end.
     int m_nPendingEnds = 0;

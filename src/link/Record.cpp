@@ -61,6 +61,18 @@ bool CRecord::Decode(const std::uint8_t* text, std::size_t length, DecodedRecord
         --length;
     if (length > 0 && text[length - 1] == '\r')
         --length;
+    return DecodeText(text, length, out);
+}
+
+bool CRecord::DecodeLine(const std::uint8_t* text, std::size_t length, DecodedRecord& out)
+{
+    if (text == nullptr || length < 2 || text[length - 2] != '\r' || text[length - 1] != '\n')
+        return false;
+    return DecodeText(text, length - 2, out);
+}
+
+bool CRecord::DecodeText(const std::uint8_t* text, std::size_t length, DecodedRecord& out)
+{
     // Type, then count, address, data and checksum as pairs of digits.
     if (length < 2 || (length - 2) % 2 != 0)
         return false;

@@ -119,7 +119,7 @@ TEST_F(UploadTest, FullUploadFillsTheBufferWithProgressAndCompletes)
 TEST_F(UploadTest, UploadFromA120ChannelRadioResetsTheUpperChannelsOnCopy)
 {
     auto image = Pattern();
-    Records(image, 0x0B00);
+    Records(image, CRadioConversation::kEnd120Channels);
     Line("S9030000FC\r\n");
     EXPECT_EQ(m_app.m_nChannelMode, 0);
     EXPECT_EQ(m_app.m_nChannelCode, 1);
@@ -140,8 +140,76 @@ TEST_F(UploadTest, UploadFromA120ChannelRadioResetsTheUpperChannelsOnCopy)
                   std::vector<std::uint8_t>(defaults.begin() + at, defaults.begin() + at + 9))
             << channel;
     }
-    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 0x30, bytes.begin() + 0x0B00),
-              std::vector<std::uint8_t>(image.begin() + 0x30, image.begin() + 0x0B00));
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 0x30, bytes.begin() + 0x0E08),
+              std::vector<std::uint8_t>(image.begin() + 0x30, image.begin() + 0x0E08));
+}
+
+struct EndCase
+{
+    const char* name;
+    std::uint32_t end; // where the last "S1" record ends
+    bool whole;
+    std::int32_t mode; // the channel mode a whole copy sets
+};
+
+class UploadEndTest : public UploadTest, public ::testing::WithParamInterface<EndCase>
+{
+};
+
+// The last end tells the radio's capacity, and the capacity how much of the
+// EEPROM the radio must have sent before its "S9".
+TEST_P(UploadEndTest, EndRecordCompletesOnlyAsMuchAsTheCapacityNeeds)
+{
+    const EndCase& c = GetParam();
+    m_app.m_nChannelMode = 7;
+    m_app.m_nChannelCode = 7;
+    Records(Pattern(), c.end);
+    Line("S9030000FC\r\n");
+    EXPECT_EQ(m_conversation.Mode(), ConversationMode::Idle);
+    EXPECT_EQ(m_conversation.IsUploaded(), c.whole);
+    if (c.whole)
+    {
+        Fire(CRadioConversation::kTimerUploadDone);
+        EXPECT_EQ(m_events.back().first, ConversationEvent::UploadComplete);
+        EXPECT_EQ(m_app.m_nChannelMode, c.mode);
+        EXPECT_EQ(m_app.m_nChannelCode, c.mode + 1);
+    }
+    else
+    {
+        EXPECT_FALSE(m_timers.IsRunning(CRadioConversation::kTimerUploadDone));
+        Fire(CRadioConversation::kTimerUploadError);
+        EXPECT_EQ(m_events.back(), std::make_pair(ConversationEvent::UploadError,
+                                                  static_cast<int>(UploadFault::EarlyEnd)));
+        EXPECT_EQ(m_conversation.LastUploadFault(), UploadFault::EarlyEnd);
+        EXPECT_EQ(m_app.m_nChannelMode, 7) << "a failed copy told the capacity";
+        EXPECT_EQ(m_app.m_nChannelCode, 7);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, UploadEndTest,
+    ::testing::Values(EndCase{"noRecord", 0, false, 0}, EndCase{"fiveRecords", 40, false, 0},
+                      EndCase{"shortOf120Channels", 0x0B00, false, 0},
+                      EndCase{"lastChannelMissing", 0x0E00, false, 0},
+                      EndCase{"all120Channels", 0x0E08, true, 0},
+                      EndCase{"longest120ChannelEnd", 0x1FE8, true, 0},
+                      EndCase{"partOfA320ChannelRadio", 0x1FF0, false, 0},
+                      EndCase{"lastRecordOfA320ChannelRadioMissing", 0x1FF8, false, 0},
+                      EndCase{"whole320ChannelRadio", 0x2000, true, 1}),
+    [](const ::testing::TestParamInfo<EndCase>& info) { return info.param.name; });
+
+TEST_F(UploadTest, BytesThatMakeNoLineAreHeardButAreNoAnswer)
+{
+    EXPECT_FALSE(m_conversation.HeardSinceRequest());
+    ASSERT_TRUE(m_pty.Send("#?*%!"));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!m_conversation.HeardSinceRequest() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    EXPECT_TRUE(m_conversation.HeardSinceRequest());
+    EXPECT_EQ(m_queue.Size(), 0u);
+    EXPECT_EQ(m_conversation.Mode(), ConversationMode::Upload);
+    ASSERT_TRUE(m_conversation.OnUpload());
+    EXPECT_FALSE(m_conversation.HeardSinceRequest()) << "a new request starts afresh";
 }
 
 TEST_F(UploadTest, BadRecordEndsTheUploadWithACopyErrorAndAPortReset)
@@ -242,6 +310,67 @@ TEST_F(ConversationTest, RamReadThatEndsShortIsAnError)
     ASSERT_TRUE(m_conversation.OnRamRead(0x0123, 4));
     Line("S9030000FC\r\n");
     EXPECT_TRUE(m_timers.IsRunning(CRadioConversation::kTimerRamError));
+}
+
+// Upload and RAM read hold a received line to the same rule: a record is
+// taken only with the CR LF that ends every record the radio sends.
+TEST_F(ConversationTest, UploadAndRamReadTakeTheSameLineEnds)
+{
+    CPtyPair pty;
+    m_conversation.SetDevicePath(pty.SlavePath());
+    ASSERT_TRUE(m_conversation.OnPortChanged());
+    const std::uint8_t data[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+    const struct
+    {
+        const char* name;
+        const char* ending;
+        bool taken;
+    } cases[] = {{"crLf", "\r\n", true}, {"lfOnly", "\n", false}, {"crCrLf", "\r\r\n", false}};
+    for (const auto& c : cases)
+    {
+        ASSERT_TRUE(m_conversation.OnUpload());
+        std::string line = CRecord::Compose("S1", 0x0000, data, 8);
+        Line(line.substr(0, line.size() - 2) + c.ending);
+        EXPECT_EQ(m_conversation.Mode() == ConversationMode::Upload, c.taken) << c.name;
+        EXPECT_EQ(m_conversation.ProgressCount(), c.taken ? 1 : 0) << c.name;
+
+        ASSERT_TRUE(m_conversation.OnRamRead(0x0040, 8));
+        line = CRecord::Compose("S1", 0x0040, data, 8);
+        Line(line.substr(0, line.size() - 2) + c.ending);
+        EXPECT_EQ(m_conversation.Mode() == ConversationMode::RamRead, c.taken) << c.name;
+    }
+}
+
+TEST(ConversationTimings, MessageDelayAndWatchdogAreTheOnesSet)
+{
+    const struct
+    {
+        const char* name;
+        bool set;
+        int delay;
+        int watchdog;
+        int expectedDelay;
+        int expectedWatchdog;
+    } cases[] = {{"defaults", false, 0, 0, 100, 1000},
+                 {"shortened", true, 5, 20, 5, 20},
+                 {"negative", true, -1, -5, 0, 0}};
+    for (const auto& c : cases)
+    {
+        CPlainAppState app;
+        RecordingTimers timers;
+        CRadioConversation conversation(app, timers, nullptr);
+        if (c.set)
+            conversation.SetTimings(c.delay, c.watchdog);
+        // The port is closed: the request fails and its error is reported
+        // after the message delay.
+        EXPECT_FALSE(conversation.OnRamRead(0x0040, 1));
+        const std::string line = "S9030000FC\r\n";
+        conversation.OnLinkMessage(static_cast<std::int32_t>(line.size()),
+                                   std::vector<std::uint8_t>(line.begin(), line.end()));
+        EXPECT_EQ(timers.m_running[CRadioConversation::kTimerRamError], c.expectedDelay) << c.name;
+        EXPECT_EQ(timers.m_running[CRadioConversation::kTimerWatchdog], c.expectedWatchdog)
+            << c.name;
+    }
 }
 
 TEST_F(ConversationTest, RequestsOnAClosedPortReportTheirErrors)

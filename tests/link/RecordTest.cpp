@@ -28,6 +28,42 @@ TEST(Record, ComposesTheWorkedExamples)
     EXPECT_EQ(CRecord::Compose("M1", 0x0123, &four, 1), "M104012304D3\r\n");
 }
 
+// Every line from the radio ends in CR LF; a line that does not is refused,
+// whatever the rest of it is.
+TEST(Record, ReceivedLineMustEndInCrLf)
+{
+    const std::string record = "S10B00100102030405060708C0";
+    const struct
+    {
+        const char* name;
+        std::string line;
+        bool ok;
+    } cases[] = {
+        {"crLf", record + "\r\n", true},
+        {"lfOnly", record + "\n", false},
+        {"crOnly", record + "\r", false},
+        {"noEnd", record, false},
+        {"twoCrs", record + "\r\r\n", false},
+        {"lfCr", record + "\n\r", false},
+        {"crLfTwice", record + "\r\n\r\n", false},
+        {"badChecksumCrLf", "S10B00100102030405060708C1\r\n", false},
+        {"endRecord", "S9030000FC\r\n", true},
+        {"endRecordLfOnly", "S9030000FC\n", false},
+    };
+    for (const auto& c : cases)
+    {
+        DecodedRecord out;
+        EXPECT_EQ(CRecord::DecodeLine(reinterpret_cast<const std::uint8_t*>(c.line.data()),
+                                      c.line.size(), out),
+                  c.ok)
+            << c.name;
+        if (c.ok)
+        {
+            EXPECT_EQ(out.address, c.line[1] == '1' ? 0x10 : 0) << c.name;
+        }
+    }
+}
+
 struct ParseCase
 {
     const char* name;
