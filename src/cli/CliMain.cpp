@@ -6,18 +6,16 @@
 #include "cli/ExitCodes.h"
 
 // std
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
-int main(int argc, char** argv)
+namespace
 {
-    // A vanished device must show up as a failed write, not kill the program.
-    std::signal(SIGPIPE, SIG_IGN);
-    CCliOptions options;
-    std::string error;
-    if (!options.Parse(argc, argv, error))
-        return UsageError("%s", error);
+int Dispatch(const CCliOptions& options)
+{
     if (options.m_bHelp)
     {
         std::fputs(kCliUsage, stdout);
@@ -41,4 +39,27 @@ int main(int argc, char** argv)
     if (command == "info")
         return RunInfo(options);
     return UsageError(kUnknownCommand, command);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // A vanished device must show up as a failed write, not kill the program.
+    std::signal(SIGPIPE, SIG_IGN);
+    CCliOptions options;
+    std::string error;
+    if (!options.Parse(argc, argv, error))
+        return UsageError("%s", error);
+    const int status = Dispatch(options);
+    // A listing that never reached its reader is no success, whichever
+    // command wrote it; a command that failed has already said why.
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    const int reason = flushed || errno == 0 ? EIO : errno;
+    if ((!flushed || std::ferror(stdout)) && (status == kExitOk || status == kExitDifferent))
+    {
+        std::fprintf(stderr, kOutputWriteError, std::strerror(reason));
+        return kExitFile;
+    }
+    return status;
 }

@@ -30,9 +30,11 @@ inline constexpr const char* kCliUsage =
     "\n"
     "Exit status: 0 done, 1 verify found differences, 2 bad command line,\n"
     "3 no answer from the radio, 4 the radio fell silent mid-transfer,\n"
-    "5 a bad record from the radio, 6 no such port, 7 port in use,\n"
-    "8 no permission for the port, 9 port lost, 10 file error,\n"
-    "11 the radio could not be written.\n";
+    "5 a bad record, an early end or nothing readable from the radio,\n"
+    "6 no such port, 7 port in use, 8 no permission for the port, 9 port lost,\n"
+    "10 file error (also when the output cannot be written), 11 the radio could\n"
+    "not be written, 130 after Ctrl+C and 143 after SIGTERM (128 + the signal),\n"
+    "which cancel a transfer cleanly: a download still sends its end record.\n";
 
 inline constexpr const char* kCliPrefix = "vesk4-cli: ";
 inline constexpr const char* kBadCommandLine = "vesk4-cli: %s\nTry 'vesk4-cli --help'.\n";
@@ -52,10 +54,22 @@ inline constexpr const char* kBadByte = "'%s' is not a hexadecimal byte";
 inline constexpr const char* kNoAnswer =
     "vesk4-cli: no answer from the radio on %s within %g s. Check that the radio is\n"
     "switched on and connected, or allow more time with --timeout.\n";
+inline constexpr const char* kUnreadableAnswer =
+    "vesk4-cli: %s\nNothing readable came on %s within %g s. Check the cable and that the\n"
+    "device on the port is the radio.\n";
 inline constexpr const char* kSilence =
     "vesk4-cli: the radio fell silent in the middle of the transfer.\n";
 inline constexpr const char* kBadRecord =
     "vesk4-cli: the radio sent a bad record; nothing was saved.\n";
+inline constexpr const char* kEarlyEnd =
+    "vesk4-cli: EEPROM copy error: the radio ended its EEPROM at 0x%04X, but its capacity\n"
+    "calls for the EEPROM up to 0x%04X; nothing was saved.\n";
+inline constexpr const char* kRequestNotSent =
+    "vesk4-cli: the request could not be sent to the radio.\n";
+inline constexpr const char* kInterrupted = "vesk4-cli: interrupted; nothing was saved.\n";
+inline constexpr const char* kInterruptedDownload =
+    "vesk4-cli: interrupted; the download was cancelled and its end record sent.\n"
+    "The radio's EEPROM may now hold part of the new image: download it again.\n";
 inline constexpr const char* kNoSuchPort = "vesk4-cli: the port %s (%s) does not exist.\n";
 inline constexpr const char* kPortBusy =
     "vesk4-cli: the port %s (%s) is in use by another program.\n";

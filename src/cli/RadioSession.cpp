@@ -22,10 +22,13 @@ bool ProgressWanted(int option)
 {
     return option == 1 || (option == -1 && ::isatty(STDERR_FILENO) == 1);
 }
+
+// Not a link message: wakes the wait when a signal came.
+constexpr std::int32_t kWakeMessage = kLinkMessage + 1;
 } // namespace
 
 CRadioSession::CRadioSession(const CCliOptions& options)
-    : m_options(options),
+    : m_options(options), m_watch([this] { m_queue.OnLinkMessage(kWakeMessage, 0, {}); }),
       m_progress(ProgressWanted(options.m_nProgress), CRadioConversation::kProgressRange),
       m_conversation(m_app, m_timers,
                      [this](ConversationEvent event, int value) { OnEvent(event, value); })
@@ -91,6 +94,11 @@ int CRadioSession::Run(bool awaitAnswer)
     bool answered = false;
     while (!m_bDone)
     {
+        if (m_watch.Signal() != 0)
+        {
+            OnInterrupt();
+            break;
+        }
         int wait = m_timers.MillisecondsToNext();
         if (awaitAnswer && !answered)
         {
@@ -103,7 +111,7 @@ int CRadioSession::Run(bool awaitAnswer)
         // every path of the link posts one (a download always ends, a lost
         // port is reported), so the wait is bounded in practice.
         LinkMessage message;
-        if (m_queue.Wait(wait, message))
+        if (m_queue.Wait(wait, message) && message.message == kLinkMessage)
         {
             answered = answered || message.wParam >= 2;
             m_conversation.OnLinkMessage(message.wParam, message.bytes);
@@ -116,12 +124,60 @@ int CRadioSession::Run(bool awaitAnswer)
         if (!m_bDone && awaitAnswer && !answered && Clock::now() >= deadline)
         {
             m_progress.Finish();
-            std::fprintf(stderr, kNoAnswer, m_options.m_strPort.c_str(), m_options.m_dTimeout);
-            m_nExit = kExitNoAnswer;
+            if (m_conversation.HeardSinceRequest())
+            {
+                std::fprintf(stderr, kUnreadableAnswer, kNoValidRecordText,
+                             m_options.m_strPort.c_str(), m_options.m_dTimeout);
+                m_nExit = kExitBadRecord;
+            }
+            else
+            {
+                std::fprintf(stderr, kNoAnswer, m_options.m_strPort.c_str(), m_options.m_dTimeout);
+                m_nExit = kExitNoAnswer;
+            }
             m_bDone = true;
         }
     }
     return m_nExit;
+}
+
+int CRadioSession::Interrupted() const
+{
+    const int signal = m_watch.Signal();
+    return signal == 0 ? kExitOk : CInterruptWatch::ExitStatus(signal);
+}
+
+void CRadioSession::OnInterrupt()
+{
+    const bool downloading = m_conversation.Mode() == ConversationMode::Download;
+    // As the form's Cancel: a download stops after its current record and
+    // still sends "S9", so the radio leaves its programming mode.
+    m_conversation.OnCancel();
+    Finish(Interrupted(), downloading ? kInterruptedDownload : kInterrupted);
+}
+
+void CRadioSession::OnUploadError(UploadFault fault)
+{
+    switch (fault)
+    {
+    case UploadFault::EarlyEnd:
+    {
+        const std::uint32_t end = m_conversation.ReceivedEnd();
+        m_progress.Finish();
+        std::fprintf(stderr, kEarlyEnd, end, CRadioConversation::RequiredUploadEnd(end));
+        Finish(kExitBadRecord, nullptr);
+        break;
+    }
+    case UploadFault::NotSent:
+        Finish(m_conversation.Link().IsLost() ? kExitPortLost : kExitWriteFailed, kRequestNotSent);
+        break;
+    case UploadFault::PortLost: // told when the port was lost
+        Finish(kExitPortLost, nullptr);
+        break;
+    default:
+        Finish(kExitBadRecord, kBadRecord);
+        break;
+    }
 }
 
 void CRadioSession::Finish(int exitCode, const char* message)
@@ -150,7 +206,7 @@ void CRadioSession::OnEvent(ConversationEvent event, int value)
         Finish(kExitOk, nullptr);
         break;
     case ConversationEvent::UploadError:
-        Finish(kExitBadRecord, kBadRecord);
+        OnUploadError(static_cast<UploadFault>(value));
         break;
     case ConversationEvent::RamReadError:
         Finish(kExitBadRecord, kRamReadFailed);

@@ -5,6 +5,7 @@
 
 // own
 #include "cli/CliOptions.h"
+#include "cli/InterruptWatch.h"
 #include "cli/ProgressBar.h"
 
 // link
@@ -33,6 +34,10 @@ public:
     // Waits for the end of a download.
     int RunDownload();
 
+    // The exit status for Ctrl+C or SIGTERM once one came (the conversation
+    // has then been cancelled), else kExitOk.
+    int Interrupted() const;
+
     CRadioConversation& Conversation() { return m_conversation; }
     CPlainAppState& App() { return m_app; }
 
@@ -40,12 +45,17 @@ private:
     int Run(bool awaitAnswer);
     void OnEvent(ConversationEvent event, int value);
     void Finish(int exitCode, const char* message);
+    void OnInterrupt();
+    void OnUploadError(UploadFault fault);
 
     const CCliOptions& m_options;
     std::string m_strDevice;
     CPlainAppState m_app;
     CPolledTimers m_timers;
     CLinkQueue m_queue;
+    // Before the conversation: the link's threads must start with the
+    // signals already blocked.
+    CInterruptWatch m_watch;
     CProgressBar m_progress;
     bool m_bDone = false;
     int m_nExit = 0;

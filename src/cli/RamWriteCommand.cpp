@@ -44,5 +44,7 @@ int RunRamWrite(const CCliOptions& options)
         std::fputs(kRamWriteFailed, stderr);
         return session.Conversation().Link().IsLost() ? kExitPortLost : kExitWriteFailed;
     }
-    return kExitOk;
+    // The records are few and short and went out whole; a signal during
+    // them still ends the program as one.
+    return session.Interrupted();
 }

@@ -34,6 +34,13 @@ int RunUpload(const CCliOptions& options)
     (void)session.Conversation().OnUpload();
     if (const int status = session.RunReceive(); status != kExitOk)
         return status;
+    // A signal after the last record still stops the save: an existing file
+    // is replaced only by a run that was let finish.
+    if (const int status = session.Interrupted(); status != kExitOk)
+    {
+        std::fputs(kInterrupted, stderr);
+        return status;
+    }
 
     if (!session.Conversation().StoreUploadTo(shared) ||
         !shared.SaveToFile(options.m_strOutput, session.App()))

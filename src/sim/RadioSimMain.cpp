@@ -63,6 +63,11 @@ int main(int argc, char** argv)
             faults.silent = true;
             continue;
         }
+        if (option == "--noise")
+        {
+            faults.noise = true;
+            continue;
+        }
         if (value == nullptr)
             ok = false;
         else if (option == "--image")

@@ -4,6 +4,7 @@
 struct SimFaults
 {
     bool silent = false;      // answers nothing at all
+    bool noise = false;       // answers with bytes that never make a record
     int stallAfter = -1;      // sends this many records, then falls silent for good
     int corruptRecord = -1;   // the K-th record sent (from 1) carries a wrong checksum
     int garbageBefore = -1;   // bytes outside any record go out before the K-th record sent

@@ -183,6 +183,11 @@ bool CSimPort::SendRecord(const std::string& record)
 {
     if (m_faults.silent)
         return false;
+    if (m_faults.noise)
+    {
+        (void)SendBytes(kGarbage, sizeof kGarbage - 1);
+        return false;
+    }
     if (!WaitWhilePaused())
         return false;
     const int number = m_nSent + 1; // from 1

@@ -15,6 +15,7 @@ inline constexpr const char* kSimUsage =
     "  --log FILE           append every record received and sent to FILE\n"
     "Faults, for testing:\n"
     "  --silent             answer nothing\n"
+    "  --noise              answer with bytes that never make a record\n"
     "  --stall-after N      send N records, then fall silent\n"
     "  --corrupt K          give the K-th record sent a wrong checksum\n"
     "  --garbage K          send bytes outside any record before the K-th record\n"

@@ -20,6 +20,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -33,7 +34,9 @@ std::string ReadFile(const std::string& path)
     return text.str();
 }
 
-// A scratch directory, also the lock directory of every program started.
+// A scratch directory that another user may write too. The programs started
+// keep the test process's private runtime directory for their port lock: a
+// folder others can write is never used for it.
 class CliEndToEnd : public ::testing::Test
 {
 protected:
@@ -43,7 +46,6 @@ protected:
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         m_strDir = pattern;
         ::chmod(pattern, 0777);
-        ::setenv("XDG_RUNTIME_DIR", pattern, 1);
     }
     void TearDown() override
     {
@@ -107,7 +109,16 @@ protected:
     // Runs vesk4-cli in the scratch directory; uid >= 0 runs it as that user.
     Result Cli(std::vector<std::string> args, int uid = -1)
     {
-        const std::string outPath = Path("cli.out");
+        return FinishCli(StartCli(std::move(args), uid));
+    }
+
+    // Starts vesk4-cli without waiting for it; its standard output goes to
+    // outPath (a file of the scratch directory when empty).
+    pid_t StartCli(std::vector<std::string> args, int uid = -1, std::string outPath = {})
+    {
+        if (outPath.empty())
+            outPath = Path("cli.out");
+        m_strOutPath = outPath;
         const std::string errPath = Path("cli.err");
         const pid_t child = ::fork();
         if (child == 0)
@@ -128,13 +139,45 @@ protected:
             ::execv(VESK4_CLI, argv.data());
             ::_exit(127);
         }
+        return child;
+    }
+
+    // Waits for a vesk4-cli started by StartCli; exit -1 when a signal ended it.
+    Result FinishCli(pid_t child)
+    {
         int status = 0;
         ::waitpid(child, &status, 0);
         Result result;
         result.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = ReadFile(outPath);
-        result.err = ReadFile(errPath);
+        // Only a file of the scratch directory: /dev/full reads as endless zeros.
+        if (m_strOutPath.rfind(m_strDir + "/", 0) == 0)
+            result.out = ReadFile(m_strOutPath);
+        result.err = ReadFile(Path("cli.err"));
         return result;
+    }
+
+    // The records of the simulated radio's log that start with prefix
+    // ("<- S1": received data records, "-> S1": sent ones).
+    int LoggedRecords(const std::string& prefix) const
+    {
+        std::istringstream log(ReadFile(Path("sim.log")));
+        int count = 0;
+        for (std::string line; std::getline(log, line);)
+            count += line.rfind(prefix, 0) == 0 ? 1 : 0;
+        return count;
+    }
+
+    // Waits until the log holds at least count such records; false after 20 s.
+    bool AwaitLogged(const std::string& prefix, int count) const
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (LoggedRecords(prefix) < count)
+        {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return true;
     }
 
     // A dump file holding a recognisable image with a consistent injection
@@ -167,6 +210,7 @@ protected:
     }
 
     std::string m_strDir;
+    std::string m_strOutPath;
     pid_t m_nSim = -1;
     int m_nSimOut = -1;
 };
@@ -273,22 +317,104 @@ TEST_P(CliFaults, EachFaultHasItsExitStatusAndMessage)
     std::vector<std::string> args = c.simArgs;
     args.insert(args.begin(), {"--image", Path("a.dmp")});
     const std::string device = StartSim(args);
+    const std::string before = "an earlier dump file, not to be lost";
+    std::ofstream(Path("b.dmp")) << before;
     const Result result = Cli({"upload", "--port", device, "-o", "b.dmp", "--timeout", "0.5"});
     EXPECT_EQ(result.exit, c.exit) << result.err;
     EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
-    // Only a complete, good upload leaves a file behind.
-    EXPECT_EQ(::access(Path("b.dmp").c_str(), F_OK) == 0, c.exit == 0);
+    // Only a complete, good upload replaces the file.
+    EXPECT_EQ(ReadFile(Path("b.dmp")) == before, c.exit != 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliFaults,
-    ::testing::Values(FaultCase{"silent", {"--silent"}, 3, "no answer from the radio"},
-                      FaultCase{"stallAtOnce", {"--stall-after", "0"}, 3, "no answer"},
-                      FaultCase{"stall", {"--stall-after", "100"}, 4, "fell silent"},
-                      FaultCase{"corrupt", {"--corrupt", "10"}, 5, "bad record"},
-                      FaultCase{"hangup", {"--hangup-after", "300"}, 9, "went away"},
-                      FaultCase{"garbage", {"--garbage", "100"}, 0, "EEPROM copy complete."}),
+    ::testing::Values(
+        FaultCase{"silent", {"--silent"}, 3, "no answer from the radio"},
+        FaultCase{"stallAtOnce", {"--stall-after", "0"}, 3, "no answer"},
+        FaultCase{"stall", {"--stall-after", "100"}, 4, "fell silent"},
+        FaultCase{"corrupt", {"--corrupt", "10"}, 5, "bad record"},
+        FaultCase{"hangup", {"--hangup-after", "300"}, 9, "went away"},
+        FaultCase{"endAfterFiveRecords", {"--upload-end", "28"}, 5, "ended its EEPROM at 0x0028"},
+        FaultCase{"endShortOfA320ChannelRadio", {"--upload-end", "1FF0"}, 5, "up to 0x2000"},
+        FaultCase{"noise", {"--noise"}, 5, kNoValidRecordText},
+        FaultCase{"garbage", {"--garbage", "100"}, 0, "EEPROM copy complete."}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
+
+struct InterruptCase
+{
+    const char* name;
+    int signal;
+    bool download; // else an upload over an existing file
+    const char* baud;
+};
+
+class CliInterrupt : public CliEndToEnd, public ::testing::WithParamInterface<InterruptCase>
+{
+};
+
+// The simulated radio is paced, so the transfer is still under way when the
+// signal comes, however fast the machine: an upload goes at the radio's own
+// speed, and a download can run only as far ahead of the radio's intake as
+// the device's buffer lets it (about 16 KB of the 29 KB the image takes).
+TEST_P(CliInterrupt, SignalCancelsTheTransferAsCancelDoes)
+{
+    const InterruptCase& c = GetParam();
+    MakeDump(Path("a.dmp"), 5);
+    MakeDump(Path("c.dmp"), 9);
+    const std::string before = "an earlier dump file, not to be lost";
+    std::ofstream(Path("b.dmp")) << before;
+    const std::string device =
+        StartSim({"--image", Path("a.dmp"), "--baud", c.baud, "--log", Path("sim.log")});
+    ASSERT_FALSE(device.empty());
+    const pid_t cli = c.download ? StartCli({"download", "--port", device, "c.dmp"})
+                                 : StartCli({"upload", "--port", device, "-o", "b.dmp"});
+    const std::string progress = c.download ? "<- S1" : "-> S1";
+    const bool underWay = AwaitLogged(progress, 3);
+    ::kill(cli, c.signal);
+    const Result result = FinishCli(cli);
+    ASSERT_TRUE(underWay) << "the transfer never started";
+    EXPECT_EQ(result.exit, 128 + c.signal) << result.err;
+    EXPECT_NE(result.err.find("interrupted"), std::string::npos) << result.err;
+    EXPECT_EQ(ReadFile(Path("b.dmp")), before);
+    if (c.download)
+    {
+        // The radio is told the download has ended, long before its last record.
+        EXPECT_TRUE(AwaitLogged("<- S9030000FC", 1));
+        EXPECT_LT(LoggedRecords("<- S1"), 1024);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Signals, CliInterrupt,
+    ::testing::Values(InterruptCase{"ctrlCDuringDownload", SIGINT, true, "38400"},
+                      InterruptCase{"ctrlCDuringUpload", SIGINT, false, "2400"},
+                      InterruptCase{"termDuringUpload", SIGTERM, false, "2400"}),
+    [](const ::testing::TestParamInfo<InterruptCase>& info) { return info.param.name; });
+
+// Output that cannot be written is a file error, whichever command wrote it.
+TEST_F(CliEndToEnd, OutputThatCannotBeWrittenIsAnError)
+{
+    if (::access("/dev/full", W_OK) != 0)
+        GTEST_SKIP() << "no /dev/full here";
+    MakeDump(Path("a.dmp"), 5);
+    const std::string device = StartSim({"--image", Path("a.dmp")});
+    ASSERT_FALSE(device.empty());
+    const std::vector<std::vector<std::string>> commands = {
+        {"ram-read", "--port", device, "40", "4"},
+        {"verify", "--port", device, "a.dmp"},
+        {"info", "a.dmp"},
+        {"report", "a.dmp"},
+        {"hexdump", "a.dmp"},
+        {"--help"},
+    };
+    for (const auto& command : commands)
+    {
+        const Result result = FinishCli(StartCli(command, -1, "/dev/full"));
+        EXPECT_EQ(result.exit, 10) << command[0] << ": " << result.err;
+        EXPECT_NE(result.err.find("cannot write the output"), std::string::npos)
+            << command[0] << ": " << result.err;
+    }
+}
 
 TEST_F(CliEndToEnd, PortThatDoesNotExist)
 {
