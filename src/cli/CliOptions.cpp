@@ -18,6 +18,17 @@ std::string Format(const char* format, const std::string& value)
     std::snprintf(text, sizeof text, format, value.c_str());
     return text;
 }
+
+// Seconds above 0, at most an hour.
+bool ParseSeconds(const char* text, double& seconds)
+{
+    char* end = nullptr;
+    const double value = std::strtod(text, &end);
+    if (end == text || *end != '\0' || !std::isfinite(value) || value <= 0.0 || value > 3600.0)
+        return false;
+    seconds = value;
+    return true;
+}
 } // namespace
 
 bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
@@ -25,8 +36,8 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
     for (int i = 1; i < argc; ++i)
     {
         const std::string arg = argv[i];
-        const bool takesValue =
-            arg == "--port" || arg == "-o" || arg == "--output" || arg == "--timeout";
+        const bool takesValue = arg == "--port" || arg == "-o" || arg == "--output" ||
+                                arg == "--timeout" || arg == "--silence";
         if (takesValue && i + 1 >= argc)
         {
             error = Format(kMissingValue, arg);
@@ -42,18 +53,13 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
             m_strPort = argv[++i];
         else if (arg == "-o" || arg == "--output")
             m_strOutput = argv[++i];
-        else if (arg == "--timeout")
+        else if (arg == "--timeout" || arg == "--silence")
         {
-            const char* text = argv[++i];
-            char* end = nullptr;
-            const double seconds = std::strtod(text, &end);
-            if (end == text || *end != '\0' || !std::isfinite(seconds) || seconds <= 0.0 ||
-                seconds > 3600.0)
+            if (!ParseSeconds(argv[++i], arg == "--timeout" ? m_dTimeout : m_dSilence))
             {
-                error = kBadTimeout;
+                error = Format(kBadSeconds, arg);
                 return false;
             }
-            m_dTimeout = seconds;
         }
         else if (arg.size() > 1 && arg[0] == '-' && arg != "-" &&
                  !(arg.size() > 1 && std::isdigit(static_cast<unsigned char>(arg[1]))))

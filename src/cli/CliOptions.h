@@ -13,6 +13,8 @@ public:
     std::string m_strOutput;
     std::vector<std::string> m_args;
     double m_dTimeout = 3.0;
+    // How long the radio may pause in the middle of a transfer.
+    double m_dSilence = 1.0;
     bool m_bHelp = false;
     int m_nProgress = -1; // -1 on a terminal only, 0 never, 1 always
 

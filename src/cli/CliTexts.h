@@ -24,6 +24,8 @@ inline constexpr const char* kCliUsage =
     "                   are /dev/ttyS0..3 unless section [Devices] of Comport.ini in\n"
     "                   the current directory names others (COM1=/dev/ttyUSB0)\n"
     "  --timeout SEC    how long to wait for the radio's first answer (default 3)\n"
+    "  --silence SEC    how long the radio may pause in the middle of a transfer\n"
+    "                   before it counts as fallen silent (default 1)\n"
     "  --progress       always draw the progress bar (default: only on a terminal)\n"
     "  --quiet          never draw it\n"
     "  --help           show this text\n"
@@ -42,7 +44,7 @@ inline constexpr const char* kUnknownCommand = "unknown command '%s'";
 inline constexpr const char* kUnknownOption = "unknown option '%s'";
 inline constexpr const char* kMissingValue = "option '%s' needs a value";
 inline constexpr const char* kNoCommand = "no command given";
-inline constexpr const char* kBadTimeout = "--timeout needs a number of seconds above 0";
+inline constexpr const char* kBadSeconds = "%s needs a number of seconds above 0, at most 3600";
 inline constexpr const char* kNeedPort = "--port is required";
 inline constexpr const char* kNeedOutput = "-o FILE.dmp is required";
 inline constexpr const char* kWrongArguments = "wrong number of arguments for '%s'";

@@ -34,6 +34,8 @@ CRadioSession::CRadioSession(const CCliOptions& options)
                      [this](ConversationEvent event, int value) { OnEvent(event, value); })
 {
     m_conversation.SetSink(&m_queue);
+    m_conversation.SetTimings(CRadioConversation::kMessageDelayMs,
+                              static_cast<int>(options.m_dSilence * 1000));
 }
 
 int CRadioSession::Open()

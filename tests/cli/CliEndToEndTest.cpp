@@ -304,6 +304,7 @@ struct FaultCase
     std::vector<std::string> simArgs;
     int exit;
     const char* message;
+    std::vector<std::string> cliArgs = {};
 };
 
 class CliFaults : public CliEndToEnd, public ::testing::WithParamInterface<FaultCase>
@@ -319,7 +320,10 @@ TEST_P(CliFaults, EachFaultHasItsExitStatusAndMessage)
     const std::string device = StartSim(args);
     const std::string before = "an earlier dump file, not to be lost";
     std::ofstream(Path("b.dmp")) << before;
-    const Result result = Cli({"upload", "--port", device, "-o", "b.dmp", "--timeout", "0.5"});
+    std::vector<std::string> cliArgs = {"upload", "--port",    device, "-o",
+                                        "b.dmp",  "--timeout", "0.5"};
+    cliArgs.insert(cliArgs.end(), c.cliArgs.begin(), c.cliArgs.end());
+    const Result result = Cli(cliArgs);
     EXPECT_EQ(result.exit, c.exit) << result.err;
     EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
     // Only a complete, good upload replaces the file.
@@ -331,7 +335,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FaultCase{"silent", {"--silent"}, 3, "no answer from the radio"},
         FaultCase{"stallAtOnce", {"--stall-after", "0"}, 3, "no answer"},
-        FaultCase{"stall", {"--stall-after", "100"}, 4, "fell silent"},
+        FaultCase{"stall", {"--stall-after", "100"}, 4, "fell silent", {"--silence", "0.3"}},
         FaultCase{"corrupt", {"--corrupt", "10"}, 5, "bad record"},
         FaultCase{"hangup", {"--hangup-after", "300"}, 9, "went away"},
         FaultCase{"endAfterFiveRecords", {"--upload-end", "28"}, 5, "ended its EEPROM at 0x0028"},

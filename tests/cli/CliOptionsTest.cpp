@@ -20,9 +20,11 @@ TEST(CliOptions, CommandOptionsAndArgumentsInAnyOrder)
 {
     CCliOptions options;
     std::string error;
-    ASSERT_TRUE(Parse({"--timeout", "0.5", "ram-write", "40", "--port", "COM2", "12", "-o", "x"},
+    ASSERT_TRUE(Parse({"--timeout", "0.5", "ram-write", "40", "--port", "COM2", "12", "-o", "x",
+                       "--silence", "0.25"},
                       options, error))
         << error;
+    EXPECT_DOUBLE_EQ(options.m_dSilence, 0.25);
     EXPECT_EQ(options.m_strCommand, "ram-write");
     EXPECT_EQ(options.m_strPort, "COM2");
     EXPECT_EQ(options.m_strOutput, "x");
@@ -39,6 +41,9 @@ TEST(CliOptions, RefusesWhatItCannotUnderstand)
         {"upload", "--timeout", "0"},
         {"upload", "--timeout", "abc"},
         {"upload", "--timeout", "-2"},
+        {"upload", "--silence", "0"},
+        {"upload", "--silence", "1e9"},
+        {"upload", "--silence", "nan"},
     };
     for (const auto& args : cases)
     {
