@@ -83,6 +83,8 @@ std::vector<CScriptedBackend::Step> BuildScript(CFuzzInput& input,
         default:
             step.kind = CScriptedBackend::StepKind::Data;
             step.bytes = input.TakeBytes(static_cast<std::size_t>(input.TakeByte()) + 1);
+            if (step.bytes.empty())
+                continue; // the input ran out: no step
             stream.insert(stream.end(), step.bytes.begin(), step.bytes.end());
             break;
         }

@@ -92,6 +92,11 @@ SerialResult CScriptedBackend::Read(std::uint8_t* dest, std::size_t capacity, st
     if (step.kind != StepKind::Data)
         return SerialResult::Empty;
     got = std::min(capacity, step.bytes.size());
+    if (got == 0)
+    {
+        m_script.pop_front();
+        return SerialResult::Empty;
+    }
     std::memcpy(dest, step.bytes.data(), got);
     step.bytes.erase(step.bytes.begin(), step.bytes.begin() + static_cast<std::ptrdiff_t>(got));
     if (step.bytes.empty())
