@@ -181,8 +181,10 @@ SerialResult CPosixSerialBackend::WaitReadable(int timeoutMs)
     for (;;)
     {
         pollfd fds[2] = {{m_nFd, POLLIN, 0}, {m_nWakeFd, POLLIN, 0}};
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
+        // Rounded up: a wait never ends before its time, so a line is never
+        // dropped for a pause shorter than the stated one.
+        const auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         const int result = ::poll(fds, 2, left.count() > 0 ? static_cast<int>(left.count()) : 0);
         if (result < 0)
         {
