@@ -4,6 +4,9 @@
 #include "app/AboutDlg.h"
 #include "app/AppTexts.h"
 
+// ui
+#include "ui/UiTexts.h"
+
 // Qt
 #include <QHBoxLayout>
 #include <QIcon>
@@ -18,7 +21,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/vesk4/vesk4.png")).pixmap(32, 32));
     auto* text = new QLabel(QString::fromLatin1(AppText::kAboutVersion), this);
-    auto* ok = new QPushButton(QString::fromLatin1(AppText::kOk), this);
+    auto* ok = new QPushButton(QString::fromLatin1(UiText::kOk), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

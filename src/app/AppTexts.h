@@ -6,11 +6,8 @@ namespace AppText
 {
 // Windows and dialogs
 inline constexpr char kMainTitle[] = "Borea 320";
-inline constexpr char kMessageCaption[] = "Vesk4";
 inline constexpr char kAboutTitle[] = "About Vesk4";
 inline constexpr char kAboutVersion[] = "Borea 320 Version 1.01";
-inline constexpr char kOk[] = "OK";
-inline constexpr char kCancel[] = "Cancel";
 inline constexpr char kDirectoryTitle[] = "Directory";
 inline constexpr char kDirectoryName[] = "Directory Name";
 inline constexpr char kHelpTitle[] = "Vesk4 Help";

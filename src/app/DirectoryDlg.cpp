@@ -3,8 +3,8 @@
 // own
 #include "app/DirectoryDlg.h"
 #include "app/AppTexts.h"
-#include "app/DialogButtons.h"
-#include "app/UiServices.h"
+#include "ui/DialogButtons.h"
+#include "ui/UiServices.h"
 
 // Qt
 #include <QDialogButtonBox>

@@ -3,10 +3,10 @@
 // own
 #include "app/MainFrame.h"
 #include "app/AppTexts.h"
-#include "app/CommandIds.h"
+#include "ui/CommandIds.h"
 #include "app/DirectoryDlg.h"
 #include "app/HelpWindow.h"
-#include "app/UiServices.h"
+#include "ui/UiServices.h"
 #include "app/Vesk4App.h"
 
 // views
@@ -15,11 +15,41 @@
 
 // Qt
 #include <QAction>
+#include <QDir>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+
+// std
+#include <cstdio>
+
+namespace
+{
+std::string OpenErrorText(const std::string& path, DumpFileStatus status)
+{
+    const char* reason = AppText::kOpenUnreadable;
+    switch (status)
+    {
+    case DumpFileStatus::Missing:
+        reason = AppText::kOpenMissing;
+        break;
+    case DumpFileStatus::Denied:
+        reason = AppText::kOpenDenied;
+        break;
+    case DumpFileStatus::NotRegular:
+        reason = AppText::kOpenNotRegular;
+        break;
+    default:
+        break;
+    }
+    const int n = std::snprintf(nullptr, 0, AppText::kOpenErrorFormat, path.c_str(), reason);
+    std::string text(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    std::snprintf(text.data(), text.size() + 1, AppText::kOpenErrorFormat, path.c_str(), reason);
+    return text;
+}
+} // namespace
 
 // The icon is compiled into this static library, whose resource initialiser a
 // linker would otherwise drop.
@@ -198,19 +228,61 @@ void CMainFrame::SwitchView(int index)
 
 void CMainFrame::OnFileOpen()
 {
-    if (CVesk4View* view = ActiveView())
+    CVesk4View* view = ActiveView();
+    if (view == nullptr)
     {
-        view->OnFileOpen();
+        return;
     }
+    FileDialogRequest request;
+    request.initialName = AppText::kDumpPattern;
+    request.filter = AppText::kDumpFilter;
+    request.directory = QDir::currentPath().toStdString();
+    std::string path;
+    if (!m_app.Ui().ChooseOpenFile(request, path))
+    {
+        return;
+    }
+    // Read once, and only a file that could be read completely replaces the
+    // configuration: otherwise the old radio's data would stay on screen under
+    // the new name, and the next Save or Down Load would carry it there.
+    CRadioImage loaded;
+    DumpFileStatus status = DumpFileStatus::Loaded;
+    if (!loaded.LoadFromFile(path, m_app, &status))
+    {
+        // A short file has already been reported as " Read Error !! ".
+        if (status != DumpFileStatus::TooShort)
+        {
+            m_app.Ui().ShowMessage(OpenErrorText(path, status), MessageIcon::Warning);
+        }
+        return;
+    }
+    OnImageOpened(path, loaded);
+    view->OnImageOpened(path, loaded);
     UpdateCommandUI();
 }
 
 void CMainFrame::OnFileSave()
 {
-    if (CVesk4View* view = ActiveView())
+    CVesk4View* view = ActiveView();
+    if (view == nullptr)
     {
-        view->OnFileSave();
+        return;
     }
+    FileDialogRequest request;
+    request.initialName = view->GetReportTitle();
+    request.filter = AppText::kDumpFilter;
+    request.directory = QDir::currentPath().toStdString();
+    // Some forms ask a question here (Radio Comm: " COPY OK ? ").
+    if (!view->ValidateForm())
+    {
+        return;
+    }
+    std::string path;
+    if (!m_app.Ui().ChooseSaveFile(request, path))
+    {
+        return;
+    }
+    (void)SaveImage(path);
     UpdateCommandUI();
 }
 

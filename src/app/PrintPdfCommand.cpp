@@ -5,7 +5,7 @@
 #include "app/AppTexts.h"
 
 // views
-#include "views/PagePainter.h"
+#include "ui/PagePainter.h"
 
 // model
 #include "model/AppState.h"

@@ -6,7 +6,7 @@
 #include "app/AppTexts.h"
 #include "app/DocTemplate.h"
 #include "app/MainFrame.h"
-#include "app/UiServices.h"
+#include "ui/UiServices.h"
 
 // link
 #include "link/ProfileFile.h"

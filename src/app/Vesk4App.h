@@ -3,13 +3,13 @@
 #pragma once
 
 // own
-#include "app/CommandIds.h"
+#include "ui/CommandIds.h"
 
 // link
 #include "link/PortMap.h"
 
-// model
-#include "model/AppState.h"
+// views
+#include "views/ViewHost.h"
 
 // std
 #include <array>
@@ -22,7 +22,7 @@ class CMainFrame;
 class CVesk4View;
 class IUiServices;
 
-class CVesk4App : public IAppState
+class CVesk4App : public IViewHost
 {
 public:
     explicit CVesk4App(IUiServices& ui);
@@ -47,7 +47,12 @@ public:
     void OnAppAbout();
 
     CMainFrame* GetMainFrame() const { return m_pMainWnd.get(); }
-    IUiServices& Ui() const { return m_ui; }
+    // IViewHost: what the forms may ask of the application.
+    IUiServices& Ui() const override { return m_ui; }
+    int GetComPort() const override { return m_nComPort; }
+    const CPortMap& GetPortMap() const override { return m_portMap; }
+    void SetModelIndex(int index) override { m_nModelIndex = index; }
+    void OnPrintEnded() override { m_bPrintBusy = 0; }
 
     // IAppState: the radio image and the link report the capacity through these.
     std::int32_t GetChannelCode() const override { return m_nChannelCode; }

@@ -5,7 +5,7 @@
 #include "app/DemoRadio.h"
 #include "app/MainFrame.h"
 #include "app/PrintPdfCommand.h"
-#include "app/QtUiServices.h"
+#include "ui/QtUiServices.h"
 #include "app/Vesk4App.h"
 
 // Qt

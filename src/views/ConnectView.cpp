@@ -7,10 +7,9 @@
 #include "views/RamWriteDlg.h"
 #include "views/ViewTexts.h"
 
-// app
-#include "app/CommandIds.h"
-#include "app/UiServices.h"
-#include "app/Vesk4App.h"
+// ui
+#include "ui/CommandIds.h"
+#include "ui/UiServices.h"
 
 // link
 #include "link/LinkTexts.h"
@@ -27,8 +26,8 @@
 // std
 #include <array>
 
-CConnectView::CConnectView(CVesk4App& app, QWidget* parent)
-    : CVesk4View(app, VIEW_CONNECT, parent), m_pList(new QListWidget(this)),
+CConnectView::CConnectView(IViewHost& host, QWidget* parent)
+    : CVesk4View(host, VIEW_CONNECT, parent), m_pList(new QListWidget(this)),
       m_pUpload(new QPushButton(QString::fromLatin1(ViewText::kUpLoad), this)),
       m_pDownload(new QPushButton(QString::fromLatin1(ViewText::kDownLoad), this)),
       m_pRamRead(new QPushButton(QString::fromLatin1(ViewText::kRamRead), this)),
@@ -43,7 +42,7 @@ CConnectView::CConnectView(CVesk4App& app, QWidget* parent)
                      OnLinkMessage(wParam, bytes);
                  }
              }),
-      m_conversation(app, m_timerBridge,
+      m_conversation(host, m_timerBridge,
                      [this](ConversationEvent event, int value)
                      { OnConversationEvent(event, value); })
 {
@@ -98,7 +97,7 @@ void CConnectView::BuildLayout()
 
 int CConnectView::PortNumber() const
 {
-    return GetApp().m_nComPort == 1 ? 2 : 1;
+    return Host().GetComPort() == 1 ? 2 : 1;
 }
 
 void CConnectView::OnInitialUpdate()
@@ -109,7 +108,7 @@ void CConnectView::OnInitialUpdate()
 
 void CConnectView::OnPortChanged()
 {
-    m_conversation.Link().SetPortMap(GetApp().m_portMap);
+    m_conversation.Link().SetPortMap(Host().GetPortMap());
     m_conversation.SetPort(PortNumber());
     if (m_conversation.Mode() == ConversationMode::Download &&
         m_conversation.Link().IsDownloadRunning())

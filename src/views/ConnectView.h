@@ -9,8 +9,8 @@
 #include "views/ProgressDlg.h"
 #include "views/Vesk4View.h"
 
-// app
-#include "app/LinkSinkAdapter.h"
+// ui
+#include "ui/LinkSinkAdapter.h"
 
 // link
 #include "link/LinkTimerHost.h"
@@ -33,7 +33,7 @@ class CConnectView : public CVesk4View
 {
     Q_OBJECT
 public:
-    CConnectView(CVesk4App& app, QWidget* parent);
+    CConnectView(IViewHost& host, QWidget* parent);
     // Cancels a download still running and waits for it before the link and
     // its buffers go.
     ~CConnectView() override;

@@ -4,9 +4,9 @@
 #include "views/ModelView.h"
 #include "views/ViewTexts.h"
 
-// app
-#include "app/UiServices.h"
-#include "app/Vesk4App.h"
+// ui
+#include "ui/CommandIds.h"
+#include "ui/UiServices.h"
 
 // model
 #include "model/BandTable.h"
@@ -117,8 +117,8 @@ QLabel* Label(const char* text, QWidget* parent)
 }
 } // namespace
 
-CModelView::CModelView(CVesk4App& app, QWidget* parent)
-    : CVesk4View(app, 0, parent), m_pModelList(new QComboBox(this)),
+CModelView::CModelView(IViewHost& host, QWidget* parent)
+    : CVesk4View(host, VIEW_MODEL, parent), m_pModelList(new QComboBox(this)),
       m_pInjectionList(new QComboBox(this)), m_pWideRefList(new QComboBox(this)),
       m_pNarrowRefList(new QComboBox(this)), m_pSerial(new QLineEdit(this)),
       m_pCustomer(new QLineEdit(this)), m_pMonthList(new QComboBox(this)),
@@ -328,7 +328,7 @@ bool CModelView::ValidateForm()
     {
         ok = false;
     }
-    GetApp().m_nModelIndex = m_nModel;
+    Host().SetModelIndex(m_nModel);
 
     const StepRow& row = StepRowOf(m_nModel);
     if (m_nWideRef >= 0 && m_nWideRef < row.count)

@@ -16,7 +16,7 @@ class CModelView : public CVesk4View
 {
     Q_OBJECT
 public:
-    CModelView(CVesk4App& app, QWidget* parent);
+    CModelView(IViewHost& host, QWidget* parent);
 
     bool IsModelUnset() override;
     bool ValidateForm() override;

@@ -2,12 +2,12 @@
 
 // own
 #include "views/RamWriteDlg.h"
-#include "views/SpinButton.h"
+#include "ui/SpinButton.h"
 #include "views/ViewTexts.h"
 
-// app
-#include "app/DialogButtons.h"
-#include "app/UiServices.h"
+// ui
+#include "ui/DialogButtons.h"
+#include "ui/UiServices.h"
 
 // link
 #include "link/LinkTexts.h"

@@ -2,14 +2,11 @@
 
 // own
 #include "views/Vesk4View.h"
-#include "views/PagePainter.h"
 #include "views/ViewTexts.h"
 
-// app
-#include "app/AppTexts.h"
-#include "app/MainFrame.h"
-#include "app/UiServices.h"
-#include "app/Vesk4App.h"
+// ui
+#include "ui/PagePainter.h"
+#include "ui/UiServices.h"
 
 // model
 #include "model/BandTable.h"
@@ -34,29 +31,6 @@
 
 namespace
 {
-std::string OpenErrorText(const std::string& path, DumpFileStatus status)
-{
-    const char* reason = AppText::kOpenUnreadable;
-    switch (status)
-    {
-    case DumpFileStatus::Missing:
-        reason = AppText::kOpenMissing;
-        break;
-    case DumpFileStatus::Denied:
-        reason = AppText::kOpenDenied;
-        break;
-    case DumpFileStatus::NotRegular:
-        reason = AppText::kOpenNotRegular;
-        break;
-    default:
-        break;
-    }
-    std::string text(std::strlen(AppText::kOpenErrorFormat) + path.size() + std::strlen(reason), '\0');
-    const int n = std::snprintf(text.data(), text.size() + 1, AppText::kOpenErrorFormat, path.c_str(), reason);
-    text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    return text;
-}
-
 // A decimal number at the start of `text` as the C library's atof reads it
 // (blanks skipped, a sign allowed, the rest ignored, nothing readable is 0),
 // but independent of the locale, which Qt sets from the environment.
@@ -96,8 +70,8 @@ double RoundTo5Decimals(double value)
 }
 } // namespace
 
-CVesk4View::CVesk4View(CVesk4App& app, int viewIndex, QWidget* parent)
-    : QWidget(parent), m_app(app), m_nViewIndex(viewIndex), m_timers(*this)
+CVesk4View::CVesk4View(IViewHost& host, int viewIndex, QWidget* parent)
+    : QWidget(parent), m_host(host), m_nViewIndex(viewIndex), m_timers(*this)
 {
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -106,7 +80,7 @@ CVesk4View::~CVesk4View() = default;
 
 IUiServices& CVesk4View::Ui() const
 {
-    return m_app.Ui();
+    return m_host.Ui();
 }
 
 bool CVesk4View::IsModelUnset()
@@ -146,60 +120,11 @@ bool CVesk4View::ReadForm()
 
 void CVesk4View::OnTimer(int /*id*/) {}
 
-void CVesk4View::OnFileOpen()
+void CVesk4View::OnImageOpened(const std::string& path, const CRadioImage& image)
 {
-    FileDialogRequest request;
-    request.initialName = AppText::kDumpPattern;
-    request.filter = AppText::kDumpFilter;
-    request.directory = QDir::currentPath().toStdString();
-    std::string path;
-    if (!Ui().ChooseOpenFile(request, path))
-    {
-        return;
-    }
-    // Read once, and only a file that could be read completely replaces the
-    // configuration: otherwise the old radio's data would stay on screen under
-    // the new name, and the next Save or Down Load would carry it there.
-    CRadioImage loaded;
-    DumpFileStatus status = DumpFileStatus::Loaded;
-    if (!loaded.LoadFromFile(path, m_app, &status))
-    {
-        // A short file has already been reported as " Read Error !! ".
-        if (status != DumpFileStatus::TooShort)
-        {
-            Ui().ShowMessage(OpenErrorText(path, status), MessageIcon::Warning);
-        }
-        return;
-    }
     m_strReportTitle = path;
-    if (CMainFrame* frame = m_app.GetMainFrame())
-    {
-        frame->OnImageOpened(path, loaded);
-    }
-    m_image = loaded;
+    m_image = image;
     RefreshForm();
-    emit CommandStateChanged();
-}
-
-void CVesk4View::OnFileSave()
-{
-    FileDialogRequest request;
-    request.initialName = m_strReportTitle;
-    request.filter = AppText::kDumpFilter;
-    request.directory = QDir::currentPath().toStdString();
-    if (!ValidateForm())
-    {
-        return;
-    }
-    std::string path;
-    if (!Ui().ChooseSaveFile(request, path))
-    {
-        return;
-    }
-    if (CMainFrame* frame = m_app.GetMainFrame())
-    {
-        (void)frame->SaveImage(path);
-    }
     emit CommandStateChanged();
 }
 
@@ -307,7 +232,7 @@ bool CVesk4View::RunPrinterDialog(QPrinter& printer, QWidget* parent)
 
 void CVesk4View::OnPreparePrinting()
 {
-    m_printJob.Prepare(m_printSnapshot, m_app);
+    m_printJob.Prepare(m_printSnapshot, m_host);
 }
 
 bool CVesk4View::OnPrepareDC(QPrinter& /*printer*/, int page)
@@ -334,7 +259,7 @@ void CVesk4View::OnPrint(QPrinter& printer)
 
 void CVesk4View::OnEndPrinting()
 {
-    m_app.m_bPrintBusy = 0;
+    m_host.OnPrintEnded();
     emit CommandStateChanged();
 }
 

@@ -3,8 +3,11 @@
 // Save and Cancel, frequency stepping, one-shot timers and the print hooks.
 #pragma once
 
-// app
-#include "app/TimerHost.h"
+// ui
+#include "ui/TimerHost.h"
+
+// views
+#include "views/ViewHost.h"
 
 // model
 #include "model/RadioImage.h"
@@ -18,7 +21,6 @@
 // std
 #include <string>
 
-class CVesk4App;
 class IUiServices;
 class QLineEdit;
 class QPrinter;
@@ -27,11 +29,11 @@ class CVesk4View : public QWidget, public ITimerTarget
 {
     Q_OBJECT
 public:
-    CVesk4View(CVesk4App& app, int viewIndex, QWidget* parent);
+    CVesk4View(IViewHost& host, int viewIndex, QWidget* parent);
     ~CVesk4View() override;
 
     int GetViewIndex() const { return m_nViewIndex; }
-    CVesk4App& GetApp() const { return m_app; }
+    IViewHost& Host() const { return m_host; }
     IUiServices& Ui() const;
     CRadioImage& GetImage() { return m_image; }
     const CRadioImage& GetImage() const { return m_image; }
@@ -58,8 +60,9 @@ public:
     virtual bool ReadForm();
 
     // ---- commands every form handles ---------------------------------------
-    void OnFileOpen();
-    void OnFileSave();
+    // File Open read `image` from `path`: the form takes it, remembers the
+    // path for Save and refills its controls, dropping unsaved edits.
+    void OnImageOpened(const std::string& path, const CRadioImage& image);
     // Cancel: throws away every change since the form was last filled.
     void OnCancelEdit();
 
@@ -133,7 +136,7 @@ protected:
     bool m_bPrintFailed = false;
 
 private:
-    CVesk4App& m_app;
+    IViewHost& m_host;
     int m_nViewIndex;
     CTimerHost m_timers;
 

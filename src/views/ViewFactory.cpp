@@ -6,19 +6,19 @@
 #include "views/ModelView.h"
 #include "views/Vesk4View.h"
 
-// app
-#include "app/CommandIds.h"
+// ui
+#include "ui/CommandIds.h"
 
-CVesk4View* CreateView(int viewIndex, CVesk4App& app, QWidget* parent)
+CVesk4View* CreateView(int viewIndex, IViewHost& host, QWidget* parent)
 {
     switch (viewIndex)
     {
     case VIEW_MODEL:
-        return new CModelView(app, parent);
+        return new CModelView(host, parent);
     case VIEW_CONNECT:
-        return new CConnectView(app, parent);
+        return new CConnectView(host, parent);
     default:
         // Forms not built yet are empty, so switching between all eight works.
-        return new CVesk4View(app, viewIndex, parent);
+        return new CVesk4View(host, viewIndex, parent);
     }
 }

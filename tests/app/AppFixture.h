@@ -3,8 +3,8 @@
 #pragma once
 
 // app
-#include "app/CommandIds.h"
-#include "app/FakeUiServices.h"
+#include "ui/CommandIds.h"
+#include "ui/FakeUiServices.h"
 #include "app/MainFrame.h"
 #include "app/Vesk4App.h"
 

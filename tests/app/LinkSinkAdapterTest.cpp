@@ -1,7 +1,7 @@
 // Link traffic reaches the owning form on the user-interface thread.
 
-// app
-#include "app/LinkSinkAdapter.h"
+// ui
+#include "ui/LinkSinkAdapter.h"
 
 // Qt
 #include <QCoreApplication>

@@ -9,7 +9,7 @@
 #include "app/PrintPdfCommand.h"
 
 // views
-#include "views/PagePainter.h"
+#include "ui/PagePainter.h"
 
 // model
 #include "model/AppState.h"

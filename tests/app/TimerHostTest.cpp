@@ -1,7 +1,7 @@
 // One-shot timers through the timer host.
 
-// app
-#include "app/TimerHost.h"
+// ui
+#include "ui/TimerHost.h"
 
 // Qt
 #include <QCoreApplication>

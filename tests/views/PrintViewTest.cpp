@@ -8,7 +8,7 @@
 #include "PrintTestSupport.h"
 
 // views
-#include "views/PagePainter.h"
+#include "ui/PagePainter.h"
 #include "views/ViewTexts.h"
 
 // Qt

@@ -1,8 +1,8 @@
 // The RAM read and RAM write dialogs: every check with its message, the spin
 // rules and the data fields the count allows; and the port dialog.
 
-// app
-#include "app/FakeUiServices.h"
+// ui
+#include "ui/FakeUiServices.h"
 
 // link
 #include "link/LinkTexts.h"
@@ -11,7 +11,7 @@
 #include "views/ComportDlg.h"
 #include "views/RamReadDlg.h"
 #include "views/RamWriteDlg.h"
-#include "views/SpinButton.h"
+#include "ui/SpinButton.h"
 #include "views/ViewTexts.h"
 
 // Qt

@@ -1,7 +1,7 @@
 // The recording, scripted stand-in for the user-interface services.
 
 // own
-#include "app/FakeUiServices.h"
+#include "ui/FakeUiServices.h"
 
 // Qt
 #include <QDialog>

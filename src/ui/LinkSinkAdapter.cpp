@@ -1,7 +1,7 @@
 // Re-posting link traffic to the user-interface thread.
 
 // own
-#include "app/LinkSinkAdapter.h"
+#include "ui/LinkSinkAdapter.h"
 
 // Qt
 #include <QMetaObject>

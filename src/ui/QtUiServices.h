@@ -3,7 +3,7 @@
 #pragma once
 
 // own
-#include "app/UiServices.h"
+#include "ui/UiServices.h"
 
 // Qt
 #include <QPointer>

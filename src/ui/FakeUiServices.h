@@ -4,7 +4,7 @@
 #pragma once
 
 // own
-#include "app/UiServices.h"
+#include "ui/UiServices.h"
 
 // std
 #include <deque>

@@ -1,7 +1,7 @@
 // One-shot timers for the forms.
 
 // own
-#include "app/TimerHost.h"
+#include "ui/TimerHost.h"
 
 // Qt
 #include <QTimerEvent>

@@ -1,7 +1,7 @@
 // Drawing the pages of a print job.
 
 // own
-#include "views/PagePainter.h"
+#include "ui/PagePainter.h"
 
 // Qt
 #include <QFile>

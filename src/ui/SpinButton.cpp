@@ -1,7 +1,7 @@
 // Spin arrows.
 
 // own
-#include "views/SpinButton.h"
+#include "ui/SpinButton.h"
 
 // Qt
 #include <QToolButton>

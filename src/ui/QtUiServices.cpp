@@ -1,8 +1,8 @@
 // Qt message boxes and file dialogs behind the user-interface services.
 
 // own
-#include "app/QtUiServices.h"
-#include "app/AppTexts.h"
+#include "ui/QtUiServices.h"
+#include "ui/UiTexts.h"
 
 // Qt
 #include <QDialog>
@@ -32,7 +32,7 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon)
 
 int CQtUiServices::Ask(const std::string& text, MessageIcon icon, int buttons)
 {
-    QMessageBox box(ToQtIcon(icon), QString::fromLatin1(AppText::kMessageCaption),
+    QMessageBox box(ToQtIcon(icon), QString::fromLatin1(UiText::kMessageCaption),
                     QString::fromStdString(text), QMessageBox::StandardButtons(buttons), m_pParent);
     // The texts carry meaningful blanks and line breaks, never markup.
     box.setTextFormat(Qt::PlainText);

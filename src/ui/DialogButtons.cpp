@@ -1,8 +1,8 @@
 // The OK / Cancel row that the program's small dialogs share.
-#include "app/DialogButtons.h"
+#include "ui/DialogButtons.h"
 
 // own
-#include "app/AppTexts.h"
+#include "ui/UiTexts.h"
 
 // Qt
 #include <QPushButton>
@@ -11,8 +11,8 @@ QDialogButtonBox* MakeOkCancelButtons(QDialog& dialog, std::function<void()> onO
 {
     auto* buttons = new QDialogButtonBox(&dialog);
     QPushButton* ok =
-        buttons->addButton(QString::fromLatin1(AppText::kOk), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QString::fromLatin1(AppText::kCancel), QDialogButtonBox::RejectRole);
+        buttons->addButton(QString::fromLatin1(UiText::kOk), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QString::fromLatin1(UiText::kCancel), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, std::move(onOk));
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

@@ -1,0 +1,24 @@
+// What an editor form may ask of the application that hosts it. The forms see
+// the application only through this, so they build and test without it.
+#pragma once
+
+// model
+#include "model/AppState.h"
+
+class CPortMap;
+class IUiServices;
+
+class IViewHost : public IAppState
+{
+public:
+    // Message boxes, questions and file dialogs.
+    virtual IUiServices& Ui() const = 0;
+    // The serial port chosen in Comport set: 0 = COM1, 1 = COM2.
+    virtual int GetComPort() const = 0;
+    // Device paths of COM1..COM4.
+    virtual const CPortMap& GetPortMap() const = 0;
+    // The model index the Model form last accepted (-1: none).
+    virtual void SetModelIndex(int index) = 0;
+    // A print preview or print job that the main frame started has ended.
+    virtual void OnPrintEnded() = 0;
+};
