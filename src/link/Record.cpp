@@ -3,19 +3,11 @@
 // own
 #include "link/Record.h"
 
+// model
+#include "model/TextReaders.h"
+
 namespace
 {
-int HexValue(std::uint8_t c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 void AppendHex(std::string& text, std::uint8_t value)
 {
     static const char kDigits[] = "0123456789ABCDEF";
@@ -82,9 +74,10 @@ bool CRecord::DecodeText(const std::uint8_t* text, std::size_t length, DecodedRe
     std::uint8_t bytes[kMaxData + 4] = {};
     for (std::size_t i = 0; i < pairs; ++i)
     {
-        const int high = HexValue(text[2 + 2 * i]);
-        const int low = HexValue(text[3 + 2 * i]);
-        if (high < 0 || low < 0)
+        int high = 0;
+        int low = 0;
+        if (!ReadHexDigit(static_cast<char>(text[2 + 2 * i]), high) ||
+            !ReadHexDigit(static_cast<char>(text[3 + 2 * i]), low))
             return false;
         bytes[i] = static_cast<std::uint8_t>(high * 16 + low);
     }

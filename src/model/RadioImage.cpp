@@ -5,6 +5,7 @@
 // model
 #include "model/Clock.h"
 #include "model/FileAccess.h"
+#include "model/TextReaders.h"
 
 // std
 #include <algorithm>
@@ -50,38 +51,18 @@ std::uint32_t ChannelOffset(int n)
     return ImageMap::kChannels + static_cast<std::uint32_t>(n) * kChannelRecordSize;
 }
 
+// Encoding never fails: a character the code has no nibble for is stored as
+// the blank nibble 15 (so is "F", which is 15 already).
 int HexNibbleCode(char c)
 {
-    if (c >= '0' && c <= '9')
-    {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F')
-    {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f')
-    {
-        return c - 'a' + 10;
-    }
-    return 15;
+    int nibble = 15;
+    return ReadHexNibble(c, nibble) ? nibble : 15;
 }
 
 int DtmfNibbleCode(char c)
 {
-    if (c >= '0' && c <= '9')
-    {
-        return c - '0';
-    }
-    if (c == '#')
-    {
-        return 10;
-    }
-    if (c == '*')
-    {
-        return 11;
-    }
-    return 15;
+    int nibble = 15;
+    return ReadDtmfNibble(c, nibble) ? nibble : 15;
 }
 
 template <typename CodeOf>
