@@ -27,6 +27,14 @@ bool IsUhf(int model)
 {
     return model >= 8 && model <= 12;
 }
+
+// The one table of reference steps; StepKhz and the Model form's lists read it.
+constexpr ReferenceStepRow kVhfSteps{
+    3, {kStep2_5, kStep5_0, kStep6_25}, {2500.0, 5000.0, 6250.0}, 1, 2};
+constexpr ReferenceStepRow kUhfSteps{
+    2, {kStep5_0, kStep6_25, nullptr}, {5000.0, 6250.0, 0.0}, 0, 1};
+constexpr ReferenceStepRow k800Steps{
+    3, {kStep5_0, kStep6_25, kStep12_5}, {5000.0, 6250.0, 12500.0}, 2, 2};
 } // namespace
 
 const BandInfo* FindBand(int model)
@@ -44,7 +52,7 @@ int ReferenceCodeCount(int model)
     {
         return 0;
     }
-    return IsUhf(model) ? 2 : 3;
+    return ReferenceStepsOf(model).count;
 }
 
 double StepKhz(int model, int code)
@@ -53,12 +61,19 @@ double StepKhz(int model, int code)
     {
         return 0.0;
     }
-    static constexpr double kVhf[3] = {2.5, 5.0, 6.25};
-    static constexpr double kUhf[2] = {5.0, 6.25};
-    static constexpr double k800[3] = {5.0, 6.25, 12.5};
+    return ReferenceStepsOf(model).hz[code] / 1000.0;
+}
+
+const ReferenceStepRow& ReferenceStepsOf(int model)
+{
     if (model == kModel800)
     {
-        return k800[code];
+        return k800Steps;
     }
-    return IsUhf(model) ? kUhf[code] : kVhf[code];
+    return IsUhf(model) ? kUhfSteps : kVhfSteps;
+}
+
+int DefaultInjectionSide(int model)
+{
+    return model >= 0 && model <= 6 ? 0 : 1;
 }

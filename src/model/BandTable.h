@@ -30,3 +30,22 @@ int ReferenceCodeCount(int model);
 // Channel step in kHz of a model's reference code; 0.0 when the model has no
 // such code.
 double StepKhz(int model, int code);
+
+// The reference steps the Model form offers for a model, in list order (the
+// position is the reference code), with the codes a newly chosen band starts
+// with. A model without a band (none chosen yet) gets the row of models 0..7,
+// so the form always has lists to show and a step to store.
+struct ReferenceStepRow
+{
+    int count;
+    const char* texts[3]; // nullptr past count
+    double hz[3];         // 0.0 past count
+    int defaultWide;
+    int defaultNarrow;
+};
+
+const ReferenceStepRow& ReferenceStepsOf(int model);
+
+// The injection side a newly chosen band starts with: 0 (high side) for models
+// 0..6, 1 (low side) for every other index.
+int DefaultInjectionSide(int model);

@@ -9,6 +9,12 @@ inline constexpr const char* kBandNames[14] = {
     "UHF B Band",    "UHF C Band",    "UHF D Band",    "800 MHz",
 };
 
+// Reference steps in kHz as the Model form lists them.
+inline constexpr char kStep2_5[] = "2.5";
+inline constexpr char kStep5_0[] = "5.0";
+inline constexpr char kStep6_25[] = "6.25";
+inline constexpr char kStep12_5[] = "12.5";
+
 // Injection side as the editors and the report name it, by injection flag.
 inline constexpr const char* kInjectionTexts[2] = {"HI", "LOW"};
 

@@ -3,6 +3,7 @@
 #include "model/RadioImage.h"
 
 // model
+#include "model/Calendar.h"
 #include "model/Clock.h"
 #include "model/FileAccess.h"
 #include "model/TextReaders.h"
@@ -537,7 +538,7 @@ bool CRadioImage::GetDate(int& yearOut, int& monthOut, int& dayOut) const
 
     bool ok = true;
     const LocalDate today = Today();
-    if (year < 1980 || year > 2099)
+    if (year < kFirstDateYear || year > kLastDateYear)
     {
         year = today.year;
         ok = false;
