@@ -17,10 +17,23 @@ constexpr double kReferenceMhz = 12.8;
 constexpr double kLargestDivider = 1e12;
 constexpr double kLargestFrequency = 1e7;
 
+// Wider than any channel step by far; anything larger is not a step at all, and
+// refusing it keeps the conversion to an integer defined.
+constexpr double kLargestStepKhz = 1e6;
+
+bool IsUsableStep(double stepKhz)
+{
+    return stepKhz > 0.0 && stepKhz <= kLargestStepKhz;
+}
+
 // The step on the 10 Hz scale: the step in MHz carries exactly five decimals,
-// as the editors print it.
+// as the editors print it. 0 for a step that is not a usable step.
 long long GridStep(double stepKhz)
 {
+    if (!IsUsableStep(stepKhz))
+    {
+        return 0;
+    }
     char text[64];
     std::snprintf(text, sizeof text, "%.5f", stepKhz * 0.001);
     return static_cast<long long>(std::trunc(std::strtod(text, nullptr) * 100000.0 + 0.5));
@@ -36,7 +49,7 @@ std::uint32_t FrequencyToWord(double f, bool isTransmit, int model, double stepK
                               bool highInjection)
 {
     const BandInfo* band = FindBand(model);
-    if (f == 0.0 || band == nullptr || !(stepKhz > 0.0))
+    if (f == 0.0 || band == nullptr || !IsUsableStep(stepKhz))
     {
         return kUnusedWord;
     }
@@ -59,10 +72,13 @@ std::uint32_t FrequencyToWord(double f, bool isTransmit, int model, double stepK
     {
         return kUnusedWord;
     }
+    // Both counters come from the one rounded divider. Taking N from the
+    // unrounded quotient would lose a whole prescaler cycle (64 or 128 steps)
+    // for an entry a hair below a multiple of P, such as 150.079996 at 2.5 kHz.
     const auto p = static_cast<long long>(band->prescaler);
-    const auto n =
-        static_cast<long long>(std::trunc(d / static_cast<double>(p) + 0.0000001)) & 0x7FF;
-    const auto a = (static_cast<long long>(std::trunc(d + 0.5)) % p) & 0x7F;
+    const auto rounded = static_cast<long long>(std::trunc(d + 0.5));
+    const long long n = (rounded / p) & 0x7FF;
+    const long long a = (rounded % p) & 0x7F;
     return static_cast<std::uint32_t>(n * 128 + a);
 }
 

@@ -12,8 +12,10 @@
 //
 // The divider is D = N * P + A and the oscillator runs at D * step.
 
-// The word for f MHz (0.0 gives 0x7FFFF). Callers pass frequencies on the step
-// grid inside the band; an unknown model, a step that is not positive, or an
+// The word for f MHz (0.0 gives 0x7FFFF). Callers pass frequencies inside the
+// band that round to the step grid; both counters come from the divider rounded
+// to a whole number, so an entry a few hertz off a grid point gets that point's
+// word. An unknown model, a step that is not positive or beyond 1 GHz, or an
 // oscillator below zero gives 0x7FFFF as well.
 std::uint32_t FrequencyToWord(double f, bool isTransmit, int model, double stepKhz,
                               bool highInjection);
@@ -27,10 +29,11 @@ double WordToFrequency(std::uint32_t word, bool isTransmit, int model, double st
 // injection, rounded half away from zero; 0 for an unknown model or step.
 int ComputeIfOffset(int model, bool lowInjection, double stepHz);
 
-// True when f lies on the step grid counted from 0 Hz, on a 10 Hz scale.
+// True when f lies on the step grid counted from 0 Hz, on a 10 Hz scale; false
+// for a step that is not positive or beyond 1 GHz.
 bool IsOnStepGrid(double f, double stepKhz);
 
 // The frequency a spin arrow moves to (direction > 0 up, otherwise down);
-// stepping down from the low edge gives 0.0 (side unused). An unknown model or
-// step leaves f as it is.
+// stepping down from the low edge gives 0.0 (side unused). An unknown model, or
+// a step that is not positive or beyond 1 GHz, leaves f as it is.
 double StepFrequency(double f, int direction, int model, double stepKhz, bool isTransmitBox);

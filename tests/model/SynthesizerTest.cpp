@@ -282,3 +282,81 @@ INSTANTIATE_TEST_SUITE_P(
                       StepCase{0.0, +1, 13, 12.5, false, 851.0},
                       StepCase{830.0, -1, 13, 12.5, true, 825.0},
                       StepCase{150.0, +1, 14, 2.5, false, 150.0})); // unknown model
+
+// The word each grid point must get, worked out in whole numbers: at a grid
+// point the divider is the point's step count, shifted by the IF in steps on
+// the receive side (the IF is a whole number of steps on every band).
+std::uint32_t GridWord(long long k, int model, double stepKhz, int side)
+{
+    const BandInfo* band = FindBand(model);
+    const auto ifSteps = std::llround(band->ifMhz * 1000.0 / stepKhz);
+    const long long d = side == 0 ? k : side == 1 ? k + ifSteps : k - ifSteps;
+    const long long p = band->prescaler;
+    return static_cast<std::uint32_t>(((d / p) << 7) | (d % p));
+}
+
+// Typed entries a few hertz off a grid point round onto it in the grid check,
+// so they must get that point's word, not one a prescaler cycle away; the grid
+// points themselves keep the words they always had.
+TEST(Synthesizer, GridPointsAndNearGridEntriesGetTheGridPointsWord)
+{
+    // The two entries that used to land 160 kHz and 1.6 MHz low.
+    EXPECT_EQ(FrequencyToWord(150.079996, true, 5, 2.5, false),
+              FrequencyToWord(150.08, true, 5, 2.5, false));
+    EXPECT_NEAR(WordToFrequency(FrequencyToWord(851.599996, false, 13, 12.5, true), false, 13,
+                                12.5, true),
+                851.6, 1e-9);
+
+    for (int model = 0; model < kModelCount; ++model)
+    {
+        const BandInfo* band = FindBand(model);
+        for (int code = 0; code < ReferenceCodeCount(model); ++code)
+        {
+            const double step = StepKhz(model, code);
+            for (int side = 0; side < 3; ++side)
+            {
+                const bool transmit = side == 0;
+                const bool high = side == 1;
+                const double low = transmit ? band->txLow : band->rxLow;
+                const double top = transmit ? band->txHigh : band->rxHigh;
+                const auto first = static_cast<long long>(std::ceil(low * 1000.0 / step - 1e-9));
+                const auto last = static_cast<long long>(std::floor(top * 1000.0 / step + 1e-9));
+                for (long long k = first; k <= last; ++k)
+                {
+                    const double f = static_cast<double>(k) * step / 1000.0;
+                    const std::uint32_t expected = GridWord(k, model, step, side);
+                    for (double offset : {0.0, -0.000004, 0.000004})
+                    {
+                        ASSERT_EQ(FrequencyToWord(f + offset, transmit, model, step, high),
+                                  expected)
+                            << "model " << model << " step " << step << " f " << f
+                            << " offset " << offset << " side " << side;
+                    }
+                }
+            }
+        }
+    }
+}
+
+// Steps no model offers, models that are not chosen: every helper answers with
+// its refusal value instead of converting out of range.
+TEST(Synthesizer, UnusableStepsAndModelsAreRefused)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (double step : {1e300, 2e6, inf, nan, -5.0, 1e-9})
+    {
+        EXPECT_FALSE(IsOnStepGrid(150.0, step)) << step;
+        EXPECT_EQ(StepFrequency(150.0, +1, 5, step, false), 150.0) << step;
+        EXPECT_EQ(StepFrequency(150.0, -1, 5, step, false), 150.0) << step;
+        EXPECT_EQ(FrequencyToWord(150.0, true, 5, step, false), kUnusedWord) << step;
+    }
+    for (int model : {-1, 14, 255, std::numeric_limits<int>::min()})
+    {
+        EXPECT_EQ(FrequencyToWord(150.0, false, model, 5.0, true), kUnusedWord) << model;
+        EXPECT_EQ(WordToFrequency(0x0EA30, false, model, 5.0, true), 0.0) << model;
+        EXPECT_EQ(StepFrequency(150.0, +1, model, 5.0, false), 150.0) << model;
+        EXPECT_EQ(ComputeIfOffset(model, true, 5000.0), 0) << model;
+        EXPECT_EQ(StepKhz(model, 0), 0.0) << model;
+    }
+}
