@@ -23,21 +23,37 @@ int Dispatch(const CCliOptions& options)
     }
     const std::string& command = options.m_strCommand;
     if (command == "upload")
+    {
         return RunUpload(options);
+    }
     if (command == "download")
+    {
         return RunDownload(options);
+    }
     if (command == "verify")
+    {
         return RunVerify(options);
+    }
     if (command == "ram-read")
+    {
         return RunRamRead(options);
+    }
     if (command == "ram-write")
+    {
         return RunRamWrite(options);
+    }
     if (command == "report")
+    {
         return RunReport(options);
+    }
     if (command == "hexdump")
+    {
         return RunHexDump(options);
+    }
     if (command == "info")
+    {
         return RunInfo(options);
+    }
     return UsageError(kUnknownCommand, command);
 }
 } // namespace
@@ -49,7 +65,9 @@ int main(int argc, char** argv)
     CCliOptions options;
     std::string error;
     if (!options.Parse(argc, argv, error))
+    {
         return UsageError("%s", error);
+    }
     const int status = Dispatch(options);
     // A listing that never reached its reader is no success, whichever
     // command wrote it; a command that failed has already said why.

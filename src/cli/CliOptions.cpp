@@ -25,7 +25,9 @@ bool ParseSeconds(const char* text, double& seconds)
     char* end = nullptr;
     const double value = std::strtod(text, &end);
     if (end == text || *end != '\0' || !std::isfinite(value) || value <= 0.0 || value > 3600.0)
+    {
         return false;
+    }
     seconds = value;
     return true;
 }
@@ -44,15 +46,25 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
             return false;
         }
         if (arg == "--help" || arg == "-h")
+        {
             m_bHelp = true;
+        }
         else if (arg == "--progress")
+        {
             m_nProgress = 1;
+        }
         else if (arg == "--quiet")
+        {
             m_nProgress = 0;
+        }
         else if (arg == "--port")
+        {
             m_strPort = argv[++i];
+        }
         else if (arg == "-o" || arg == "--output")
+        {
             m_strOutput = argv[++i];
+        }
         else if (arg == "--timeout" || arg == "--silence")
         {
             if (!ParseSeconds(argv[++i], arg == "--timeout" ? m_dTimeout : m_dSilence))
@@ -68,9 +80,13 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
             return false;
         }
         else if (m_strCommand.empty())
+        {
             m_strCommand = arg;
+        }
         else
+        {
             m_args.push_back(arg);
+        }
     }
     if (!m_bHelp && m_strCommand.empty())
     {

@@ -20,6 +20,8 @@ int UsageError(const char* format, const std::string& value)
 int RequirePort(const CCliOptions& options)
 {
     if (options.m_strPort.empty())
+    {
         return UsageError("%s", kNeedPort);
+    }
     return kExitOk;
 }

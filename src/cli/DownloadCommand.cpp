@@ -16,20 +16,28 @@
 int RunDownload(const CCliOptions& options)
 {
     if (const int status = RequirePort(options); status != kExitOk)
+    {
         return status;
+    }
     CRadioImage image;
     CPlainAppState fileState;
     if (const int status = LoadDumpArgument(options, image, fileState); status != kExitOk)
+    {
         return status;
+    }
     std::uint8_t bytes[kImageSize];
     (void)image.ReadBlock(bytes, 0, kImageSize); // the whole image always fits
 
     CRadioSession session(options);
     if (const int status = session.Open(); status != kExitOk)
+    {
         return status;
+    }
     (void)session.Conversation().OnDownload(bytes);
     const int status = session.RunDownload();
     if (status == kExitOk)
+    {
         std::fputs(kDownloadDone, stderr);
+    }
     return status;
 }

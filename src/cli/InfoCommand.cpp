@@ -14,6 +14,8 @@ int RunInfo(const CCliOptions& options)
     CRadioImage image;
     CPlainAppState app;
     if (const int status = LoadDumpArgument(options, image, app); status != kExitOk)
+    {
         return status;
+    }
     return PrintLines(CImageSummary::BuildLines(image, app));
 }

@@ -48,12 +48,16 @@ void CInterruptWatch::Watch()
     {
         const int signal = sigtimedwait(&m_signals, nullptr, &tick);
         if (signal <= 0)
+        {
             continue;
+        }
         int none = 0;
         if (m_nSignal.compare_exchange_strong(none, signal))
         {
             if (m_onSignal)
+            {
                 m_onSignal();
+            }
             continue;
         }
         // A second signal: the user will not wait for the orderly end, so

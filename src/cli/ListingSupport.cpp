@@ -14,7 +14,9 @@
 int LoadDumpArgument(const CCliOptions& options, CRadioImage& image, CPlainAppState& app)
 {
     if (options.m_args.size() != 1)
+    {
         return UsageError(kWrongArguments, options.m_strCommand);
+    }
     const std::string& path = options.m_args[0];
     // A file that cannot be opened or is too short to hold an image leaves the
     // image as it was; listing that would pass defaults off as the file.

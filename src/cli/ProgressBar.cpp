@@ -15,10 +15,14 @@ CProgressBar::CProgressBar(bool enabled, int range, std::FILE* out)
 void CProgressBar::Show(int position)
 {
     if (!m_bEnabled)
+    {
         return;
+    }
     position = std::clamp(position, 0, m_nRange);
     if (position == m_nShown)
+    {
         return;
+    }
     m_nShown = position;
     const int width = 40;
     const int filled = position * width / m_nRange;

@@ -51,7 +51,9 @@ int CRadioSession::Open()
     }
     m_conversation.SetDevicePath(m_strDevice);
     if (m_conversation.OnPortChanged())
+    {
         return kExitOk;
+    }
 
     const char* name = m_options.m_strPort.c_str();
     const char* device = m_strDevice.c_str();
@@ -121,7 +123,9 @@ int CRadioSession::Run(bool awaitAnswer)
         for (const int id : m_timers.TakeDue())
         {
             if (!m_bDone)
+            {
                 m_conversation.OnTimer(id);
+            }
         }
         if (!m_bDone && awaitAnswer && !answered && Clock::now() >= deadline)
         {
@@ -185,10 +189,14 @@ void CRadioSession::OnUploadError(UploadFault fault)
 void CRadioSession::Finish(int exitCode, const char* message)
 {
     if (m_bDone)
+    {
         return;
+    }
     m_progress.Finish();
     if (message != nullptr)
+    {
         std::fputs(message, stderr);
+    }
     m_nExit = exitCode;
     m_bDone = true;
 }
@@ -215,7 +223,9 @@ void CRadioSession::OnEvent(ConversationEvent event, int value)
         break;
     case ConversationEvent::DownloadError:
         if (!m_conversation.Link().IsLost())
+        {
             Finish(kExitWriteFailed, kWriteFailed);
+        }
         else if (!m_bDone)
         {
             m_progress.Finish();
@@ -226,11 +236,15 @@ void CRadioSession::OnEvent(ConversationEvent event, int value)
     case ConversationEvent::WatchdogReset:
         if (value == static_cast<int>(ConversationMode::Upload) ||
             value == static_cast<int>(ConversationMode::RamRead))
+        {
             Finish(kExitSilence, kSilence);
+        }
         break;
     case ConversationEvent::LockTimeout:
         if (!m_bDone)
+        {
             std::fprintf(stderr, kLockBusy, kLockTimeoutText);
+        }
         Finish(kExitPortBusy, nullptr);
         break;
     case ConversationEvent::PortLost:

@@ -14,7 +14,9 @@ int RunReport(const CCliOptions& options)
     CRadioImage image;
     CPlainAppState app;
     if (const int status = LoadDumpArgument(options, image, app); status != kExitOk)
+    {
         return status;
+    }
     CTextReport report;
     report.Build(image, app.GetChannelMode());
     return PrintLines(report.GetLines());

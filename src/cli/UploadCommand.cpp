@@ -16,24 +16,36 @@
 int RunUpload(const CCliOptions& options)
 {
     if (const int status = RequirePort(options); status != kExitOk)
+    {
         return status;
+    }
     if (options.m_strOutput.empty())
+    {
         return UsageError("%s", kNeedOutput);
+    }
     if (!options.m_args.empty())
+    {
         return UsageError(kWrongArguments, options.m_strCommand);
+    }
 
     CRadioSession session(options);
     if (const int status = session.Open(); status != kExitOk)
+    {
         return status;
+    }
     // Before the upload the buffer holds what the form's image would: a
     // fresh image.
     CRadioImage shared;
     std::uint8_t initial[kImageSize];
     if (shared.ReadBlock(initial, 0, kImageSize))
+    {
         session.Conversation().SetUploadBuffer(initial);
+    }
     (void)session.Conversation().OnUpload();
     if (const int status = session.RunReceive(); status != kExitOk)
+    {
         return status;
+    }
     // A signal after the last record still stops the save: an existing file
     // is replaced only by a run that was let finish.
     if (const int status = session.Interrupted(); status != kExitOk)

@@ -66,7 +66,9 @@ bool CCommPort::Open(std::int32_t portNumber, bool startReader)
 {
     Close();
     if (portNumber != 0)
+    {
         m_nPortNumber = portNumber;
+    }
     m_bLost = false;
     m_eLastError = PortError::None;
     const std::string device = DeviceName();
@@ -169,12 +171,16 @@ bool CCommPort::Purge(bool lock)
 {
     CPortLock portLock;
     if (lock && !LockPort(portLock))
+    {
         return false;
+    }
     SerialResult result = SerialResult::Gone;
     {
         std::lock_guard<std::mutex> io(m_ioMutex);
         if (m_bOpen && !m_bLost)
+        {
             result = Note(m_pBackend->DiscardInput());
+        }
     }
     std::lock_guard<std::mutex> line(m_lineMutex);
     FreeLine();
@@ -185,12 +191,18 @@ bool CCommPort::Write(const std::uint8_t* bytes, std::uint32_t count)
 {
     m_nBytesWritten = 0;
     if (!IsOpen())
+    {
         return false;
+    }
     CPortLock lock;
     if (!LockPort(lock))
+    {
         return false;
+    }
     if (PortWrite(bytes, count) != SerialResult::Ok)
+    {
         return false;
+    }
     m_nBytesWritten = count;
     return true;
 }
@@ -200,7 +212,9 @@ bool CCommPort::OnReceiveByte(std::uint8_t byte)
     if (byte == m_nStartByte)
     {
         if (m_nLineLength != 0)
+        {
             return false; // a start inside a line: the caller purges
+        }
         m_pLine = std::make_unique<std::uint8_t[]>(128);
         m_nLineCapacity = 128;
         m_pLine[0] = byte;
@@ -208,9 +222,13 @@ bool CCommPort::OnReceiveByte(std::uint8_t byte)
         return true;
     }
     if (m_nLineLength == 0)
+    {
         return false; // a byte outside any line
+    }
     if (m_nLineLength >= kMaxLineLength)
+    {
         return false;
+    }
     if (m_nLineLength == m_nLineCapacity)
     {
         auto grown =
@@ -221,7 +239,9 @@ bool CCommPort::OnReceiveByte(std::uint8_t byte)
     }
     m_pLine[static_cast<std::size_t>(m_nLineLength++)] = byte;
     if (byte != m_nEndByte)
+    {
         return true;
+    }
     Post(m_nLineLength, std::vector<std::uint8_t>(m_pLine.get(), m_pLine.get() + m_nLineLength));
     FreeLine();
     return true;
@@ -236,7 +256,9 @@ void CCommPort::ReaderMain()
 std::uint32_t CCommPort::ReadLoop(bool run)
 {
     if (!run)
+    {
         m_bRun = false;
+    }
     std::uint32_t result = 0;
     std::uint8_t chunk[256];
     while (m_bRun)
@@ -245,9 +267,13 @@ std::uint32_t CCommPort::ReadLoop(bool run)
         // wait needs no guard; Close wakes it through the backend.
         const SerialResult wait = m_pBackend->WaitReadable(Timings().readWaitMs);
         if (!m_bRun)
+        {
             break;
+        }
         if (wait == SerialResult::Woken)
+        {
             continue;
+        }
         if (wait == SerialResult::TimedOut)
         {
             bool partial = false;
@@ -256,7 +282,9 @@ std::uint32_t CCommPort::ReadLoop(bool run)
                 partial = m_nLineLength != 0;
             }
             if (!partial)
+            {
                 continue;
+            }
             const bool purged = Purge(true);
             ++m_nDiscards;
             if (!purged)
@@ -290,7 +318,9 @@ std::uint32_t CCommPort::ReadLoop(bool run)
         {
             std::lock_guard<std::mutex> io(m_ioMutex);
             if (m_bOpen)
+            {
                 read = Note(m_pBackend->Read(chunk, sizeof chunk, got));
+            }
         }
         lock.Release();
         m_nBytesRead += got;
@@ -342,7 +372,9 @@ std::uint32_t CCommPort::ReaderGivesUp()
     if (!m_bLost)
     {
         if (!m_bActive)
+        {
             return 1;
+        }
         m_bLost = true;
         m_eLastError = PortError::Failed;
     }
@@ -355,9 +387,13 @@ void CCommPort::ConfigureLine(LineSettings& /*settings*/) {}
 bool CCommPort::LockPort(CPortLock& lock)
 {
     if (lock.Acquire(Timings().lockTimeoutMs, &m_bActive))
+    {
         return true;
+    }
     if (m_bActive)
+    {
         m_eLastError = PortError::LockTimeout;
+    }
     return false;
 }
 
@@ -375,7 +411,9 @@ SerialResult CCommPort::PortWrite(const std::uint8_t* bytes, std::size_t count)
 {
     std::lock_guard<std::mutex> io(m_ioMutex);
     if (!m_bOpen || m_bLost)
+    {
         return SerialResult::Gone;
+    }
     return Note(m_pBackend->Write(bytes, count, Timings().writeStallMs));
 }
 
@@ -383,7 +421,9 @@ SerialResult CCommPort::PortDrain()
 {
     std::lock_guard<std::mutex> io(m_ioMutex);
     if (!m_bOpen || m_bLost)
+    {
         return SerialResult::Gone;
+    }
     return Note(m_pBackend->Drain());
 }
 
@@ -391,7 +431,9 @@ SerialResult CCommPort::PortSetRts(bool on)
 {
     std::lock_guard<std::mutex> io(m_ioMutex);
     if (!m_bOpen || m_bLost)
+    {
         return SerialResult::Gone;
+    }
     return Note(m_pBackend->SetRts(on));
 }
 
@@ -399,7 +441,9 @@ SerialResult CCommPort::PortModemLines(bool& cts, bool& dsr)
 {
     std::lock_guard<std::mutex> io(m_ioMutex);
     if (!m_bOpen || m_bLost)
+    {
         return SerialResult::Gone;
+    }
     return Note(m_pBackend->GetModemLines(cts, dsr));
 }
 
@@ -408,7 +452,9 @@ void CCommPort::Post(std::int32_t wParam, std::vector<std::uint8_t> bytes)
     ILinkSink* sink = m_pSink.load();
     const std::int32_t message = m_nLineMessage.load();
     if (sink == nullptr || message == -1)
+    {
         return;
+    }
     sink->OnLinkMessage(message, wParam, std::move(bytes));
 }
 

@@ -21,9 +21,13 @@ bool CLinkQueue::Wait(int timeoutMs, LinkMessage& out)
     std::unique_lock<std::mutex> lock(m_mutex);
     const auto ready = [this] { return !m_messages.empty(); };
     if (timeoutMs < 0)
+    {
         m_ready.wait(lock, ready);
+    }
     else if (!m_ready.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready))
+    {
         return false;
+    }
     out = std::move(m_messages.front());
     m_messages.pop_front();
     return true;

@@ -19,10 +19,14 @@ void CPolledTimers::KillTimer(int id)
 int CPolledTimers::MillisecondsToNext() const
 {
     if (m_deadlines.empty())
+    {
         return -1;
+    }
     auto next = Clock::time_point::max();
     for (const auto& entry : m_deadlines)
+    {
         next = std::min(next, entry.second);
+    }
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(next - Clock::now());
     // Rounded up so a caller that sleeps this long finds the timer due.
     return std::max<int>(0, static_cast<int>(left.count()) + 1);
@@ -40,11 +44,15 @@ std::vector<int> CPolledTimers::TakeDue()
             it = m_deadlines.erase(it);
         }
         else
+        {
             ++it;
+        }
     }
     std::sort(due.begin(), due.end());
     std::vector<int> ids;
     for (const auto& entry : due)
+    {
         ids.push_back(entry.second);
+    }
     return ids;
 }

@@ -43,7 +43,9 @@ int OpenPrivateFolder(const std::string& path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
+    {
         return -1;
+    }
     struct stat info{};
     if (::fstat(fd, &info) != 0 || !IsPrivateFolder(info))
     {
@@ -73,13 +75,17 @@ int OpenLockFolder(std::string& path)
     {
         const int fd = OpenPrivateFolder(path);
         if (fd >= 0)
+        {
             return fd;
+        }
     }
     path = PerUserFolder();
     // An existing folder is checked just like a new one, so one that another
     // user made in its place is refused.
     if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
+    {
         return -1;
+    }
     return OpenPrivateFolder(path);
 }
 } // namespace
@@ -106,7 +112,9 @@ bool CPortLock::LockFilePath(std::string& path)
     std::string folder;
     const int fd = OpenLockFolder(folder);
     if (fd < 0)
+    {
         return false;
+    }
     ::close(fd);
     path = folder + "/" + kLockFileName;
     return true;
@@ -117,13 +125,17 @@ int CPortLock::OpenLockFile()
     std::string folder;
     const int folderFd = OpenLockFolder(folder);
     if (folderFd < 0)
+    {
         return -1;
+    }
     // Never read-only: a file this user cannot write is not this user's lock.
     const int fd = ::openat(folderFd, kLockFileName,
                             O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600);
     ::close(folderFd);
     if (fd < 0)
+    {
         return -1;
+    }
     struct stat info{};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid())
     {
@@ -133,7 +145,9 @@ int CPortLock::OpenLockFile()
     // A lock file left by an older version may be readable by others; in a
     // private folder that is harmless, but it need not stay so.
     if ((info.st_mode & 077) != 0)
+    {
         (void)::fchmod(fd, 0600);
+    }
     return fd;
 }
 
@@ -143,7 +157,9 @@ bool CPortLock::Acquire(int timeoutMs, const std::atomic<bool>* keepTrying)
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     const int fd = OpenLockFile();
     if (fd < 0)
+    {
         return false;
+    }
     for (;;)
     {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
@@ -152,11 +168,17 @@ bool CPortLock::Acquire(int timeoutMs, const std::atomic<bool>* keepTrying)
             return true;
         }
         if (errno != EWOULDBLOCK && errno != EINTR)
+        {
             break;
+        }
         if (keepTrying != nullptr && !keepTrying->load())
+        {
             break;
+        }
         if (std::chrono::steady_clock::now() >= deadline)
+        {
             break;
+        }
         // Holders keep it for one record at most, so a short sleep keeps the
         // hand-over quick without spinning.
         std::this_thread::sleep_for(std::chrono::milliseconds(1));

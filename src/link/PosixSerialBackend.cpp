@@ -61,11 +61,17 @@ PortError CPosixSerialBackend::Open(const std::string& device)
     {
         const int error = errno;
         if (error == ENOENT || error == ENXIO || error == ENODEV || error == ENOTDIR)
+        {
             return PortError::Missing;
+        }
         if (error == EACCES || error == EPERM || error == EROFS)
+        {
             return PortError::Denied;
+        }
         if (error == EBUSY)
+        {
             return PortError::InUse;
+        }
         return PortError::Failed;
     }
     // The advisory lock excludes every cooperating opener, root included;
@@ -93,7 +99,9 @@ PortError CPosixSerialBackend::Open(const std::string& device)
     {
         const int error = errno;
         if (error == ENOTTY || error == EINVAL)
+        {
             m_bModemLines = false;
+        }
         else
         {
             ::close(fd);
@@ -114,13 +122,19 @@ PortError CPosixSerialBackend::Open(const std::string& device)
 bool CPosixSerialBackend::Configure(const LineSettings& line)
 {
     if (m_nFd < 0)
+    {
         return false;
+    }
     termios settings{};
     if (::tcgetattr(m_nFd, &settings) != 0)
+    {
         return false;
+    }
     const speed_t speed = SpeedFor(line.baudRate);
     if (speed == B0)
+    {
         return false;
+    }
     ::cfmakeraw(&settings);
     settings.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
     switch (line.dataBits)
@@ -139,20 +153,30 @@ bool CPosixSerialBackend::Configure(const LineSettings& line)
         break;
     }
     if (line.parity)
+    {
         settings.c_cflag |= PARENB;
+    }
     if (line.twoStopBits)
+    {
         settings.c_cflag |= CSTOPB;
+    }
     // CRTSCTS stays off: it would hand RTS to the driver, and Linux has no
     // CTS-only output flow control. The keyed write polls CTS itself.
     settings.c_cflag |= CLOCAL | CREAD;
     settings.c_cc[VMIN] = 1;
     settings.c_cc[VTIME] = 0;
     if (::cfsetispeed(&settings, speed) != 0 || ::cfsetospeed(&settings, speed) != 0)
+    {
         return false;
+    }
     if (::tcsetattr(m_nFd, TCSANOW, &settings) != 0)
+    {
         return false;
+    }
     if (SetModemBit(TIOCM_DTR, line.dtrEnable) != SerialResult::Ok)
+    {
         return false;
+    }
     return SetModemBit(TIOCM_RTS, line.rtsEnable) == SerialResult::Ok;
 }
 
@@ -176,7 +200,9 @@ void CPosixSerialBackend::Close()
 SerialResult CPosixSerialBackend::WaitReadable(int timeoutMs)
 {
     if (m_nFd < 0)
+    {
         return SerialResult::Gone;
+    }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;)
     {
@@ -189,11 +215,15 @@ SerialResult CPosixSerialBackend::WaitReadable(int timeoutMs)
         if (result < 0)
         {
             if (errno == EINTR)
+            {
                 continue;
+            }
             return SerialResult::Failed;
         }
         if (result == 0)
+        {
             return SerialResult::TimedOut;
+        }
         if (fds[1].revents & POLLIN)
         {
             std::uint64_t count = 0;
@@ -202,9 +232,13 @@ SerialResult CPosixSerialBackend::WaitReadable(int timeoutMs)
         }
         // Bytes still queued are taken before the hang-up is reported.
         if (fds[0].revents & POLLIN)
+        {
             return SerialResult::Ok;
+        }
         if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL))
+        {
             return SerialResult::Gone;
+        }
     }
 }
 
@@ -221,7 +255,9 @@ SerialResult CPosixSerialBackend::Read(std::uint8_t* dest, std::size_t capacity,
 {
     got = 0;
     if (m_nFd < 0)
+    {
         return SerialResult::Gone;
+    }
     for (;;)
     {
         const ssize_t n = ::read(m_nFd, dest, capacity);
@@ -231,11 +267,17 @@ SerialResult CPosixSerialBackend::Read(std::uint8_t* dest, std::size_t capacity,
             return SerialResult::Ok;
         }
         if (n == 0)
+        {
             return SerialResult::Gone; // end of file on a terminal: hung up
+        }
         if (errno == EINTR)
+        {
             continue;
+        }
         if (errno == EAGAIN || errno == EWOULDBLOCK)
+        {
             return SerialResult::Empty;
+        }
         return IsGoneError(errno) ? SerialResult::Gone : SerialResult::Failed;
     }
 }
@@ -244,7 +286,9 @@ SerialResult CPosixSerialBackend::Write(const std::uint8_t* source, std::size_t 
                                         int stallTimeoutMs)
 {
     if (m_nFd < 0)
+    {
         return SerialResult::Gone;
+    }
     std::size_t done = 0;
     while (done < count)
     {
@@ -255,19 +299,31 @@ SerialResult CPosixSerialBackend::Write(const std::uint8_t* source, std::size_t 
             continue;
         }
         if (n < 0 && errno == EINTR)
+        {
             continue;
+        }
         if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
+        {
             return IsGoneError(errno) ? SerialResult::Gone : SerialResult::Failed;
+        }
         pollfd fd{m_nFd, POLLOUT, 0};
         const int result = ::poll(&fd, 1, stallTimeoutMs);
         if (result < 0 && errno == EINTR)
+        {
             continue;
+        }
         if (result < 0)
+        {
             return SerialResult::Failed;
+        }
         if (result == 0)
+        {
             return SerialResult::TimedOut;
+        }
         if (fd.revents & (POLLHUP | POLLERR | POLLNVAL))
+        {
             return SerialResult::Gone;
+        }
     }
     return SerialResult::Ok;
 }
@@ -275,11 +331,15 @@ SerialResult CPosixSerialBackend::Write(const std::uint8_t* source, std::size_t 
 SerialResult CPosixSerialBackend::Drain()
 {
     if (m_nFd < 0)
+    {
         return SerialResult::Gone;
+    }
     while (::tcdrain(m_nFd) != 0)
     {
         if (errno != EINTR)
+        {
             return IsGoneError(errno) ? SerialResult::Gone : SerialResult::Failed;
+        }
     }
     return SerialResult::Ok;
 }
@@ -287,20 +347,30 @@ SerialResult CPosixSerialBackend::Drain()
 SerialResult CPosixSerialBackend::DiscardInput()
 {
     if (m_nFd < 0)
+    {
         return SerialResult::Gone;
+    }
     if (::tcflush(m_nFd, TCIFLUSH) != 0)
+    {
         return IsGoneError(errno) ? SerialResult::Gone : SerialResult::Failed;
+    }
     return SerialResult::Ok;
 }
 
 SerialResult CPosixSerialBackend::SetModemBit(int bit, bool on)
 {
     if (m_nFd < 0)
+    {
         return SerialResult::Gone;
+    }
     if (!m_bModemLines)
+    {
         return SerialResult::Ok;
+    }
     if (::ioctl(m_nFd, on ? TIOCMBIS : TIOCMBIC, &bit) != 0)
+    {
         return IsGoneError(errno) ? SerialResult::Gone : SerialResult::Failed;
+    }
     return SerialResult::Ok;
 }
 
@@ -314,12 +384,18 @@ SerialResult CPosixSerialBackend::GetModemLines(bool& cts, bool& dsr)
     cts = true;
     dsr = true;
     if (m_nFd < 0)
+    {
         return SerialResult::Gone;
+    }
     if (!m_bModemLines)
+    {
         return SerialResult::Ok;
+    }
     int lines = 0;
     if (::ioctl(m_nFd, TIOCMGET, &lines) != 0)
+    {
         return IsGoneError(errno) ? SerialResult::Gone : SerialResult::Failed;
+    }
     cts = (lines & TIOCM_CTS) != 0;
     dsr = (lines & TIOCM_DSR) != 0;
     return SerialResult::Ok;

@@ -17,7 +17,9 @@ std::string Trim(const std::string& text)
 {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string::npos)
+    {
         return {};
+    }
     const auto last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
 }
@@ -38,10 +40,14 @@ bool SectionName(const std::string& line, std::string& name)
 {
     const std::string text = Trim(line);
     if (text.size() < 2 || text.front() != '[')
+    {
         return false;
+    }
     const auto close = text.find(']');
     if (close == std::string::npos)
+    {
         return false;
+    }
     name = Trim(text.substr(1, close - 1));
     return true;
 }
@@ -50,10 +56,14 @@ bool KeyValue(const std::string& line, std::string& key, std::string& value)
 {
     const std::string text = Trim(line);
     if (text.empty() || text.front() == ';')
+    {
         return false;
+    }
     const auto equals = text.find('=');
     if (equals == std::string::npos)
+    {
         return false;
+    }
     key = Trim(text.substr(0, equals));
     value = Trim(text.substr(equals + 1));
     return true;
@@ -91,7 +101,9 @@ bool CProfileFile::Find(const std::string& section, const std::string& key,
         std::string lineKey;
         std::string lineValue;
         if (SectionName(line, name))
+        {
             inSection = SameName(name, section);
+        }
         else if (inSection && KeyValue(line, lineKey, lineValue) && SameName(lineKey, key))
         {
             value = lineValue;
@@ -106,15 +118,21 @@ int CProfileFile::ReadInt(const std::string& section, const std::string& key,
 {
     std::string value;
     if (!Find(section, key, value))
+    {
         return defaultValue;
+    }
     std::size_t pos = 0;
     bool negative = false;
     if (pos < value.size() && (value[pos] == '-' || value[pos] == '+'))
+    {
         negative = value[pos++] == '-';
+    }
     long long result = 0;
     while (pos < value.size() && std::isdigit(static_cast<unsigned char>(value[pos])) &&
            result < 0x80000000LL)
+    {
         result = result * 10 + (value[pos++] - '0');
+    }
     result = std::min(result, 0x7FFFFFFFLL);
     return static_cast<int>(negative ? -result : result);
 }
@@ -145,11 +163,15 @@ bool CProfileFile::WriteString(const std::string& section, const std::string& ke
         if (SectionName(lines[i], name))
         {
             if (inSection)
+            {
                 break; // the key is not in its section: add it before the next one
+            }
             inSection = SameName(name, section);
             sectionSeen = sectionSeen || inSection;
             if (inSection)
+            {
                 insertAt = i + 1;
+            }
         }
         else if (inSection)
         {
@@ -159,13 +181,17 @@ bool CProfileFile::WriteString(const std::string& section, const std::string& ke
                 written = true;
             }
             else if (!Trim(lines[i]).empty())
+            {
                 insertAt = i + 1;
+            }
         }
     }
     if (!written)
     {
         if (sectionSeen)
+        {
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
+        }
         else
         {
             lines.push_back("[" + section + "]");
@@ -179,9 +205,13 @@ bool CProfileFile::WriteString(const std::string& section, const std::string& ke
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out)
+        {
             return false;
+        }
         for (const std::string& line : lines)
+        {
             out << line << (crlf ? "\r\n" : "\n");
+        }
         out.flush();
         if (!out)
         {

@@ -66,7 +66,9 @@ bool CRadioConversation::OnUpload()
     m_eUploadFault = UploadFault::None;
     m_nBytesAtRequest = m_link.BytesRead();
     if (m_link.RequestUpload())
+    {
         return true;
+    }
     UploadFailed(UploadFault::NotSent);
     return false;
 }
@@ -88,7 +90,9 @@ bool CRadioConversation::OnRamRead(std::uint32_t address, std::uint32_t count)
     m_nBytesAtRequest = m_link.BytesRead();
     m_mode = ConversationMode::RamRead;
     if (m_link.ReadRam(address, count))
+    {
         return true;
+    }
     // Nothing will answer a request that was never sent.
     m_mode = ConversationMode::Idle;
     m_timers.SetTimer(kTimerRamError, m_nMessageDelayMs);
@@ -125,7 +129,9 @@ void CRadioConversation::OnLinkMessage(std::int32_t wParam, const std::vector<st
     {
         Emit(ConversationEvent::PortLost);
         if (m_mode == ConversationMode::Upload)
+        {
             UploadFailed(UploadFault::PortLost);
+        }
         else if (m_mode == ConversationMode::RamRead)
         {
             m_mode = ConversationMode::Idle;
@@ -142,11 +148,17 @@ void CRadioConversation::OnLinkMessage(std::int32_t wParam, const std::vector<st
     const bool isLine = wParam >= 2;
     const bool success = wParam == kLinkEnd && !bytes.empty() && bytes[0] != 0;
     if (isLine || success)
+    {
         m_timers.SetTimer(kTimerWatchdog, m_nWatchdogMs);
+    }
     if (isLine && m_mode == ConversationMode::Upload)
+    {
         HandleUploadLine(bytes);
+    }
     else if (isLine && m_mode == ConversationMode::RamRead)
+    {
         HandleRamLine(bytes);
+    }
 
     if (wParam == kLinkEnd)
     {
@@ -159,7 +171,9 @@ void CRadioConversation::OnLinkMessage(std::int32_t wParam, const std::vector<st
         }
     }
     else if (m_mode == ConversationMode::Download)
+    {
         ProgressStep();
+    }
 }
 
 void CRadioConversation::HandleUploadLine(const std::vector<std::uint8_t>& line)
@@ -167,7 +181,9 @@ void CRadioConversation::HandleUploadLine(const std::vector<std::uint8_t>& line)
     DecodedRecord record;
     bool acceptable = CRecord::DecodeLine(line.data(), line.size(), record);
     if (acceptable && record.type[1] == '1')
+    {
         acceptable = record.address == m_nExpected;
+    }
     else if (acceptable && record.type[1] == '9' && m_nExpected < RequiredUploadEnd(m_nExpected))
     {
         // Saving or reporting this as a copy would pass the old or blank rest
@@ -190,13 +206,17 @@ void CRadioConversation::HandleUploadLine(const std::vector<std::uint8_t>& line)
         // From the first record on the buffer no longer holds the previous
         // upload; only this upload's "S9" can make it a whole copy again.
         if (!m_bAnyRecord)
+        {
             m_bUploaded = false;
+        }
         m_bAnyRecord = true;
         m_nExpected = m_link.LastEnd();
         ProgressStep();
     }
     else
+    {
         UploadFailed(UploadFault::BadRecord);
+    }
 }
 
 void CRadioConversation::UploadFailed(UploadFault fault)
@@ -211,9 +231,13 @@ void CRadioConversation::HandleRamLine(const std::vector<std::uint8_t>& line)
     DecodedRecord record;
     bool acceptable = CRecord::DecodeLine(line.data(), line.size(), record);
     if (acceptable && record.type[1] == '1')
+    {
         acceptable = record.address == m_nExpected;
+    }
     else if (acceptable && record.type[1] == '9')
+    {
         acceptable = m_nExpected - m_nRamAddress >= (m_nRamCount & 0xFF);
+    }
     // The end of a RAM read says nothing about the radio's channel capacity,
     // so the application state stays out of it.
     m_link.SetAppState(nullptr);
@@ -228,7 +252,9 @@ void CRadioConversation::HandleRamLine(const std::vector<std::uint8_t>& line)
         m_timers.SetTimer(kTimerRamDone, m_nMessageDelayMs);
     }
     else if (result == 1)
+    {
         m_nExpected = m_link.LastEnd();
+    }
     else
     {
         m_mode = ConversationMode::Idle;
@@ -267,7 +293,9 @@ void CRadioConversation::OnTimer(int id)
         // Reopening the port would end a download that is still writing;
         // a download has its own end, so the watchdog leaves it alone.
         if (!m_link.IsDownloadRunning())
+        {
             (void)OnPortChanged();
+        }
         break;
     default:
         break;
@@ -277,7 +305,9 @@ void CRadioConversation::OnTimer(int id)
 void CRadioConversation::Emit(ConversationEvent event, int value)
 {
     if (m_callback)
+    {
         m_callback(event, value);
+    }
 }
 
 void CRadioConversation::CloseProgress()
@@ -290,7 +320,9 @@ void CRadioConversation::ProgressStep()
 {
     ++m_nProgressCount;
     if (m_nProgressCount % kStepsPerPosition == 0)
+    {
         Emit(ConversationEvent::Progress, m_nProgressCount / kStepsPerPosition);
+    }
 }
 
 std::vector<std::string> CRadioConversation::RamListing() const
@@ -300,7 +332,9 @@ std::vector<std::string> CRadioConversation::RamListing() const
     {
         const std::uint32_t address = m_nRamAddress + i;
         if (address >= kRamSize)
+        {
             break;
+        }
         lines.push_back(RamLine(address, m_ram[address]));
     }
     return lines;
@@ -312,7 +346,9 @@ std::vector<std::uint32_t> CRadioConversation::FindDifferences(const std::uint8_
     for (std::uint32_t address = 0; address < kUploadSize; ++address)
     {
         if (pcImage[address] != m_upload[address])
+        {
             addresses.push_back(address);
+        }
     }
     return addresses;
 }
@@ -335,9 +371,13 @@ std::string CRadioConversation::VerifyLine(std::uint32_t address, std::uint8_t p
 bool CRadioConversation::StoreUploadTo(CRadioImage& shared) const
 {
     if (!shared.WriteBlock(m_upload.data(), 0, kUploadSize))
+    {
         return false;
+    }
     if (m_app.GetChannelMode() == 0)
+    {
         shared.ClearUpperChannels();
+    }
     shared.DeriveInjection();
     return true;
 }

@@ -54,17 +54,23 @@ bool CRadioLink::Write(const std::uint8_t* bytes, std::uint32_t count)
 {
     m_nBytesWritten = 0;
     if (!IsOpen())
+    {
         return false;
+    }
     CPortLock lock;
     if (!LockPort(lock))
+    {
         return false;
+    }
     const PortTimings timings = Timings();
     int polls = 0;
     bool result = false;
     for (int attempt = 0; attempt < kWriteAttempts && !result; ++attempt)
     {
         if (PortSetRts(true) == SerialResult::Gone)
+        {
             break;
+        }
         bool ready = false;
         for (;;)
         {
@@ -72,7 +78,9 @@ bool CRadioLink::Write(const std::uint8_t* bytes, std::uint32_t count)
             bool dsr = true;
             const SerialResult lines = PortModemLines(cts, dsr);
             if (lines != SerialResult::Ok)
+            {
                 break;
+            }
             const bool held =
                 (m_lineSettings.ctsOutFlow && !cts) || (m_lineSettings.dsrOutFlow && !dsr);
             if (!held)
@@ -90,11 +98,15 @@ bool CRadioLink::Write(const std::uint8_t* bytes, std::uint32_t count)
         }
         SerialResult written = SerialResult::Failed;
         if (ready)
+        {
             written = PortWrite(bytes, count);
+        }
         // RTS stays up until the last stop bit has left, not just until the
         // bytes were handed to the driver.
         if (written == SerialResult::Ok)
+        {
             written = PortDrain();
+        }
         if (written == SerialResult::Ok)
         {
             result = true;
@@ -104,7 +116,9 @@ bool CRadioLink::Write(const std::uint8_t* bytes, std::uint32_t count)
         {
             (void)PortSetRts(false);
             if (IsLost())
+            {
                 break;
+            }
         }
     }
     (void)PortSetRts(false);
@@ -114,17 +128,23 @@ bool CRadioLink::Write(const std::uint8_t* bytes, std::uint32_t count)
 void CRadioLink::ReleaseRts()
 {
     if (!IsOpen())
+    {
         return;
+    }
     CPortLock lock;
     if (LockPort(lock))
+    {
         (void)PortSetRts(false);
+    }
 }
 
 bool CRadioLink::FormatRecord(const char* type, std::uint16_t address, const std::uint8_t* data,
                               std::uint32_t n)
 {
     if (n > CRecord::kMaxCommandData || (n > 0 && data == nullptr))
+    {
         return false;
+    }
     const std::string line = CRecord::Compose(type, address, data, n);
     return Write(reinterpret_cast<const std::uint8_t*>(line.data()),
                  static_cast<std::uint32_t>(line.size()));
@@ -146,18 +166,24 @@ bool CRadioLink::RunDownload(const std::uint8_t* image, std::uint32_t count)
     // Addresses are 16 bits wide; a longer image cannot be addressed.
     bool result = IsOpen() && (image != nullptr || count == 0) && count <= 0x10000;
     if (result)
+    {
         result = FormatRecord("M2", 0x0000, nullptr, 0);
+    }
     for (std::uint32_t offset = 0; result && offset < count && !m_bCancel; offset += 8)
     {
         const std::uint32_t n = std::min<std::uint32_t>(count - offset, 8);
         result = FormatRecord("S1", static_cast<std::uint16_t>(offset), image + offset, n);
         if (result)
+        {
             Post(kLinkStep, {});
+        }
     }
     // A cancelled download still ends with "S9" so the radio leaves its
     // programming mode.
     if (result)
+    {
         result = FormatRecord("S9", 0x0000, nullptr, 0);
+    }
     // Posted even when nothing could be sent, so the owner never waits for
     // an end that does not come.
     Post(kLinkEnd, {static_cast<std::uint8_t>(result ? 1 : 0)});
@@ -194,13 +220,17 @@ bool CRadioLink::StartDownload(const std::uint8_t* image, std::uint32_t count)
 void CRadioLink::WaitDownload()
 {
     if (m_download.joinable())
+    {
         m_download.join();
+    }
 }
 
 bool CRadioLink::ReadRam(std::uint32_t address, std::uint32_t count)
 {
     if (address > 0xFFFF)
+    {
         return false;
+    }
     const auto n = static_cast<std::uint8_t>(count & 0xFF);
     return FormatRecord("M1", static_cast<std::uint16_t>(address), &n, 1);
 }
@@ -209,12 +239,16 @@ bool CRadioLink::WriteRam(std::uint32_t address, const std::uint8_t* bytes, std:
 {
     // Every record's address must fit in 16 bits.
     if (address > 0xFFFF || count > 0x10000 - address || (count > 0 && bytes == nullptr))
+    {
         return false;
+    }
     for (std::uint32_t offset = 0; offset < count; offset += 8)
     {
         const std::uint32_t n = std::min<std::uint32_t>(count - offset, 8);
         if (!FormatRecord("M0", static_cast<std::uint16_t>(address + offset), bytes + offset, n))
+        {
             return false;
+        }
     }
     return true;
 }
@@ -290,7 +324,9 @@ bool CRadioLink::BuildTestPayload(const TestSettings& settings, std::int32_t mod
         const double e = settings.frequency / (settings.referenceStep * 0.001);
         // A zero or absurd reference step gives no divisor the radio could use.
         if (!std::isfinite(e) || e < 0.0 || e > 1e12)
+        {
             return false;
+        }
         const auto n = static_cast<std::int64_t>(e / static_cast<double>(prescaler));
         const std::int64_t a = static_cast<std::int64_t>(std::floor(e + 0.5)) % prescaler;
         divisor = static_cast<std::uint32_t>(((n & 0x7FF) << 7) | (a & 0x7F));
@@ -310,7 +346,9 @@ bool CRadioLink::BuildTestPayload(const TestSettings& settings, std::int32_t mod
     payload[4] = flags;
     unsigned nibbles = payload[1] & 0x0F;
     for (int i = 2; i <= 4; ++i)
+    {
         nibbles += (payload[i] >> 4) + (payload[i] & 0x0F);
+    }
     payload[5] = static_cast<std::uint8_t>((16 - nibbles % 16) % 16);
     payload[6] = settings.auxiliary;
     return true;
@@ -320,7 +358,9 @@ bool CRadioLink::SendTest(const char* type, const TestSettings& settings)
 {
     std::uint8_t payload[7];
     if (!BuildTestPayload(settings, m_nModelIndex, payload))
+    {
         return false;
+    }
     return FormatRecord(type, kTestAddress, payload, 7);
 }
 
@@ -348,12 +388,18 @@ int CRadioLink::ParseRecord(const std::uint8_t* line, std::int32_t length, std::
                             std::uint32_t targetSize)
 {
     if (line == nullptr || length < 2 || line[0] != 'S' || line[1] < '0' || line[1] > '9')
+    {
         return 0;
+    }
     DecodedRecord record;
     if (!CRecord::Decode(line, static_cast<std::size_t>(length), record))
+    {
         return 0;
+    }
     if (record.address >= targetSize || target == nullptr)
+    {
         return 0;
+    }
     const int type = line[1] - '0';
     if (type == 1)
     {

@@ -40,7 +40,9 @@ std::string CHexDump::HeaderLine()
 std::string CHexDump::RowText(int row) const
 {
     if (row < 0 || row >= kRowCount)
+    {
         return {};
+    }
     const int offset = row * kBytesPerRow;
     char piece[16];
     std::snprintf(piece, sizeof piece, PrintTexts::kHexOffsetFormat, offset);
@@ -53,7 +55,9 @@ std::string CHexDump::RowText(int row) const
     }
     text += PrintTexts::kHexSeparator;
     for (int i = 0; i < kBytesPerRow; ++i)
+    {
         text += ColumnCharacter(m_snapshot[offset + i]);
+    }
     return text;
 }
 
@@ -68,7 +72,9 @@ bool CHexDump::GetPageRows(const CPageGeometry& geometry, int page, int& firstRo
                            int& rowCountOut)
 {
     if (page < 1 || page > PageCount(geometry))
+    {
         return false;
+    }
     const int rowsPerPage = geometry.GetLinesPerPage() - 1;
     // Never more than a full page: with L - 1 dividing 511 a longer next-to-last
     // page would print the image's last row a second time on the last page.
@@ -83,7 +89,9 @@ bool CHexDump::LayOutPage(const CPageGeometry& geometry, int page, const std::st
     int firstRow = 0;
     int rowCount = 0;
     if (!GetPageRows(geometry, page, firstRow, rowCount))
+    {
         return false;
+    }
     const int pageCount = PageCount(geometry);
     const int x0 = geometry.GetLeftMargin();
 
@@ -93,7 +101,9 @@ bool CHexDump::LayOutPage(const CPageGeometry& geometry, int page, const std::st
     layoutOut.AddText(PageTextRole::CapacityLabel, x0, geometry.CapacityLabelY(), capacityLabel);
     layoutOut.AddText(PageTextRole::Header, x0, geometry.GetTopMargin(), HeaderLine());
     for (int r = 0; r < rowCount; ++r)
+    {
         layoutOut.AddText(PageTextRole::Body, x0, geometry.LineY(r), RowText(firstRow + r));
+    }
     layoutOut.AddText(PageTextRole::PageNumber, geometry.PageNumberX(),
                       geometry.PageNumberY(geometry.GetLinesPerPage()),
                       CPageLayout::PageNumberText(page, pageCount));

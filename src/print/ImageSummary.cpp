@@ -65,7 +65,9 @@ std::vector<std::string> CImageSummary::BuildLines(const CRadioImage& image, con
     // The loader sets mode 0 for a file without a code; a file that holds the
     // bytes of -1 as its code loads as mode -2 and is an odd code like any other.
     if (code == -1 && app.GetChannelMode() == 0)
+    {
         capacity += kSummaryNoCode;
+    }
     else if (code != 1 && code != 2)
     {
         std::snprintf(buffer, sizeof buffer, kSummaryOddCodeFormat, static_cast<int>(code));
@@ -75,7 +77,9 @@ std::vector<std::string> CImageSummary::BuildLines(const CRadioImage& image, con
 
     int inUse = 0;
     for (int n = 0; n < channels; ++n)
+    {
         inUse += CTextReport::IsChannelInUse(image, n) ? 1 : 0;
+    }
     lines.push_back(std::string(kSummaryInUse) + std::to_string(inUse));
     return lines;
 }

@@ -18,10 +18,14 @@ void CPrintJob::Start(PrintMode mode, const std::string& title, const CRadioImag
 void CPrintJob::Prepare(const CRadioImage& image, const IAppState& app)
 {
     if (!m_bStarted)
+    {
         Start(m_mode, m_strTitle, image);
+    }
     m_strCapacityLabel = CapacityLabel(app.GetChannelCode());
     if (m_mode == PrintMode::Report)
+    {
         m_report.Assemble(image, app.GetChannelMode());
+    }
 }
 
 int CPrintJob::GetPageCount(const CPageGeometry& geometry) const
@@ -33,15 +37,21 @@ int CPrintJob::GetPageCount(const CPageGeometry& geometry) const
 bool CPrintJob::LayOutPage(const CPageGeometry& geometry, int page, CPageLayout& layoutOut) const
 {
     if (m_mode == PrintMode::Report)
+    {
         return m_report.LayOutPage(geometry, page, m_strTitle, layoutOut);
+    }
     return m_hexDump.LayOutPage(geometry, page, m_strTitle, m_strCapacityLabel, layoutOut);
 }
 
 std::string CPrintJob::CapacityLabel(std::int32_t channelCode)
 {
     if (channelCode == 1)
+    {
         return PrintTexts::kCapacity120;
+    }
     if (channelCode == 2)
+    {
         return PrintTexts::kCapacity320;
+    }
     return {};
 }

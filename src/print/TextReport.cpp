@@ -35,14 +35,18 @@ std::string Format(const char* format, ...)
 template <std::size_t N> std::string Word(const char* const (&table)[N], int value)
 {
     if (value < 0 || value >= static_cast<int>(N))
+    {
         return {};
+    }
     return table[value];
 }
 
 template <std::size_t N> std::string Word(const std::array<const char*, N>& table, int value)
 {
     if (value < 0 || value >= static_cast<int>(N))
+    {
         return {};
+    }
     return table[static_cast<std::size_t>(value)];
 }
 
@@ -65,7 +69,9 @@ double ChannelFrequency(std::uint32_t word, bool transmit, int model, double ste
                         bool highInjection)
 {
     if (FindBand(model) == nullptr)
+    {
         return WordToFrequency(word, true, kModelWithoutBand, stepKhz, highInjection);
+    }
     return WordToFrequency(word, transmit, model, stepKhz, highInjection);
 }
 
@@ -113,13 +119,21 @@ bool HasThirdTone(int format)
 std::string StepWord(double stepKhz)
 {
     if (stepKhz == 2.5)
+    {
         return PrintTexts::kStep2500;
+    }
     if (stepKhz == 5.0)
+    {
         return PrintTexts::kStep5000;
+    }
     if (stepKhz == 6.25)
+    {
         return PrintTexts::kStep6250;
+    }
     if (stepKhz == 12.5)
+    {
         return PrintTexts::kStep12500;
+    }
     return {};
 }
 
@@ -133,7 +147,9 @@ std::string PrintableName(const std::string& name)
     {
         const auto byte = static_cast<unsigned char>(ch);
         if (byte < 0x20 || byte == 0x7F)
+        {
             ch = '.';
+        }
     }
     return text;
 }
@@ -213,11 +229,17 @@ void CTextReport::BuildSections(const CRadioImage& image)
                 ToneText(image, format, ToneSlot::Second, kSecondToneFormat, kSecondToneNone);
     }
     if (!HasThirdTone(format))
+    {
         tones += kThirdToneAbsent;
+    }
     else if (u)
+    {
         tones += kThirdToneNone;
+    }
     else
+    {
         tones += ToneText(image, format, ToneSlot::Third, kThirdToneFormat, kThirdToneNone);
+    }
     std::string ani;
     (void)image.GetAniNumber(ani); // left empty when the field holds no valid number
     out.push_back(kTwoToneHeader);
@@ -313,7 +335,9 @@ void CTextReport::BuildSections(const CRadioImage& image)
 void CTextReport::Assemble(const CRadioImage& image, std::int32_t channelMode)
 {
     if (!m_bSectionsBuilt)
+    {
         BuildSections(image);
+    }
     m_lines = m_sectionLines;
     m_nChannelsListed = 0;
     const int channelCount = ChannelCount(channelMode);
@@ -371,7 +395,9 @@ void CTextReport::AppendChannelBlock(const CRadioImage& image, int n)
             (void)image.GetRxWord(n, word);
         }
         if (unused == 1)
+        {
             return kSideDisabled;
+        }
         // Injection flag 0 is high-side injection: the IF is subtracted.
         return Format(kFrequencyFormat,
                       ChannelFrequency(word, transmit, model, stepKhz, injection == 0));
@@ -394,14 +420,20 @@ void CTextReport::AppendChannelBlock(const CRadioImage& image, int n)
             (void)image.GetRxSignallingType(n, type);
         }
         if (none == 1)
+        {
             return kNone;
+        }
         std::string text = Word(kSignallingTypeWords, type) + kCodeArrow;
         if (type == 1)
         {
             if (transmit)
+            {
                 (void)image.GetTxDcs(n, inverted, code);
+            }
             else
+            {
                 (void)image.GetRxDcs(n, inverted, code);
+            }
             return text + Format(inverted == 1 ? kDcsInvertedFormat : kDcsFormat,
                                  static_cast<unsigned>(code));
         }
@@ -442,7 +474,9 @@ int CTextReport::PageCount(const CPageGeometry& geometry) const
 {
     const int total = static_cast<int>(m_lines.size());
     if (total == 0)
+    {
         return 1; // an empty report still prints its title and page number
+    }
     const int perPage = std::min(geometry.GetLinesPerPage(), total);
     return (total + perPage - 1) / perPage;
 }
@@ -451,7 +485,9 @@ bool CTextReport::GetPageLines(const CPageGeometry& geometry, int page, int& fir
                                int& lineCountOut) const
 {
     if (page < 1 || page > PageCount(geometry))
+    {
         return false;
+    }
     const int total = static_cast<int>(m_lines.size());
     const int perPage = geometry.GetLinesPerPage();
     firstLineOut = std::min((page - 1) * perPage, total);
@@ -465,7 +501,9 @@ bool CTextReport::LayOutPage(const CPageGeometry& geometry, int page, const std:
     int first = 0;
     int count = 0;
     if (!GetPageLines(geometry, page, first, count))
+    {
         return false;
+    }
     const int total = static_cast<int>(m_lines.size());
     const int pageCount = PageCount(geometry);
     const int x0 = geometry.GetLeftMargin();
@@ -474,8 +512,10 @@ bool CTextReport::LayOutPage(const CPageGeometry& geometry, int page, const std:
     layoutOut.SetPage(page, pageCount);
     layoutOut.AddText(PageTextRole::Title, x0, geometry.TitleY(), title);
     for (int i = 0; i < count; ++i)
+    {
         layoutOut.AddText(PageTextRole::Body, x0, geometry.LineY(i),
                           m_lines[static_cast<std::size_t>(first + i)]);
+    }
     // Below a full page, or below the whole report when it is shorter.
     const int linesOnFullPage = std::min(geometry.GetLinesPerPage(), total);
     layoutOut.AddText(PageTextRole::PageNumber, geometry.PageNumberX(),

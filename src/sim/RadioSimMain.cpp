@@ -20,7 +20,9 @@ bool ParseInt(const char* text, int& value)
     char* end = nullptr;
     const long result = std::strtol(text, &end, 10);
     if (end == text || *end != '\0' || result < 0 || result > 1000000000L)
+    {
         return false;
+    }
     value = static_cast<int>(result);
     return true;
 }
@@ -30,7 +32,9 @@ bool ParseHexAddress(const char* text, std::uint32_t& value)
     char* end = nullptr;
     const unsigned long result = std::strtoul(text, &end, 16);
     if (end == text || *end != '\0' || result > 0x2000)
+    {
         return false;
+    }
     value = static_cast<std::uint32_t>(result);
     return true;
 }
@@ -69,31 +73,57 @@ int main(int argc, char** argv)
             continue;
         }
         if (value == nullptr)
+        {
             ok = false;
+        }
         else if (option == "--image")
+        {
             imagePath = value;
+        }
         else if (option == "--save")
+        {
             savePath = value;
+        }
         else if (option == "--log")
+        {
             logPath = value;
+        }
         else if (option == "--channels")
+        {
             ok = ParseInt(value, channels) && (channels == 120 || channels == 320);
+        }
         else if (option == "--upload-end")
+        {
             ok = uploadEndSet = ParseHexAddress(value, uploadEnd);
+        }
         else if (option == "--baud")
+        {
             ok = ParseInt(value, baud) && baud > 0;
+        }
         else if (option == "--stall-after")
+        {
             ok = ParseInt(value, faults.stallAfter);
+        }
         else if (option == "--corrupt")
+        {
             ok = ParseInt(value, faults.corruptRecord);
+        }
         else if (option == "--garbage")
+        {
             ok = ParseInt(value, faults.garbageBefore);
+        }
         else if (option == "--garbage-pause")
+        {
             ok = ParseInt(value, faults.garbagePauseMs);
+        }
         else if (option == "--hangup-after")
+        {
             ok = ParseInt(value, faults.hangupAfter);
+        }
         else
+        {
             ok = false;
+        }
         if (!ok)
         {
             std::fprintf(stderr, kSimBadOption, option.c_str());
@@ -105,7 +135,9 @@ int main(int argc, char** argv)
 
     radio.SetChannels(channels);
     if (uploadEndSet)
+    {
         radio.SetUploadEnd(uploadEnd);
+    }
     if (!imagePath.empty() && !radio.LoadImage(imagePath))
     {
         std::fprintf(stderr, kSimImageError, imagePath.c_str());
@@ -122,7 +154,9 @@ int main(int argc, char** argv)
             [&radio, savePath]
             {
                 if (!radio.SaveImage(savePath))
+                {
                     std::fprintf(stderr, kSimSaveError, savePath.c_str());
+                }
             });
     }
 
@@ -152,10 +186,14 @@ int main(int argc, char** argv)
     while (!port.IsHungUp())
     {
         if (sigtimedwait(&signals, nullptr, &tick) > 0)
+        {
             break;
+        }
     }
     if (port.IsHungUp())
+    {
         std::fprintf(stderr, kSimHungUp, faults.hangupAfter);
+    }
     port.Stop();
     if (!savePath.empty() && !radio.SaveImage(savePath))
     {

@@ -32,7 +32,9 @@ bool CSimPort::Start()
     Stop();
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (master < 0)
+    {
         return false;
+    }
     if (::grantpt(master) != 0 || ::unlockpt(master) != 0)
     {
         ::close(master);
@@ -117,13 +119,19 @@ void CSimPort::Run()
     while (m_bRunning && m_nMaster >= 0)
     {
         if (!WaitWhilePaused())
+        {
             break;
+        }
         pollfd fds[2] = {{m_nMaster, POLLIN, 0}, {m_nWake, POLLIN, 0}};
         const int result = ::poll(fds, 2, 200);
         if (result < 0 && errno != EINTR)
+        {
             break;
+        }
         if (result <= 0 || (fds[1].revents & POLLIN))
+        {
             continue;
+        }
         if (!(fds[0].revents & POLLIN))
         {
             // No one has the device open: nothing to read until someone does.
@@ -150,12 +158,16 @@ void CSimPort::Run()
                                              static_cast<std::size_t>(n), replies);
         bool alive = true;
         for (int i = 0; i < received && alive; ++i)
+        {
             alive = CountRecord();
+        }
         m_nextByte = std::chrono::steady_clock::now();
         for (const std::string& reply : replies)
         {
             if (!alive || !SendRecord(reply))
+            {
                 break;
+            }
         }
     }
 }
@@ -182,21 +194,29 @@ void CSimPort::HangUp()
 bool CSimPort::SendRecord(const std::string& record)
 {
     if (m_faults.silent)
+    {
         return false;
+    }
     if (m_faults.noise)
     {
         (void)SendBytes(kGarbage, sizeof kGarbage - 1);
         return false;
     }
     if (!WaitWhilePaused())
+    {
         return false;
+    }
     const int number = m_nSent + 1; // from 1
     if (m_faults.stallAfter >= 0 && number > m_faults.stallAfter)
+    {
         return false;
+    }
     if (number == m_faults.garbageBefore)
     {
         if (!SendBytes(kGarbage, sizeof kGarbage - 1))
+        {
             return false;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(m_faults.garbagePauseMs));
         m_nextByte = std::chrono::steady_clock::now();
     }
@@ -208,7 +228,9 @@ bool CSimPort::SendRecord(const std::string& record)
         digit = digit == '0' ? '1' : '0';
     }
     if (!SendBytes(text.data(), text.size()))
+    {
         return false;
+    }
     m_radio.NoteSent(text);
     ++m_nSent;
     return CountRecord();
@@ -227,7 +249,9 @@ bool CSimPort::SendBytes(const char* bytes, std::size_t count)
     while (done < count)
     {
         if (!m_bRunning || m_nMaster < 0)
+        {
             return false;
+        }
         std::size_t chunk = count - done;
         if (paced)
         {
@@ -242,11 +266,15 @@ bool CSimPort::SendBytes(const char* bytes, std::size_t count)
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR)
+        {
             return false;
+        }
         pollfd fds[2] = {{m_nMaster, POLLOUT, 0}, {m_nWake, POLLIN, 0}};
         (void)::poll(fds, 2, 100);
         if (fds[0].revents & (POLLHUP | POLLERR))
+        {
             return false; // the other side closed the device
+        }
     }
     return true;
 }

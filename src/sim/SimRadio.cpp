@@ -39,10 +39,14 @@ bool CSimRadio::LoadImage(const std::string& path)
     CRadioImage image;
     CPlainAppState app;
     if (!image.LoadFromFile(path, app))
+    {
         return false;
+    }
     std::vector<std::uint8_t> bytes(kEepromSize);
     if (!image.ReadBlock(bytes.data(), 0, kEepromSize))
+    {
         return false;
+    }
     SetEeprom(bytes.data());
     return true;
 }
@@ -54,7 +58,9 @@ bool CSimRadio::SaveImage(const std::string& path) const
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (!image.WriteBlock(m_eeprom.data(), 0, kEepromSize))
+        {
             return false;
+        }
         app.m_nChannelCode = m_nChannels == 120 ? 1 : 2;
         app.m_nChannelMode = app.m_nChannelCode - 1;
     }
@@ -118,10 +124,14 @@ int CSimRadio::Receive(const std::uint8_t* bytes, std::size_t count,
             }
         }
         if (downloadEnded)
+        {
             hook = m_downloadHook;
+        }
     }
     if (hook)
+    {
         hook();
+    }
     return records;
 }
 
@@ -130,13 +140,17 @@ void CSimRadio::HandleLine(const std::string& line, std::vector<std::string>& re
 {
     std::string text = line;
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+    {
         text.pop_back();
+    }
     DecodedRecord record;
     const bool valid =
         CRecord::Decode(reinterpret_cast<const std::uint8_t*>(line.data()), line.size(), record);
     AddLog(true, text, valid);
     if (!valid)
+    {
         return; // the radio ignores what fails its checksum
+    }
     const std::string type(record.type, 2);
     const std::uint16_t address = record.address;
 
@@ -161,16 +175,22 @@ void CSimRadio::HandleLine(const std::string& line, std::vector<std::string>& re
         replies.push_back(CRecord::Compose("S9", 0, nullptr, 0));
     }
     else if (type == "M2" && address == 0x0000)
+    {
         m_bDownload = true;
+    }
     else if (type == "M2" && address == 0x8000)
     {
         for (std::uint32_t i = 0; i < kAlignmentCount; ++i)
+        {
             m_eeprom[kAlignmentOffset + i] = m_ram[0x4000 + i];
+        }
     }
     else if (type == "S1" && m_bDownload)
     {
         for (std::uint32_t i = 0; i < record.dataCount && address + i < kEepromSize; ++i)
+        {
             m_eeprom[address + i] = record.data[i];
+        }
     }
     else if (type == "S9" && m_bDownload)
     {
@@ -181,11 +201,15 @@ void CSimRadio::HandleLine(const std::string& line, std::vector<std::string>& re
     else if (type == "M0")
     {
         for (std::uint32_t i = 0; i < record.dataCount && address + i < kRamSize; ++i)
+        {
             m_ram[address + i] = record.data[i];
+        }
     }
     else if ((type == "M4" || type == "M6") && address >= 0x4000 && address <= 0x4009 &&
              record.dataCount >= 1)
+    {
         m_ram[address] = record.data[0];
+    }
     else if ((type == "M4" || type == "M6") && address == 0x2000)
     {
         m_cTestSide = type == "M4" ? 'R' : 'T';
@@ -194,9 +218,13 @@ void CSimRadio::HandleLine(const std::string& line, std::vector<std::string>& re
     else if (type == "M8")
     {
         if ((address & 0xFFFE) == 0x1000)
+        {
             m_bLamp = (address & 1) != 0;
+        }
         else if ((address & 0xFFFE) == 0x3000)
+        {
             m_bBeeper = (address & 1) != 0;
+        }
     }
 }
 
@@ -204,7 +232,9 @@ void CSimRadio::NoteSent(const std::string& record)
 {
     std::string text = record;
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+    {
         text.pop_back();
+    }
     DecodedRecord decoded;
     const bool valid = CRecord::Decode(reinterpret_cast<const std::uint8_t*>(record.data()),
                                        record.size(), decoded);
