@@ -303,9 +303,9 @@ TEST(Synthesizer, GridPointsAndNearGridEntriesGetTheGridPointsWord)
     // The two entries that used to land 160 kHz and 1.6 MHz low.
     EXPECT_EQ(FrequencyToWord(150.079996, true, 5, 2.5, false),
               FrequencyToWord(150.08, true, 5, 2.5, false));
-    EXPECT_NEAR(WordToFrequency(FrequencyToWord(851.599996, false, 13, 12.5, true), false, 13,
-                                12.5, true),
-                851.6, 1e-9);
+    EXPECT_NEAR(
+        WordToFrequency(FrequencyToWord(851.599996, false, 13, 12.5, true), false, 13, 12.5, true),
+        851.6, 1e-9);
 
     for (int model = 0; model < kModelCount; ++model)
     {
@@ -329,8 +329,8 @@ TEST(Synthesizer, GridPointsAndNearGridEntriesGetTheGridPointsWord)
                     {
                         ASSERT_EQ(FrequencyToWord(f + offset, transmit, model, step, high),
                                   expected)
-                            << "model " << model << " step " << step << " f " << f
-                            << " offset " << offset << " side " << side;
+                            << "model " << model << " step " << step << " f " << f << " offset "
+                            << offset << " side " << side;
                     }
                 }
             }
