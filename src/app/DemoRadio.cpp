@@ -84,7 +84,8 @@ int CtcssIndex(double hz)
 }
 
 // Sets one side as the Channel form would: frequency word, then signalling.
-void SetSide(CRadioImage& image, int n, bool transmit, double mhz, bool wide,
+// False when the image refused a field.
+bool SetSide(CRadioImage& image, int n, bool transmit, double mhz, bool wide,
              const Signalling& signalling)
 {
     const double stepKhz = (wide ? kWideStepHz : kNarrowStepHz) / 1000.0;
@@ -94,36 +95,20 @@ void SetSide(CRadioImage& image, int n, bool transmit, double mhz, bool wide,
     const int unused = word == kUnusedWord ? 1 : 0;
     const int none = signalling.kind == Signalling::None ? 1 : 0;
     const int type = signalling.kind == Signalling::Ctcss ? 0 : 1;
+    const bool ctcss = signalling.kind == Signalling::Ctcss;
+    const bool dcs = signalling.kind == Signalling::Dcs;
+    const int code = DcsValueOfDigits(static_cast<int>(signalling.value));
     if (transmit)
     {
-        (void)image.SetTxUnused(n, unused);
-        (void)image.SetTxWord(n, word);
-        (void)image.SetTxSignallingNone(n, none);
-        (void)image.SetTxSignallingType(n, type);
-        if (signalling.kind == Signalling::Ctcss)
-        {
-            (void)image.SetTxCtcss(n, CtcssIndex(signalling.value));
-        }
-        else if (signalling.kind == Signalling::Dcs)
-        {
-            (void)image.SetTxDcs(n, 0, DcsValueOfDigits(static_cast<int>(signalling.value)));
-        }
+        return image.SetTxUnused(n, unused) && image.SetTxWord(n, word) &&
+               image.SetTxSignallingNone(n, none) && image.SetTxSignallingType(n, type) &&
+               (!ctcss || image.SetTxCtcss(n, CtcssIndex(signalling.value))) &&
+               (!dcs || image.SetTxDcs(n, 0, code));
     }
-    else
-    {
-        (void)image.SetRxUnused(n, unused);
-        (void)image.SetRxWord(n, word);
-        (void)image.SetRxSignallingNone(n, none);
-        (void)image.SetRxSignallingType(n, type);
-        if (signalling.kind == Signalling::Ctcss)
-        {
-            (void)image.SetRxCtcss(n, CtcssIndex(signalling.value));
-        }
-        else if (signalling.kind == Signalling::Dcs)
-        {
-            (void)image.SetRxDcs(n, 0, DcsValueOfDigits(static_cast<int>(signalling.value)));
-        }
-    }
+    return image.SetRxUnused(n, unused) && image.SetRxWord(n, word) &&
+           image.SetRxSignallingNone(n, none) && image.SetRxSignallingType(n, type) &&
+           (!ctcss || image.SetRxCtcss(n, CtcssIndex(signalling.value))) &&
+           (!dcs || image.SetRxDcs(n, 0, code));
 }
 } // namespace
 
@@ -146,43 +131,41 @@ bool CDemoRadio::IsRequested(int argc, char** argv)
     return false;
 }
 
-void CDemoRadio::BuildSampleImage(CRadioImage& image)
+bool CDemoRadio::BuildSampleImage(CRadioImage& image)
 {
-    (void)image.Reset();
     // The model fields exactly as the Model form writes them, so that storing
     // the form unchanged gives the same bytes.
-    image.SetModel(kSampleModel);
-    (void)image.SetInjection(kHighInjection ? 0 : 1);
-    image.SetWideIfOffset(ComputeIfOffset(kSampleModel, !kHighInjection, kWideStepHz));
-    image.SetNarrowIfOffset(ComputeIfOffset(kSampleModel, !kHighInjection, kNarrowStepHz));
-    (void)image.SetWideReference(kWideStepHz);
-    (void)image.SetNarrowReference(kNarrowStepHz);
-    (void)image.SetSerialNumber("32000417");
-    (void)image.SetCustomer("0000012345");
-    image.SetDate(2024, 3, 15);
+    bool ok =
+        image.Reset() && image.SetModel(kSampleModel) &&
+        image.SetInjection(kHighInjection ? 0 : 1) &&
+        image.SetWideIfOffset(ComputeIfOffset(kSampleModel, !kHighInjection, kWideStepHz)) &&
+        image.SetNarrowIfOffset(ComputeIfOffset(kSampleModel, !kHighInjection, kNarrowStepHz)) &&
+        image.SetWideReference(kWideStepHz) && image.SetNarrowReference(kNarrowStepHz) &&
+        image.SetSerialNumber("32000417") && image.SetCustomer("0000012345") &&
+        image.SetDate(2024, 3, 15);
 
     int n = 0;
     for (const SampleChannel& channel : kChannels)
     {
-        SetSide(image, n, false, channel.rxMhz, channel.wide, channel.rx);
-        SetSide(image, n, true, channel.txMhz, channel.wide, channel.tx);
-        (void)image.SetWide(n, channel.wide ? 1 : 0);
-        (void)image.SetScanGroupA(n, channel.scanA ? 0 : 1);
-        (void)image.SetScanGroupB(n, channel.scanB ? 0 : 1);
-        (void)image.SetChannelName(n, channel.name);
-        (void)image.UpdateCheck(n);
+        ok = ok && SetSide(image, n, false, channel.rxMhz, channel.wide, channel.rx) &&
+             SetSide(image, n, true, channel.txMhz, channel.wide, channel.tx) &&
+             image.SetWide(n, channel.wide ? 1 : 0) &&
+             image.SetScanGroupA(n, channel.scanA ? 0 : 1) &&
+             image.SetScanGroupB(n, channel.scanB ? 0 : 1) &&
+             image.SetChannelName(n, channel.name) && image.UpdateCheck(n);
         ++n;
     }
-    (void)image.SetGroupName(0, "OPERATIONS");
-    (void)image.SetGroupName(1, "REPEATERS");
+    return ok && image.SetGroupName(0, "OPERATIONS") && image.SetGroupName(1, "REPEATERS");
 }
 
 bool CDemoRadio::Start(std::uint32_t baud)
 {
     CRadioImage image;
-    BuildSampleImage(image);
     std::vector<std::uint8_t> bytes(kImageSize);
-    (void)image.ReadBlock(bytes.data(), 0, kImageSize);
+    if (!BuildSampleImage(image) || !image.ReadBlock(bytes.data(), 0, kImageSize))
+    {
+        return false;
+    }
     m_radio.SetChannels(320);
     m_radio.SetEeprom(bytes.data());
     m_port.SetBaud(baud);

@@ -31,8 +31,9 @@ public:
     static bool IsRequested(int argc, char** argv);
 
     // The sample configuration: a VHF radio with its identity filled in and a
-    // dozen named channels with CTCSS and DCS signalling.
-    static void BuildSampleImage(CRadioImage& image);
+    // dozen named channels with CTCSS and DCS signalling. False when the image
+    // refused one of its fields (the sample and the image disagree).
+    [[nodiscard]] static bool BuildSampleImage(CRadioImage& image);
 
     // Loads the sample into the simulated radio and starts answering; baud 0
     // answers as fast as the pseudo-terminal allows.

@@ -2,6 +2,7 @@
 
 // own
 #include "ui/SpinButton.h"
+#include "ui/UiTexts.h"
 
 // Qt
 #include <QToolButton>
@@ -24,4 +25,10 @@ CSpinButton::CSpinButton(QWidget* parent)
     }
     connect(m_pUp, &QToolButton::clicked, this, [this] { emit Stepped(+1); });
     connect(m_pDown, &QToolButton::clicked, this, [this] { emit Stepped(-1); });
+}
+
+void CSpinButton::NameFor(const QString& boxName)
+{
+    m_pUp->setAccessibleName(QString::fromLatin1(UiText::kUpArrowName).arg(boxName));
+    m_pDown->setAccessibleName(QString::fromLatin1(UiText::kDownArrowName).arg(boxName));
 }

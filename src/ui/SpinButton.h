@@ -16,6 +16,10 @@ public:
     QToolButton* UpArrow() const { return m_pUp; }
     QToolButton* DownArrow() const { return m_pDown; }
 
+    // The arrows carry no text, so screen readers name them after the box they
+    // step: "<box> up" and "<box> down".
+    void NameFor(const QString& boxName);
+
 signals:
     // +1 for the up arrow, -1 for the down arrow.
     void Stepped(int direction);

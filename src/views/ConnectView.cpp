@@ -9,6 +9,7 @@
 
 // ui
 #include "ui/CommandIds.h"
+#include "ui/FormRows.h"
 #include "ui/UiServices.h"
 
 // link
@@ -34,19 +35,14 @@ CConnectView::CConnectView(IViewHost& host, QWidget* parent)
       m_pRamWrite(new QPushButton(QString::fromLatin1(ViewText::kRamWrite), this)),
       m_pVerify(new QPushButton(QString::fromLatin1(ViewText::kVerify), this)),
       m_pPortStatus(new QLabel(this)), m_timerBridge(*this),
-      m_sink(this,
-             [this](std::int32_t message, std::int32_t wParam, std::vector<std::uint8_t> bytes)
-             {
-                 if (message == kLinkMessage)
-                 {
-                     OnLinkMessage(wParam, bytes);
-                 }
-             }),
+      m_link(this, host,
+             [this](std::int32_t wParam, std::vector<std::uint8_t> bytes)
+             { OnLinkMessage(wParam, bytes); }),
       m_conversation(host, m_timerBridge,
                      [this](ConversationEvent event, int value)
                      { OnConversationEvent(event, value); })
 {
-    m_conversation.SetSink(&m_sink);
+    m_conversation.SetSink(&m_link.Sink());
     // Until the first upload the buffer holds the form's image as constructed,
     // which is what a Verify without an upload compares against.
     std::array<std::uint8_t, kImageSize> bytes{};
@@ -69,6 +65,8 @@ void CConnectView::BuildLayout()
     m_pPortStatus->setWordWrap(true);
     m_pPortStatus->setTextFormat(Qt::PlainText);
     m_pPortStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    CFormRows::Name(m_pList, QString::fromLatin1(ViewText::kTransferListName));
+    CFormRows::Name(m_pPortStatus, QString::fromLatin1(ViewText::kPortLineName));
 
     connect(m_pUpload, &QPushButton::clicked, this, [this] { OnUpload(); });
     connect(m_pDownload, &QPushButton::clicked, this, [this] { OnDownload(); });
@@ -97,7 +95,7 @@ void CConnectView::BuildLayout()
 
 int CConnectView::PortNumber() const
 {
-    return Host().GetComPort() == 1 ? 2 : 1;
+    return m_link.PortNumber();
 }
 
 void CConnectView::OnInitialUpdate()
@@ -108,7 +106,7 @@ void CConnectView::OnInitialUpdate()
 
 void CConnectView::OnPortChanged()
 {
-    m_conversation.Link().SetPortMap(Host().GetPortMap());
+    m_link.Prepare(m_conversation.Link());
     m_conversation.SetPort(PortNumber());
     if (m_conversation.Mode() == ConversationMode::Download &&
         m_conversation.Link().IsDownloadRunning())

@@ -9,8 +9,8 @@
 #include "views/ProgressDlg.h"
 #include "views/Vesk4View.h"
 
-// ui
-#include "ui/LinkSinkAdapter.h"
+// own
+#include "views/ViewLink.h"
 
 // link
 #include "link/LinkTimerHost.h"
@@ -118,7 +118,7 @@ private:
     bool m_bCopyAccepted = false; // " COPY OK ? " answered OK; never cleared
     QPointer<CProgressDlg> m_pProgress;
     CTimerBridge m_timerBridge;
-    CLinkSinkAdapter m_sink;
+    CViewLink m_link;
     // Declared last so that it goes first: its reader and download worker end
     // before the sink they post to and the rest of this form.
     CRadioConversation m_conversation;

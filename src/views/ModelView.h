@@ -5,10 +5,13 @@
 // own
 #include "views/Vesk4View.h"
 
+// ui
+#include "ui/FormBinder.h"
+#include "ui/OptionList.h"
+
 // std
 #include <string>
 
-class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -32,29 +35,30 @@ public:
     // of its band; nothing is written to any image yet.
     void OnModelSelChange();
 
-    // The controls, for the layout and for tests.
-    QComboBox* ModelList() const { return m_pModelList; }
-    QComboBox* InjectionList() const { return m_pInjectionList; }
-    QComboBox* WideReferenceList() const { return m_pWideRefList; }
-    QComboBox* NarrowReferenceList() const { return m_pNarrowRefList; }
+    // The controls, for tests.
+    COptionList* ModelList() const { return m_pModelList; }
+    COptionList* InjectionList() const { return m_pInjectionList; }
+    COptionList* WideReferenceList() const { return m_pWideRefList; }
+    COptionList* NarrowReferenceList() const { return m_pNarrowRefList; }
     QLineEdit* SerialEdit() const { return m_pSerial; }
     QLineEdit* CustomerEdit() const { return m_pCustomer; }
-    QComboBox* MonthList() const { return m_pMonthList; }
+    COptionList* MonthList() const { return m_pMonthList; }
     QLineEdit* DayEdit() const { return m_pDay; }
     QLineEdit* YearEdit() const { return m_pYear; }
     QPushButton* CancelButton() const { return m_pCancel; }
 
 private:
-    QComboBox* m_pModelList;
-    QComboBox* m_pInjectionList;
-    QComboBox* m_pWideRefList;
-    QComboBox* m_pNarrowRefList;
+    COptionList* m_pModelList;
+    COptionList* m_pInjectionList;
+    COptionList* m_pWideRefList;
+    COptionList* m_pNarrowRefList;
     QLineEdit* m_pSerial;
     QLineEdit* m_pCustomer;
-    QComboBox* m_pMonthList;
+    COptionList* m_pMonthList;
     QLineEdit* m_pDay;
     QLineEdit* m_pYear;
     QPushButton* m_pCancel;
+    CFormBinder m_binder;
 
     // The form's values as last read from the controls.
     int m_nModel = -1;
@@ -66,14 +70,9 @@ private:
     int m_nMonth = 0; // 0..11
     unsigned m_nDay = 1;
     unsigned m_nYear = 1980;
-    double m_dWideStepHz = 0.0; // worked out by ValidateForm
-    double m_dNarrowStepHz = 0.0;
 
     void BuildLayout();
-    // Refills both reference lists with the steps of `model`'s band and selects
-    // the band's default wide and narrow steps.
+    // Refills both reference lists with the steps of `model`'s band, with the
+    // band's default wide and narrow steps selected.
     void RebuildReferenceLists(int model);
-    // Shows the members in the controls.
-    void WriteForm();
-    bool ReadUnsigned(QLineEdit* box, unsigned& valueOut);
 };

@@ -2,6 +2,10 @@
 // and the number of bytes of a radio RAM read.
 #pragma once
 
+// ui
+#include "ui/FormBinder.h"
+#include "ui/HexAddressBox.h"
+
 // Qt
 #include <QDialog>
 
@@ -28,19 +32,19 @@ public:
     int m_nCount = 1;
     std::int32_t m_nAddress = 0;
 
-    QLineEdit* AddressEdit() const { return m_pAddress; }
-    CSpinButton* AddressSpin() const { return m_pSpin; }
+    QLineEdit* AddressEdit() const { return m_pAddress->Edit(); }
+    CSpinButton* AddressSpin() const { return m_pAddress->Spin(); }
     QLineEdit* CountEdit() const { return m_pCount; }
 
     // An arrow of the address spin: +1 up, -1 down.
-    void OnAddressSpin(int direction);
+    void OnAddressSpin(int direction) { m_pAddress->Step(direction); }
     // Checks the entries; closes with OK only when all pass, else tells the
     // user and stays. True when the dialog closed.
     bool OnOK();
 
 private:
     IUiServices& m_ui;
-    QLineEdit* m_pAddress;
-    CSpinButton* m_pSpin;
+    CHexAddressBox* m_pAddress;
     QLineEdit* m_pCount;
+    CFormBinder m_binder;
 };

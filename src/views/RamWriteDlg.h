@@ -2,6 +2,11 @@
 // arrows), the number of bytes and up to eight data bytes of a radio RAM write.
 #pragma once
 
+// ui
+#include "ui/FormBinder.h"
+#include "ui/HexAddressBox.h"
+#include "ui/OptionList.h"
+
 // Qt
 #include <QDialog>
 
@@ -12,7 +17,6 @@
 
 class CSpinButton;
 class IUiServices;
-class QComboBox;
 class QLineEdit;
 
 class CRamWriteDlg : public QDialog
@@ -30,14 +34,14 @@ public:
     std::uint32_t m_nCount = 0;
     std::array<std::uint8_t, kMaxCount> m_data{};
 
-    QLineEdit* AddressEdit() const { return m_pAddress; }
-    CSpinButton* AddressSpin() const { return m_pSpin; }
-    QComboBox* CountList() const { return m_pCountList; }
+    QLineEdit* AddressEdit() const { return m_pAddress->Edit(); }
+    CSpinButton* AddressSpin() const { return m_pAddress->Spin(); }
+    COptionList* CountList() const { return m_pCountList; }
     // Data field 1..8 as index 0..7.
     QLineEdit* DataEdit(int index) const { return m_pData[static_cast<std::size_t>(index)]; }
 
     // An arrow of the address spin: +1 up, -1 down.
-    void OnAddressSpin(int direction);
+    void OnAddressSpin(int direction) { m_pAddress->Step(direction); }
     // The count selection changed: fields 1..count enabled, the count lowered
     // so that the last byte stays at or below 0x43F.
     void EnableDataFields();
@@ -47,8 +51,8 @@ public:
 
 private:
     IUiServices& m_ui;
-    QLineEdit* m_pAddress;
-    CSpinButton* m_pSpin;
-    QComboBox* m_pCountList;
+    CHexAddressBox* m_pAddress;
+    COptionList* m_pCountList;
     std::array<QLineEdit*, kMaxCount> m_pData{};
+    CFormBinder m_binder;
 };

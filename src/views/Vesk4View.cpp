@@ -5,12 +5,14 @@
 #include "views/ViewTexts.h"
 
 // ui
+#include "ui/FrequencyBox.h"
 #include "ui/PagePainter.h"
 #include "ui/UiServices.h"
 
 // model
 #include "model/BandTable.h"
 #include "model/Synthesizer.h"
+#include "model/TextReaders.h"
 
 // Qt
 #include <QAction>
@@ -24,45 +26,9 @@
 
 // std
 #include <algorithm>
-#include <charconv>
-#include <cctype>
-#include <cstdio>
-#include <cstring>
 
 namespace
 {
-// A decimal number at the start of `text` as the C library's atof reads it
-// (blanks skipped, a sign allowed, the rest ignored, nothing readable is 0),
-// but independent of the locale, which Qt sets from the environment.
-double ReadDecimal(const QString& text)
-{
-    const std::string bytes = text.toStdString();
-    const char* begin = bytes.c_str();
-    const char* end = begin + bytes.size();
-    while (begin < end && std::isspace(static_cast<unsigned char>(*begin)))
-    {
-        ++begin;
-    }
-    bool negative = false;
-    if (begin < end && (*begin == '+' || *begin == '-'))
-    {
-        negative = *begin == '-';
-        ++begin;
-    }
-    if (begin < end && (*begin == '+' || *begin == '-'))
-    {
-        return 0.0; // a second sign is not a number
-    }
-    double value = 0.0;
-    const std::from_chars_result result =
-        std::from_chars(begin, end, value, std::chars_format::fixed);
-    if (result.ec != std::errc())
-    {
-        return 0.0;
-    }
-    return negative ? -value : value;
-}
-
 // "%.5f" read back: a step carries exactly five decimals of a MHz.
 double RoundTo5Decimals(double value)
 {
@@ -300,7 +266,19 @@ void CVesk4View::StepFrequencyBox(bool narrow, int direction, QLineEdit* box, bo
     ComputeChannelStep(narrow);
     int model = -1;
     (void)m_image.GetModel(model);
-    const double f = ReadDecimal(box->text());
+    // Read as far as it is a number; text that is none steps from 0.
+    double f = 0.0;
+    if (!ReadDecimal(box->text().toStdString(), f))
+    {
+        f = 0.0;
+    }
     const double next = StepFrequency(f, direction, model, m_dChannelStep * 1000.0, transmitBox);
     box->setText(QString::number(next, 'f', 5));
+}
+
+void CVesk4View::AttachStepping(CFrequencyBox* box, std::function<bool()> narrow, bool transmitBox)
+{
+    connect(box, &CFrequencyBox::StepRequested, this,
+            [this, box, narrow = std::move(narrow), transmitBox](int direction)
+            { StepFrequencyBox(narrow(), direction, box->Edit(), transmitBox); });
 }

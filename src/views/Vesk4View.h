@@ -19,8 +19,10 @@
 #include <QWidget>
 
 // std
+#include <functional>
 #include <string>
 
+class CFrequencyBox;
 class IUiServices;
 class QLineEdit;
 class QPrinter;
@@ -90,6 +92,9 @@ public:
     // forms, which the 800 MHz model bounds by its transmit band.
     void StepFrequencyBox(bool narrow, int direction, QLineEdit* box, bool transmitBox);
     double GetChannelStep() const { return m_dChannelStep; }
+    // Makes `box`'s arrows, Up and Down keys and wheel step it as above, with
+    // the bandwidth `narrow` tells at the moment of each step.
+    void AttachStepping(CFrequencyBox* box, std::function<bool()> narrow, bool transmitBox);
 
     // ---- one-shot timers ---------------------------------------------------
     void SetTimer(int id, int ms) { m_timers.SetTimer(id, ms); }

@@ -32,6 +32,9 @@ inline constexpr char kStep2_5[] = "2.5";
 inline constexpr char kStep5_0[] = "5.0";
 inline constexpr char kStep6_25[] = "6.25";
 inline constexpr char kStep12_5[] = "12.5";
+// Spoken names of the two reference lists, whose shared label names neither.
+inline constexpr char kWideReferenceName[] = "PLL Reference Freq Wide";
+inline constexpr char kNarrowReferenceName[] = "PLL Reference Freq Narrow";
 
 // Port dialog
 inline constexpr char kComportTitle[] = "Comport set";
@@ -49,6 +52,9 @@ inline constexpr char kNotUploadedVerify[] = " Not Up Loading\n VERIFY OK? ";
 inline constexpr char kFindContinue[] = "find!!\nContinue ?";
 inline constexpr char kVerifyComplete[] = " Verify Complete ";
 inline constexpr char kPleaseWait[] = "PLEASE WAIT !!";
+// Spoken names of the form's unlabelled parts.
+inline constexpr char kTransferListName[] = "Radio Comm messages";
+inline constexpr char kPortLineName[] = "Port";
 
 // The port line of the Radio Comm form: %1 the port name, %2 its device.
 inline constexpr char kPortOpen[] = "%1 is %2: open.";
@@ -85,5 +91,7 @@ inline constexpr char kReadByte[] = "Read Byte";
 inline constexpr char kWriteAddress[] = "Write Address (Hex)";
 inline constexpr char kWriteByte[] = "Write Byte (Dec)";
 inline constexpr char kWriteData[] = "Write Data (Hex)";
+// Spoken name of data field %1.
+inline constexpr char kWriteDataName[] = "Write Data (Hex) %1";
 inline constexpr char kEnterInteger[] = "Please enter an integer.";
 } // namespace ViewText

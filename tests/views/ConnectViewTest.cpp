@@ -37,7 +37,7 @@ constexpr std::uint32_t kDownloadBaud = 115200;
 std::vector<std::uint8_t> SampleEeprom()
 {
     CRadioImage image;
-    CDemoRadio::BuildSampleImage(image);
+    EXPECT_TRUE(CDemoRadio::BuildSampleImage(image));
     std::vector<std::uint8_t> bytes(kImageSize);
     EXPECT_TRUE(image.ReadBlock(bytes.data(), 0, kImageSize));
     return bytes;

@@ -24,7 +24,7 @@
 TEST(DemoRadioTest, SampleIsAVhfRadioWithItsIdentityAndADozenNamedChannels)
 {
     CRadioImage image;
-    CDemoRadio::BuildSampleImage(image);
+    ASSERT_TRUE(CDemoRadio::BuildSampleImage(image));
     int model = -1;
     ASSERT_TRUE(image.GetModel(model));
     EXPECT_EQ(model, 6);
@@ -83,7 +83,7 @@ TEST_F(DemoRadioSessionTest, SampleSurvivesTheModelFormUnchanged)
 {
     Start();
     CRadioImage sample;
-    CDemoRadio::BuildSampleImage(sample);
+    ASSERT_TRUE(CDemoRadio::BuildSampleImage(sample));
     Frame().m_sharedImage = sample;
     ModelForm()->LoadFromImage(Frame().m_sharedImage);
     CRadioImage stored = sample;

@@ -157,8 +157,8 @@ TEST_F(ModelViewTest, WithoutAModelTheIfOffsetWordsStayAsTheyWere)
 {
     EXPECT_TRUE(m_form->IsModelUnset());
     CRadioImage image;
-    image.SetWideIfOffset(0x1234);
-    image.SetNarrowIfOffset(0x5678);
+    EXPECT_TRUE(image.SetWideIfOffset(0x1234));
+    EXPECT_TRUE(image.SetNarrowIfOffset(0x5678));
     ASSERT_TRUE(image.SetWideReference(12500));
     EXPECT_TRUE(m_form->ValidateForm());
     m_form->StoreToImage(image);
@@ -281,13 +281,13 @@ TEST_F(ModelViewTest, AnEmptyDayIsAskedForAsANumberOnly)
 TEST_F(ModelViewTest, ShowsTheImageAndCancelRestoresIt)
 {
     CRadioImage image;
-    image.SetModel(5);
+    EXPECT_TRUE(image.SetModel(5));
     ASSERT_TRUE(image.SetWideReference(2500));
     ASSERT_TRUE(image.SetNarrowReference(5000));
-    image.SetWideIfOffset(0x2328); // bit 15 clear: low side
+    EXPECT_TRUE(image.SetWideIfOffset(0x2328)); // bit 15 clear: low side
     ASSERT_TRUE(image.SetSerialNumber("F1"));
     ASSERT_TRUE(image.SetCustomer(" "));
-    image.SetDate(2001, 2, 28);
+    EXPECT_TRUE(image.SetDate(2001, 2, 28));
     m_form->LoadFromImage(image);
 
     const auto check = [&]
@@ -315,7 +315,7 @@ TEST_F(ModelViewTest, ShowsTheImageAndCancelRestoresIt)
     check();
 
     // The sign bit of the wide IF-offset word selects "HI".
-    image.SetWideIfOffset(0xDCD8);
+    EXPECT_TRUE(image.SetWideIfOffset(0xDCD8));
     m_form->LoadFromImage(image);
     EXPECT_EQ(m_form->InjectionList()->currentText(), "HI");
 }

@@ -23,7 +23,7 @@ protected:
     {
         auto form = std::make_unique<CVesk4View>(*m_app, VIEW_CHANNEL, nullptr);
         CRadioImage image;
-        image.SetModel(model);
+        EXPECT_TRUE(image.SetModel(model));
         EXPECT_TRUE(image.SetWideReference(wideHz));
         EXPECT_TRUE(image.SetNarrowReference(narrowHz));
         form->LoadFromImage(image);
@@ -129,7 +129,7 @@ TEST_F(Vesk4ViewTest, TheBaseContractCopiesTheWholeImage)
     image.m_strExtra1 = "one";
     image.m_strExtra3 = "three";
     image.m_nExtra = 42;
-    image.SetModel(7);
+    EXPECT_TRUE(image.SetModel(7));
     CVesk4View form(*m_app, VIEW_MANUAL, nullptr);
     form.LoadFromImage(image);
     EXPECT_TRUE(form.IsModelUnset());

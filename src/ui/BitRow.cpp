@@ -1,0 +1,73 @@
+// A bit row.
+
+// own
+#include "ui/BitRow.h"
+#include "ui/OptionList.h"
+#include "ui/UiTexts.h"
+
+// Qt
+#include <QGridLayout>
+#include <QLabel>
+
+CBitRow::CBitRow(QWidget* parent, const char* caption)
+    : CKitControl(parent), m_pCaption(new QLabel(QString::fromLatin1(caption), this))
+{
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(4);
+    grid->addWidget(m_pCaption, 0, 0, 1, kBits);
+    for (int bit = kBits - 1; bit >= 0; --bit)
+    {
+        auto* list = new COptionList(this, UiText::kBitChoices);
+        list->setMinimumWidth(44);
+        m_pBits[static_cast<std::size_t>(bit)] = list;
+        grid->addWidget(list, 1, kBits - 1 - bit);
+        connect(list, &COptionList::Chosen, this, &CBitRow::Changed);
+    }
+    setFocusProxy(m_pBits[kBits - 1]);
+    NameAfter(QString());
+    Clear();
+}
+
+COptionList* CBitRow::BitList(int bit) const
+{
+    return m_pBits.at(static_cast<std::size_t>(bit));
+}
+
+void CBitRow::SetValue(int value)
+{
+    for (int bit = 0; bit < kBits; ++bit)
+    {
+        BitList(bit)->SetValue((value >> bit) & 1);
+    }
+}
+
+int CBitRow::Value() const
+{
+    int value = 0;
+    for (int bit = 0; bit < kBits; ++bit)
+    {
+        if (BitList(bit)->Value() != 0)
+        {
+            value |= 1 << bit;
+        }
+    }
+    return value;
+}
+
+void CBitRow::Clear()
+{
+    for (COptionList* list : m_pBits)
+    {
+        list->SetValue(-1);
+    }
+}
+
+void CBitRow::NameAfter(const QString& label)
+{
+    for (int bit = 0; bit < kBits; ++bit)
+    {
+        BitList(bit)->setAccessibleName(
+            QString::fromLatin1(UiText::kBitListName).arg(label).arg(bit).trimmed());
+    }
+}

@@ -1,0 +1,40 @@
+// What the forms that talk to the radio (Radio Comm, Adjust, Test) share about
+// their link: the port the application's choice names, and the way the link's
+// traffic, posted on its own threads, reaches the form on its thread.
+#pragma once
+
+// ui
+#include "ui/LinkSinkAdapter.h"
+
+// std
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class CRadioLink;
+class IViewHost;
+class QObject;
+
+class CViewLink
+{
+public:
+    using Handler = std::function<void(std::int32_t wParam, std::vector<std::uint8_t> bytes)>;
+
+    // `handler` gets each line, step and end the link posts, on `form`'s
+    // thread. The form declares this before its link, so the link's threads
+    // have ended before the sink they post to goes.
+    CViewLink(QObject* form, const IViewHost& host, Handler handler);
+
+    ILinkSink& Sink() { return m_sink; }
+    // The port the application's choice names: 2 for COM2, 1 for anything else.
+    int PortNumber() const;
+    // Points `link` at the application's port map and at this form's sink.
+    void Prepare(CRadioLink& link);
+    // Prepare, then open the chosen port with its reader and idle RTS low.
+    // False when the port could not be opened (the link tells why).
+    [[nodiscard]] bool Open(CRadioLink& link);
+
+private:
+    const IViewHost& m_host;
+    CLinkSinkAdapter m_sink;
+};
