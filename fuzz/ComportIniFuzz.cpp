@@ -30,7 +30,9 @@ std::string Name(const std::string& raw, const char* fallback)
     for (const char c : raw)
     {
         if (std::isalnum(static_cast<unsigned char>(c)))
+        {
             name += c;
+        }
     }
     return name.empty() ? fallback : name;
 }
@@ -42,23 +44,31 @@ std::string Value(const std::string& raw)
     for (const char c : raw)
     {
         if (c != '\r' && c != '\n' && c != '\0')
+        {
             value += c;
+        }
     }
     const auto first = value.find_first_not_of(" \t");
     if (first == std::string::npos)
+    {
         return {};
+    }
     return value.substr(first, value.find_last_not_of(" \t") - first + 1);
 }
 
 bool SameName(const std::string& a, const std::string& b)
 {
     if (a.size() != b.size())
+    {
         return false;
+    }
     for (std::size_t i = 0; i < a.size(); ++i)
     {
         if (std::tolower(static_cast<unsigned char>(a[i])) !=
             std::tolower(static_cast<unsigned char>(b[i])))
+        {
             return false;
+        }
     }
     return true;
 }
@@ -77,7 +87,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string path = scratch.PathOf("Comport.ini");
     if (!scratch.WriteFile(path, file.data(), file.size()))
+    {
         Fail("the scratch file could not be written");
+    }
 
     CProfileFile profile(path);
     (void)profile.ReadInt("AppComport", "Value", 1);
@@ -87,17 +99,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         std::string device;
         if (!map.Resolve("COM" + std::to_string(port), device) || device != map.DevicePath(port))
+        {
             Fail("a port name does not resolve through the map");
+        }
     }
 
     const std::string kAbsent = "(absent)";
     const std::string otherBefore = profile.ReadString(otherSection, otherKey, kAbsent);
     if (!profile.WriteString(section, key, value))
+    {
         Fail("a writable file was not written");
+    }
     if (profile.ReadString(section, key, kAbsent) != value)
+    {
         Fail("a written key does not read back as written");
+    }
     const bool sameKey = SameName(section, otherSection) && SameName(key, otherKey);
     if (!sameKey && profile.ReadString(otherSection, otherKey, kAbsent) != otherBefore)
+    {
         Fail("writing one key changed another");
+    }
     return 0;
 }

@@ -41,15 +41,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CFuzzScratch& scratch = CFuzzScratch::Instance();
     const std::string path = scratch.PathOf("radio.dat");
     if (!scratch.WriteFile(path, data, size))
+    {
         Fail("the scratch file could not be written");
+    }
 
     CPlainAppState app;
     CRadioImage image;
     const bool loaded = image.LoadFromFile(path, app);
     if (loaded != (size >= kBlockSize))
+    {
         Fail("a file was taken or refused by the wrong size");
+    }
     if (!loaded)
+    {
         return 0;
+    }
     // The file's image, with the injection flag re-derived from the sign of
     // the wide IF offset as every load does.
     std::vector<std::uint8_t> expected(data + 8, data + 8 + kImageSize);
@@ -57,10 +63,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     expected[ImageMap::kInjBeep] =
         static_cast<std::uint8_t>((expected[ImageMap::kInjBeep] & ~0x10) | (lowSide ? 0x10 : 0));
     if (std::memcmp(image.WorkBlock().image, expected.data(), kImageSize) != 0)
+    {
         Fail("the image is not the file's bytes");
+    }
     if (size >= kDumpFileSize &&
         app.m_nChannelCode != static_cast<std::int32_t>(LittleEndian(data + kBlockSize)))
+    {
         Fail("the capacity code is not the file's");
+    }
 
     (void)CImageSummary::BuildLines(image, app);
 
@@ -68,7 +78,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     report.Build(image, app.m_nChannelMode);
     const int limit = CTextReport::ChannelCount(app.m_nChannelMode);
     if (report.GetChannelsListed() < 0 || report.GetChannelsListed() > limit)
+    {
         Fail("more channels listed than the radio holds");
+    }
     // A small page, so that the paging runs over many pages.
     const CPageGeometry geometry(PrintArea{0, 0, 800, 600}, 10);
     const int pages = report.PageCount(geometry);
@@ -76,14 +88,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         CPageLayout layout;
         if (!report.LayOutPage(geometry, page, "radio.dat", layout))
+        {
             Fail("a report page inside the count cannot be laid out");
+        }
     }
 
     CHexDump dump;
     if (!dump.TakeSnapshot(image))
+    {
         Fail("no snapshot of a loaded image");
+    }
     if (std::memcmp(dump.GetSnapshot().data(), expected.data(), kImageSize) != 0)
+    {
         Fail("the hex dump does not show the file's bytes");
+    }
     for (int row = 0; row < CHexDump::kRowCount; ++row)
     {
         const std::string text = dump.RowText(row);
@@ -91,14 +109,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::snprintf(first, sizeof first, " %02x",
                       expected[static_cast<std::size_t>(row * CHexDump::kBytesPerRow)]);
         if (text.find(first) == std::string::npos)
+        {
             Fail("a hex dump row does not show its first byte");
+        }
     }
     const int dumpPages = CHexDump::PageCount(geometry);
     for (int page = 1; page <= dumpPages; ++page)
     {
         CPageLayout layout;
         if (!dump.LayOutPage(geometry, page, "radio.dat", "320 CH", layout))
+        {
             Fail("a hex dump page inside the count cannot be laid out");
+        }
     }
     return 0;
 }

@@ -17,10 +17,7 @@ public:
     std::size_t Remaining() const { return m_nSize - m_nPos; }
 
     // 0 once the input has run out, so a short input is still a whole case.
-    std::uint8_t TakeByte()
-    {
-        return IsEmpty() ? 0 : m_pData[m_nPos++];
-    }
+    std::uint8_t TakeByte() { return IsEmpty() ? 0 : m_pData[m_nPos++]; }
     std::uint16_t TakeWord()
     {
         const std::uint16_t high = TakeByte();
@@ -41,7 +38,9 @@ public:
         {
             const std::uint8_t byte = m_pData[m_nPos++];
             if (byte == separator)
+            {
                 break;
+            }
             text += static_cast<char>(byte);
         }
         return text;

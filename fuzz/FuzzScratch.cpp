@@ -20,8 +20,8 @@ CFuzzScratch& CFuzzScratch::Instance()
 CFuzzScratch::CFuzzScratch()
 {
     const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") +
-                          "/vesk4-fuzz-XXXXXX";
+    std::string pattern =
+        std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/vesk4-fuzz-XXXXXX";
     if (::mkdtemp(pattern.data()) == nullptr)
     {
         std::perror("vesk4 fuzz: no scratch folder");
@@ -52,7 +52,9 @@ bool CFuzzScratch::ReadFile(const std::string& path, std::vector<std::uint8_t>& 
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
+    {
         return false;
+    }
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return true;
 }

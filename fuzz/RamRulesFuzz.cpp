@@ -29,34 +29,43 @@ void CheckText(const std::string& text)
     const long long library = std::strtoll(cText.c_str(), nullptr, 16);
     const long long clamped = std::clamp<long long>(library, -0x80000000LL, 0x7FFFFFFFLL);
     if (CRamRules::ReadHexLeading(cText) != clamped)
+    {
         Fail("the leading hexadecimal number differs from strtoll's");
+    }
 
     std::uint32_t value = 0xDEADBEEF;
     if (CRamRules::ParseHex(text, value))
     {
-        std::size_t pos = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')
-                              ? 2
-                              : 0;
+        std::size_t pos =
+            text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X') ? 2 : 0;
         if (pos == text.size() || text.size() - pos > 8)
+        {
             Fail("an empty or over-long number was taken");
+        }
         for (; pos < text.size(); ++pos)
         {
             if (!std::isxdigit(static_cast<unsigned char>(text[pos])))
+            {
                 Fail("a text with a stray character was taken");
+            }
         }
         if (value != static_cast<std::uint32_t>(std::strtoull(text.c_str(), nullptr, 16)))
+        {
             Fail("the number read is not the text's value");
+        }
     }
     else if (value != 0xDEADBEEF)
+    {
         Fail("a refused text changed the value");
+    }
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     CFuzzInput input(data, size);
-    const std::uint32_t address = static_cast<std::uint32_t>(input.TakeWord()) << 16 |
-                                  input.TakeWord();
+    const std::uint32_t address =
+        static_cast<std::uint32_t>(input.TakeWord()) << 16 | input.TakeWord();
     const std::uint8_t countByte = input.TakeByte();
     const std::int64_t count = static_cast<std::int8_t>(countByte);
 
@@ -64,15 +73,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (readError == nullptr &&
         (count < 0 || address + static_cast<std::uint64_t>(count) > CRamRules::kReadLimit ||
          count > static_cast<std::int64_t>(CRamRules::kMaxReadCount)))
+    {
         Fail("a read beyond the RAM or the count limit was allowed");
+    }
 
     const char* writeError = CRamRules::CheckWrite(address, countByte);
     if (writeError == nullptr &&
         (countByte < 1 || countByte > CRamRules::kMaxWriteCount ||
          address < CRamRules::kWriteFirst || address + countByte - 1 > CRamRules::kWriteLast))
+    {
         Fail("a write outside the writable RAM was allowed");
+    }
 
     while (!input.IsEmpty())
+    {
         CheckText(input.TakeString('\n'));
+    }
     return 0;
 }

@@ -84,7 +84,9 @@ std::vector<CScriptedBackend::Step> BuildScript(CFuzzInput& input,
             step.kind = CScriptedBackend::StepKind::Data;
             step.bytes = input.TakeBytes(static_cast<std::size_t>(input.TakeByte()) + 1);
             if (step.bytes.empty())
+            {
                 continue; // the input ran out: no step
+            }
             stream.insert(stream.end(), step.bytes.begin(), step.bytes.end());
             break;
         }
@@ -111,14 +113,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     port->SetNotifyMessage(kLinkMessage);
     port->SetDevicePath("scripted");
     if (!port->Open(0, true))
+    {
         return 0; // a discard failure at open: nothing to read
+    }
 
     // The script always ends with the device gone, so the reader ends by itself.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (port->IsReaderRunning())
     {
         if (std::chrono::steady_clock::now() > deadline)
+        {
             Fail("the reader did not end at the end of its script");
+        }
         std::this_thread::yield();
     }
     port->Close();
@@ -131,30 +137,48 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (m.wParam < 2)
         {
             if (i + 1 != messages.size())
+            {
                 Fail("an end-of-reader event was not the last message");
+            }
             if (m.wParam != kLinkPortLost && m.wParam != kLinkLockTimeout)
+            {
                 Fail("the reader delivered an event it has no business sending");
+            }
             continue;
         }
         if (static_cast<std::size_t>(m.wParam) != m.bytes.size())
+        {
             Fail("a line's length is not its wParam");
+        }
         if (m.bytes.size() > static_cast<std::size_t>(CCommPort::kMaxLineLength))
+        {
             Fail("a line longer than any record was delivered");
+        }
         if (m.bytes.front() != startByte || m.bytes.back() != endByte)
+        {
             Fail("a line does not run from the start byte to the end byte");
+        }
         if (std::find(m.bytes.begin() + 1, m.bytes.end(), startByte) != m.bytes.end())
+        {
             Fail("a line holds a second start byte");
+        }
         if (std::find(m.bytes.begin(), m.bytes.end() - 1, endByte) != m.bytes.end() - 1)
+        {
             Fail("a line holds an end byte before its end");
+        }
         // Each line is a run of the received bytes, after the previous line.
         const auto found = std::search(stream.begin() + static_cast<std::ptrdiff_t>(searchFrom),
                                        stream.end(), m.bytes.begin(), m.bytes.end());
         if (found == stream.end())
+        {
             Fail("a line is not a run of the received bytes, in order");
+        }
         searchFrom = static_cast<std::size_t>(found - stream.begin()) + m.bytes.size();
     }
     // Whichever way the reader gave up, its owner must learn of it.
     if (messages.empty() || messages.back().wParam >= 2)
+    {
         Fail("the reader ended without telling its owner why");
+    }
     return 0;
 }

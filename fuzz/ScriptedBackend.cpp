@@ -39,7 +39,9 @@ SerialResult CScriptedBackend::WaitReadable(int /*timeoutMs*/)
         return SerialResult::Woken;
     }
     if (!m_bOpen)
+    {
         return SerialResult::Gone;
+    }
     // A discard failure arms the next discard and takes no wait of its own.
     while (!m_script.empty() && m_script.front().kind == StepKind::DiscardFails)
     {
@@ -47,7 +49,9 @@ SerialResult CScriptedBackend::WaitReadable(int /*timeoutMs*/)
         ++m_nDiscardFailures;
     }
     if (m_script.empty())
+    {
         return SerialResult::Gone;
+    }
     Step& step = m_script.front();
     switch (step.kind)
     {
@@ -74,9 +78,13 @@ SerialResult CScriptedBackend::Read(std::uint8_t* dest, std::size_t capacity, st
     std::lock_guard<std::mutex> guard(m_mutex);
     got = 0;
     if (!m_bOpen)
+    {
         return SerialResult::Gone;
+    }
     if (!m_bReadPending || m_script.empty())
+    {
         return SerialResult::Empty;
+    }
     m_bReadPending = false;
     Step& step = m_script.front();
     if (step.kind == StepKind::EmptyRead)
@@ -90,7 +98,9 @@ SerialResult CScriptedBackend::Read(std::uint8_t* dest, std::size_t capacity, st
         return SerialResult::Failed;
     }
     if (step.kind != StepKind::Data)
+    {
         return SerialResult::Empty;
+    }
     got = std::min(capacity, step.bytes.size());
     if (got == 0)
     {
@@ -100,7 +110,9 @@ SerialResult CScriptedBackend::Read(std::uint8_t* dest, std::size_t capacity, st
     std::memcpy(dest, step.bytes.data(), got);
     step.bytes.erase(step.bytes.begin(), step.bytes.begin() + static_cast<std::ptrdiff_t>(got));
     if (step.bytes.empty())
+    {
         m_script.pop_front();
+    }
     return SerialResult::Ok;
 }
 
@@ -109,7 +121,9 @@ SerialResult CScriptedBackend::Write(const std::uint8_t* source, std::size_t cou
 {
     std::lock_guard<std::mutex> guard(m_mutex);
     if (!m_bOpen)
+    {
         return SerialResult::Gone;
+    }
     m_written.insert(m_written.end(), source, source + count);
     return SerialResult::Ok;
 }
@@ -123,7 +137,9 @@ SerialResult CScriptedBackend::DiscardInput()
 {
     std::lock_guard<std::mutex> guard(m_mutex);
     if (!m_bOpen)
+    {
         return SerialResult::Gone;
+    }
     if (m_nDiscardFailures > 0)
     {
         --m_nDiscardFailures;

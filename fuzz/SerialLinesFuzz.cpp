@@ -43,7 +43,9 @@ public:
         char name[128];
         if (m_nMaster < 0 || ::grantpt(m_nMaster) != 0 || ::unlockpt(m_nMaster) != 0 ||
             ::ptsname_r(m_nMaster, name, sizeof name) != 0)
+        {
             Fail("no pseudo-terminal");
+        }
         m_strSlave = name;
         termios settings{};
         ::tcgetattr(m_nMaster, &settings);
@@ -84,7 +86,9 @@ public:
         for (const std::uint8_t byte : bytes)
         {
             if (!OnReceiveByte(byte))
+            {
                 DropPartialLine();
+            }
         }
     }
     // What the reader does with a refused byte or a line that went quiet.
@@ -99,7 +103,9 @@ public:
                        std::vector<std::uint8_t> bytes) override
     {
         if (static_cast<std::size_t>(wParam) != bytes.size())
+        {
             Fail("a line's length is not its wParam");
+        }
         m_lines.push_back(std::move(bytes));
     }
 
@@ -117,13 +123,19 @@ void Apply(Shadow& shadow, const std::vector<std::uint8_t>& line)
 {
     DecodedRecord record;
     if (!CRecord::Decode(line.data(), line.size(), record))
+    {
         Fail("an accepted line is no record");
+    }
     if (record.address != shadow.next)
+    {
         Fail("an accepted record does not follow on from the last one");
+    }
     for (std::uint32_t i = 0; i < record.dataCount; ++i)
     {
         if (record.address + i < shadow.buffer.size())
+        {
             shadow.buffer[record.address + i] = record.data[i];
+        }
     }
     shadow.next = record.address + record.dataCount;
 }
@@ -139,13 +151,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CRecordingTimers timers;
     CLinkQueue queue;
     int events = 0;
-    CRadioConversation conversation(app, timers,
-                                    [&events](ConversationEvent, int) { ++events; });
+    CRadioConversation conversation(app, timers, [&events](ConversationEvent, int) { ++events; });
     conversation.SetSink(&queue);
     conversation.SetDevicePath(radio.SlavePath());
     // The port without its reader: the bytes come through the assembler below.
     if (!conversation.Link().Open(0, false))
+    {
         Fail("the pseudo-terminal does not open");
+    }
 
     const std::uint8_t header = input.TakeByte();
     app.m_nChannelMode = header >> 7;
@@ -155,7 +168,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         shadow.buffer.assign(CRadioConversation::kUploadSize, 0xFF);
         if (!conversation.OnUpload())
+        {
             Fail("the upload request was not sent");
+        }
     }
     else
     {
@@ -164,7 +179,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         shadow.buffer.assign(CRadioConversation::kRamSize, 0);
         shadow.next = address;
         if (!conversation.OnRamRead(address, count))
+        {
             Fail("the RAM read request was not sent");
+        }
     }
     radio.Drain();
 
@@ -186,7 +203,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         {
             const int id = input.TakeByte() % 7 + 1;
             if (timers.IsRunning(id))
+            {
                 conversation.OnTimer(id);
+            }
             break;
         }
         case 2:
@@ -206,28 +225,38 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const int progress = conversation.ProgressCount();
             conversation.OnLinkMessage(static_cast<std::int32_t>(line.size()), line);
             if (before == ConversationMode::Upload && conversation.ProgressCount() != progress)
+            {
                 Apply(shadow, line);
+            }
             else if (before == ConversationMode::RamRead &&
                      conversation.Mode() == ConversationMode::RamRead)
+            {
                 Apply(shadow, line);
+            }
         }
         lines.clear();
         // A timer may have reopened the port with a reader; what it read is
         // the conversation's, on this thread.
         LinkMessage message;
         while (queue.Wait(0, message))
+        {
             conversation.OnLinkMessage(message.wParam, message.bytes);
+        }
         radio.Drain();
     }
 
     const std::uint8_t* kept = upload ? conversation.UploadBuffer() : conversation.RamBuffer();
     if (std::memcmp(kept, shadow.buffer.data(), shadow.buffer.size()) != 0)
+    {
         Fail("the buffer differs from the records that were accepted");
+    }
     // A radio sends at least the first 120 channels (up to 0x0E08); one whose
     // records reach the 320-channel area sends the whole EEPROM.
-    const bool whole = shadow.next >= 0x0E08 &&
-                       (shadow.next < CRadioLink::kFullRadioEnd || shadow.next >= 0x2000);
+    const bool whole =
+        shadow.next >= 0x0E08 && (shadow.next < CRadioLink::kFullRadioEnd || shadow.next >= 0x2000);
     if (upload && conversation.IsUploaded() && !whole)
+    {
         Fail("an upload was taken as whole without the image its capacity calls for");
+    }
     return 0;
 }
