@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 
 CFormRows::CFormRows(QWidget* parent, const char* title)
     : m_pWidget(title != nullptr
@@ -46,7 +47,12 @@ void CFormRows::AddToRow(const char* label, QWidget* control, const char* name)
         AddRow(label, control, name);
         return;
     }
-    m_pRow->insertSpacing(m_pRow->count() - 1, 12);
+    // Apart from what the row holds already; the first control of a row whose
+    // label stands alone starts at the column.
+    if (m_pRow->count() > 1)
+    {
+        m_pRow->insertSpacing(m_pRow->count() - 1, 12);
+    }
     Place(label, control, name != nullptr ? name : label);
 }
 
@@ -60,6 +66,14 @@ void CFormRows::Place(const char* label, QWidget* control, const char* name)
     }
     m_pRow->insertWidget(m_pRow->count() - 1, control);
     Name(control, QString::fromLatin1(name));
+}
+
+QLineEdit* CFormRows::TextBox(QWidget* parent, int maxLength, int width)
+{
+    auto* box = new QLineEdit(parent);
+    box->setMaxLength(maxLength);
+    box->setFixedWidth(width);
+    return box;
 }
 
 void CFormRows::Name(QWidget* control, const QString& name)

@@ -8,6 +8,7 @@
 
 class QGridLayout;
 class QHBoxLayout;
+class QLineEdit;
 class QWidget;
 
 class CFormRows
@@ -30,6 +31,8 @@ public:
     // at the row's end.
     void AddToRow(const char* label, QWidget* control, const char* name = nullptr);
 
+    // A text box of `maxLength` characters, `width` pixels wide.
+    static QLineEdit* TextBox(QWidget* parent, int maxLength, int width);
     // Names `control` (and, for the kit's composite controls, the inputs and
     // arrows inside it) for screen readers and desktop automation.
     static void Name(QWidget* control, const QString& name);

@@ -12,6 +12,7 @@
 
 // model
 #include "model/BandTable.h"
+#include "model/Calendar.h"
 #include "model/ModelTexts.h"
 #include "model/Synthesizer.h"
 #include "model/TextReaders.h"
@@ -23,77 +24,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace
-{
-constexpr unsigned kFirstYear = 1980;
-constexpr unsigned kLastYear = 2099;
-
-// The reference steps a band offers; the list position is the reference code.
-struct StepRow
-{
-    int count;
-    const char* texts[3];
-    double hz[3];
-    int defaultWide;
-    int defaultNarrow;
-};
-
-// Models outside 8..13 (no model chosen included) use the VHF row.
-const StepRow& StepRowOf(int model)
-{
-    static const StepRow kVhf{3,
-                              {ViewText::kStep2_5, ViewText::kStep5_0, ViewText::kStep6_25},
-                              {2500.0, 5000.0, 6250.0},
-                              1,
-                              2};
-    static const StepRow kUhf{
-        2, {ViewText::kStep5_0, ViewText::kStep6_25, nullptr}, {5000.0, 6250.0, 0.0}, 0, 1};
-    static const StepRow k800{3,
-                              {ViewText::kStep5_0, ViewText::kStep6_25, ViewText::kStep12_5},
-                              {5000.0, 6250.0, 12500.0},
-                              2,
-                              2};
-    if (model == kModel800)
-    {
-        return k800;
-    }
-    if (model >= 8 && model <= 12)
-    {
-        return kUhf;
-    }
-    return kVhf;
-}
-
-// The injection side a band starts with: high side up to VHF(H) B Band.
-int DefaultInjection(int model)
-{
-    return model >= 0 && model <= 6 ? 0 : 1;
-}
-
-unsigned DaysInMonth(int month, unsigned year)
-{
-    static constexpr unsigned kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 1 && leap ? 29 : kDays[month];
-}
-
-QLineEdit* Box(QWidget* parent, int maxLength, int width)
-{
-    auto* box = new QLineEdit(parent);
-    box->setMaxLength(maxLength);
-    box->setFixedWidth(width);
-    return box;
-}
-} // namespace
-
 CModelView::CModelView(IViewHost& host, QWidget* parent)
     : CVesk4View(host, VIEW_MODEL, parent), m_pModelList(new COptionList(this, kBandNames)),
       m_pInjectionList(new COptionList(this, {ViewText::kHi, ViewText::kLow})),
       m_pWideRefList(new COptionList(this, {})), m_pNarrowRefList(new COptionList(this, {})),
-      m_pSerial(Box(this, 8, 120)), m_pCustomer(Box(this, 10, 140)),
-      m_pMonthList(new COptionList(this, ViewText::kMonths)), m_pDay(Box(this, 2, 44)),
-      m_pYear(Box(this, 4, 64)),
-      m_pCancel(new QPushButton(QString::fromLatin1(ViewText::kCancel), this)), m_binder(Ui())
+      m_pSerial(CFormRows::TextBox(this, 8, 120)), m_pCustomer(CFormRows::TextBox(this, 10, 140)),
+      m_pMonthList(new COptionList(this, ViewText::kMonths)),
+      m_pDay(CFormRows::TextBox(this, 2, 44)), m_pYear(CFormRows::TextBox(this, 4, 64)),
+      m_pCancel(new QPushButton(QString::fromLatin1(ViewText::kCancel), this))
 {
     m_binder.Bind(m_pModelList, m_nModel);
     m_binder.Bind(m_pInjectionList, m_nInjection);
@@ -112,13 +50,6 @@ CModelView::CModelView(IViewHost& host, QWidget* parent)
 
 void CModelView::BuildLayout()
 {
-    m_pModelList->setMinimumWidth(180);
-    for (COptionList* list : {m_pInjectionList, m_pWideRefList, m_pNarrowRefList})
-    {
-        list->setMinimumWidth(90);
-    }
-    m_pMonthList->setMinimumWidth(120);
-
     CFormRows rows(this);
     rows.Grid()->setHorizontalSpacing(14);
     rows.Grid()->setVerticalSpacing(18);
@@ -150,7 +81,7 @@ bool CModelView::IsModelUnset()
 
 void CModelView::RebuildReferenceLists(int model)
 {
-    const StepRow& row = StepRowOf(model);
+    const ReferenceStepRow& row = ReferenceStepsOf(model);
     for (COptionList* list : {m_pWideRefList, m_pNarrowRefList})
     {
         list->SetItems(row.texts, static_cast<std::size_t>(row.count));
@@ -164,7 +95,7 @@ void CModelView::OnModelSelChange()
     // Only the controls that depend on the band change; the other entries stay
     // as typed, unread, so a half-typed day is not reported here.
     m_nModel = m_pModelList->Value();
-    m_pInjectionList->SetValue(m_nInjection = DefaultInjection(m_nModel));
+    m_pInjectionList->SetValue(m_nInjection = DefaultInjectionSide(m_nModel));
     RebuildReferenceLists(m_nModel);
     emit CommandStateChanged();
 }
@@ -197,11 +128,6 @@ void CModelView::RefreshForm()
     m_binder.WriteAll();
 }
 
-bool CModelView::ReadForm()
-{
-    return m_binder.ReadAll();
-}
-
 bool CModelView::ValidateForm()
 {
     if (!ReadForm())
@@ -209,7 +135,7 @@ bool CModelView::ValidateForm()
         return false;
     }
     Host().SetModelIndex(m_nModel);
-    const int steps = StepRowOf(m_nModel).count;
+    const int steps = ReferenceStepsOf(m_nModel).count;
     bool ok = (m_nInjection == 0 || m_nInjection == 1) && m_nWideRef >= 0 && m_nWideRef < steps &&
               m_nNarrowRef >= 0 && m_nNarrowRef < steps;
     // Every check runs; the last failing box keeps the focus, so the year wins
@@ -228,12 +154,13 @@ bool CModelView::ValidateForm()
     {
         ok = false;
     }
-    else if (m_nDay < 1 || m_nDay > DaysInMonth(m_nMonth, m_nYear))
+    else if (const int days = DaysInMonth(static_cast<int>(m_nYear), m_nMonth + 1);
+             m_nDay < 1 || m_nDay > static_cast<unsigned>(days))
     {
         ok = false;
         m_pDay->setFocus();
     }
-    if (m_nYear < kFirstYear || m_nYear > kLastYear)
+    if (m_nYear < kFirstDateYear || m_nYear > kLastDateYear)
     {
         ok = false;
         m_pYear->setFocus();
@@ -251,7 +178,7 @@ void CModelView::StoreToImage(CRadioImage& image)
     {
         return;
     }
-    const StepRow& row = StepRowOf(m_nModel);
+    const ReferenceStepRow& row = ReferenceStepsOf(m_nModel);
     const double wideHz = row.hz[m_nWideRef];
     const double narrowHz = row.hz[m_nNarrowRef];
     // Written into a copy, so that a field the image refused leaves `image`

@@ -6,7 +6,6 @@
 #include "views/Vesk4View.h"
 
 // ui
-#include "ui/FormBinder.h"
 #include "ui/OptionList.h"
 
 // std
@@ -29,7 +28,6 @@ public:
     // as they are: no intermediate frequency is known.
     void StoreToImage(CRadioImage& image) override;
     void RefreshForm() override;
-    bool ReadForm() override;
 
     // The user picked another model: default injection side and reference steps
     // of its band; nothing is written to any image yet.
@@ -58,7 +56,6 @@ private:
     QLineEdit* m_pDay;
     QLineEdit* m_pYear;
     QPushButton* m_pCancel;
-    CFormBinder m_binder;
 
     // The form's values as last read from the controls.
     int m_nModel = -1;

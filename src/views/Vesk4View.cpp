@@ -37,7 +37,7 @@ double RoundTo5Decimals(double value)
 } // namespace
 
 CVesk4View::CVesk4View(IViewHost& host, int viewIndex, QWidget* parent)
-    : QWidget(parent), m_host(host), m_nViewIndex(viewIndex), m_timers(*this)
+    : QWidget(parent), m_binder(host.Ui()), m_host(host), m_nViewIndex(viewIndex), m_timers(*this)
 {
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -81,7 +81,7 @@ void CVesk4View::OnInitialUpdate()
 
 bool CVesk4View::ReadForm()
 {
-    return true;
+    return m_binder.ReadAll();
 }
 
 void CVesk4View::OnTimer(int /*id*/) {}

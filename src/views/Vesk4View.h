@@ -4,6 +4,7 @@
 #pragma once
 
 // ui
+#include "ui/FormBinder.h"
 #include "ui/TimerHost.h"
 
 // views
@@ -58,7 +59,8 @@ public:
     // Runs once the form is built and placed: fills it from its own image.
     virtual void OnInitialUpdate();
     // Reads the controls into the form's members; on an unreadable entry
-    // tells the user, puts the focus on it and returns false.
+    // tells the user, puts the focus on it and returns false. The base reads
+    // what the form bound to its binder.
     virtual bool ReadForm();
 
     // ---- commands every form handles ---------------------------------------
@@ -124,6 +126,9 @@ protected:
 
     double m_dChannelStep = 0.0; // MHz
     CRadioImage m_image;
+    // Each control of the form bound to its member: ReadForm reads them all,
+    // and a form's RefreshForm shows them with WriteAll.
+    CFormBinder m_binder;
     // The own image as it was at the last print start; every page of the job
     // is drawn from it, whatever happens to the own image meanwhile.
     CRadioImage m_printSnapshot;

@@ -28,10 +28,6 @@ inline constexpr char kLow[] = "LOW";
 inline constexpr const char* kMonths[12] = {"January",   "February", "March",    "April",
                                             "May",       "June",     "July",     "August",
                                             "September", "October",  "November", "December"};
-inline constexpr char kStep2_5[] = "2.5";
-inline constexpr char kStep5_0[] = "5.0";
-inline constexpr char kStep6_25[] = "6.25";
-inline constexpr char kStep12_5[] = "12.5";
 // Spoken names of the two reference lists, whose shared label names neither.
 inline constexpr char kWideReferenceName[] = "PLL Reference Freq Wide";
 inline constexpr char kNarrowReferenceName[] = "PLL Reference Freq Narrow";
