@@ -2,6 +2,7 @@
 
 // own
 #include "views/ViewFactory.h"
+#include "views/ChannelView.h"
 #include "views/ConnectView.h"
 #include "views/ModelView.h"
 #include "views/Vesk4View.h"
@@ -17,6 +18,8 @@ CVesk4View* CreateView(int viewIndex, IViewHost& host, QWidget* parent)
         return new CModelView(host, parent);
     case VIEW_CONNECT:
         return new CConnectView(host, parent);
+    case VIEW_CHANNEL:
+        return new CChannelView(host, parent);
     default:
         // Forms not built yet are empty, so switching between all eight works.
         return new CVesk4View(host, viewIndex, parent);

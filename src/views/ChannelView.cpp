@@ -1,0 +1,900 @@
+// The Channel form.
+
+// own
+#include "views/ChannelView.h"
+#include "views/ChannelViewTexts.h"
+
+// ui
+#include "ui/BitRow.h"
+#include "ui/CommandIds.h"
+#include "ui/FormRows.h"
+#include "ui/FrequencyBox.h"
+#include "ui/OptionList.h"
+#include "ui/SignallingBox.h"
+#include "ui/SpinButton.h"
+#include "ui/UiServices.h"
+
+// model
+#include "model/ChannelNames.h"
+#include "model/ChannelTexts.h"
+#include "model/DcsCodeText.h"
+#include "model/SignallingTables.h"
+#include "model/TextReaders.h"
+
+// Qt
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+// std
+#include <cstdlib>
+
+namespace
+{
+constexpr int kRx = 0;
+constexpr int kTx = 1;
+
+QString Latin1(const char* text)
+{
+    return QString::fromLatin1(text);
+}
+
+QLineEdit* NumberBox(QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setMaxLength(3);
+    box->setReadOnly(true);
+    box->setFixedWidth(40);
+    box->setAlignment(Qt::AlignRight);
+    return box;
+}
+
+QLineEdit* NameBox(QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setMaxLength(kNameLength);
+    box->setFixedWidth(120);
+    return box;
+}
+
+QLabel* Label(const char* text, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(Latin1(text), parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+bool SameSide(const ChannelSideEntry& a, const ChannelSideEntry& b)
+{
+    return a.frequencyText == b.frequencyText && a.signallingType == b.signallingType &&
+           a.toneIndex == b.toneIndex && a.dcsText == b.dcsText;
+}
+} // namespace
+
+CChannelView::CChannelView(IViewHost& host, QWidget* parent)
+    : CVesk4View(host, VIEW_CHANNEL, parent), m_pChannelNumber(NumberBox(this)),
+      m_pChannelSpin(new CSpinButton(this)), m_pChannelName(NameBox(this)),
+      m_pWide(new QRadioButton(Latin1(ChannelViewText::kWide), this)),
+      m_pNarrow(new QRadioButton(Latin1(ChannelViewText::kNarrow), this)),
+      m_pRxFrequency(new CFrequencyBox(this)), m_pRxSignalling(new CSignallingBox(this)),
+      m_pTxFrequency(new CFrequencyBox(this)), m_pTxSignalling(new CSignallingBox(this)),
+      m_pGroupNumber(NumberBox(this)), m_pGroupSpin(new CSpinButton(this)),
+      m_pGroupName(NameBox(this)), m_pPower(new COptionList(this, ChannelViewText::kPowerChoices)),
+      m_pCompand(new COptionList(this, ChannelViewText::kEnableChoices)),
+      m_pDTone(new COptionList(this, ChannelViewText::kEnableChoices)),
+      m_pAni(new COptionList(this, ChannelViewText::kEnableChoices)),
+      m_pScrambler(new COptionList(this, ChannelViewText::kEnableChoices)),
+      m_pScanA(new QCheckBox(Latin1(ChannelViewText::kScanGroupA), this)),
+      m_pScanB(new QCheckBox(Latin1(ChannelViewText::kScanGroupB), this)),
+      m_pAux(new CBitRow(this, ChannelViewText::kAuxCaption)),
+      m_pCancel(new QPushButton(Latin1(ChannelViewText::kCancel), this)),
+      m_pModelNotice(new QLabel(Latin1(ChannelTexts::kModelNotChosen), this))
+{
+    auto* bandwidth = new QButtonGroup(this);
+    bandwidth->addButton(m_pWide);
+    bandwidth->addButton(m_pNarrow);
+    m_pWide->setChecked(true);
+    // The radio keeps the scrambler bit, but the form offers no choice of it.
+    m_pScrambler->hide();
+    m_pModelNotice->setWordWrap(true);
+    m_pModelNotice->hide();
+    BuildLayout();
+
+    // The DCS arrows step by the code list of the model's rules, which also
+    // find inverted codes, rather than by the box's own count.
+    CSignallingBox* boxes[2] = {m_pRxSignalling, m_pTxSignalling};
+    for (int side : {kRx, kTx})
+    {
+        CSignallingBox* box = boxes[side];
+        disconnect(box->DcsSpin(), &CSpinButton::Stepped, box, nullptr);
+        connect(box->DcsSpin(), &CSpinButton::Stepped, this,
+                [this, side](int direction) { OnDcsSpin(side, direction); });
+        connect(box, &CSignallingBox::TypeChosen, this,
+                [this, side](int type) { EnableSignalingControls(side, type); });
+        box->DcsEdit()->installEventFilter(this);
+    }
+    AttachStepping(
+        m_pRxFrequency, [this] { return m_pNarrow->isChecked(); }, false);
+    AttachStepping(
+        m_pTxFrequency, [this] { return m_pNarrow->isChecked(); }, true);
+
+    connect(m_pChannelSpin, &CSpinButton::Stepped, this, &CChannelView::OnChannelSpin);
+    connect(m_pGroupSpin, &CSpinButton::Stepped, this, &CChannelView::OnGroupSpin);
+    m_pChannelNumber->installEventFilter(this);
+    m_pGroupNumber->installEventFilter(this);
+    connect(m_pChannelNumber, &QLineEdit::textChanged, this, [this] { OnChannelNumberChanged(); });
+    connect(m_pGroupNumber, &QLineEdit::textChanged, this, [this] { OnGroupNumberChanged(); });
+    connect(m_pWide, &QRadioButton::clicked, this, [this] { UpdateStepSize(); });
+    connect(m_pNarrow, &QRadioButton::clicked, this, [this] { UpdateStepSize(); });
+    connect(m_pCancel, &QPushButton::clicked, this, [this] { OnCancel(); });
+}
+
+void CChannelView::BuildLayout()
+{
+    using namespace ChannelViewText;
+    const auto name = [](QWidget* control, const char* text)
+    { CFormRows::Name(control, Latin1(text)); };
+
+    // Channel and group number, each with its name.
+    const auto numberBox = [this, &name](const char* title, QLineEdit* number, CSpinButton* spin,
+                                         QLineEdit* alpha, const char* numberName,
+                                         const char* alphaName)
+    {
+        auto* box = new QGroupBox(Latin1(title), this);
+        auto* row = new QHBoxLayout(box);
+        row->setContentsMargins(8, 4, 8, 4);
+        row->setSpacing(0);
+        row->addWidget(number);
+        row->addWidget(spin);
+        row->addSpacing(12);
+        row->addWidget(Label(kAlphaCharacter, alpha, box));
+        row->addSpacing(8);
+        row->addWidget(alpha);
+        row->addStretch(1);
+        name(number, numberName);
+        spin->NameFor(Latin1(numberName));
+        name(alpha, alphaName);
+        return box;
+    };
+
+    // Receive or transmit parameters: frequency, then signalling.
+    const auto sideBox = [this, &name](const char* title, const char* freqLabel,
+                                       CFrequencyBox* frequency, const char* typeLabel,
+                                       CSignallingBox* signalling)
+    {
+        auto* box = new QGroupBox(Latin1(title), this);
+        auto* grid = new QGridLayout(box);
+        grid->setContentsMargins(8, 2, 8, 2);
+        grid->setVerticalSpacing(2);
+        frequency->setFixedWidth(130);
+        auto* freqRow = new QHBoxLayout;
+        freqRow->addWidget(frequency);
+        freqRow->addWidget(new QLabel(Latin1(kMhz), box));
+        freqRow->addStretch(1);
+        grid->addWidget(Label(freqLabel, frequency, box), 0, 0);
+        grid->addLayout(freqRow, 0, 1);
+        grid->addWidget(Label(typeLabel, signalling, box), 1, 0);
+        grid->addWidget(signalling, 1, 1);
+        grid->setColumnStretch(1, 1);
+        name(frequency, freqLabel);
+        name(signalling, typeLabel);
+        return box;
+    };
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(numberBox(kChannelNumberBox, m_pChannelNumber, m_pChannelSpin, m_pChannelName,
+                             kChannelNumberName, kChannelNameName));
+    top->addWidget(numberBox(kGroupNumberBox, m_pGroupNumber, m_pGroupSpin, m_pGroupName,
+                             kGroupNumberName, kGroupNameName));
+
+    auto* options = new QGroupBox(Latin1(kOptionBox), this);
+    auto* optionGrid = new QGridLayout(options);
+    optionGrid->setContentsMargins(8, 2, 8, 2);
+    optionGrid->setVerticalSpacing(2);
+    const struct
+    {
+        const char* label;
+        COptionList* list;
+        int row;
+        int column;
+    } lists[] = {
+        {kTxPowerControl, m_pPower, 0, 0},
+        {kCompand, m_pCompand, 0, 2},
+        {kDTone, m_pDTone, 1, 0},
+        {kAni, m_pAni, 1, 2},
+    };
+    for (const auto& item : lists)
+    {
+        item.list->setMinimumWidth(90);
+        optionGrid->addWidget(Label(item.label, item.list, options), item.row, item.column);
+        optionGrid->addWidget(item.list, item.row, item.column + 1);
+        name(item.list, item.label);
+    }
+    optionGrid->addWidget(m_pWide, 2, 0);
+    optionGrid->addWidget(m_pNarrow, 2, 1);
+    optionGrid->addWidget(m_pScrambler, 2, 3);
+    name(m_pWide, kWide);
+    name(m_pNarrow, kNarrow);
+    name(m_pScrambler, kScrambler);
+
+    auto* registry = new QGroupBox(Latin1(kGroupRegistryBox), this);
+    auto* registryColumn = new QVBoxLayout(registry);
+    registryColumn->setContentsMargins(4, 2, 8, 2);
+    registryColumn->addWidget(m_pScanA);
+    registryColumn->addWidget(m_pScanB);
+    name(m_pScanA, kScanGroupA);
+    name(m_pScanB, kScanGroupB);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(options, 1);
+    middle->addWidget(registry);
+
+    auto* aux = new QGroupBox(Latin1(kAuxDataBox), this);
+    auto* auxRow = new QHBoxLayout(aux);
+    auxRow->setContentsMargins(8, 2, 8, 4);
+    auxRow->addWidget(m_pAux);
+    auxRow->addStretch(1);
+    name(m_pAux, kAuxDataName);
+    name(m_pCancel, kCancel);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(aux, 1);
+    bottom->addWidget(m_pCancel, 0, Qt::AlignBottom);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(4);
+    layout->addWidget(m_pModelNotice);
+    layout->addLayout(top);
+    layout->addWidget(
+        sideBox(kReceiveBox, kReceiveFreq, m_pRxFrequency, kReceiveSignalingType, m_pRxSignalling));
+    layout->addWidget(sideBox(kTransmitBox, kTransmitFreq, m_pTxFrequency, kTransmitSignalingType,
+                              m_pTxSignalling));
+    layout->addLayout(middle);
+    layout->addLayout(bottom);
+    layout->addStretch(1);
+}
+
+// ---- the form's state ----------------------------------------------------------
+
+CChannelView::FormState CChannelView::ReadState() const
+{
+    FormState state;
+    state.entry.channel = m_nShownChannel;
+    state.entry.name = m_pChannelName->text().toStdString();
+    state.entry.groupName = m_pGroupName->text().toStdString();
+    state.entry.narrow = m_pNarrow->isChecked();
+    const CFrequencyBox* frequencies[2] = {m_pRxFrequency, m_pTxFrequency};
+    const CSignallingBox* boxes[2] = {m_pRxSignalling, m_pTxSignalling};
+    ChannelSideEntry* sides[2] = {&state.entry.rx, &state.entry.tx};
+    for (int side : {kRx, kTx})
+    {
+        ChannelSideEntry& entry = *sides[side];
+        entry.frequencyText = frequencies[side]->Edit()->text().toStdString();
+        entry.signallingType = boxes[side]->TypeList()->Value();
+        entry.toneIndex = boxes[side]->ToneList()->Value();
+        entry.dcsText = boxes[side]->DcsEdit()->text().toStdString();
+    }
+    state.power = m_pPower->Value();
+    state.scrambler = m_pScrambler->Value();
+    state.compand = m_pCompand->Value();
+    state.dtone = m_pDTone->Value();
+    state.ani = m_pAni->Value();
+    state.scanA = m_pScanA->isChecked();
+    state.scanB = m_pScanB->isChecked();
+    state.aux = m_pAux->Value();
+    return state;
+}
+
+bool CChannelView::SameRecord(const FormState& a, const FormState& b)
+{
+    return a.entry.name == b.entry.name && a.entry.narrow == b.entry.narrow &&
+           SameSide(a.entry.rx, b.entry.rx) && SameSide(a.entry.tx, b.entry.tx) &&
+           a.power == b.power && a.scrambler == b.scrambler && a.compand == b.compand &&
+           a.dtone == b.dtone && a.ani == b.ani && a.scanA == b.scanA && a.scanB == b.scanB &&
+           a.aux == b.aux;
+}
+
+bool CChannelView::IsShownChannelChanged() const
+{
+    const FormState now = ReadState();
+    return !SameRecord(now, m_loaded) || now.entry.groupName != m_loaded.entry.groupName;
+}
+
+// ---- loading, checking and storing -------------------------------------------
+
+void CChannelView::UpdateStepSize()
+{
+    // Without a model the rules hold no band; every check then refuses and
+    // the step is 0.
+    (void)m_rules.LoadFromImage(m_image);
+    m_dChannelStep = m_rules.GetStepMhz(m_pNarrow->isChecked());
+}
+
+void CChannelView::FillToneLists()
+{
+    for (CSignallingBox* box : {m_pRxSignalling, m_pTxSignalling})
+    {
+        COptionList* list = box->ToneList();
+        list->clear();
+        for (int i = 0; i < kCtcssCount; ++i)
+        {
+            list->addItem(QString::number(kCtcssTones[i], 'f', 1));
+        }
+    }
+}
+
+void CChannelView::EnableSignalingControls(int side, int type)
+{
+    (side == kTx ? m_pTxSignalling : m_pRxSignalling)->ApplyType(type);
+}
+
+void CChannelView::ReadGroupCount()
+{
+    // The count is used whatever the getter says of it; the groups turn one
+    // outside 1..40 into 1.
+    int big = 0;
+    int count = 0;
+    (void)m_image.GetGroupCount(big, count);
+    m_groups = CChannelGroups(Host().GetChannelMode(), count);
+}
+
+void CChannelView::LoadChannel(int n)
+{
+    const int i = n - 1;
+    std::string name;
+    (void)m_image.GetChannelName(i, name);
+    m_pChannelName->setText(QString::fromStdString(NameForDisplay(name)));
+    int wide = 1;
+    (void)m_image.GetWide(i, wide);
+    const bool narrow = wide != 1;
+    (narrow ? m_pNarrow : m_pWide)->setChecked(true);
+
+    CFrequencyBox* frequencies[2] = {m_pRxFrequency, m_pTxFrequency};
+    CSignallingBox* boxes[2] = {m_pRxSignalling, m_pTxSignalling};
+    for (int side : {kRx, kTx})
+    {
+        const bool tx = side == kTx;
+        int unused = 1;
+        std::uint32_t word = kUnusedWord;
+        (void)(tx ? m_image.GetTxUnused(i, unused) : m_image.GetRxUnused(i, unused));
+        (void)(tx ? m_image.GetTxWord(i, word) : m_image.GetRxWord(i, word));
+        double mhz = 0.0;
+        if (unused == 1 || !m_rules.WordToFrequency(word, tx, narrow, mhz))
+        {
+            mhz = 0.0;
+        }
+        frequencies[side]->SetValue(mhz);
+
+        int none = 1;
+        int type = 1;
+        (void)(tx ? m_image.GetTxSignallingNone(i, none) : m_image.GetRxSignallingNone(i, none));
+        (void)(tx ? m_image.GetTxSignallingType(i, type) : m_image.GetRxSignallingType(i, type));
+        CSignallingBox* box = boxes[side];
+        if (none == 1)
+        {
+            box->SetValue(SignallingChoice{SignallingChoice::kNone, SignallingChoice::kNoneValue});
+        }
+        else if (type == 1)
+        {
+            int inverted = 0;
+            int code = 0;
+            (void)(tx ? m_image.GetTxDcs(i, inverted, code) : m_image.GetRxDcs(i, inverted, code));
+            box->SetValue(SignallingChoice{SignallingChoice::kDcs, 0});
+            box->DcsEdit()->setText(QString::fromStdString(FormatDcsCode(inverted, code)));
+        }
+        else
+        {
+            int index = -1;
+            (void)(tx ? m_image.GetTxCtcss(i, index) : m_image.GetRxCtcss(i, index));
+            box->SetValue(SignallingChoice{SignallingChoice::kCtcss, index});
+        }
+    }
+
+    int bit = 1;
+    const struct
+    {
+        COptionList* list;
+        bool (CRadioImage::*get)(int, int&) const;
+    } options[] = {
+        {m_pPower, &CRadioImage::GetTxPower},     {m_pScrambler, &CRadioImage::GetScrambler},
+        {m_pCompand, &CRadioImage::GetCompander}, {m_pDTone, &CRadioImage::GetDTone},
+        {m_pAni, &CRadioImage::GetAniEnable},
+    };
+    for (const auto& option : options)
+    {
+        bit = 1;
+        (void)(m_image.*option.get)(i, bit);
+        option.list->SetValue(bit);
+    }
+    bit = 1;
+    (void)m_image.GetScanGroupA(i, bit);
+    m_pScanA->setChecked(bit == 0);
+    bit = 1;
+    (void)m_image.GetScanGroupB(i, bit);
+    m_pScanB->setChecked(bit == 0);
+    int aux = 255;
+    (void)m_image.GetAuxData(i, aux);
+    m_pAux->SetValue(aux);
+
+    ReadGroupCount();
+    {
+        // Filling the form from its own state is not a change the number
+        // boxes react to.
+        const QSignalBlocker blocker(m_pChannelNumber);
+        m_pChannelNumber->setText(QString::number(n));
+    }
+    m_loaded = ReadState();
+}
+
+bool CChannelView::CheckEntries(int n, bool report)
+{
+    FormState state = ReadState();
+    state.entry.channel = n;
+    UpdateStepSize();
+    ChannelValues values;
+    ChannelCheckFailure failure;
+    if (!CheckChannelEntry(m_rules, state.entry, values, failure))
+    {
+        if (!report)
+        {
+            return false;
+        }
+        QWidget* focus = nullptr;
+        switch (failure.focus)
+        {
+        case ChannelField::ChannelName:
+            focus = m_pChannelName;
+            break;
+        case ChannelField::GroupName:
+            focus = m_pGroupName;
+            break;
+        case ChannelField::ChannelNumber:
+            focus = m_pChannelNumber;
+            break;
+        case ChannelField::RxFrequency:
+            focus = m_pRxFrequency->Edit();
+            break;
+        case ChannelField::TxFrequency:
+            focus = m_pTxFrequency->Edit();
+            break;
+        case ChannelField::RxDcs:
+            focus = m_pRxSignalling->DcsEdit();
+            break;
+        case ChannelField::RxTone:
+            focus = m_pRxSignalling->ToneList();
+            break;
+        case ChannelField::TxDcs:
+            focus = m_pTxSignalling->DcsEdit();
+            break;
+        case ChannelField::TxTone:
+            focus = m_pTxSignalling->ToneList();
+            break;
+        case ChannelField::None:
+            break;
+        }
+        if (focus != nullptr)
+        {
+            focus->setFocus();
+            if (auto* edit = qobject_cast<QLineEdit*>(focus))
+            {
+                edit->selectAll();
+            }
+        }
+        Ui().ShowMessage(failure.message, MessageIcon::Warning);
+        return false;
+    }
+    m_values = values;
+    // Names are shown as they will be kept.
+    if (m_pChannelName->text().toStdString() != values.name)
+    {
+        m_pChannelName->setText(QString::fromStdString(values.name));
+    }
+    if (m_pGroupName->text().toStdString() != values.groupName)
+    {
+        m_pGroupName->setText(QString::fromStdString(values.groupName));
+    }
+    return true;
+}
+
+bool CChannelView::ValidateChannel(int n)
+{
+    return CheckEntries(n, true);
+}
+
+bool CChannelView::WriteChannel(CRadioImage& image, int n, const FormState& state) const
+{
+    const int i = n - 1;
+    const ChannelSideValues& rx = m_values.rx;
+    const ChannelSideValues& tx = m_values.tx;
+    bool ok = image.SetChannelName(i, NameForImage(m_values.name));
+    ok = image.SetGroupName(m_nShownGroup - 1, NameForImage(m_values.groupName)) && ok;
+    ok = image.SetWide(i, state.entry.narrow ? 0 : 1) && ok;
+
+    // A side written as unused, in the record's default form.
+    const auto writeUnused = [&image, i](bool transmit)
+    {
+        if (transmit)
+        {
+            return image.SetTxUnused(i, 1) && image.SetTxWord(i, kUnusedWord) &&
+                   image.SetTxSignallingNone(i, 1) && image.SetTxSignallingType(i, 1) &&
+                   image.SetTxDcs(i, 1, 511);
+        }
+        return image.SetRxUnused(i, 1) && image.SetRxWord(i, kUnusedWord) &&
+               image.SetRxSignallingNone(i, 1) && image.SetRxSignallingType(i, 1) &&
+               image.SetRxDcs(i, 1, 511);
+    };
+    if (rx.unused)
+    {
+        // The radio takes a channel without a receive frequency as empty.
+        return ok && image.SetChannelName(i, NameForImage("")) && image.SetWide(i, 1) &&
+               writeUnused(false) && writeUnused(true) && image.SetTxPower(i, 1) &&
+               image.SetScrambler(i, 1) && image.SetCompander(i, 1) && image.SetDTone(i, 1) &&
+               image.SetAniEnable(i, 1) && image.SetScanGroupA(i, 1) && image.SetScanGroupB(i, 1) &&
+               image.SetAuxData(i, 255);
+    }
+    const auto writeUsed = [&image, i](bool transmit, const ChannelSideValues& side)
+    {
+        const int dcs = side.signallingType == kSignallingDcs ? 1 : 0;
+        bool done = transmit ? image.SetTxSignallingNone(i, side.signallingType == kSignallingNone)
+                             : image.SetRxSignallingNone(i, side.signallingType == kSignallingNone);
+        done = (transmit ? image.SetTxSignallingType(i, dcs) : image.SetRxSignallingType(i, dcs)) &&
+               done;
+        if (side.signallingType == kSignallingDcs)
+        {
+            const int inverted = side.signallingValue < 0 ? 1 : 0;
+            const int code = std::abs(side.signallingValue);
+            done = (transmit ? image.SetTxDcs(i, inverted, code)
+                             : image.SetRxDcs(i, inverted, code)) &&
+                   done;
+        }
+        else if (side.signallingType == kSignallingCtcss)
+        {
+            done = (transmit ? image.SetTxCtcss(i, side.signallingValue)
+                             : image.SetRxCtcss(i, side.signallingValue)) &&
+                   done;
+        }
+        done = (transmit ? image.SetTxUnused(i, 0) : image.SetRxUnused(i, 0)) && done;
+        return (transmit ? image.SetTxWord(i, side.word) : image.SetRxWord(i, side.word)) && done;
+    };
+    ok = writeUsed(false, rx) && ok;
+    ok = (tx.unused ? writeUnused(true) : writeUsed(true, tx)) && ok;
+    ok = image.SetTxPower(i, state.power) && ok;
+    ok = image.SetScrambler(i, 1) && ok;
+    ok = image.SetCompander(i, state.compand) && ok;
+    ok = image.SetDTone(i, state.dtone) && ok;
+    ok = image.SetAniEnable(i, state.ani) && ok;
+    ok = image.SetScanGroupA(i, state.scanA ? 0 : 1) && ok;
+    ok = image.SetScanGroupB(i, state.scanB ? 0 : 1) && ok;
+    ok = image.UpdateCheck(i) && ok;
+    return image.SetAuxData(i, state.aux) && ok;
+}
+
+bool CChannelView::StoreChannel(int n)
+{
+    if (!CheckEntries(n, false))
+    {
+        return false;
+    }
+    // Into a copy, so that a refused write leaves no half-written record.
+    CRadioImage stored = m_image;
+    if (!WriteChannel(stored, n, ReadState()))
+    {
+        return false;
+    }
+    m_image = stored;
+    m_loaded = ReadState();
+    return true;
+}
+
+bool CChannelView::CommitShownChannel()
+{
+    if (!IsShownChannelChanged())
+    {
+        return true;
+    }
+    if (!m_rules.HasModel())
+    {
+        Ui().ShowMessage(ChannelTexts::kModelNotChosen, MessageIcon::Warning);
+        return false;
+    }
+    if (SameRecord(ReadState(), m_loaded))
+    {
+        // The record stays as it was; only the group name is kept.
+        std::string groupName;
+        if (!NormaliseName(m_pGroupName->text().toStdString(), groupName))
+        {
+            m_pGroupName->setFocus();
+            m_pGroupName->selectAll();
+            Ui().ShowMessage(ChannelTexts::kGroupNameError, MessageIcon::Warning);
+            return false;
+        }
+        if (!m_image.SetGroupName(m_nShownGroup - 1, NameForImage(groupName)))
+        {
+            Ui().ShowMessage(ChannelTexts::kEepromSetError, MessageIcon::Warning);
+            return false;
+        }
+        m_pGroupName->setText(QString::fromStdString(groupName));
+        m_loaded.entry.groupName = groupName;
+        return true;
+    }
+    if (!ValidateChannel(m_nShownChannel))
+    {
+        return false;
+    }
+    if (!StoreChannel(m_nShownChannel))
+    {
+        Ui().ShowMessage(ChannelTexts::kEepromSetError, MessageIcon::Warning);
+        return false;
+    }
+    return true;
+}
+
+// ---- the contract with the main frame --------------------------------------------
+
+bool CChannelView::ValidateForm()
+{
+    if (m_pChannelNumber->text().isEmpty())
+    {
+        return false;
+    }
+    // Tried on a copy: a channel the image would refuse stops the switch or
+    // the Save here, before anything is lost.
+    const CRadioImage image = m_image;
+    const FormState loaded = m_loaded;
+    const bool ok = CommitShownChannel();
+    m_image = image;
+    m_loaded = loaded;
+    return ok;
+}
+
+bool CChannelView::ReadForm()
+{
+    return ValidateForm();
+}
+
+void CChannelView::StoreToImage(CRadioImage& image)
+{
+    if (!m_rules.HasModel() || !CommitShownChannel())
+    {
+        return;
+    }
+    CVesk4View::StoreToImage(image);
+}
+
+void CChannelView::RefreshForm()
+{
+    KillTimer(kChannelTimer);
+    KillTimer(kGroupTimer);
+    m_bOwnChange = false;
+    m_bSwallow = false;
+    m_nDcsPosition[kRx] = m_nDcsPosition[kTx] = 0;
+    UpdateStepSize();
+    FillToneLists();
+    ReadGroupCount();
+    m_nShownChannel = 1;
+    m_nShownGroup = 1;
+    {
+        const QSignalBlocker blocker(m_pGroupNumber);
+        m_pGroupNumber->setText(QStringLiteral("1"));
+    }
+    ShowGroupName(1);
+    LoadChannel(1);
+    m_pModelNotice->setVisible(!m_rules.HasModel());
+}
+
+void CChannelView::OnCancel()
+{
+    m_nDcsPosition[kRx] = m_nDcsPosition[kTx] = 0;
+    UpdateStepSize();
+    FillToneLists();
+    ShowGroupName(m_nShownGroup);
+    LoadChannel(m_nShownChannel);
+    emit CommandStateChanged();
+}
+
+// ---- navigation ------------------------------------------------------------------
+
+void CChannelView::SetNumberBox(QLineEdit* box, int value, bool own)
+{
+    const QString text = QString::number(value);
+    if (box->text() == text)
+    {
+        return;
+    }
+    m_bOwnChange = own;
+    box->setText(text);
+}
+
+void CChannelView::ShowGroupName(int g)
+{
+    std::string name;
+    (void)m_image.GetGroupName(g - 1, name);
+    const std::string shown = NameForDisplay(name);
+    m_pGroupName->setText(QString::fromStdString(shown));
+    m_loaded.entry.groupName = shown;
+}
+
+void CChannelView::ShowGroupOfChannel(int n)
+{
+    const int g = m_groups.GroupOfChannel(n);
+    SetNumberBox(m_pGroupNumber, g, true);
+    m_nShownGroup = g;
+    ShowGroupName(g);
+}
+
+void CChannelView::ShowFirstChannelOfGroup(int g)
+{
+    const int n = m_groups.FirstChannelOfGroup(g);
+    SetNumberBox(m_pChannelNumber, n, true);
+    m_nShownChannel = n;
+    LoadChannel(n);
+}
+
+void CChannelView::OnChannelSpin(int direction)
+{
+    if (m_bSwallow)
+    {
+        m_bSwallow = false;
+        return;
+    }
+    if (!CommitShownChannel())
+    {
+        m_bSwallow = true;
+        return;
+    }
+    const int n = m_groups.ClampChannel(m_nShownChannel + (direction > 0 ? 1 : -1));
+    ShowGroupOfChannel(n);
+    m_nShownChannel = n;
+    LoadChannel(n);
+}
+
+void CChannelView::OnGroupSpin(int direction)
+{
+    MoveToGroup(m_groups.ClampGroup(m_nShownGroup + (direction > 0 ? 1 : -1)));
+}
+
+void CChannelView::MoveToGroup(int g)
+{
+    // A channel that fails its check stays on screen with its entries, as on
+    // the channel spin.
+    if (!CommitShownChannel())
+    {
+        return;
+    }
+    ShowFirstChannelOfGroup(g);
+    m_nShownGroup = g;
+    SetNumberBox(m_pGroupNumber, g, false);
+    ShowGroupName(g);
+}
+
+void CChannelView::OnDcsSpin(int side, int direction)
+{
+    QLineEdit* box = (side == kTx ? m_pTxSignalling : m_pRxSignalling)->DcsEdit();
+    box->setText(QString::fromStdString(
+        StepDcsCode(box->text().toStdString(), direction, m_nDcsPosition[side])));
+}
+
+void CChannelView::OnChannelNumberChanged()
+{
+    if (m_bOwnChange)
+    {
+        m_bOwnChange = false;
+        return;
+    }
+    double rx = 0.0;
+    double tx = 0.0;
+    const bool bothUnused = ReadFrequencyEntry(m_pRxFrequency->Edit()->text().toStdString(), rx) &&
+                            ReadFrequencyEntry(m_pTxFrequency->Edit()->text().toStdString(), tx) &&
+                            rx == 0.0 && tx == 0.0;
+    if (bothUnused || CommitShownChannel())
+    {
+        SetTimer(kChannelTimer, kChannelTimerMs);
+    }
+}
+
+void CChannelView::OnGroupNumberChanged()
+{
+    if (m_bOwnChange)
+    {
+        m_bOwnChange = false;
+        return;
+    }
+    double rx = 0.0;
+    double tx = 0.0;
+    const bool bothUnused = ReadFrequencyEntry(m_pRxFrequency->Edit()->text().toStdString(), rx) &&
+                            ReadFrequencyEntry(m_pTxFrequency->Edit()->text().toStdString(), tx) &&
+                            rx == 0.0 && tx == 0.0;
+    if (!bothUnused && IsShownChannelChanged())
+    {
+        // Checked only, so the user hears of a fault early; stored on the move.
+        (void)ValidateForm();
+    }
+    SetTimer(kGroupTimer, kGroupTimerMs);
+}
+
+void CChannelView::OnTimer(int id)
+{
+    switch (id)
+    {
+    case kChannelTimer:
+        KillTimer(kChannelTimer);
+        OnTimerChannel();
+        break;
+    case kGroupTimer:
+        KillTimer(kGroupTimer);
+        OnTimerGroup();
+        break;
+    default:
+        CVesk4View::OnTimer(id);
+        break;
+    }
+}
+
+void CChannelView::OnTimerChannel()
+{
+    int n = m_nShownChannel;
+    (void)ReadInteger(m_pChannelNumber->text().toStdString(), n);
+    n = m_groups.ClampChannel(n);
+    if (n == m_nShownChannel || !CommitShownChannel())
+    {
+        return;
+    }
+    ShowGroupOfChannel(n);
+    m_nShownChannel = n;
+    LoadChannel(n);
+}
+
+void CChannelView::OnTimerGroup()
+{
+    int g = m_nShownGroup;
+    (void)ReadInteger(m_pGroupNumber->text().toStdString(), g);
+    g = m_groups.ClampGroup(g);
+    // Already in step: the user may have moved on within the group since.
+    if (g == m_groups.GroupOfChannel(m_nShownChannel))
+    {
+        return;
+    }
+    MoveToGroup(g);
+}
+
+bool CChannelView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress)
+    {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down)
+        {
+            const int direction = key == Qt::Key_Up ? +1 : -1;
+            if (watched == m_pChannelNumber)
+            {
+                OnChannelSpin(direction);
+                return true;
+            }
+            if (watched == m_pGroupNumber)
+            {
+                OnGroupSpin(direction);
+                return true;
+            }
+            for (int side : {kRx, kTx})
+            {
+                QLineEdit* dcs = (side == kTx ? m_pTxSignalling : m_pRxSignalling)->DcsEdit();
+                if (watched == dcs && dcs->isEnabled())
+                {
+                    OnDcsSpin(side, direction);
+                    return true;
+                }
+            }
+        }
+    }
+    return CVesk4View::eventFilter(watched, event);
+}
