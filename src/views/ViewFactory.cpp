@@ -5,6 +5,7 @@
 #include "views/ChannelView.h"
 #include "views/ConnectView.h"
 #include "views/ModelView.h"
+#include "views/OptionView.h"
 #include "views/Vesk4View.h"
 
 // ui
@@ -20,6 +21,8 @@ CVesk4View* CreateView(int viewIndex, IViewHost& host, QWidget* parent)
         return new CConnectView(host, parent);
     case VIEW_CHANNEL:
         return new CChannelView(host, parent);
+    case VIEW_OPTION:
+        return new COptionView(host, parent);
     default:
         // Forms not built yet are empty, so switching between all eight works.
         return new CVesk4View(host, viewIndex, parent);

@@ -90,4 +90,49 @@ inline constexpr char kWriteData[] = "Write Data (Hex)";
 // Spoken name of data field %1.
 inline constexpr char kWriteDataName[] = "Write Data (Hex) %1";
 inline constexpr char kEnterInteger[] = "Please enter an integer.";
+
+// Option form
+inline constexpr char kScanCondition[] = "Scan Condition";
+inline constexpr char kPriCondition[] = "PRI Condition";
+inline constexpr char kDtmfCondition[] = "DTMF Condition";
+inline constexpr char kOtherCondition[] = "Other Condition";
+inline constexpr char kScanType[] = "Scan Type";
+inline constexpr char kScanHoldOnRx[] = "Scan Hold on Rx";
+inline constexpr char kScanHoldAfterTx[] = "Scan Hold After Tx";
+inline constexpr char kScanListClear[] = "Scan List Clear";
+inline constexpr char kScanHoldBy[] = "Scan Hold By";
+inline constexpr char kScanHoldAt[] = "Scan Hold At";
+inline constexpr char kPriCycle[] = "PRI CH Moniter Cycle";
+inline constexpr char kPriTime[] = "PRI CH Moniter Time";
+inline constexpr char kDefeatPri2[] = "Defeat PRI 2 CH";
+inline constexpr char kDtmfOnOffTime[] = "DTMF ON/OFF Time";
+inline constexpr char kOnTime[] = "ON Time";
+inline constexpr char kOffTime[] = "OFF Time";
+inline constexpr char kChannelRollOver[] = "Channel Roll-Over";
+inline constexpr char kTxTimeOut[] = "Tx Time-Out Timer ";
+inline constexpr char kMicOffHook[] = "Mic Off-Hook Scan Stop";
+inline constexpr char kBusyLockOut[] = "Busy CH Lock-Out";
+inline constexpr char kBeepControl[] = "Beep Control";
+inline constexpr const char* kBeeps[4] = {"Beep A", "Beep B", "Beep C", "Beep D"};
+inline constexpr char k120ch[] = "120ch";
+inline constexpr char k320ch[] = "320ch";
+inline constexpr char kGroupCount[] = "Group Count";
+inline constexpr char kSec[] = "sec";
+inline constexpr char kMs[] = "ms";
+inline constexpr const char* kScanTypes[4] = {"NORMAL", "MODIFY", "SECOND", "PS"};
+inline constexpr const char* kScanHoldTimes[4] = {"0.5", "2.5", "5.0", "INF"};
+inline constexpr const char* kScanListClears[4] = {"Power/Scan", "When Power On",
+                                                   "When Scan Off", "No Clear"};
+inline constexpr const char* kScanHoldBys[2] = {"NSQ", "SIGNALLING"};
+inline constexpr const char* kScanHoldAts[2] = {"VACANT CH", "BUSY CH"};
+inline constexpr const char* kPriCycles[2] = {"1/4", "1/8"};
+inline constexpr const char* kPriTimes[4] = {"0.5", "0.75", "1.0", "1.5"};
+inline constexpr const char* kEnableDisable[2] = {"Enable", "Disable"};
+inline constexpr const char* kDtmfTimings[8] = {"0", "1", "2", "3", "4", "5", "6", "7"};
+inline constexpr const char* kTimeOuts[8] = {"30", "60", "90", "120", "150", "180", "210", "INF"};
+inline constexpr const char* kBusyLockOuts[4] = {"NSQ", "SGNL", "SPCL", "DIS"};
+// Spoken names of the two read-only times.
+inline constexpr char kOnTimeName[] = "DTMF ON Time ms";
+inline constexpr char kOffTimeName[] = "DTMF OFF Time ms";
+inline constexpr char kSetUpErrorOption[] = "Set Up Error";
 } // namespace ViewText
