@@ -4,6 +4,7 @@
 #include "views/ViewFactory.h"
 #include "views/ChannelView.h"
 #include "views/ConnectView.h"
+#include "views/ManualView.h"
 #include "views/ModelView.h"
 #include "views/OptionView.h"
 #include "views/Vesk4View.h"
@@ -23,6 +24,8 @@ CVesk4View* CreateView(int viewIndex, IViewHost& host, QWidget* parent)
         return new CChannelView(host, parent);
     case VIEW_OPTION:
         return new COptionView(host, parent);
+    case VIEW_MANUAL:
+        return new CManualView(host, parent);
     default:
         // Forms not built yet are empty, so switching between all eight works.
         return new CVesk4View(host, viewIndex, parent);

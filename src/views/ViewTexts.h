@@ -135,4 +135,19 @@ inline constexpr const char* kBusyLockOuts[4] = {"NSQ", "SGNL", "SPCL", "DIS"};
 inline constexpr char kOnTimeName[] = "DTMF ON Time ms";
 inline constexpr char kOffTimeName[] = "DTMF OFF Time ms";
 inline constexpr char kSetUpErrorOption[] = "Set Up Error";
+
+// Manual form
+inline constexpr char kEepromAddress[] = "EEPROM Address (Hex)";
+inline constexpr char kDecision[] = "Decision";
+inline constexpr char kEepromData[] = "EEPROM Data";
+inline constexpr char kHex[] = "Hex";
+inline constexpr char kBinary[] = "binary";
+inline constexpr char kBitCaption[] = "   7      6      5      4      3      2      1      0";
+inline constexpr char kCancelCaps[] = "CANCEL";
+inline constexpr char kWarning[] = "WARNING !";
+inline constexpr char kWarningText[] =
+    "Incorrect changes to Configuration Data can render the radio inoperable";
+inline constexpr char kHexAddressError[] = "Hex Address Error ! ";
+inline constexpr char kHexDataError[] = "Hex Data Error ! ";
+inline constexpr char kSetAddressErrorManual[] = " Set Address Error ";
 } // namespace ViewText
