@@ -7,6 +7,7 @@
 #include "views/ManualView.h"
 #include "views/ModelView.h"
 #include "views/OptionView.h"
+#include "views/TwoToneView.h"
 #include "views/Vesk4View.h"
 
 // ui
@@ -26,6 +27,8 @@ CVesk4View* CreateView(int viewIndex, IViewHost& host, QWidget* parent)
         return new COptionView(host, parent);
     case VIEW_MANUAL:
         return new CManualView(host, parent);
+    case VIEW_2TONE:
+        return new C2ToneView(host, parent);
     default:
         // Forms not built yet are empty, so switching between all eight works.
         return new CVesk4View(host, viewIndex, parent);

@@ -150,4 +150,23 @@ inline constexpr char kWarningText[] =
 inline constexpr char kHexAddressError[] = "Hex Address Error ! ";
 inline constexpr char kHexDataError[] = "Hex Data Error ! ";
 inline constexpr char kSetAddressErrorManual[] = " Set Address Error ";
+
+// 2-Tone form
+inline constexpr char kTwoToneUsed[] = " 2Tone  used / unused";
+inline constexpr char kFormatType[] = "Format Type";
+inline constexpr const char* kTwoToneFormats[4] = {"MOTOROLA 1+1", "MOTOROLA 2+2", "REACH",
+                                                   "PLECTRON"};
+inline constexpr char kGroupFormatCode[] = "Group Format Code";
+inline constexpr const char* kGroupCodes[11] = {"0", "1", "2", "3", "4", "5",
+                                                "6", "7", "8", "9", "A"};
+inline constexpr char kGroupFor1st[] = "Group For 1st Tone";
+inline constexpr char kGroupFor2nd[] = "Group For 2nd Tone";
+inline constexpr char k1stToneFreq[] = "1st Tone Freq";
+inline constexpr char k2ndToneFreq[] = "2nd Tone Freq";
+inline constexpr char k3rdToneFreq[] = "3rd Tone Freq";
+inline constexpr char kHz[] = "Hz";
+inline constexpr char kAniNumber[] = "ANI Number";
+inline constexpr char kSetUpErrorTwoTone[] = " Set Up Error ! ";
+inline constexpr char kFormatCodeError[] = " Format Code Error ";
+inline constexpr char kFormatTypeError[] = " Format Type Error ";
 } // namespace ViewText
