@@ -19,5 +19,5 @@ public:
     int m_nProgress = -1; // -1 on a terminal only, 0 never, 1 always
 
     // False with a message for the user when the line cannot be understood.
-    bool Parse(int argc, const char* const* argv, std::string& error);
+    [[nodiscard]] bool Parse(int argc, const char* const* argv, std::string& error);
 };

@@ -4,15 +4,15 @@
 // own
 #include "cli/CliOptions.h"
 
-int RunUpload(const CCliOptions& options);
-int RunDownload(const CCliOptions& options);
-int RunVerify(const CCliOptions& options);
-int RunRamRead(const CCliOptions& options);
-int RunRamWrite(const CCliOptions& options);
-int RunReport(const CCliOptions& options);
-int RunHexDump(const CCliOptions& options);
-int RunInfo(const CCliOptions& options);
+[[nodiscard]] int RunUpload(const CCliOptions& options);
+[[nodiscard]] int RunDownload(const CCliOptions& options);
+[[nodiscard]] int RunVerify(const CCliOptions& options);
+[[nodiscard]] int RunRamRead(const CCliOptions& options);
+[[nodiscard]] int RunRamWrite(const CCliOptions& options);
+[[nodiscard]] int RunReport(const CCliOptions& options);
+[[nodiscard]] int RunHexDump(const CCliOptions& options);
+[[nodiscard]] int RunInfo(const CCliOptions& options);
 
 // Shared checks: a usage message and kExitUsage, or kExitOk.
-int RequirePort(const CCliOptions& options);
-int UsageError(const char* format, const std::string& value);
+[[nodiscard]] int RequirePort(const CCliOptions& options);
+[[nodiscard]] int UsageError(const char* format, const std::string& value);

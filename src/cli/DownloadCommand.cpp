@@ -33,6 +33,8 @@ int RunDownload(const CCliOptions& options)
     {
         return status;
     }
+    // A download that cannot start posts its end as a failure, which
+    // RunDownload reports with its exit status.
     (void)session.Conversation().OnDownload(bytes);
     const int status = session.RunDownload();
     if (status == kExitOk)

@@ -16,8 +16,9 @@
 // Loads the one argument of the command as a dump file into image, with the
 // capacity code and channel mode it carries in app. Returns kExitOk, or the
 // exit status after telling the user why not.
-int LoadDumpArgument(const CCliOptions& options, CRadioImage& image, CPlainAppState& app);
+[[nodiscard]] int LoadDumpArgument(const CCliOptions& options, CRadioImage& image,
+                                   CPlainAppState& app);
 
 // One line each on standard output; kExitOk, or kExitFile when the output
 // could not be written (a full disk, a closed pipe).
-int PrintLines(const std::vector<std::string>& lines);
+[[nodiscard]] int PrintLines(const std::vector<std::string>& lines);

@@ -26,13 +26,13 @@ public:
 
     // Resolves --port and opens it; an exit status other than kExitOk (the
     // message has been shown) when that fails.
-    int Open();
+    [[nodiscard]] int Open();
 
     // Waits for the end of an upload, a verify upload or a RAM read; the
     // radio must start answering within the --timeout.
-    int RunReceive();
+    [[nodiscard]] int RunReceive();
     // Waits for the end of a download.
-    int RunDownload();
+    [[nodiscard]] int RunDownload();
 
     // The exit status for Ctrl+C or SIGTERM once one came (the conversation
     // has then been cancelled), else kExitOk.
@@ -42,7 +42,7 @@ public:
     CPlainAppState& App() { return m_app; }
 
 private:
-    int Run(bool awaitAnswer);
+    [[nodiscard]] int Run(bool awaitAnswer);
     void OnEvent(ConversationEvent event, int value);
     void Finish(int exitCode, const char* message);
     void OnInterrupt();

@@ -41,6 +41,8 @@ int RunUpload(const CCliOptions& options)
     {
         session.Conversation().SetUploadBuffer(initial);
     }
+    // A request that cannot be sent comes back as the conversation's upload
+    // error, which RunReceive reports with its exit status.
     (void)session.Conversation().OnUpload();
     if (const int status = session.RunReceive(); status != kExitOk)
     {

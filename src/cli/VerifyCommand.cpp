@@ -40,6 +40,8 @@ int RunVerify(const CCliOptions& options)
     // What a 120-channel radio does not send compares equal, as in the form,
     // whose buffer starts as its own image.
     session.Conversation().SetUploadBuffer(pc);
+    // A request that cannot be sent comes back as the conversation's upload
+    // error, which RunReceive reports with its exit status.
     (void)session.Conversation().OnUpload();
     if (const int status = session.RunReceive(); status != kExitOk)
     {

@@ -26,10 +26,10 @@ public:
     void SetDevicePath(int portNumber, const std::string& path);
 
     // "COM1".."COM4" (any case) gives 1..4; anything else false.
-    static bool ParsePortName(const std::string& name, int& portNumber);
+    [[nodiscard]] static bool ParsePortName(const std::string& name, int& portNumber);
     // A port name through the map, or a device path (anything with a '/')
     // as it stands.
-    bool Resolve(const std::string& name, std::string& device) const;
+    [[nodiscard]] bool Resolve(const std::string& name, std::string& device) const;
 
 private:
     std::array<std::string, kPortCount> m_devices;

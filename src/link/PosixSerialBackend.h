@@ -13,8 +13,8 @@ public:
     CPosixSerialBackend(const CPosixSerialBackend&) = delete;
     CPosixSerialBackend& operator=(const CPosixSerialBackend&) = delete;
 
-    PortError Open(const std::string& device) override;
-    bool Configure(const LineSettings& settings) override;
+    [[nodiscard]] PortError Open(const std::string& device) override;
+    [[nodiscard]] bool Configure(const LineSettings& settings) override;
     void Close() override;
     SerialResult WaitReadable(int timeoutMs) override;
     void Wake() override;

@@ -18,16 +18,18 @@ public:
     // The leading decimal number of the value (an optional sign, digits up to
     // the first other character; none reads as 0); defaultValue when the file,
     // the section or the key is missing.
-    int ReadInt(const std::string& section, const std::string& key, int defaultValue) const;
-    std::string ReadString(const std::string& section, const std::string& key,
-                           const std::string& defaultValue) const;
+    [[nodiscard]] int ReadInt(const std::string& section, const std::string& key,
+                              int defaultValue) const;
+    [[nodiscard]] std::string ReadString(const std::string& section, const std::string& key,
+                                         const std::string& defaultValue) const;
     // Replaces the key's value, adds the key at the end of its section, or adds
     // the section at the end of the file. False when the file cannot be written.
     [[nodiscard]] bool WriteString(const std::string& section, const std::string& key,
                                    const std::string& value);
 
 private:
-    bool Find(const std::string& section, const std::string& key, std::string& value) const;
+    [[nodiscard]] bool Find(const std::string& section, const std::string& key,
+                            std::string& value) const;
     std::vector<std::string> ReadLines(bool& crlf) const;
 
     std::string m_strPath;

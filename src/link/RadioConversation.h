@@ -95,7 +95,7 @@ public:
     void SetPort(std::int32_t portNumber) { m_nPort = portNumber; }
     void SetDevicePath(const std::string& path) { m_link.SetDevicePath(path); }
     // Opens (or reopens) the port with a fresh reader and idles RTS low.
-    bool OnPortChanged();
+    [[nodiscard]] bool OnPortChanged();
 
     // The upload buffer before any upload: the owner's image.
     void SetUploadBuffer(const std::uint8_t* image);
@@ -105,11 +105,12 @@ public:
     int MessageDelayMs() const { return m_nMessageDelayMs; }
     int WatchdogMs() const { return m_nWatchdogMs; }
 
-    bool OnUpload();
+    [[nodiscard]] bool OnUpload();
     // Downloads a copy of image (8192 bytes) on the link's worker thread.
-    bool OnDownload(const std::uint8_t* image);
-    bool OnRamRead(std::uint32_t address, std::uint32_t count);
-    bool OnRamWrite(std::uint32_t address, const std::uint8_t* bytes, std::uint32_t count);
+    [[nodiscard]] bool OnDownload(const std::uint8_t* image);
+    [[nodiscard]] bool OnRamRead(std::uint32_t address, std::uint32_t count);
+    [[nodiscard]] bool OnRamWrite(std::uint32_t address, const std::uint8_t* bytes,
+                                  std::uint32_t count);
     // The progress display's Cancel.
     void OnCancel();
     void OnLinkMessage(std::int32_t wParam, const std::vector<std::uint8_t>& bytes);
@@ -144,7 +145,7 @@ public:
     // What leaving the form with " COPY OK ? " answered OK does: the upload
     // buffer into shared, channels 120-319 reset after a 120-channel radio,
     // the injection flag re-derived.
-    bool StoreUploadTo(CRadioImage& shared) const;
+    [[nodiscard]] bool StoreUploadTo(CRadioImage& shared) const;
 
 private:
     void Emit(ConversationEvent event, int value = 0);

@@ -68,10 +68,10 @@ public:
     // "M2", one "S1" per 8 bytes, "S9"; posts a step after each "S1" and the
     // end with the result, also when the port is closed or lost. Runs on the
     // caller's thread.
-    bool DownloadImage(const std::uint8_t* image, std::uint32_t count);
+    [[nodiscard]] bool DownloadImage(const std::uint8_t* image, std::uint32_t count);
     // DownloadImage of a copy of image on this link's worker thread. A
     // download still running is cancelled and waited for first.
-    bool StartDownload(const std::uint8_t* image, std::uint32_t count);
+    [[nodiscard]] bool StartDownload(const std::uint8_t* image, std::uint32_t count);
     void WaitDownload();
     bool IsDownloadRunning() const { return m_bDownloadRunning.load(); }
     void CancelTransfer() { m_bCancel = true; }
@@ -118,8 +118,8 @@ protected:
     void StopWorkers() override;
 
 private:
-    bool RunDownload(const std::uint8_t* image, std::uint32_t count);
-    bool SendTest(const char* type, const TestSettings& settings);
+    [[nodiscard]] bool RunDownload(const std::uint8_t* image, std::uint32_t count);
+    [[nodiscard]] bool SendTest(const char* type, const TestSettings& settings);
 
     IAppState* m_pApp = nullptr;
     std::int32_t m_nModelIndex = -1;

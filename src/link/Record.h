@@ -37,13 +37,16 @@ public:
     // Decodes a record text with or without its CR LF. Refuses (false) a text
     // that is not exactly as long as its count says, has other characters
     // than hexadecimal digits (either case), or fails its checksum.
-    static bool Decode(const std::uint8_t* text, std::size_t length, DecodedRecord& out);
+    [[nodiscard]] static bool Decode(const std::uint8_t* text, std::size_t length,
+                                     DecodedRecord& out);
     // The one rule for a line received from the radio: a record followed by
     // exactly CR LF, as the radio ends every record it sends. A line that
     // lost its CR lost a byte on the way; the checksum cannot vouch for it.
-    static bool DecodeLine(const std::uint8_t* text, std::size_t length, DecodedRecord& out);
+    [[nodiscard]] static bool DecodeLine(const std::uint8_t* text, std::size_t length,
+                                         DecodedRecord& out);
 
 private:
     // The record text alone, no line end.
-    static bool DecodeText(const std::uint8_t* text, std::size_t length, DecodedRecord& out);
+    [[nodiscard]] static bool DecodeText(const std::uint8_t* text, std::size_t length,
+                                         DecodedRecord& out);
 };

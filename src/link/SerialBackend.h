@@ -21,8 +21,7 @@ enum class PortError
     Failed,      // anything else
 };
 
-enum class SerialResult
-{
+enum class [[nodiscard]] SerialResult{
     Ok,
     Empty,    // a read found nothing waiting
     TimedOut, // a wait or a stalled write ran out of time
@@ -50,8 +49,8 @@ class ISerialBackend
 public:
     virtual ~ISerialBackend() = default;
 
-    virtual PortError Open(const std::string& device) = 0;
-    virtual bool Configure(const LineSettings& settings) = 0;
+    [[nodiscard]] virtual PortError Open(const std::string& device) = 0;
+    [[nodiscard]] virtual bool Configure(const LineSettings& settings) = 0;
     virtual void Close() = 0;
 
     // Waits up to timeoutMs for received bytes; Wake() from another thread

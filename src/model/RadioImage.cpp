@@ -166,10 +166,10 @@ bool CRadioImage::Reset()
     (void)SetSerialNumber(" ");
     (void)SetCustomer(" ");
     const LocalDate today = Today();
-    SetDate(today.year, today.month, today.day);
+    (void)SetDate(today.year, today.month, today.day);
     (void)SetWideReference(5000.0);
     (void)SetNarrowReference(6250.0);
-    SetModel(-1);
+    (void)SetModel(-1);
 
     (void)SetTwoToneUnused(1);
     (void)SetTwoToneFormat(3);
@@ -214,7 +214,7 @@ bool CRadioImage::Reset()
     (void)SetWideDemodulation(0);
     (void)SetNarrowDemodulation(0);
 
-    SetFixedBits();
+    (void)SetFixedBits();
     std::memcpy(m_backup.image, m_work.image, sizeof m_work.image);
     return true;
 }

@@ -142,7 +142,7 @@ public:
     // ---- whole image ----------------------------------------------------
     bool Reset();
     bool ClearUpperChannels();
-    bool SetFixedBits();
+    [[nodiscard]] bool SetFixedBits();
     [[nodiscard]] bool ReadBlock(std::uint8_t* dest, std::uint32_t offset,
                                  std::uint32_t length) const;
     [[nodiscard]] bool WriteBlock(const std::uint8_t* source, std::uint32_t offset,
@@ -161,8 +161,8 @@ public:
     // becomes -1 with mode 0. The injection flag is re-derived whenever the
     // file could be opened. Only regular files are read: a folder, pipe or
     // device counts as a file that cannot be opened, and never blocks.
-    bool LoadFromFile(const std::string& path, IAppState& app,
-                      DumpFileStatus* status = nullptr);
+    [[nodiscard]] bool LoadFromFile(const std::string& path, IAppState& app,
+                                    DumpFileStatus* status = nullptr);
 
     // ---- byte packing and nibble codecs -----------------------------------
     static int PackBigEndian(std::uint32_t value, std::uint8_t* dest, int count);
@@ -179,9 +179,9 @@ public:
     // A month outside 1..12 or a day outside 1..31 is stored as a blank byte
     // (0xFF), a year outside 0..9999 as two blank bytes; GetDate then reports
     // that part as invalid.
-    bool SetDate(int year, int month, int day);
+    [[nodiscard]] bool SetDate(int year, int month, int day);
     bool GetDate(int& yearOut, int& monthOut, int& dayOut) const;
-    bool SetModel(int index);
+    [[nodiscard]] bool SetModel(int index);
     bool GetModel(int& indexOut) const;
 
     // ---- model header: reference dividers, IF offsets, injection ---------
@@ -189,8 +189,8 @@ public:
     [[nodiscard]] bool SetNarrowReference(double stepHz);
     bool GetWideReferenceCode(int model, int& codeOut) const;
     bool GetNarrowReferenceCode(int model, int& codeOut) const;
-    bool SetWideIfOffset(int word);
-    bool SetNarrowIfOffset(int word);
+    [[nodiscard]] bool SetWideIfOffset(int word);
+    [[nodiscard]] bool SetNarrowIfOffset(int word);
     bool GetWideIfOffset(int& wordOut) const;  // 0..65535, bit 15 is the sign
     [[nodiscard]] bool SetInjection(int flag); // 0 high side, 1 low side
     bool GetInjection(int& flagOut) const;

@@ -27,7 +27,7 @@ public:
 
     // The listing shows this copy, not the live image, so edits made while a
     // preview is open cannot change pages already drawn.
-    bool TakeSnapshot(const CRadioImage& image);
+    [[nodiscard]] bool TakeSnapshot(const CRadioImage& image);
     const Snapshot& GetSnapshot() const { return m_snapshot; }
 
     static std::string HeaderLine();

@@ -48,12 +48,12 @@ public:
 private:
     void Run();
     // False when the other side went away or the port is stopping.
-    bool SendRecord(const std::string& record);
-    bool SendBytes(const char* bytes, std::size_t count);
+    [[nodiscard]] bool SendRecord(const std::string& record);
+    [[nodiscard]] bool SendBytes(const char* bytes, std::size_t count);
     bool CountRecord();
     void HangUp();
     // Waits while paused; false when the port is stopping.
-    bool WaitWhilePaused();
+    [[nodiscard]] bool WaitWhilePaused();
 
     CSimRadio& m_radio;
     SimFaults m_faults;

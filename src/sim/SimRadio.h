@@ -37,8 +37,8 @@ public:
     void SetUploadEnd(std::uint32_t end);
 
     // The EEPROM as a ".dmp" file; the capacity code follows the channels.
-    bool LoadImage(const std::string& path);
-    bool SaveImage(const std::string& path) const;
+    [[nodiscard]] bool LoadImage(const std::string& path);
+    [[nodiscard]] bool SaveImage(const std::string& path) const;
     void SetEeprom(const std::uint8_t* image);
     std::vector<std::uint8_t> Eeprom() const;
     std::vector<std::uint8_t> Ram(std::uint32_t address, std::uint32_t count) const;
@@ -61,7 +61,7 @@ public:
     std::vector<SimLogEntry> Log() const;
 
     // Appends every log entry to a file as it happens.
-    bool SetLogFile(const std::string& path);
+    [[nodiscard]] bool SetLogFile(const std::string& path);
     // Called (on the receiving thread, without the state lock) after each
     // completed download.
     void SetDownloadHook(std::function<void()> hook);

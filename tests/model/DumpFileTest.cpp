@@ -109,7 +109,7 @@ TEST_F(DumpFile, ImageSurvivesSaveAndLoadWithItsCode)
     ASSERT_TRUE(source.SetModel(13));
     ASSERT_TRUE(source.SetRxWord(319, 0x0FBE1));
     ASSERT_TRUE(source.SetChannelName(0, "Harbour"));
-    source.SetWideIfOffset(-9000);
+    ASSERT_TRUE(source.SetWideIfOffset(-9000));
     CPlainAppState app;
     app.m_nChannelCode = 2;
     const fs::path path = m_dir / "round.dmp";
@@ -172,13 +172,13 @@ TEST_P(DumpFileLength, FollowsTheLoadingRules)
     const LengthCase& c = GetParam();
     CRadioImage source;
     ASSERT_TRUE(source.SetCustomer("42"));
-    source.SetWideIfOffset(9000);
+    ASSERT_TRUE(source.SetWideIfOffset(9000));
     const fs::path path = m_dir / "file.dmp";
     WriteFile(path, DumpOf(source, c.length));
 
     CRadioImage target;
     ASSERT_TRUE(target.SetSerialNumber("BEEF"));
-    target.SetWideIfOffset(-9000); // would give flag 0; the image's own word decides
+    ASSERT_TRUE(target.SetWideIfOffset(-9000)); // would give flag 0; the image's own word decides
     ASSERT_TRUE(target.SetInjection(1));
     const CRadioImage before = target;
     RecordingAppState app;

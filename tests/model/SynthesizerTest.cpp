@@ -144,7 +144,7 @@ TEST_P(IfOffset, IsTheIfInStepsAndSetsTheInjectionFlag)
     const IfCase& c = GetParam();
     EXPECT_EQ(ComputeIfOffset(c.model, c.low, c.stepHz), c.word);
     CRadioImage image;
-    image.SetWideIfOffset(c.word);
+    ASSERT_TRUE(image.SetWideIfOffset(c.word));
     ASSERT_TRUE(image.SetInjection(1 - c.flag));
     image.DeriveInjection();
     int flag = -1;

@@ -108,7 +108,9 @@ TEST_F(TextReportTest, ResetImageGivesSeventyEightExactLines)
         " ",
     };
     for (int g = 1; g <= 40; ++g)
+    {
         expected.push_back(GroupLine(g, "None"));
+    }
 
     EXPECT_EQ(ReportOf(CRadioImage(), 0), expected);
     EXPECT_EQ(ReportOf(CRadioImage(), 1), expected);
@@ -214,7 +216,7 @@ TEST_F(TextReportTest, TonesOutsideTheirTablesPrintAsNone)
 TEST_F(TextReportTest, NoModelChosenPrintsNoNameAndNoIf)
 {
     CRadioImage image = VhfImage();
-    image.SetModel(-1);
+    ASSERT_TRUE(image.SetModel(-1));
     UseChannel(image, 0);
     const std::vector<std::string> lines = ReportOf(image);
     EXPECT_EQ(lines[1], " Model                  : ");
@@ -417,7 +419,9 @@ TEST_F(TextReportTest, ChannelModeDecidesHowManyChannelsAreListed)
 {
     CRadioImage image = VhfImage();
     for (int n = 0; n < kChannelCount; ++n)
+    {
         UseChannel(image, n);
+    }
     CTextReport report;
     report.Build(image, 1);
     const std::vector<std::string>& all = report.GetLines();
@@ -426,7 +430,9 @@ TEST_F(TextReportTest, ChannelModeDecidesHowManyChannelsAreListed)
     EXPECT_EQ(all[38 + 319 * 14 + 1], " Channel Number         : 320              ");
     EXPECT_EQ(all[38 + 320 * 14], GroupLine(1, "None"));
     for (const std::string& line : all)
+    {
         EXPECT_LE(line.size(), 99u);
+    }
 
     // Any nonzero mode counts as 320 channels; 0 lists the first 120.
     report.Build(image, 4);
