@@ -61,7 +61,9 @@ protected:
     {
         int out[2];
         if (::pipe(out) != 0)
+        {
             return {};
+        }
         const pid_t child = ::fork();
         if (child == 0)
         {
@@ -71,7 +73,9 @@ protected:
             ::close(out[0]);
             std::vector<char*> argv = {const_cast<char*>(VESK4_RADIOSIM)};
             for (std::string& arg : args)
+            {
                 argv.push_back(arg.data());
+            }
             argv.push_back(nullptr);
             ::execv(VESK4_RADIOSIM, argv.data());
             ::_exit(127);
@@ -82,7 +86,9 @@ protected:
         std::string line;
         char c = 0;
         while (::read(m_nSimOut, &c, 1) == 1 && c != '\n')
+        {
             line += c;
+        }
         return line;
     }
 
@@ -95,7 +101,9 @@ protected:
             m_nSim = -1;
         }
         if (m_nSimOut >= 0)
+        {
             ::close(m_nSimOut);
+        }
         m_nSimOut = -1;
     }
 
@@ -117,7 +125,9 @@ protected:
     pid_t StartCli(std::vector<std::string> args, int uid = -1, std::string outPath = {})
     {
         if (outPath.empty())
+        {
             outPath = Path("cli.out");
+        }
         m_strOutPath = outPath;
         const std::string errPath = Path("cli.err");
         const pid_t child = ::fork();
@@ -128,13 +138,19 @@ protected:
             ::dup2(out, STDOUT_FILENO);
             ::dup2(err, STDERR_FILENO);
             if (::chdir(m_strDir.c_str()) != 0)
+            {
                 ::_exit(126);
+            }
             if (uid >= 0 &&
                 (::setgid(static_cast<gid_t>(uid)) != 0 || ::setuid(static_cast<uid_t>(uid)) != 0))
+            {
                 ::_exit(126);
+            }
             std::vector<char*> argv = {const_cast<char*>(VESK4_CLI)};
             for (std::string& arg : args)
+            {
                 argv.push_back(arg.data());
+            }
             argv.push_back(nullptr);
             ::execv(VESK4_CLI, argv.data());
             ::_exit(127);
@@ -151,7 +167,9 @@ protected:
         result.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         // Only a file of the scratch directory: /dev/full reads as endless zeros.
         if (m_strOutPath.rfind(m_strDir + "/", 0) == 0)
+        {
             result.out = ReadFile(m_strOutPath);
+        }
         result.err = ReadFile(Path("cli.err"));
         return result;
     }
@@ -163,7 +181,9 @@ protected:
         std::istringstream log(ReadFile(Path("sim.log")));
         int count = 0;
         for (std::string line; std::getline(log, line);)
+        {
             count += line.rfind(prefix, 0) == 0 ? 1 : 0;
+        }
         return count;
     }
 
@@ -174,7 +194,9 @@ protected:
         while (LoggedRecords(prefix) < count)
         {
             if (std::chrono::steady_clock::now() > deadline)
+            {
                 return false;
+            }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         return true;
@@ -188,7 +210,9 @@ protected:
         CRadioImage image;
         std::vector<std::uint8_t> bytes(kImageSize);
         for (std::size_t i = 0; i < bytes.size(); ++i)
+        {
             bytes[i] = static_cast<std::uint8_t>(i * seed + (i >> 8));
+        }
         EXPECT_TRUE(image.WriteBlock(bytes.data(), 0, kImageSize));
         image.DeriveInjection();
         EXPECT_TRUE(image.ReadBlock(bytes.data(), 0, kImageSize));
@@ -399,7 +423,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CliEndToEnd, OutputThatCannotBeWrittenIsAnError)
 {
     if (::access("/dev/full", W_OK) != 0)
+    {
         GTEST_SKIP() << "no /dev/full here";
+    }
     MakeDump(Path("a.dmp"), 5);
     const std::string device = StartSim({"--image", Path("a.dmp")});
     ASSERT_FALSE(device.empty());
@@ -442,11 +468,15 @@ TEST_F(CliEndToEnd, PortInUseByAnotherProgram)
 TEST_F(CliEndToEnd, PortWithoutPermissionSaysHowToFixIt)
 {
     if (::getuid() != 0)
+    {
         GTEST_SKIP() << "needs root to run the program as another user";
+    }
     const std::string device = StartSim(); // owned by root, mode 0620
     const Result result = Cli({"ram-read", "--port", device, "40", "1"}, 65534);
     if (result.exit == 126 || result.exit == 127)
+    {
         GTEST_SKIP() << "the test programs cannot be run by another user from here";
+    }
     EXPECT_EQ(result.exit, 8) << result.err;
     EXPECT_NE(result.err.find("dialout"), std::string::npos) << result.err;
 }

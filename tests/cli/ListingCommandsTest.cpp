@@ -61,7 +61,9 @@ protected:
         const fs::path err = m_dir / "err.txt";
         std::string command = Quote(VESK4_CLI_PATH);
         for (const std::string& arg : args)
+        {
             command += " " + Quote(arg);
+        }
         command += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
         const int raw = std::system(command.c_str());
         CliResult result;
@@ -71,7 +73,9 @@ protected:
         {
             std::istringstream text(ReadFile(out));
             for (std::string line; std::getline(text, line);)
+            {
                 result.lines.push_back(line);
+            }
         }
         return result;
     }
@@ -178,7 +182,9 @@ TEST_F(ListingCommandsTest, UnreadableFilesAreErrorsNotDefaultListings)
 TEST_F(ListingCommandsTest, FailedOutputIsReported)
 {
     if (!fs::exists("/dev/full"))
+    {
         GTEST_SKIP() << "no /dev/full";
+    }
     const CliResult result = Run({"report", Save(CRadioImage(), "image.dmp", 1)}, "/dev/full");
     EXPECT_EQ(result.status, 10);
     EXPECT_NE(result.err.find("cannot write the output"), std::string::npos);

@@ -46,7 +46,9 @@ protected:
     void Records(const std::vector<std::uint8_t>& image, std::uint32_t end)
     {
         for (std::uint32_t a = 0; a < end; a += 8)
+        {
             Line(CRecord::Compose("S1", static_cast<std::uint16_t>(a), &image[a], 8));
+        }
     }
     // Fires a timer the way the owner's timer host would.
     void Fire(int id)
@@ -57,8 +59,12 @@ protected:
     bool Saw(ConversationEvent event) const
     {
         for (const auto& e : m_events)
+        {
             if (e.first == event)
+            {
                 return true;
+            }
+        }
         return false;
     }
 
@@ -73,7 +79,9 @@ std::vector<std::uint8_t> Pattern()
 {
     std::vector<std::uint8_t> image(8192);
     for (std::size_t i = 0; i < image.size(); ++i)
+    {
         image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    }
     return image;
 }
 
@@ -98,7 +106,9 @@ TEST_F(UploadTest, FullUploadFillsTheBufferWithProgressAndCompletes)
     EXPECT_EQ(m_conversation.ProgressCount(), 1024);
     int positions = 0;
     for (const auto& e : m_events)
+    {
         positions += e.first == ConversationEvent::Progress ? 1 : 0;
+    }
     EXPECT_EQ(positions, 64);
     EXPECT_EQ(m_events.back(), std::make_pair(ConversationEvent::Progress, 64));
     Line("S9030000FC\r\n");
@@ -204,7 +214,9 @@ TEST_F(UploadTest, BytesThatMakeNoLineAreHeardButAreNoAnswer)
     ASSERT_TRUE(m_pty.Send("#?*%!"));
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (!m_conversation.HeardSinceRequest() && std::chrono::steady_clock::now() < deadline)
+    {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
     EXPECT_TRUE(m_conversation.HeardSinceRequest());
     EXPECT_EQ(m_queue.Size(), 0u);
     EXPECT_EQ(m_conversation.Mode(), ConversationMode::Upload);
@@ -360,7 +372,9 @@ TEST(ConversationTimings, MessageDelayAndWatchdogAreTheOnesSet)
         RecordingTimers timers;
         CRadioConversation conversation(app, timers, nullptr);
         if (c.set)
+        {
             conversation.SetTimings(c.delay, c.watchdog);
+        }
         // The port is closed: the request fails and its error is reported
         // after the message delay.
         EXPECT_FALSE(conversation.OnRamRead(0x0040, 1));
@@ -405,7 +419,9 @@ TEST_F(ConversationTest, DownloadCountsStepsAndCompletes)
     {
         m_conversation.OnLinkMessage(message.wParam, message.bytes);
         if (message.wParam == kLinkEnd)
+        {
             break;
+        }
     }
     drain.join();
     EXPECT_EQ(m_conversation.ProgressCount(), 1024);

@@ -216,11 +216,17 @@ public:
         }
         ++m_nWaits;
         if (m_nWaits == 1)
+        {
             return SerialResult::Ok;
+        }
         if (m_ending == Ending::QuietPartialLineDiscardFails && m_nWaits == 2)
+        {
             return SerialResult::TimedOut;
+        }
         if (m_ending == Ending::DeviceGone)
+        {
             return SerialResult::Gone;
+        }
         return m_ending == Ending::ReadFails ? SerialResult::Ok : SerialResult::TimedOut;
     }
     void Wake() override
@@ -233,7 +239,9 @@ public:
         std::lock_guard<std::mutex> lock(m_mutex);
         got = 0;
         if (m_nWaits > 1)
+        {
             return m_ending == Ending::ReadFails ? SerialResult::Failed : SerialResult::Empty;
+        }
         // The first read: half a record, or a record start inside a line.
         const std::string bytes = m_ending == Ending::RefusedByteDiscardFails ? "S1S" : "S103";
         std::copy(bytes.begin(), bytes.end(), dest);
@@ -309,7 +317,9 @@ TEST(ReaderEnd, EveryWayTheReaderGivesUpIsReportedAsALostPort)
         ASSERT_TRUE(link.Open(0, true));
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (link.IsReaderRunning() && std::chrono::steady_clock::now() < deadline)
+        {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
         ASSERT_FALSE(link.IsReaderRunning());
         EXPECT_EQ(sink.WParams(), std::vector<std::int32_t>{kLinkPortLost});
         EXPECT_TRUE(link.IsLost());

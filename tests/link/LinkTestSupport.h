@@ -27,10 +27,14 @@ public:
     {
         m_nMaster = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
         if (m_nMaster < 0 || ::grantpt(m_nMaster) != 0 || ::unlockpt(m_nMaster) != 0)
+        {
             return;
+        }
         char name[128];
         if (::ptsname_r(m_nMaster, name, sizeof name) != 0)
+        {
             return;
+        }
         m_strSlave = name;
         termios settings{};
         ::tcgetattr(m_nMaster, &settings);
@@ -48,7 +52,9 @@ public:
     void CloseMaster()
     {
         if (m_nMaster >= 0)
+        {
             ::close(m_nMaster);
+        }
         m_nMaster = -1;
     }
 
@@ -71,7 +77,9 @@ public:
                 char buffer[4096];
                 const ssize_t n = ::read(m_nMaster, buffer, sizeof buffer);
                 if (n > 0)
+                {
                     data.append(buffer, static_cast<std::size_t>(n));
+                }
             }
         }
         return data;
@@ -85,11 +93,15 @@ public:
         {
             pollfd fd{m_nMaster, POLLIN, 0};
             if (::poll(&fd, 1, quietMs) <= 0 || !(fd.revents & POLLIN))
+            {
                 return data;
+            }
             char buffer[4096];
             const ssize_t n = ::read(m_nMaster, buffer, sizeof buffer);
             if (n <= 0)
+            {
                 return data;
+            }
             data.append(buffer, static_cast<std::size_t>(n));
         }
     }
@@ -118,7 +130,9 @@ inline bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000)
     while (!done())
     {
         if (std::chrono::steady_clock::now() >= deadline)
+        {
             return false;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return true;

@@ -23,17 +23,23 @@ pid_t StartHolder()
 {
     int ready[2];
     if (::pipe(ready) != 0)
+    {
         return -1;
+    }
     const pid_t child = ::fork();
     if (child == 0)
     {
         ::close(ready[0]);
         CPortLock lock;
         if (!lock.Acquire(2000))
+        {
             ::_exit(1);
+        }
         (void)!::write(ready[1], "x", 1);
         for (;;)
+        {
             ::pause();
+        }
     }
     ::close(ready[1]);
     char byte = 0;
@@ -164,7 +170,9 @@ TEST_F(PortLockPlace, LockFileLivesOnlyInAFolderNoOtherUserCanWrite)
             break;
         case Runtime::OtherOwner:
             if (OtherUser() == 0)
+            {
                 continue; // only root can make another user's folder
+            }
             runtime = MakeFolder("run" + tag, 0700);
             ASSERT_EQ(::chown(runtime.c_str(), OtherUser(), OtherUser()), 0);
             break;
@@ -174,9 +182,13 @@ TEST_F(PortLockPlace, LockFileLivesOnlyInAFolderNoOtherUserCanWrite)
             break;
         }
         if (c.runtime == Runtime::Unset)
+        {
             ::unsetenv("XDG_RUNTIME_DIR");
+        }
         else
+        {
             ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        }
 
         std::string path;
         ASSERT_TRUE(CPortLock::LockFilePath(path));
@@ -231,7 +243,9 @@ TEST_F(PortLockPlace, UnsafePerUserFolderOrLockFileIsRefusedAtOnce)
          [](const std::string& folder)
          {
              if (OtherUser() == 0 || ::mkdir(folder.c_str(), 0700) != 0)
+             {
                  return false;
+             }
              const std::string file = folder + "/Vesk4Mutex";
              const int fd = ::open(file.c_str(), O_CREAT | O_WRONLY, 0444);
              return fd >= 0 && ::close(fd) == 0 &&
@@ -251,7 +265,9 @@ TEST_F(PortLockPlace, UnsafePerUserFolderOrLockFileIsRefusedAtOnce)
         std::error_code error;
         std::filesystem::remove_all(PerUser(), error);
         if (!c.prepare(PerUser()))
+        {
             continue; // only root can make another user's files
+        }
         std::string path;
         if (std::string(c.name).rfind("folder", 0) == 0)
         {

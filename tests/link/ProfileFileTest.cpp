@@ -52,7 +52,9 @@ TEST_F(ProfileFileTest, ReadsIntegersTheWayTheOriginalFormatDoes)
         {"Other", "Value", 5},      {"Nowhere", "Value", -1},
     };
     for (const auto& c : cases)
+    {
         EXPECT_EQ(ini.ReadInt(c.section, c.key, -1), c.expected) << c.section << "/" << c.key;
+    }
     EXPECT_EQ(CProfileFile("/nonexistent/Comport.ini").ReadInt("AppComport", "Value", -1), -1);
 }
 

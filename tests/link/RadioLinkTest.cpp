@@ -196,7 +196,9 @@ public:
                        std::vector<std::uint8_t> bytes) override
     {
         if (wParam == kLinkStep && ++m_nSteps == 3)
+        {
             m_pLink->CancelTransfer();
+        }
         m_queue.OnLinkMessage(message, wParam, std::move(bytes));
     }
 };
@@ -293,9 +295,13 @@ public:
     void OnLinkMessage(std::int32_t, std::int32_t wParam, std::vector<std::uint8_t>) override
     {
         if (wParam == kLinkEnd)
+        {
             ++m_nEnds;
+        }
         if (wParam == kLinkStep && ++m_nSteps == 3)
+        {
             (void)WaitFor([this] { return m_pLink->IsCancelRequested(); }, 60000);
+        }
     }
 };
 

@@ -105,7 +105,9 @@ TEST(HexDump, EveryRowIsPrintedExactlyOnce)
             EXPECT_GE(count, 1);
             EXPECT_LE(count, lines - 1);
             for (int r = first; r < first + count; ++r)
+            {
                 rows.insert(r);
+            }
         }
         ASSERT_EQ(rows.size(), 512u);
         EXPECT_EQ(*rows.begin(), 0);

@@ -36,7 +36,9 @@ TEST(ImageSummary, CountsChannelsInUseWithinTheCapacity)
     ASSERT_TRUE(image.SetCustomer("C0FFEE"));
     ASSERT_TRUE(image.SetDate(1998, 7, 4));
     for (int n : {0, 5, 119, 120, 319})
+    {
         ASSERT_TRUE(image.SetRxUnused(n, 0));
+    }
     ASSERT_TRUE(image.SetTxUnused(7, 0)); // transmit only: not in use
 
     CPlainAppState app;

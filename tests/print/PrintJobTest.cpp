@@ -17,7 +17,9 @@ TEST(PrintJob, CapacityLabelFollowsTheChannelCode)
     EXPECT_EQ(CPrintJob::CapacityLabel(1), "120Ch");
     EXPECT_EQ(CPrintJob::CapacityLabel(2), "320Ch");
     for (int code : {-1, 0, 3, 5})
+    {
         EXPECT_EQ(CPrintJob::CapacityLabel(code), "") << code;
+    }
 }
 
 TEST(PrintJob, HexDumpPagesCarryTitleAndCapacityLabel)
@@ -61,7 +63,9 @@ TEST(PrintJob, ReportPagesCarryNoCapacityLabel)
     CPageLayout layout;
     ASSERT_TRUE(job.LayOutPage(geometry, 1, layout));
     for (const PageText& text : layout.GetTexts())
+    {
         EXPECT_NE(text.m_role, PageTextRole::CapacityLabel);
+    }
     EXPECT_EQ(layout.GetTexts().size(), 1u + 40u + 1u);
     EXPECT_EQ(layout.GetTexts()[1].m_strText, "[MODEL] ");
 }

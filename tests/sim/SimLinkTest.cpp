@@ -21,7 +21,9 @@ std::vector<std::uint8_t> Pattern()
 {
     std::vector<std::uint8_t> image(8192);
     for (std::size_t i = 0; i < image.size(); ++i)
+    {
         image[i] = static_cast<std::uint8_t>((i * 31) ^ (i >> 5));
+    }
     return image;
 }
 
@@ -57,16 +59,26 @@ protected:
         while (std::chrono::steady_clock::now() < deadline)
         {
             for (; seen < m_events.size(); ++seen)
+            {
                 for (const ConversationEvent kind : kinds)
+                {
                     if (m_events[seen].first == kind)
+                    {
                         return true;
+                    }
+                }
+            }
             int wait = m_timers.MillisecondsToNext();
             wait = wait < 0 ? 50 : std::min(wait, 50);
             LinkMessage message;
             if (m_queue.Wait(wait, message))
+            {
                 m_conversation.OnLinkMessage(message.wParam, message.bytes);
+            }
             for (const int id : m_timers.TakeDue())
+            {
                 m_conversation.OnTimer(id);
+            }
         }
         return false;
     }
@@ -102,7 +114,9 @@ TEST_F(SimLinkTest, DownloadWritesTheRadiosEeprom)
     Start();
     std::vector<std::uint8_t> image(8192);
     for (std::size_t i = 0; i < image.size(); ++i)
+    {
         image[i] = static_cast<std::uint8_t>(255 - i % 251);
+    }
     ASSERT_TRUE(m_conversation.OnDownload(image.data()));
     ASSERT_TRUE(RunUntil({ConversationEvent::DownloadComplete, ConversationEvent::DownloadError}));
     EXPECT_EQ(m_events.back().first, ConversationEvent::DownloadComplete);
@@ -112,7 +126,9 @@ TEST_F(SimLinkTest, DownloadWritesTheRadiosEeprom)
     EXPECT_EQ(m_radio.DownloadsCompleted(), 1);
     EXPECT_EQ(m_radio.Eeprom(), image);
     for (const SimLogEntry& entry : m_radio.Log())
+    {
         EXPECT_TRUE(entry.valid) << entry.text;
+    }
 }
 
 TEST_F(SimLinkTest, RamReadAndWriteAndLiveCommandsReachTheRadio)

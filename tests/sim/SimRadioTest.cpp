@@ -31,7 +31,9 @@ std::vector<std::uint8_t> Pattern()
 {
     std::vector<std::uint8_t> image(8192);
     for (std::size_t i = 0; i < image.size(); ++i)
+    {
         image[i] = static_cast<std::uint8_t>(i ^ (i >> 8));
+    }
     return image;
 }
 
@@ -43,8 +45,10 @@ TEST(SimRadio, UploadSendsTheWholeEepromInAddressOrderThenAnEnd)
     const auto replies = Feed(radio, "M3030000FC\r\n");
     ASSERT_EQ(replies.size(), 1025u);
     for (std::uint32_t r = 0; r < 1024; ++r)
+    {
         ASSERT_EQ(replies[r],
                   CRecord::Compose("S1", static_cast<std::uint16_t>(r * 8), &image[r * 8], 8));
+    }
     EXPECT_EQ(replies.back(), "S9030000FC\r\n");
 }
 
@@ -97,8 +101,10 @@ TEST(SimRadio, RamWriteReadLiveAlignmentAndStore)
     EXPECT_EQ(replies[1], "S9030000FC\r\n");
 
     for (std::uint16_t i = 0; i < 10; ++i)
+    {
         Feed(radio, Rec(i == 2 || i >= 8 ? "M4" : "M6", static_cast<std::uint16_t>(0x4000 + i),
                         {static_cast<std::uint8_t>(0x10 + i)}));
+    }
     EXPECT_EQ(radio.Ram(0x4000, 10), (std::vector<std::uint8_t>{0x10, 0x11, 0x12, 0x13, 0x14, 0x15,
                                                                 0x16, 0x17, 0x18, 0x19}));
     EXPECT_EQ(radio.Eeprom()[0x26], 0xFF);
