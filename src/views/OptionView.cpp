@@ -150,9 +150,12 @@ void COptionView::BuildLayout()
             rows.AddToRow(nullptr, new QLabel(QString::fromLatin1(row.unit)), row.unit);
         }
     };
+    // The boxes side by side share their height; the rows keep together at
+    // the top of the shorter one.
     const auto box = [](CFormRows& rows)
     {
         rows.Grid()->setVerticalSpacing(4);
+        rows.Grid()->setRowStretch(rows.Grid()->rowCount(), 1);
         return rows.Widget();
     };
 
