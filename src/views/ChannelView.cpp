@@ -62,7 +62,7 @@ QLineEdit* NameBox(QWidget* parent)
 {
     auto* box = new QLineEdit(parent);
     box->setMaxLength(kNameLength);
-    box->setFixedWidth(120);
+    box->setFixedWidth(104);
     return box;
 }
 
@@ -155,9 +155,9 @@ void CChannelView::BuildLayout()
         row->setSpacing(0);
         row->addWidget(number);
         row->addWidget(spin);
-        row->addSpacing(12);
+        row->addSpacing(10);
         row->addWidget(Label(kAlphaCharacter, alpha, box));
-        row->addSpacing(8);
+        row->addSpacing(6);
         row->addWidget(alpha);
         row->addStretch(1);
         name(number, numberName);
@@ -178,6 +178,7 @@ void CChannelView::BuildLayout()
         frequency->setFixedWidth(130);
         auto* freqRow = new QHBoxLayout;
         freqRow->addWidget(frequency);
+        freqRow->addSpacing(4);
         freqRow->addWidget(new QLabel(Latin1(kMhz), box));
         freqRow->addStretch(1);
         grid->addWidget(Label(freqLabel, frequency, box), 0, 0);
@@ -242,6 +243,11 @@ void CChannelView::BuildLayout()
     auto* auxRow = new QHBoxLayout(aux);
     auxRow->setContentsMargins(8, 2, 8, 4);
     auxRow->addWidget(m_pAux);
+    // The caption's bit numbers are set apart by runs of blanks; widening the
+    // blanks puts each number over its list.
+    QFont captionFont = m_pAux->Caption()->font();
+    captionFont.setWordSpacing(6.0);
+    m_pAux->Caption()->setFont(captionFont);
     auxRow->addStretch(1);
     name(m_pAux, kAuxDataName);
     name(m_pCancel, kCancel);
