@@ -1,12 +1,15 @@
 // The RAM dialogs' readers and checks on any text: the strict hexadecimal
-// reader, the leading-number reader (held against the C library's strtoll,
-// which it stands in for) and the read and write checks.
+// reader, the leading-number reader of the text readers (held against the C
+// library's strtoll, which it stands in for) and the read and write checks.
 
 // own
 #include "FuzzInput.h"
 
 // link
 #include "link/RamRules.h"
+
+// model
+#include "model/TextReaders.h"
 
 // std
 #include <algorithm>
@@ -28,7 +31,12 @@ void CheckText(const std::string& text)
     const std::string cText = text.substr(0, text.find('\0'));
     const long long library = std::strtoll(cText.c_str(), nullptr, 16);
     const long long clamped = std::clamp<long long>(library, -0x80000000LL, 0x7FFFFFFFLL);
-    if (CRamRules::ReadHexLeading(cText) != clamped)
+    std::int64_t leading = 0; // no digit at all reads as 0, as strtoll gives it
+    if (!ReadHexLeading(cText, leading))
+    {
+        leading = 0;
+    }
+    if (leading != clamped)
     {
         Fail("the leading hexadecimal number differs from strtoll's");
     }

@@ -25,16 +25,6 @@ bool CRamRules::ParseHex(const std::string& text, std::uint32_t& value)
     return ReadHex(digits, value);
 }
 
-std::int64_t CRamRules::ReadHexLeading(const std::string& text)
-{
-    std::int64_t value = 0;
-    if (!::ReadHexLeading(text, value))
-    {
-        return 0; // no digit at all reads as 0, as strtol gives it
-    }
-    return value;
-}
-
 const char* CRamRules::CheckRead(std::uint32_t address, std::int64_t count)
 {
     if (address >= kReadLimit)

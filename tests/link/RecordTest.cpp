@@ -245,32 +245,6 @@ TEST(RamRules, HexadecimalTextAsTheDialogsTakeIt)
     }
 }
 
-TEST(RamRules, LeadingHexadecimalNumberAsTheRamDialogsReadIt)
-{
-    const struct
-    {
-        const char* text;
-        std::int64_t value;
-    } cases[] = {{"0", 0},
-                 {"123", 0x123},
-                 {"12G", 0x12},
-                 {"G12", 0},
-                 {"", 0},
-                 {"  ffff", 0xFFFF},
-                 {"0x1f", 0x1F},
-                 {"0x", 0},
-                 {"0xG", 0},
-                 {"-5", -5},
-                 {"+10", 0x10},
-                 {"10000", 0x10000},
-                 {"FFFFFFFFFF", 0x7FFFFFFF},
-                 {"-FFFFFFFFFF", -0x80000000LL}};
-    for (const auto& c : cases)
-    {
-        EXPECT_EQ(CRamRules::ReadHexLeading(c.text), c.value) << c.text;
-    }
-}
-
 TEST(RamRules, ReadAndWriteLimits)
 {
     EXPECT_EQ(CRamRules::CheckRead(0xFFFF, 1), nullptr);

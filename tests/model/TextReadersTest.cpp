@@ -104,6 +104,7 @@ TEST(TextReaders, LeadingHexadecimalFollowsStrtolInBase16)
         {"0xG", true, 0},
         {"-5", true, -5},
         {"+10", true, 0x10},
+        {"10000", true, 0x10000},
         {"FFFFFFFFFF", true, 0x7FFFFFFF},
         {"-FFFFFFFFFF", true, -0x80000000LL},
         {"80000000", true, 0x7FFFFFFF},
