@@ -102,7 +102,7 @@ void CManualView::BuildLayout()
 void CManualView::RefreshForm()
 {
     m_nEditMode = kEditNone;
-    m_strAddress = "0";
+    m_strAddress = std::string("0");
     m_strHex.clear();
     m_nBitSel.fill(-1);
     m_binder.WriteAll();
