@@ -71,6 +71,7 @@ public:
     int ProgressCount() const { return m_conversation.ProgressCount(); }
     CProgressDlg* Progress() const { return m_pProgress.data(); }
     const CRadioConversation& Conversation() const { return m_conversation; }
+    CRadioConversation& Conversation() { return m_conversation; }
     // The port the form opens: 2 when the application's choice is COM2, else 1.
     int PortNumber() const;
 

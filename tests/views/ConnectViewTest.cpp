@@ -30,8 +30,8 @@
 
 namespace
 {
-// Slow enough that a download is still running when the test acts on it, fast
-// enough that the records already on their way drain in a moment.
+// A download is held open by a paused radio, not by its speed: this pace only
+// lets the records already on their way drain in a moment once it resumes.
 constexpr std::uint32_t kDownloadBaud = 115200;
 
 std::vector<std::uint8_t> SampleEeprom()
@@ -97,6 +97,25 @@ protected:
             },
             20000));
     }
+
+    // Starts a download that cannot end by itself: the radio takes nothing
+    // until ResumeRadio, so the test acts on a running download however slow
+    // or fast the machine is. The link waits on the full line rather than
+    // failing the write meanwhile.
+    void StartHeldDownload(CConnectView* form)
+    {
+        m_port.SetPaused(true);
+        CRadioLink& link = form->Conversation().Link();
+        PortTimings timings = link.Timings();
+        timings.writeStallMs = 60000;
+        link.SetTimings(timings);
+        form->DownloadButton()->click();
+        ASSERT_TRUE(WaitUntil([&] { return form->ProgressCount() >= 5; }));
+        ASSERT_TRUE(link.IsDownloadRunning());
+    }
+    // Lets the radio take what waits; the test cancels straight after, long
+    // before the rest of the image could be written at the radio's pace.
+    void ResumeRadio() { m_port.SetPaused(false); }
 };
 
 TEST_F(ConnectViewTest, UploadFromA320ChannelRadioThenCopyOkBringsItIntoTheSharedImage)
@@ -380,8 +399,8 @@ TEST_F(ConnectViewTest, CancelDuringADownloadStopsItAtOnceWithoutAMessage)
 {
     StartWithRadio(std::vector<std::uint8_t>(kImageSize, 0xFF), {}, kDownloadBaud);
     CConnectView* form = OpenRadioComm();
-    form->DownloadButton()->click();
-    ASSERT_TRUE(WaitUntil([&] { return form->ProgressCount() >= 10; }));
+    StartHeldDownload(form);
+    ResumeRadio();
     form->Progress()->CancelButton()->click();
     EXPECT_EQ(form->Progress(), nullptr);
     EXPECT_EQ(form->Mode(), ConversationMode::Idle);
@@ -490,14 +509,14 @@ TEST_F(ConnectViewTest, ComportSetDuringADownloadReportsItAsFailedNotComplete)
 {
     StartWithRadio(std::vector<std::uint8_t>(kImageSize, 0xFF), {}, kDownloadBaud);
     CConnectView* form = OpenRadioComm();
-    form->DownloadButton()->click();
-    ASSERT_TRUE(WaitUntil([&] { return form->ProgressCount() >= 5; }));
+    StartHeldDownload(form);
     m_ui.m_dialogScripts.push_back(
         [](QDialog& dialog)
         {
             dynamic_cast<CComportDlg&>(dialog).OnOK();
             return dialog.result();
         });
+    ResumeRadio();
     Frame().OnComportSet();
     EXPECT_EQ(form->Progress(), nullptr);
     EXPECT_EQ(form->Mode(), ConversationMode::Idle);
@@ -565,8 +584,8 @@ TEST_F(ConnectViewTest, LeavingDuringADownloadCancelsAndWaitsForTheWorker)
 {
     StartWithRadio(std::vector<std::uint8_t>(kImageSize, 0xFF), {}, kDownloadBaud);
     CConnectView* form = OpenRadioComm();
-    form->DownloadButton()->click();
-    ASSERT_TRUE(WaitUntil([&] { return form->ProgressCount() >= 5; }));
+    StartHeldDownload(form);
+    ResumeRadio();
     QElapsedTimer clock;
     clock.start();
     Frame().SwitchView(VIEW_MODEL);
@@ -582,8 +601,8 @@ TEST_F(ConnectViewTest, EndingTheProgramDuringADownloadWaitsForTheWorker)
 {
     StartWithRadio(std::vector<std::uint8_t>(kImageSize, 0xFF), {}, kDownloadBaud);
     CConnectView* form = OpenRadioComm();
-    form->DownloadButton()->click();
-    ASSERT_TRUE(WaitUntil([&] { return form->ProgressCount() >= 5; }));
+    StartHeldDownload(form);
+    ResumeRadio();
     QElapsedTimer clock;
     clock.start();
     m_app.reset();
