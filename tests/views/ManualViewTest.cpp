@@ -3,6 +3,7 @@
 
 // own (shared fixture of the shell tests)
 #include "AppFixture.h"
+#include "FormTestSupport.h"
 
 // views
 #include "views/ManualView.h"
@@ -29,13 +30,6 @@
 
 namespace
 {
-std::uint8_t Byte(const CRadioImage& image, std::uint32_t offset)
-{
-    std::uint8_t byte = 0;
-    EXPECT_TRUE(image.ReadBlock(&byte, offset, 1));
-    return byte;
-}
-
 // What the test image holds at `address` until the form writes there.
 int Initial(std::uint32_t address)
 {

@@ -2,6 +2,7 @@
 
 // own (shared fixture of the shell tests)
 #include "AppFixture.h"
+#include "FormTestSupport.h"
 
 // views
 #include "views/ViewTexts.h"
@@ -15,16 +16,6 @@
 
 namespace
 {
-QStringList Items(QComboBox* list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-    {
-        items << list->itemText(i);
-    }
-    return items;
-}
-
 std::uint32_t Word(const CRadioImage& image, std::uint32_t offset)
 {
     std::array<std::uint8_t, 2> bytes{};

@@ -3,6 +3,7 @@
 
 // own (shared fixture of the shell tests)
 #include "AppFixture.h"
+#include "FormTestSupport.h"
 
 // views
 #include "views/OptionView.h"
@@ -23,28 +24,6 @@
 
 namespace
 {
-QStringList Items(QComboBox* list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-    {
-        items << list->itemText(i);
-    }
-    return items;
-}
-
-std::uint8_t Byte(const CRadioImage& image, std::uint32_t offset)
-{
-    std::uint8_t byte = 0;
-    EXPECT_TRUE(image.ReadBlock(&byte, offset, 1));
-    return byte;
-}
-
-void PutByte(CRadioImage& image, std::uint32_t offset, std::uint8_t byte)
-{
-    ASSERT_TRUE(image.WriteBlock(&byte, offset, 1));
-}
-
 const QStringList kCounts120{"1", "2", "3", "4", "5", "6", "8", "10", "15", "20", "30", "40"};
 const QStringList kCounts320{"1", "2", "4", "5", "8", "10", "16", "20", "32", "40"};
 } // namespace
