@@ -6,12 +6,17 @@
 // link
 #include "link/Record.h"
 
+// own
+#include "sim/SimTexts.h"
+
 // model
 #include "model/AppState.h"
+#include "model/BandTable.h"
 #include "model/RadioImage.h"
 
 // std
 #include <algorithm>
+#include <cstdio>
 
 CSimRadio::CSimRadio() : m_eeprom(kEepromSize, 0xFF), m_ram(kRamSize, 0) {}
 
@@ -71,6 +76,7 @@ void CSimRadio::SetEeprom(const std::uint8_t* image)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     std::copy(image, image + kEepromSize, m_eeprom.begin());
+    LoadLevelsFromEeprom();
 }
 
 std::vector<std::uint8_t> CSimRadio::Eeprom() const
@@ -153,6 +159,9 @@ void CSimRadio::HandleLine(const std::string& line, std::vector<std::string>& re
     }
     const std::string type(record.type, 2);
     const std::uint16_t address = record.address;
+    const std::string words = TakeCommand(type, record);
+    m_log.back().words = words;
+    WriteLogLine(m_log.back());
 
     if (type == "M3")
     {
@@ -174,17 +183,6 @@ void CSimRadio::HandleLine(const std::string& line, std::vector<std::string>& re
         }
         replies.push_back(CRecord::Compose("S9", 0, nullptr, 0));
     }
-    else if (type == "M2" && address == 0x0000)
-    {
-        m_bDownload = true;
-    }
-    else if (type == "M2" && address == 0x8000)
-    {
-        for (std::uint32_t i = 0; i < kAlignmentCount; ++i)
-        {
-            m_eeprom[kAlignmentOffset + i] = m_ram[0x4000 + i];
-        }
-    }
     else if (type == "S1" && m_bDownload)
     {
         for (std::uint32_t i = 0; i < record.dataCount && address + i < kEepromSize; ++i)
@@ -198,34 +196,126 @@ void CSimRadio::HandleLine(const std::string& line, std::vector<std::string>& re
         ++m_nDownloads;
         downloadEnded = true;
     }
+}
+
+std::string CSimRadio::TakeCommand(const std::string& type, const DecodedRecord& record)
+{
+    const std::uint16_t address = record.address;
+    const bool live = type == "M4" || type == "M6";
+    std::string words;
+    char buffer[96];
+    if (type == "M3")
+    {
+        words = kSimWordUpload;
+    }
+    else if (type == "M1" && record.dataCount >= 1)
+    {
+        std::snprintf(buffer, sizeof buffer, kSimWordRamRead, static_cast<unsigned>(address),
+                      static_cast<unsigned>(record.data[0]));
+        words = buffer;
+    }
+    else if (type == "M2" && address == 0x0000)
+    {
+        m_bDownload = true;
+        words = kSimWordDownloadStart;
+    }
+    else if (type == "S9" && m_bDownload)
+    {
+        words = kSimWordDownloadEnd;
+    }
+    else if (type == "M2" && address == 0x8000)
+    {
+        for (std::uint32_t i = 0; i < kAlignmentCount; ++i)
+        {
+            m_eeprom[kAlignmentOffset + i] = m_ram[0x4000 + i];
+        }
+        ++m_state.adjustmentsStored;
+        words = kSimWordStored;
+    }
     else if (type == "M0")
     {
         for (std::uint32_t i = 0; i < record.dataCount && address + i < kRamSize; ++i)
         {
             m_ram[address + i] = record.data[i];
         }
+        std::snprintf(buffer, sizeof buffer, kSimWordRamWrite, static_cast<unsigned>(address),
+                      static_cast<unsigned>(record.dataCount));
+        words = buffer;
     }
-    else if ((type == "M4" || type == "M6") && address >= 0x4000 && address <= 0x4009 &&
+    else if (live && address >= 0x4000 && address < 0x4000 + kAlignmentCount &&
              record.dataCount >= 1)
     {
         m_ram[address] = record.data[0];
+        m_state.lastLevel = address - 0x4000;
+        m_state.lastLevelValue = record.data[0];
+        m_state.lastLevelTransmitting = type == "M6";
+        words = DescribeLevel(m_state.lastLevel, record.data[0], m_state.lastLevelTransmitting);
     }
-    else if ((type == "M4" || type == "M6") && address == 0x2000)
+    else if (live && address == 0x2000)
     {
         m_cTestSide = type == "M4" ? 'R' : 'T';
         m_testPayload.assign(record.data, record.data + record.dataCount);
+        words = DecodeTestPayload(record.data, record.dataCount, type == "M6", BandSetup(),
+                                  m_state.test)
+                    ? DescribeTest(m_state.test)
+                    : kSimWordBadTest;
     }
-    else if (type == "M8")
+    else if (type == "M8" && (address & 0xFFFE) == 0x1000)
     {
-        if ((address & 0xFFFE) == 0x1000)
-        {
-            m_bLamp = (address & 1) != 0;
-        }
-        else if ((address & 0xFFFE) == 0x3000)
-        {
-            m_bBeeper = (address & 1) != 0;
-        }
+        m_bLamp = (address & 1) != 0;
+        words = m_bLamp ? kSimWordLampOn : kSimWordLampOff;
     }
+    else if (type == "M8" && (address & 0xFFFE) == 0x3000)
+    {
+        m_bBeeper = (address & 1) != 0;
+        words = m_bBeeper ? kSimWordBeeperOn : kSimWordBeeperOff;
+    }
+    else if (type[0] == 'M')
+    {
+        words = kSimWordUnknownCommand;
+    }
+    if (type[0] == 'M')
+    {
+        ++m_state.commandsTaken;
+        m_state.lastAction = words;
+    }
+    return words;
+}
+
+SimBandSetup CSimRadio::BandSetup() const
+{
+    CRadioImage image;
+    SimBandSetup band;
+    int model = -1;
+    if (!image.WriteBlock(m_eeprom.data(), 0, kEepromSize) || !image.GetModel(model) ||
+        FindBand(model) == nullptr)
+    {
+        return band;
+    }
+    band.model = model;
+    (void)image.GetWideReferenceCode(model, band.wideCode);
+    (void)image.GetNarrowReferenceCode(model, band.narrowCode);
+    (void)image.GetInjection(band.injection);
+    return band;
+}
+
+void CSimRadio::LoadLevelsFromEeprom()
+{
+    std::copy(m_eeprom.begin() + kAlignmentOffset,
+              m_eeprom.begin() + kAlignmentOffset + kAlignmentCount, m_ram.begin() + 0x4000);
+}
+
+SimRadioState CSimRadio::State() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    SimRadioState state = m_state;
+    for (int i = 0; i < SimRadioState::kLevelCount; ++i)
+    {
+        state.levels[i] = m_ram[0x4000 + i];
+    }
+    state.lamp = m_bLamp;
+    state.beeper = m_bBeeper;
+    return state;
 }
 
 void CSimRadio::NoteSent(const std::string& record)
@@ -242,14 +332,30 @@ void CSimRadio::NoteSent(const std::string& record)
     AddLog(false, text, valid);
 }
 
-void CSimRadio::AddLog(bool received, const std::string& text, bool valid)
+void CSimRadio::AddLog(bool received, const std::string& text, bool valid, const std::string& words)
 {
-    m_log.push_back(SimLogEntry{received, text, valid});
-    if (m_logFile.is_open())
+    m_log.push_back(SimLogEntry{received, text, valid, words});
+    // A well-formed received record is written once its words are known.
+    if (!(received && valid))
     {
-        m_logFile << (received ? "<- " : "-> ") << text << (valid ? "" : "  (bad record)") << '\n';
-        m_logFile.flush();
+        WriteLogLine(m_log.back());
     }
+}
+
+void CSimRadio::WriteLogLine(const SimLogEntry& entry)
+{
+    if (!m_logFile.is_open())
+    {
+        return;
+    }
+    m_logFile << (entry.received ? "<- " : "-> ") << entry.text
+              << (entry.valid ? "" : "  (bad record)");
+    if (!entry.words.empty())
+    {
+        m_logFile << "  " << entry.words;
+    }
+    m_logFile << '\n';
+    m_logFile.flush();
 }
 
 bool CSimRadio::Lamp() const

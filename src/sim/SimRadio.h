@@ -2,6 +2,13 @@
 // understands and the records it answers with. No I/O of its own.
 #pragma once
 
+// own
+#include "sim/SimCommandWords.h"
+#include "sim/SimRadioState.h"
+
+// link
+#include "link/Record.h"
+
 // std
 #include <cstdint>
 #include <fstream>
@@ -15,6 +22,7 @@ struct SimLogEntry
     bool received = false; // false: sent by the radio
     std::string text;      // the record without CR LF
     bool valid = true;     // well formed with a correct checksum
+    std::string words;     // a command the radio took, in words; empty otherwise
 };
 
 class CSimRadio
@@ -50,10 +58,14 @@ public:
     // Notes a record as actually sent (after any fault was applied).
     void NoteSent(const std::string& record);
 
+    // What the radio is doing, decoded from the commands it took.
+    SimRadioState State() const;
+
     bool Lamp() const;
     bool Beeper() const;
-    // The last test record: 'R' (receive, "M4") or 'T' (transmit, "M6"),
-    // 0 when none came; and its seven bytes.
+    // The last test record as it arrived, also one the radio ignored: 'R'
+    // (receive, "M4") or 'T' (transmit, "M6"), 0 when none came; and its
+    // bytes. State() holds the last one it took.
     char TestSide() const;
     std::vector<std::uint8_t> TestPayload() const;
     int DownloadsCompleted() const;
@@ -69,7 +81,14 @@ public:
 private:
     void HandleLine(const std::string& line, std::vector<std::string>& replies,
                     bool& downloadEnded);
-    void AddLog(bool received, const std::string& text, bool valid);
+    // The words of a well-formed record; empty for data records.
+    std::string TakeCommand(const std::string& type, const DecodedRecord& record);
+    void AddLog(bool received, const std::string& text, bool valid,
+                const std::string& words = std::string());
+    void WriteLogLine(const SimLogEntry& entry);
+    SimBandSetup BandSetup() const;
+    // At power-on the live levels start from the stored ones.
+    void LoadLevelsFromEeprom();
 
     mutable std::mutex m_mutex;
     std::vector<std::uint8_t> m_eeprom;
@@ -82,6 +101,7 @@ private:
     bool m_bBeeper = false;
     char m_cTestSide = 0;
     std::vector<std::uint8_t> m_testPayload;
+    SimRadioState m_state;
     std::vector<SimLogEntry> m_log;
     std::ofstream m_logFile;
     std::function<void()> m_downloadHook;

@@ -12,7 +12,8 @@ inline constexpr const char* kSimUsage =
     "  --channels 120|320   a 120-channel radio uploads up to 0x0E08 (default 320)\n"
     "  --upload-end HEX     upload only the EEPROM below this address\n"
     "  --baud N             pace what the radio sends at N baud (default: unpaced)\n"
-    "  --log FILE           append every record received and sent to FILE\n"
+    "  --log FILE           append every record received and sent to FILE, with\n"
+    "                       each command the radio takes in words\n"
     "Faults, for testing:\n"
     "  --silent             answer nothing\n"
     "  --noise              answer with bytes that never make a record\n"
@@ -30,3 +31,45 @@ inline constexpr const char* kSimImageError = "vesk4-radiosim: cannot read the i
 inline constexpr const char* kSimSaveError = "vesk4-radiosim: cannot write the image %s\n";
 inline constexpr const char* kSimLogError = "vesk4-radiosim: cannot open the log %s\n";
 inline constexpr const char* kSimPtyError = "vesk4-radiosim: cannot create a pseudo-terminal\n";
+
+// The commands the radio takes, in words, for its log and the demo's port line.
+inline constexpr const char* kSimLevelNames[10] = {
+    "Tx High power Level",     "Tx Low power Level",     "SQ Volume",
+    "Tx Tone Level",           "DTMF Low Tone Level",    "Modulation Sensitivity",
+    "Wide Band Modulation",    "Narrow Band Modulation", "Wide Band Demodulation",
+    "Narrow Band Demodulation"};
+inline constexpr const char* kSimWordLevel = "%s %d";
+inline constexpr const char* kSimWordLevelTransmitting = "%s %d (transmitting)";
+inline constexpr const char* kSimWordReceiving = "receiving";
+inline constexpr const char* kSimWordTransmitting = "transmitting";
+inline constexpr const char* kSimWordOnFrequency = " on %.5f MHz";
+inline constexpr const char* kSimWordOnDivider = " on divider 0x%05X (the EEPROM names no band)";
+inline constexpr const char* kSimWordNoFrequency = " with no frequency set";
+inline constexpr const char* kSimWordWide = ", wide";
+inline constexpr const char* kSimWordNarrow = ", narrow";
+inline constexpr const char* kSimWordHighPower = ", high power";
+inline constexpr const char* kSimWordLowPower = ", low power";
+inline constexpr const char* kSimWordNoSignalling = ", no signalling";
+inline constexpr const char* kSimWordCtcss = ", CTCSS %.1f Hz";
+inline constexpr const char* kSimWordDcs = ", DCS %03d";
+inline constexpr const char* kSimWordDcsInverted = ", DCS %03d inverted";
+inline constexpr const char* kSimWordUnknownSignalling = ", unknown signalling 0x%04X";
+inline constexpr const char* kSimWordCompander = ", compander";
+inline constexpr const char* kSimWordDtone = ", DTone";
+inline constexpr const char* kSimWordAni = ", ANI";
+inline constexpr const char* kSimWordScanGroupA = ", scan group A";
+inline constexpr const char* kSimWordScanGroupB = ", scan group B";
+inline constexpr const char* kSimWordAuxiliary = ", auxiliary 0x%02X";
+inline constexpr const char* kSimWordBadTest =
+    "test record ignored: not seven bytes with a good check nibble";
+inline constexpr const char* kSimWordLampOn = "lamp on";
+inline constexpr const char* kSimWordLampOff = "lamp off";
+inline constexpr const char* kSimWordBeeperOn = "beeper on";
+inline constexpr const char* kSimWordBeeperOff = "beeper off";
+inline constexpr const char* kSimWordStored = "adjustments stored";
+inline constexpr const char* kSimWordUpload = "upload asked for";
+inline constexpr const char* kSimWordDownloadStart = "download started";
+inline constexpr const char* kSimWordDownloadEnd = "download complete";
+inline constexpr const char* kSimWordRamWrite = "RAM write at 0x%04X, %u bytes";
+inline constexpr const char* kSimWordRamRead = "RAM read at 0x%04X, %u bytes";
+inline constexpr const char* kSimWordUnknownCommand = "command not understood";
