@@ -2,6 +2,7 @@
 
 // own
 #include "views/ViewFactory.h"
+#include "views/AdjustView.h"
 #include "views/ChannelView.h"
 #include "views/ConnectView.h"
 #include "views/ManualView.h"
@@ -29,6 +30,8 @@ CVesk4View* CreateView(int viewIndex, IViewHost& host, QWidget* parent)
         return new CManualView(host, parent);
     case VIEW_2TONE:
         return new C2ToneView(host, parent);
+    case VIEW_ADJUST:
+        return new CAdjustView(host, parent);
     default:
         // Forms not built yet are empty, so switching between all eight works.
         return new CVesk4View(host, viewIndex, parent);

@@ -1,0 +1,95 @@
+// The Adjust form: the ten analogue levels a technician sets while the radio is
+// connected and watched on test equipment. Each change reaches the radio live a
+// moment after the last click; a transmit-side level can key the transmitter,
+// so it goes only once the operator agrees. "Write" records the levels and
+// asks the radio to store its adjustments.
+#pragma once
+
+// own
+#include "views/Vesk4View.h"
+#include "views/ViewLink.h"
+
+// link
+#include "link/RadioLink.h"
+
+// std
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class CLevelRow;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+class CAdjustView : public CVesk4View
+{
+    Q_OBJECT
+public:
+    static constexpr int kLevelCount = 10;
+    // A level's timer fires this long after its last click; clicks closer
+    // together postpone the send, so a run of clicks sends once.
+    static constexpr int kSendDelayMs = 200;
+
+    // One level of the form, in the form's order.
+    struct Level
+    {
+        const char* label;
+        int maximum;   // the minimum is 0
+        int maxLength; // characters the box takes
+        bool receiveSide;
+        bool (CRadioLink::*send)(std::uint8_t);
+        bool (CRadioImage::*get)(int&) const;
+        bool (CRadioImage::*set)(int);
+    };
+    static const std::array<Level, kLevelCount>& Levels();
+    // The timer of level `index`; each level has its own, so they run apart.
+    static constexpr int TimerId(int index) { return kFirstTimerId + index; }
+
+    CAdjustView(IViewHost& host, QWidget* parent);
+    // Closes the link, joining its reader, before the sink it posts to goes.
+    ~CAdjustView() override;
+
+    bool ValidateForm() override;
+    // Writes the ten levels into `image` when every one is in range; nothing
+    // otherwise.
+    void StoreToImage(CRadioImage& image) override;
+    void RefreshForm() override;
+    // Opens the chosen port once the form is shown.
+    void OnInitialUpdate() override;
+    // The port choice changed: the link moves to the new port.
+    void OnPortChanged() override;
+    void OnTimer(int id) override;
+
+    // An arrow of level `index` was clicked (its row has moved the value).
+    void OnLevelStepped(int index);
+    void OnWrite();
+
+    // ---- for tests -----------------------------------------------------------
+    CLevelRow* Row(int index) const { return m_rows[static_cast<std::size_t>(index)]; }
+    QCheckBox* WarningCheck() const { return m_pWarning; }
+    QPushButton* WriteButton() const { return m_pWrite; }
+    QLabel* PortStatus() const { return m_pPortStatus; }
+    const CRadioLink& Link() const { return m_radio; }
+
+private:
+    static constexpr int kFirstTimerId = 1200;
+
+    void BuildLayout();
+    // Every level in its range; otherwise the error message and false.
+    [[nodiscard]] bool CheckLevels();
+    // Sets the ten levels into `image`; false when the image refused one.
+    [[nodiscard]] bool WriteLevels(CRadioImage& image) const;
+    void OpenLink();
+    void UpdatePortStatus();
+
+    std::array<CLevelRow*, kLevelCount> m_rows{};
+    QCheckBox* m_pWarning;
+    QPushButton* m_pWrite;
+    QLabel* m_pPortStatus;
+
+    std::array<int, kLevelCount> m_nLevels{};
+    CViewLink m_link;
+    // Declared after the sink it posts to, so that its reader ends first.
+    CRadioLink m_radio;
+};
