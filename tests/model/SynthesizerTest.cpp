@@ -10,6 +10,41 @@
 #include <cmath>
 #include <limits>
 
+namespace
+{
+// Calls visit(model, step kHz, side, k, f) for every grid frequency f = k × step
+// of every band, at every step the model offers; side 0 is transmit, 1 receive
+// with high injection, 2 receive with low. Stops at the first fatal failure.
+template <typename Visit>
+void ForEachGridFrequency(Visit visit)
+{
+    for (int model = 0; model < kModelCount; ++model)
+    {
+        const BandInfo* band = FindBand(model);
+        for (int code = 0; code < ReferenceCodeCount(model); ++code)
+        {
+            const double step = StepKhz(model, code);
+            for (int side = 0; side < 3; ++side)
+            {
+                const bool transmit = side == 0;
+                const double low = transmit ? band->txLow : band->rxLow;
+                const double top = transmit ? band->txHigh : band->rxHigh;
+                const auto first = static_cast<long long>(std::ceil(low * 1000.0 / step - 1e-9));
+                const auto last = static_cast<long long>(std::floor(top * 1000.0 / step + 1e-9));
+                for (long long k = first; k <= last; ++k)
+                {
+                    visit(model, step, side, k, static_cast<double>(k) * step / 1000.0);
+                    if (::testing::Test::HasFatalFailure())
+                    {
+                        return;
+                    }
+                }
+            }
+        }
+    }
+}
+} // namespace
+
 TEST(ModelHeader, ReferenceDividersAreFourteenBitsBigEndian)
 {
     CRadioImage image;
@@ -207,32 +242,17 @@ TEST(Synthesizer, ZeroAndUnusableArgumentsGiveTheUnusedWord)
 TEST(Synthesizer, EveryGridFrequencyOfEveryBandRoundTrips)
 {
     int checked = 0;
-    for (int model = 0; model < kModelCount; ++model)
-    {
-        const BandInfo* band = FindBand(model);
-        for (int code = 0; code < ReferenceCodeCount(model); ++code)
+    ForEachGridFrequency(
+        [&](int model, double step, int side, long long /*k*/, double f)
         {
-            const double step = StepKhz(model, code);
-            for (int side = 0; side < 3; ++side)
-            {
-                const bool transmit = side == 0;
-                const bool high = side == 1;
-                const double low = transmit ? band->txLow : band->rxLow;
-                const double top = transmit ? band->txHigh : band->rxHigh;
-                const auto first = static_cast<long long>(std::ceil(low * 1000.0 / step - 1e-9));
-                const auto last = static_cast<long long>(std::floor(top * 1000.0 / step + 1e-9));
-                for (long long k = first; k <= last; ++k)
-                {
-                    const double f = static_cast<double>(k) * step / 1000.0;
-                    const std::uint32_t word = FrequencyToWord(f, transmit, model, step, high);
-                    ASSERT_LE(word, 0x3FFFFU) << model << " " << step << " " << f;
-                    ASSERT_NEAR(WordToFrequency(word, transmit, model, step, high), f, 1e-7)
-                        << "model " << model << " step " << step << " f " << f << " side " << side;
-                    ++checked;
-                }
-            }
-        }
-    }
+            const bool transmit = side == 0;
+            const bool high = side == 1;
+            const std::uint32_t word = FrequencyToWord(f, transmit, model, step, high);
+            ASSERT_LE(word, 0x3FFFFU) << model << " " << step << " " << f;
+            ASSERT_NEAR(WordToFrequency(word, transmit, model, step, high), f, 1e-7)
+                << "model " << model << " step " << step << " f " << f << " side " << side;
+            ++checked;
+        });
     EXPECT_GT(checked, 100000);
 }
 
@@ -307,35 +327,19 @@ TEST(Synthesizer, GridPointsAndNearGridEntriesGetTheGridPointsWord)
         WordToFrequency(FrequencyToWord(851.599996, false, 13, 12.5, true), false, 13, 12.5, true),
         851.6, 1e-9);
 
-    for (int model = 0; model < kModelCount; ++model)
-    {
-        const BandInfo* band = FindBand(model);
-        for (int code = 0; code < ReferenceCodeCount(model); ++code)
+    ForEachGridFrequency(
+        [&](int model, double step, int side, long long k, double f)
         {
-            const double step = StepKhz(model, code);
-            for (int side = 0; side < 3; ++side)
+            const bool transmit = side == 0;
+            const bool high = side == 1;
+            const std::uint32_t expected = GridWord(k, model, step, side);
+            for (double offset : {0.0, -0.000004, 0.000004})
             {
-                const bool transmit = side == 0;
-                const bool high = side == 1;
-                const double low = transmit ? band->txLow : band->rxLow;
-                const double top = transmit ? band->txHigh : band->rxHigh;
-                const auto first = static_cast<long long>(std::ceil(low * 1000.0 / step - 1e-9));
-                const auto last = static_cast<long long>(std::floor(top * 1000.0 / step + 1e-9));
-                for (long long k = first; k <= last; ++k)
-                {
-                    const double f = static_cast<double>(k) * step / 1000.0;
-                    const std::uint32_t expected = GridWord(k, model, step, side);
-                    for (double offset : {0.0, -0.000004, 0.000004})
-                    {
-                        ASSERT_EQ(FrequencyToWord(f + offset, transmit, model, step, high),
-                                  expected)
-                            << "model " << model << " step " << step << " f " << f << " offset "
-                            << offset << " side " << side;
-                    }
-                }
+                ASSERT_EQ(FrequencyToWord(f + offset, transmit, model, step, high), expected)
+                    << "model " << model << " step " << step << " f " << f << " offset "
+                    << offset << " side " << side;
             }
-        }
-    }
+        });
 }
 
 // Steps no model offers, models that are not chosen: every helper answers with
