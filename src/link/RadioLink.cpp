@@ -327,8 +327,12 @@ bool CRadioLink::BuildTestPayload(const TestSettings& settings, std::int32_t mod
         {
             return false;
         }
-        const auto n = static_cast<std::int64_t>(e / static_cast<double>(prescaler));
-        const std::int64_t a = static_cast<std::int64_t>(std::floor(e + 0.5)) % prescaler;
+        // Both counters come from one rounded divisor: e of an exact grid
+        // point can land a hair below a multiple of P, and N taken from e
+        // itself would then lose a whole cycle of P while A wraps to 0.
+        const auto divisorSteps = static_cast<std::int64_t>(std::floor(e + 0.5));
+        const std::int64_t n = divisorSteps / prescaler;
+        const std::int64_t a = divisorSteps % prescaler;
         divisor = static_cast<std::uint32_t>(((n & 0x7FF) << 7) | (a & 0x7F));
     }
     const auto flag = [](std::int32_t value, int bit)

@@ -52,7 +52,8 @@ public:
 
     // Channel mode and capacity code are set here at "S9"; none: not set.
     void SetAppState(IAppState* app) { m_pApp = app; }
-    // The application's radio model index; 13 selects prescaler 128.
+    // The model index of the image the test settings come from (the Test
+    // form passes its own image's); 13 selects prescaler 128.
     void SetModelIndex(std::int32_t modelIndex) { m_nModelIndex = modelIndex; }
 
     // RTS raised, CTS (and DSR) awaited in the timings' polls (50 of 10 ms)
@@ -99,8 +100,10 @@ public:
     [[nodiscard]] bool SetLight(int on);
     [[nodiscard]] bool SetBeep(int on);
 
-    // The 7-byte test payload; false (nothing built) when the frequency and
-    // reference step give no usable divisor.
+    // The 7-byte test payload for a radio of model `modelIndex`; false
+    // (nothing built) when the frequency and reference step give no usable
+    // divisor. N and A are the quotient and remainder of one divisor rounded
+    // to the nearest whole step.
     static bool BuildTestPayload(const TestSettings& settings, std::int32_t modelIndex,
                                  std::uint8_t payload[7]);
 

@@ -9,9 +9,12 @@
 
 // model
 #include "model/AppState.h"
+#include "model/BandTable.h"
 
 // std
 #include <gtest/gtest.h>
+#include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -211,6 +214,81 @@ TEST(TestPayload, DivisorFlagsCheckNibbleAndAuxiliary)
     // Model 13 divides by 128: N = 56, A = 32.
     ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, 13, payload));
     EXPECT_EQ((payload[2] << 8 | payload[3]), (56 << 7) | 32);
+}
+
+namespace
+{
+std::uint32_t DivisorOf(const std::uint8_t payload[7])
+{
+    return (static_cast<std::uint32_t>(payload[1] & 0x0F) << 16) |
+           (static_cast<std::uint32_t>(payload[2]) << 8) | payload[3];
+}
+} // namespace
+
+TEST(TestPayload, CountersComeFromOneRoundedDivisor)
+{
+    // Grid points whose e = f / step falls a hair below a multiple of P.
+    const struct
+    {
+        double mhz;
+        double stepKhz;
+        int model;
+        std::uint32_t n;
+        std::uint32_t a;
+    } cases[] = {
+        {139.2, 5.0, 5, 435, 0},      // 27840 = 435 x 64, not 138.88 MHz
+        {30.08, 2.5, 0, 188, 0},      // 12032 = 188 x 64
+        {403.2, 6.25, 9, 1008, 0},    // 64512 = 1008 x 64
+        {806.4, 6.25, 13, 1008, 0},   // 129024 = 1008 x 128
+        {150.005, 5.0, 6, 468, 49},   // 30001, an ordinary point
+        {150.0025, 5.0, 6, 468, 49},  // 30000.5 rounds half up
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.mhz);
+        TestSettings settings;
+        settings.frequency = c.mhz;
+        settings.referenceStep = c.stepKhz;
+        std::uint8_t payload[7];
+        ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, c.model, payload));
+        EXPECT_EQ(DivisorOf(payload), (c.n << 7) | c.a);
+    }
+}
+
+TEST(TestPayload, EveryGridPointOfEveryBandKeepsItsDivisor)
+{
+    // Whole-number arithmetic on the 10 Hz scale gives the divisor each grid
+    // point must carry; the payload's N x P + A must equal it.
+    for (int model = 0; model < kModelCount; ++model)
+    {
+        const BandInfo* band = FindBand(model);
+        ASSERT_NE(band, nullptr);
+        const std::int64_t prescaler = band->prescaler;
+        for (int code = 0; code < ReferenceCodeCount(model); ++code)
+        {
+            const double stepKhz = StepKhz(model, code);
+            const auto stepUnits = static_cast<std::int64_t>(std::llround(stepKhz * 100.0));
+            const auto low = static_cast<std::int64_t>(std::llround(band->txLow * 100000.0));
+            const auto high = static_cast<std::int64_t>(std::llround(band->txHigh * 100000.0));
+            int wrong = 0;
+            for (std::int64_t units = (low + stepUnits - 1) / stepUnits * stepUnits; units <= high;
+                 units += stepUnits)
+            {
+                TestSettings settings;
+                settings.frequency = static_cast<double>(units) / 100000.0;
+                settings.referenceStep = stepKhz;
+                std::uint8_t payload[7];
+                ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, model, payload));
+                const std::uint32_t divisor = DivisorOf(payload);
+                const std::int64_t decoded = (divisor >> 7) * prescaler + (divisor & 0x7F);
+                if (decoded != units / stepUnits || (divisor & 0x7F) >= prescaler)
+                {
+                    ++wrong;
+                }
+            }
+            EXPECT_EQ(wrong, 0) << "model " << model << ", step " << stepKhz << " kHz";
+        }
+    }
 }
 
 TEST(TestPayload, ZeroReferenceStepIsRefused)
