@@ -73,4 +73,16 @@ inline constexpr char kPrintPdfUsage[] =
     "usage: vesk4 --print-pdf report|hexdump FILE.dmp OUT.pdf\n";
 inline constexpr char kPrintPdfReadError[] = "vesk4: cannot read the dump file %s\n";
 inline constexpr char kPrintPdfWriteError[] = "vesk4: cannot write %s\n";
+
+// What the simulated radio of --demo is doing, as the port lines of the live
+// forms show it: the receive or transmit command, lamp, beeper, last level.
+inline constexpr char kDemoStatePrefix[] = "Simulated radio: ";
+inline constexpr char kDemoNoTest[] = "no receive or transmit command taken yet";
+inline constexpr char kDemoLampOn[] = "; lamp on";
+inline constexpr char kDemoLampOff[] = "; lamp off";
+inline constexpr char kDemoBeeperOn[] = ", beeper on";
+inline constexpr char kDemoBeeperOff[] = ", beeper off";
+inline constexpr char kDemoLastLevel[] = "; last level taken: ";
+inline constexpr char kDemoNoLevel[] = "none";
+inline constexpr char kDemoStateEnd[] = ".";
 } // namespace AppText

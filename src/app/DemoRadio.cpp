@@ -1,6 +1,7 @@
 // The simulated radio of --demo and its sample configuration.
 
 // own
+#include "app/AppTexts.h"
 #include "app/DemoRadio.h"
 #include "app/Vesk4App.h"
 
@@ -178,4 +179,22 @@ void CDemoRadio::Attach(CVesk4App& app) const
     // port choice works as it is and is written back unchanged at exit.
     app.m_portMap.SetDevicePath(1, m_port.DevicePath());
     app.m_portMap.SetDevicePath(2, m_port.DevicePath());
+    app.m_pDemoRadio = this;
+}
+
+std::string CDemoRadio::StateText() const
+{
+    // State() hands out a copy taken under the radio's lock, so asking from
+    // the user-interface thread while the radio takes a command is safe.
+    const SimRadioState state = m_radio.State();
+    std::string text = AppText::kDemoStatePrefix;
+    text += state.test.side != 0 ? DescribeTest(state.test) : AppText::kDemoNoTest;
+    text += state.lamp ? AppText::kDemoLampOn : AppText::kDemoLampOff;
+    text += state.beeper ? AppText::kDemoBeeperOn : AppText::kDemoBeeperOff;
+    text += AppText::kDemoLastLevel;
+    text += state.lastLevel >= 0 ? DescribeLevel(state.lastLevel, state.lastLevelValue,
+                                                 state.lastLevelTransmitting)
+                                 : AppText::kDemoNoLevel;
+    text += AppText::kDemoStateEnd;
+    return text;
 }

@@ -38,8 +38,13 @@ public:
     // Loads the sample into the simulated radio and starts answering; baud 0
     // answers as fast as the pseudo-terminal allows.
     [[nodiscard]] bool Start(std::uint32_t baud = kDemoBaud);
-    // Points COM1 (and COM2) at the simulated radio.
+    // Points COM1 (and COM2) at the simulated radio, and lets the forms ask
+    // the application what it is doing.
     void Attach(CVesk4App& app) const;
+
+    // What the radio is doing now, in one line for the live forms' port line:
+    // its receive or transmit state, lamp, beeper and the last level taken.
+    std::string StateText() const;
 
     const std::string& DevicePath() const { return m_port.DevicePath(); }
     CSimRadio& Radio() { return m_radio; }

@@ -4,6 +4,7 @@
 #include "app/Vesk4App.h"
 #include "app/AboutDlg.h"
 #include "app/AppTexts.h"
+#include "app/DemoRadio.h"
 #include "app/DocTemplate.h"
 #include "app/MainFrame.h"
 #include "ui/UiServices.h"
@@ -110,6 +111,11 @@ void CVesk4App::OnAppAbout()
 {
     CAboutDlg dialog(m_pMainWnd.get());
     m_ui.RunDialog(dialog);
+}
+
+std::string CVesk4App::DemoRadioState() const
+{
+    return m_pDemoRadio != nullptr ? m_pDemoRadio->StateText() : std::string();
 }
 
 void CVesk4App::ReportReadError()

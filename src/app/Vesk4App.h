@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 
+class CDemoRadio;
 class CDocTemplate;
 class CMainFrame;
 class CVesk4View;
@@ -53,6 +54,7 @@ public:
     const CPortMap& GetPortMap() const override { return m_portMap; }
     void SetModelIndex(int index) override { m_nModelIndex = index; }
     void OnPrintEnded() override { m_bPrintBusy = 0; }
+    std::string DemoRadioState() const override;
 
     // IAppState: the radio image and the link report the capacity through these.
     std::int32_t GetChannelCode() const override { return m_nChannelCode; }
@@ -74,6 +76,9 @@ public:
     // Device paths of COM1..COM4: section "Devices" of "Comport.ini", and the
     // simulated radio of --demo.
     CPortMap m_portMap;
+    // The simulated radio of --demo, when the ports lead to it; it outlives
+    // this object.
+    const CDemoRadio* m_pDemoRadio = nullptr;
 
     std::array<std::unique_ptr<CDocTemplate>, VIEW_COUNT> m_pTemplates;
 

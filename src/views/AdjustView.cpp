@@ -3,7 +3,6 @@
 // own
 #include "views/AdjustView.h"
 #include "views/AdjustViewTexts.h"
-#include "views/ConnectView.h"
 #include "views/ViewTexts.h"
 
 // ui
@@ -14,7 +13,6 @@
 
 // Qt
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -127,6 +125,7 @@ void CAdjustView::OpenLink()
     {
         KillTimer(TimerId(i));
     }
+    KillTimer(kPortLineTimerId);
     m_radio.Close();
     // A failure is not a message box: the port line says why and what to do.
     (void)m_link.Open(m_radio);
@@ -155,6 +154,16 @@ void CAdjustView::OnLevelStepped(int index)
 
 void CAdjustView::OnTimer(int id)
 {
+    if (id == kPortLineTimerId)
+    {
+        KillTimer(id);
+        UpdatePortStatus();
+        if (--m_nPortLineRefreshes > 0)
+        {
+            SetTimer(kPortLineTimerId, kPortLineRefreshMs);
+        }
+        return;
+    }
     const int index = id - kFirstTimerId;
     if (index < 0 || index >= kLevelCount)
     {
@@ -176,7 +185,7 @@ void CAdjustView::OnTimer(int id)
         return;
     }
     (void)(m_radio.*level.send)(static_cast<std::uint8_t>(row->Value()));
-    UpdatePortStatus();
+    RefreshPortLineAfterSend();
 }
 
 bool CAdjustView::CheckLevels()
@@ -227,18 +236,19 @@ void CAdjustView::OnWrite()
     }
     (void)WriteLevels(m_image);
     (void)m_radio.StoreAdjustments();
-    UpdatePortStatus();
+    RefreshPortLineAfterSend();
 }
 
 void CAdjustView::UpdatePortStatus()
 {
-    const std::string device = m_radio.DeviceName();
-    const bool open = m_radio.IsOpen();
-    QString group;
-    if (!open && m_radio.LastError() == PortError::Denied)
-    {
-        group = QFileInfo(QString::fromStdString(device)).group();
-    }
-    m_pPortStatus->setText(CConnectView::PortStatusText(m_link.PortNumber(), device, open,
-                                                        m_radio.LastError(), group));
+    m_pPortStatus->setText(m_link.PortLine(m_radio));
+}
+
+void CAdjustView::RefreshPortLineAfterSend()
+{
+    // The radio takes the record on its own thread a moment after the write
+    // returns, so the line is read again a few times rather than waited for.
+    UpdatePortStatus();
+    m_nPortLineRefreshes = kPortLineRefreshes;
+    SetTimer(kPortLineTimerId, kPortLineRefreshMs);
 }

@@ -45,6 +45,11 @@ public:
     static const std::array<Level, kLevelCount>& Levels();
     // The timer of level `index`; each level has its own, so they run apart.
     static constexpr int TimerId(int index) { return kFirstTimerId + index; }
+    // After a send the port line is read again this often, so that it shows
+    // what the simulated radio of a demonstration made of the record.
+    static constexpr int kPortLineTimerId = 1210;
+    static constexpr int kPortLineRefreshMs = 100;
+    static constexpr int kPortLineRefreshes = 10;
 
     CAdjustView(IViewHost& host, QWidget* parent);
     // Closes the link, joining its reader, before the sink it posts to goes.
@@ -82,6 +87,7 @@ private:
     [[nodiscard]] bool WriteLevels(CRadioImage& image) const;
     void OpenLink();
     void UpdatePortStatus();
+    void RefreshPortLineAfterSend();
 
     std::array<CLevelRow*, kLevelCount> m_rows{};
     QCheckBox* m_pWarning;
@@ -89,6 +95,7 @@ private:
     QLabel* m_pPortStatus;
 
     std::array<int, kLevelCount> m_nLevels{};
+    int m_nPortLineRefreshes = 0;
     CViewLink m_link;
     // Declared after the sink it posts to, so that its reader ends first.
     CRadioLink m_radio;

@@ -8,6 +8,7 @@
 #include "views/ManualView.h"
 #include "views/ModelView.h"
 #include "views/OptionView.h"
+#include "views/TestView.h"
 #include "views/TwoToneView.h"
 #include "views/Vesk4View.h"
 
@@ -32,6 +33,8 @@ CVesk4View* CreateView(int viewIndex, IViewHost& host, QWidget* parent)
         return new C2ToneView(host, parent);
     case VIEW_ADJUST:
         return new CAdjustView(host, parent);
+    case VIEW_TEST:
+        return new CTestView(host, parent);
     default:
         // Forms not built yet are empty, so switching between all eight works.
         return new CVesk4View(host, viewIndex, parent);

@@ -5,6 +5,9 @@
 // model
 #include "model/AppState.h"
 
+// std
+#include <string>
+
 class CPortMap;
 class IUiServices;
 
@@ -21,4 +24,8 @@ public:
     virtual void SetModelIndex(int index) = 0;
     // A print preview or print job that the main frame started has ended.
     virtual void OnPrintEnded() = 0;
+    // In a demonstration, what the simulated radio behind the ports is doing
+    // now, in one short line; empty when the ports lead to real devices. Safe
+    // to ask while the radio takes commands on its own thread.
+    virtual std::string DemoRadioState() const { return {}; }
 };

@@ -2,10 +2,15 @@
 
 // own
 #include "views/ViewLink.h"
+#include "views/ConnectView.h"
 #include "views/ViewHost.h"
 
 // link
 #include "link/RadioLink.h"
+
+// Qt
+#include <QFileInfo>
+#include <QString>
 
 CViewLink::CViewLink(QObject* form, const IViewHost& host, Handler handler)
     : m_host(host), m_sink(form,
@@ -38,4 +43,23 @@ bool CViewLink::Open(CRadioLink& link)
     const bool opened = link.Open(PortNumber(), true);
     link.ReleaseRts();
     return opened;
+}
+
+QString CViewLink::PortLine(const CRadioLink& link) const
+{
+    const std::string device = link.DeviceName();
+    const bool open = link.IsOpen();
+    QString group;
+    if (!open && link.LastError() == PortError::Denied)
+    {
+        group = QFileInfo(QString::fromStdString(device)).group();
+    }
+    QString line =
+        CConnectView::PortStatusText(PortNumber(), device, open, link.LastError(), group);
+    const std::string demo = m_host.DemoRadioState();
+    if (!demo.empty())
+    {
+        line += QLatin1Char('\n') + QString::fromStdString(demo);
+    }
+    return line;
 }

@@ -14,6 +14,7 @@
 class CRadioLink;
 class IViewHost;
 class QObject;
+class QString;
 
 class CViewLink
 {
@@ -33,6 +34,10 @@ public:
     // Prepare, then open the chosen port with its reader and idle RTS low.
     // False when the port could not be opened (the link tells why).
     [[nodiscard]] bool Open(CRadioLink& link);
+    // The port line of a form: whether `link`'s port is open and, when not,
+    // why and what to do; in a demonstration, a second line with what the
+    // simulated radio is doing now.
+    QString PortLine(const CRadioLink& link) const;
 
 private:
     const IViewHost& m_host;

@@ -292,3 +292,49 @@ TEST_F(AdjustViewTest, ThePortLineSaysWhetherTheRadioCanBeReached)
         EXPECT_TRUE(form->PortStatus()->text().contains(QString::fromLatin1(c.says)));
     }
 }
+
+TEST_F(AdjustViewTest, InADemonstrationThePortLineShowsTheLastLevelTheRadioTook)
+{
+    CDemoRadio demo;
+    ASSERT_TRUE(demo.Start(0));
+    demo.Attach(*m_app);
+    CAdjustView* form = OpenAdjust();
+    ASSERT_NE(form, nullptr);
+    form->OnPortChanged();
+    ASSERT_TRUE(form->Link().IsOpen());
+    EXPECT_TRUE(form->PortStatus()->text().contains(QStringLiteral("last level taken: none.")))
+        << form->PortStatus()->text().toStdString();
+
+    const struct
+    {
+        int level;
+        int start;
+        const char* says;
+    } cases[] = {
+        {kSqVolume, 20, "last level taken: SQ Volume 21."},
+        {kTxTone, 64, "last level taken: Tx Tone Level 65 (transmitting)."},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.says);
+        form->Row(c.level)->SetValue(c.start);
+        m_ui.m_answers = {true};
+        Click(form, c.level, 1);
+        form->OnTimer(CAdjustView::TimerId(c.level));
+        EXPECT_TRUE(form->IsTimerSet(CAdjustView::kPortLineTimerId));
+        // The line catches up once the radio's thread has taken the record.
+        const bool shown = WaitUntil(
+            [&]
+            {
+                if (form->IsTimerSet(CAdjustView::kPortLineTimerId))
+                {
+                    form->OnTimer(CAdjustView::kPortLineTimerId);
+                }
+                return form->PortStatus()->text().contains(QString::fromLatin1(c.says));
+            });
+        EXPECT_TRUE(shown) << form->PortStatus()->text().toStdString();
+        EXPECT_TRUE(form->PortStatus()->text().startsWith(QStringLiteral("COM1 is ")));
+    }
+    Frame().SwitchView(VIEW_MODEL);
+    m_app->m_pDemoRadio = nullptr;
+}

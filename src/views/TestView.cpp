@@ -1,0 +1,562 @@
+// The Test form.
+
+// own
+#include "views/TestView.h"
+#include "views/TestViewTexts.h"
+#include "views/ViewTexts.h"
+
+// ui
+#include "ui/BitRow.h"
+#include "ui/CommandIds.h"
+#include "ui/FormRows.h"
+#include "ui/FrequencyBox.h"
+#include "ui/OptionList.h"
+#include "ui/SpinButton.h"
+#include "ui/UiServices.h"
+
+// model
+#include "model/BandTable.h"
+#include "model/ChannelRules.h"
+#include "model/DcsCodeText.h"
+
+// Qt
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+// std
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+namespace
+{
+constexpr int kRx = 0;
+constexpr int kTx = 1;
+// The largest frequency a box takes, in MHz.
+constexpr double kHighestEntry = 10000.0;
+
+QString Latin1(const char* text)
+{
+    return QString::fromLatin1(text);
+}
+
+// The wait cursor while the beeper command goes out.
+class CWaitCursor
+{
+public:
+    CWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
+} // namespace
+
+CTestView::CTestView(IViewHost& host, QWidget* parent)
+    : CVesk4View(host, VIEW_TEST, parent), m_pRxFrequency(new CFrequencyBox(this)),
+      m_pRxSignalling(new CSignallingBox(this)), m_pTxFrequency(new CFrequencyBox(this)),
+      m_pTxSignalling(new CSignallingBox(this)),
+      m_pPower(new COptionList(this, TestViewText::kPowerChoices)),
+      m_pCompander(new COptionList(this, TestViewText::kEnableChoices)),
+      m_pDTone(new COptionList(this, TestViewText::kEnableChoices)),
+      m_pAni(new COptionList(this, TestViewText::kEnableChoices)),
+      m_pScanA(new QCheckBox(Latin1(TestViewText::kScanGroupA), this)),
+      m_pScanB(new QCheckBox(Latin1(TestViewText::kScanGroupB), this)),
+      m_pAux(new CBitRow(this, TestViewText::kAuxCaption)),
+      m_pWide(new QRadioButton(Latin1(TestViewText::kWide), this)),
+      m_pNarrow(new QRadioButton(Latin1(TestViewText::kNarrow), this)),
+      m_pReceive(new QPushButton(Latin1(TestViewText::kReceive), this)),
+      m_pTransmit(new QPushButton(Latin1(TestViewText::kTransmit), this)),
+      m_pLightOn(new QPushButton(Latin1(TestViewText::kLightOn), this)),
+      m_pLightOff(new QPushButton(Latin1(TestViewText::kLightOff), this)),
+      m_pBeepOn(new QPushButton(Latin1(TestViewText::kBeepOn), this)),
+      m_pBeepOff(new QPushButton(Latin1(TestViewText::kBeepOff), this)),
+      m_pCancel(new QPushButton(Latin1(TestViewText::kCancel), this)),
+      m_pPortStatus(new QLabel(this)),
+      // The radio sends nothing this form reads; its lines are let go.
+      m_link(this, host, [](std::int32_t, std::vector<std::uint8_t>) {})
+{
+    auto* bandwidth = new QButtonGroup(this);
+    bandwidth->addButton(m_pWide);
+    bandwidth->addButton(m_pNarrow);
+    m_pWide->setChecked(true);
+
+    // A frequency box takes a number from 0 to 10000; the band and the grid
+    // are checked only when a command is built.
+    for (auto [box, member] : {std::pair{m_pRxFrequency, &m_dRxFreq},
+                               std::pair{m_pTxFrequency, &m_dTxFreq}})
+    {
+        m_binder.Bind<double>(
+            *member,
+            [box](double& value) { return box->ReadValue(value) && value <= kHighestEntry; },
+            [box](const double& value) { box->SetValue(value); }, [box] { return box->Edit(); },
+            TestViewText::kFrequencyEntry);
+    }
+    m_binder.Bind(m_pPower, m_nTxPower);
+    m_binder.Bind(m_pCompander, m_nCompander);
+    m_binder.Bind(m_pDTone, m_nDtone);
+    m_binder.Bind(m_pAni, m_nAni);
+    for (auto [check, member] : {std::pair{m_pScanA, &m_bScanGroupA},
+                                 std::pair{m_pScanB, &m_bScanGroupB}})
+    {
+        m_binder.Bind<bool>(
+            *member,
+            [check](bool& value)
+            {
+                value = check->isChecked();
+                return true;
+            },
+            [check](const bool& value) { check->setChecked(value); }, [check] { return check; },
+            nullptr);
+    }
+    m_binder.Bind(m_pAux, m_nAuxBits);
+    m_binder.Bind<int>(
+        m_nBandwidth,
+        [this](int& value)
+        {
+            value = m_pNarrow->isChecked() ? 1 : 0;
+            return true;
+        },
+        [this](const int& value) { (value != 0 ? m_pNarrow : m_pWide)->setChecked(true); },
+        [this] { return m_pWide; }, nullptr);
+
+    // The DCS arrows step by the code list of the model's rules, which also
+    // reaches the inverted codes below the first one.
+    CSignallingBox* boxes[2] = {m_pRxSignalling, m_pTxSignalling};
+    for (int side : {kRx, kTx})
+    {
+        CSignallingBox* box = boxes[side];
+        disconnect(box->DcsSpin(), &CSpinButton::Stepped, box, nullptr);
+        connect(box->DcsSpin(), &CSpinButton::Stepped, this,
+                [this, side](int direction) { OnDcsSpin(side, direction); });
+    }
+    AttachStepping(
+        m_pRxFrequency, [this] { return m_pNarrow->isChecked(); }, false);
+    AttachStepping(
+        m_pTxFrequency, [this] { return m_pNarrow->isChecked(); }, true);
+
+    connect(m_pReceive, &QPushButton::clicked, this, [this] { OnReceive(); });
+    connect(m_pTransmit, &QPushButton::clicked, this, [this] { OnTransmit(); });
+    connect(m_pLightOn, &QPushButton::clicked, this, [this] { OnLightOn(); });
+    connect(m_pLightOff, &QPushButton::clicked, this, [this] { OnLightOff(); });
+    connect(m_pBeepOn, &QPushButton::clicked, this, [this] { OnBeepOn(); });
+    connect(m_pBeepOff, &QPushButton::clicked, this, [this] { OnBeepOff(); });
+    connect(m_pWide, &QRadioButton::clicked, this, [this] { OnWide(); });
+    connect(m_pNarrow, &QRadioButton::clicked, this, [this] { OnNarrow(); });
+    connect(m_pCancel, &QPushButton::clicked, this, [this] { OnCancelEdit(); });
+    BuildLayout();
+}
+
+CTestView::~CTestView()
+{
+    // Leaving the form or ending the program must not leave a radio keyed.
+    ReleaseTransmitter();
+    m_radio.Close();
+}
+
+void CTestView::BuildLayout()
+{
+    using namespace TestViewText;
+    m_pPortStatus->setWordWrap(true);
+    m_pPortStatus->setTextFormat(Qt::PlainText);
+    m_pPortStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    CFormRows::Name(m_pPortStatus, Latin1(ViewText::kPortLineName));
+
+    const auto sideBox = [this](const char* title, const char* freqLabel, CFrequencyBox* frequency,
+                                const char* typeLabel, CSignallingBox* signalling)
+    {
+        auto* box = new QGroupBox(Latin1(title), this);
+        auto* grid = new QGridLayout(box);
+        grid->setContentsMargins(8, 2, 8, 2);
+        grid->setVerticalSpacing(2);
+        frequency->setFixedWidth(130);
+        auto* freqRow = new QHBoxLayout;
+        freqRow->addWidget(frequency);
+        freqRow->addSpacing(4);
+        freqRow->addWidget(new QLabel(Latin1(kMhz), box));
+        freqRow->addStretch(1);
+        auto* freqName = new QLabel(Latin1(freqLabel), box);
+        freqName->setBuddy(frequency);
+        auto* typeName = new QLabel(Latin1(typeLabel), box);
+        typeName->setBuddy(signalling);
+        grid->addWidget(freqName, 0, 0);
+        grid->addLayout(freqRow, 0, 1);
+        grid->addWidget(typeName, 1, 0);
+        grid->addWidget(signalling, 1, 1);
+        grid->setColumnStretch(1, 1);
+        CFormRows::Name(frequency, Latin1(freqLabel));
+        CFormRows::Name(signalling, Latin1(typeLabel));
+        return box;
+    };
+
+    CFormRows options(this, kOptionBox);
+    options.AddRow(kTxPowerControl, m_pPower);
+    options.AddToRow(kCompander, m_pCompander);
+    options.AddRow(kDTone, m_pDTone);
+    options.AddToRow(kAni, m_pAni);
+
+    auto* registry = new QGroupBox(Latin1(kGroupRegistryBox), this);
+    auto* registryColumn = new QVBoxLayout(registry);
+    registryColumn->setContentsMargins(4, 2, 8, 2);
+    registryColumn->addWidget(m_pScanA);
+    registryColumn->addWidget(m_pScanB);
+    CFormRows::Name(m_pScanA, Latin1(kScanGroupA).trimmed());
+    CFormRows::Name(m_pScanB, Latin1(kScanGroupB).trimmed());
+
+    auto* aux = new QGroupBox(Latin1(kAuxDataBox), this);
+    auto* auxRow = new QHBoxLayout(aux);
+    auxRow->setContentsMargins(8, 2, 8, 4);
+    auxRow->addWidget(m_pAux);
+    QFont captionFont = m_pAux->Caption()->font();
+    captionFont.setWordSpacing(6.0);
+    m_pAux->Caption()->setFont(captionFont);
+    auxRow->addStretch(1);
+    CFormRows::Name(m_pAux, Latin1(kAuxDataBox));
+
+    auto* bandwidth = new QHBoxLayout;
+    bandwidth->addWidget(m_pWide);
+    bandwidth->addWidget(m_pNarrow);
+    bandwidth->addStretch(1);
+    CFormRows::Name(m_pWide, Latin1(kWide));
+    CFormRows::Name(m_pNarrow, Latin1(kNarrow));
+
+    auto* buttons = new QGridLayout;
+    const struct
+    {
+        QPushButton* button;
+        const char* name;
+        int row;
+        int column;
+    } commands[] = {
+        {m_pReceive, kReceive, 0, 0}, {m_pTransmit, kTransmit, 0, 1},
+        {m_pLightOn, kLightOn, 1, 0}, {m_pLightOff, kLightOff, 1, 1},
+        {m_pBeepOn, kBeepOn, 2, 0},   {m_pBeepOff, kBeepOff, 2, 1},
+        {m_pCancel, kCancel, 3, 1},
+    };
+    for (const auto& command : commands)
+    {
+        command.button->setMinimumWidth(96);
+        buttons->addWidget(command.button, command.row, command.column);
+        CFormRows::Name(command.button, Latin1(command.name));
+    }
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(options.Widget(), 1);
+    middle->addWidget(registry);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(aux, 1);
+    bottom->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(4);
+    layout->addLayout(bandwidth);
+    layout->addWidget(
+        sideBox(kReceiveBox, kReceiveFreq, m_pRxFrequency, kReceiveSignalingType, m_pRxSignalling));
+    layout->addWidget(sideBox(kTransmitBox, kTransmitFreq, m_pTxFrequency, kTransmitSignalingType,
+                              m_pTxSignalling));
+    layout->addLayout(middle);
+    layout->addLayout(bottom);
+    layout->addWidget(m_pPortStatus);
+    layout->addStretch(1);
+}
+
+void CTestView::OnInitialUpdate()
+{
+    CVesk4View::OnInitialUpdate();
+    OpenLink();
+}
+
+void CTestView::OnPortChanged()
+{
+    // The port line's advice ends with choosing the port again, so a new
+    // choice is followed here as the Radio Comm form follows it.
+    ReleaseTransmitter();
+    OpenLink();
+}
+
+void CTestView::OpenLink()
+{
+    KillTimer(kPortLineTimerId);
+    m_radio.Close();
+    // A failure is not a message box: the port line says why and what to do.
+    (void)m_link.Open(m_radio);
+    UpdatePortStatus();
+}
+
+void CTestView::RefreshForm()
+{
+    m_dRxFreq = 0.0;
+    m_dTxFreq = 0.0;
+    m_nTxPower = 1;
+    m_nCompander = 1;
+    m_nDtone = 1;
+    m_nAni = 1;
+    m_bScanGroupA = false;
+    m_bScanGroupB = false;
+    m_nAuxBits = 0xFF;
+    m_nBandwidth = 0;
+    ComputeTestSteps();
+    m_binder.WriteAll();
+    m_pRxSignalling->SetValue(SignallingChoice{});
+    m_pTxSignalling->SetValue(SignallingChoice{});
+    m_nDcsPosition = {};
+}
+
+void CTestView::ComputeTestSteps()
+{
+    CChannelRules rules;
+    m_nModel = -1;
+    m_dWideStep = 0.0;
+    m_dNarrowStep = 0.0;
+    m_dChannelStep = 0.0;
+    if (rules.LoadFromImage(m_image))
+    {
+        m_nModel = rules.GetModel();
+        m_dWideStep = rules.GetStepKhz(false);
+        m_dNarrowStep = rules.GetStepKhz(true);
+        m_dChannelStep = rules.GetStepMhz(m_nBandwidth != 0);
+    }
+}
+
+int CTestView::BandStepCount() const
+{
+    CChannelRules rules;
+    double low = 0.0;
+    double high = 0.0;
+    if (!rules.LoadFromImage(m_image) || !rules.GetBandEdges(false, low, high))
+    {
+        return 0;
+    }
+    // The 800 MHz model's two pairs of edges span the same 19 MHz, so the
+    // receive pair serves both boxes.
+    const long long span = (std::llround(high) - std::llround(low)) * 100000LL;
+    const long long step = std::llround(rules.GetStepKhz(m_nBandwidth != 0) * 100.0);
+    return step > 0 ? static_cast<int>(span / step) : 0;
+}
+
+bool CTestView::SignallingWord(const SignallingChoice& choice, std::int32_t& wordOut)
+{
+    switch (choice.type)
+    {
+    case SignallingChoice::kCtcss:
+        if (choice.value < 0)
+        {
+            return false;
+        }
+        wordOut = choice.value << 8;
+        return true;
+    case SignallingChoice::kDcs:
+    {
+        const int code = std::abs(choice.value) + (choice.value < 0 ? 0x200 : 0);
+        wordOut = (code << 4) | 0x4000;
+        return true;
+    }
+    case SignallingChoice::kNone:
+        wordOut = kNoSignalling;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CTestView::BuildSettings(bool transmit, TestSettings& settingsOut, QWidget** entryOut)
+{
+    const double f = transmit ? m_dTxFreq : m_dRxFreq;
+    const bool narrow = m_nBandwidth != 0;
+    CChannelRules rules;
+    const bool hasModel = rules.LoadFromImage(m_image);
+    // Off the grid or outside the side's band (the 800 MHz model transmits
+    // below where it receives): the radio is never asked to tune there.
+    if (f != 0.0 && (!hasModel || !rules.IsFrequencyAllowed(f, transmit, narrow)))
+    {
+        if (entryOut != nullptr)
+        {
+            *entryOut = (transmit ? m_pTxFrequency : m_pRxFrequency)->Edit();
+        }
+        return false;
+    }
+    SignallingChoice choice;
+    std::int32_t word = kNoSignalling;
+    const CSignallingBox* box = transmit ? m_pTxSignalling : m_pRxSignalling;
+    if (!box->ReadValue(choice) || !SignallingWord(choice, word))
+    {
+        if (entryOut != nullptr)
+        {
+            *entryOut = box->EntryOfType();
+        }
+        return false;
+    }
+
+    TestSettings settings;
+    settings.frequency = f;
+    if (f != 0.0 && !transmit)
+    {
+        // The receiver's oscillator runs an IF above the channel on the high
+        // side (flag 0) and below it on the low side.
+        int injection = 0;
+        (void)m_image.GetInjection(injection);
+        const double ifMhz = FindBand(rules.GetModel())->ifMhz;
+        settings.frequency = injection == 0 ? f + ifMhz : f - ifMhz;
+    }
+    settings.referenceStep = hasModel ? rules.GetStepKhz(narrow) : 0.0;
+    settings.noFrequency = f == 0.0;
+    settings.signalling = word;
+    settings.txPowerControl = m_nTxPower;
+    settings.fixedBit = 1;
+    settings.compander = m_nCompander;
+    settings.dtone = m_nDtone;
+    settings.ani = m_nAni;
+    settings.notScanGroupA = m_bScanGroupA ? 0 : 1;
+    settings.notScanGroupB = m_bScanGroupB ? 0 : 1;
+    settings.auxiliary = static_cast<std::uint8_t>(m_nAuxBits);
+    settings.wide = narrow ? 0 : 1;
+    settingsOut = settings;
+    return true;
+}
+
+void CTestView::SendTest(bool transmit)
+{
+    ComputeTestSteps();
+    if (!ReadForm())
+    {
+        return;
+    }
+    TestSettings settings;
+    QWidget* entry = nullptr;
+    if (!BuildSettings(transmit, settings, &entry))
+    {
+        Ui().ShowMessage(TestViewText::kSetUpError, MessageIcon::Warning);
+        if (entry != nullptr)
+        {
+            entry->setFocus();
+        }
+        return;
+    }
+    // The prescaler follows the model whose band, steps and IF the settings
+    // were built from: this form's own image.
+    m_radio.SetModelIndex(m_nModel);
+    const bool sent = transmit ? m_radio.TestTransmit(settings) : m_radio.TestReceive(settings);
+    // A transmit that may have reached the radio counts as keyed; only a
+    // receive that was written releases it.
+    if (transmit || sent)
+    {
+        m_bTransmitting = transmit;
+    }
+    m_lastSettings = settings;
+    RefreshPortLineAfterSend();
+}
+
+void CTestView::ReleaseTransmitter()
+{
+    if (!m_bTransmitting)
+    {
+        return;
+    }
+    TestSettings settings = m_lastSettings;
+    settings.frequency = 0.0;
+    settings.noFrequency = true;
+    settings.signalling = kNoSignalling;
+    m_radio.SetModelIndex(m_nModel);
+    if (m_radio.TestReceive(settings))
+    {
+        m_bTransmitting = false;
+    }
+}
+
+void CTestView::OnReceive()
+{
+    SendTest(false);
+}
+
+void CTestView::OnTransmit()
+{
+    SendTest(true);
+}
+
+void CTestView::OnLightOn()
+{
+    (void)m_radio.SetLight(1);
+    RefreshPortLineAfterSend();
+}
+
+void CTestView::OnLightOff()
+{
+    (void)m_radio.SetLight(0);
+    RefreshPortLineAfterSend();
+}
+
+void CTestView::OnBeepOn()
+{
+    {
+        const CWaitCursor wait;
+        (void)m_radio.SetBeep(1);
+    }
+    RefreshPortLineAfterSend();
+}
+
+void CTestView::OnBeepOff()
+{
+    {
+        const CWaitCursor wait;
+        (void)m_radio.SetBeep(0);
+    }
+    RefreshPortLineAfterSend();
+}
+
+void CTestView::OnWide()
+{
+    m_nBandwidth = 0;
+    ComputeTestSteps();
+}
+
+void CTestView::OnNarrow()
+{
+    m_nBandwidth = 1;
+    ComputeTestSteps();
+}
+
+void CTestView::OnDcsSpin(int side, int direction)
+{
+    QLineEdit* box = (side == kTx ? m_pTxSignalling : m_pRxSignalling)->DcsEdit();
+    box->setText(QString::fromStdString(StepDcsCode(
+        box->text().toStdString(), direction, m_nDcsPosition[static_cast<std::size_t>(side)])));
+}
+
+void CTestView::OnTimer(int id)
+{
+    if (id != kPortLineTimerId)
+    {
+        CVesk4View::OnTimer(id);
+        return;
+    }
+    KillTimer(id);
+    UpdatePortStatus();
+    if (--m_nPortLineRefreshes > 0)
+    {
+        SetTimer(kPortLineTimerId, kPortLineRefreshMs);
+    }
+}
+
+void CTestView::UpdatePortStatus()
+{
+    m_pPortStatus->setText(m_link.PortLine(m_radio));
+}
+
+void CTestView::RefreshPortLineAfterSend()
+{
+    // The radio takes the record on its own thread a moment after the write
+    // returns, so the line is read again a few times rather than waited for.
+    UpdatePortStatus();
+    m_nPortLineRefreshes = kPortLineRefreshes;
+    SetTimer(kPortLineTimerId, kPortLineRefreshMs);
+}

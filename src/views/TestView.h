@@ -1,0 +1,171 @@
+// The Test form: the technician enters a receive or a transmit frequency with
+// its signalling and options and puts the connected radio into that state at
+// once; four more buttons switch the radio's lamp and beeper. Nothing entered
+// here goes into the radio image: the form reads only the model, steps and
+// injection side of its own image.
+#pragma once
+
+// own
+#include "views/Vesk4View.h"
+#include "views/ViewLink.h"
+
+// ui
+#include "ui/SignallingBox.h"
+
+// link
+#include "link/RadioLink.h"
+
+// std
+#include <array>
+#include <cstdint>
+
+class CBitRow;
+class CFrequencyBox;
+class COptionList;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+class CTestView : public CVesk4View
+{
+    Q_OBJECT
+public:
+    // After a send the port line is read again this often, so that it shows
+    // what the simulated radio of a demonstration made of the record.
+    static constexpr int kPortLineTimerId = 1300;
+    static constexpr int kPortLineRefreshMs = 100;
+    static constexpr int kPortLineRefreshes = 10;
+    // The signalling word that stands for no signalling, and for no divisor.
+    static constexpr std::int32_t kNoSignalling = 0xFFFFF;
+
+    CTestView(IViewHost& host, QWidget* parent);
+    // A radio the form last told to transmit is told to receive, on no
+    // frequency and with no signalling, before the link closes.
+    ~CTestView() override;
+
+    void RefreshForm() override;
+    // Opens the chosen port once the form is shown.
+    void OnInitialUpdate() override;
+    // The port choice changed: the link moves to the new port (a radio keyed
+    // on the old one is first told to receive).
+    void OnPortChanged() override;
+    void OnTimer(int id) override;
+
+    void OnReceive();
+    void OnTransmit();
+    void OnLightOn();
+    void OnLightOff();
+    void OnBeepOn();
+    void OnBeepOff();
+    void OnWide();
+    void OnNarrow();
+
+    // Steps of the own image: model, wide and narrow step in kHz, and the
+    // channel step of the chosen bandwidth in MHz.
+    void ComputeTestSteps();
+    // Channel steps of the current bandwidth across the model's band, with
+    // both edges taken to whole MHz; 0 without a model.
+    int BandStepCount() const;
+
+    // The settings "Receive" (transmit false) or "Transmit" would send for
+    // the entries as they stand; false when the entries give no valid setup
+    // (nothing is shown; `entryOut`, when given, receives the entry at
+    // fault). The entries must have been read (ReadForm).
+    [[nodiscard]] bool BuildSettings(bool transmit, TestSettings& settingsOut,
+                                     QWidget** entryOut = nullptr);
+    // The signalling word of a side's choice: 0xFFFFF for none, a tone index
+    // shifted left 8, a DCS code (plus 0x200 when inverted) shifted left 4
+    // with 0x4000 set. False for CTCSS without a tone.
+    [[nodiscard]] static bool SignallingWord(const SignallingChoice& choice,
+                                             std::int32_t& wordOut);
+
+    // ---- for tests -----------------------------------------------------------
+    CFrequencyBox* RxFrequency() const { return m_pRxFrequency; }
+    CFrequencyBox* TxFrequency() const { return m_pTxFrequency; }
+    CSignallingBox* RxSignalling() const { return m_pRxSignalling; }
+    CSignallingBox* TxSignalling() const { return m_pTxSignalling; }
+    COptionList* PowerList() const { return m_pPower; }
+    COptionList* CompanderList() const { return m_pCompander; }
+    COptionList* DToneList() const { return m_pDTone; }
+    COptionList* AniList() const { return m_pAni; }
+    QCheckBox* ScanGroupACheck() const { return m_pScanA; }
+    QCheckBox* ScanGroupBCheck() const { return m_pScanB; }
+    CBitRow* AuxRow() const { return m_pAux; }
+    QRadioButton* WideButton() const { return m_pWide; }
+    QRadioButton* NarrowButton() const { return m_pNarrow; }
+    QPushButton* ReceiveButton() const { return m_pReceive; }
+    QPushButton* TransmitButton() const { return m_pTransmit; }
+    QPushButton* LightOnButton() const { return m_pLightOn; }
+    QPushButton* LightOffButton() const { return m_pLightOff; }
+    QPushButton* BeepOnButton() const { return m_pBeepOn; }
+    QPushButton* BeepOffButton() const { return m_pBeepOff; }
+    QPushButton* CancelButton() const { return m_pCancel; }
+    QLabel* PortStatus() const { return m_pPortStatus; }
+    const CRadioLink& Link() const { return m_radio; }
+    // The last receive or transmit command sent was "Transmit".
+    bool IsTransmitting() const { return m_bTransmitting; }
+    double GetWideStep() const { return m_dWideStep; }
+    double GetNarrowStep() const { return m_dNarrowStep; }
+
+private:
+    void BuildLayout();
+    void OpenLink();
+    // "Receive" or "Transmit": read, check, send.
+    void SendTest(bool transmit);
+    // Tells a radio left transmitting by this form to receive instead.
+    void ReleaseTransmitter();
+    void UpdatePortStatus();
+    void RefreshPortLineAfterSend();
+    void OnDcsSpin(int side, int direction);
+
+    CFrequencyBox* m_pRxFrequency;
+    CSignallingBox* m_pRxSignalling;
+    CFrequencyBox* m_pTxFrequency;
+    CSignallingBox* m_pTxSignalling;
+    COptionList* m_pPower;
+    COptionList* m_pCompander;
+    COptionList* m_pDTone;
+    COptionList* m_pAni;
+    QCheckBox* m_pScanA;
+    QCheckBox* m_pScanB;
+    CBitRow* m_pAux;
+    QRadioButton* m_pWide;
+    QRadioButton* m_pNarrow;
+    QPushButton* m_pReceive;
+    QPushButton* m_pTransmit;
+    QPushButton* m_pLightOn;
+    QPushButton* m_pLightOff;
+    QPushButton* m_pBeepOn;
+    QPushButton* m_pBeepOff;
+    QPushButton* m_pCancel;
+    QLabel* m_pPortStatus;
+
+    // The entries, as read by ReadForm.
+    double m_dRxFreq = 0.0;
+    double m_dTxFreq = 0.0;
+    int m_nTxPower = 1;
+    int m_nCompander = 1;
+    int m_nDtone = 1;
+    int m_nAni = 1;
+    bool m_bScanGroupA = false;
+    bool m_bScanGroupB = false;
+    int m_nAuxBits = 0xFF; // bit 7 from the leftmost list
+    int m_nBandwidth = 0;  // 0 wide, 1 narrow
+
+    // Derived from the own image by ComputeTestSteps.
+    int m_nModel = -1;
+    double m_dWideStep = 0.0;   // kHz
+    double m_dNarrowStep = 0.0; // kHz
+
+    // Where each DCS spin goes on from when its box holds no code of the list.
+    std::array<int, 2> m_nDcsPosition{};
+    bool m_bTransmitting = false;
+    // The options of the last command sent, which the release keeps.
+    TestSettings m_lastSettings;
+    int m_nPortLineRefreshes = 0;
+
+    CViewLink m_link;
+    // Declared after the sink it posts to, so that its reader ends first.
+    CRadioLink m_radio;
+};

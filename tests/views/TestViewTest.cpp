@@ -1,0 +1,581 @@
+// The Test form end to end against the simulated radio on a pseudo-terminal:
+// what the radio decodes from "Receive" and "Transmit", the lamp and beeper,
+// the setups refused with nothing sent, the receive command that follows a
+// transmit when the form goes, and the port line of a demonstration.
+
+// own
+#include "RadioCommFixture.h"
+
+// app
+#include "app/DemoRadio.h"
+
+// views
+#include "views/TestView.h"
+#include "views/TestViewTexts.h"
+
+// ui
+#include "ui/BitRow.h"
+#include "ui/FrequencyBox.h"
+#include "ui/OptionList.h"
+#include "ui/SpinButton.h"
+
+// model
+#include "model/Synthesizer.h"
+
+// Qt
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+// std
+#include <cmath>
+
+namespace
+{
+constexpr int kHighSide = 0; // injection flag values
+constexpr int kLowSide = 1;
+
+// An image of `model` with the given injection flag and reference steps,
+// written as the Model form writes them.
+CRadioImage MakeImage(int model, int injection, double wideHz, double narrowHz)
+{
+    CRadioImage image;
+    EXPECT_TRUE(CDemoRadio::BuildSampleImage(image));
+    EXPECT_TRUE(image.SetModel(model) && image.SetInjection(injection) &&
+                image.SetWideIfOffset(ComputeIfOffset(model, injection == kLowSide, wideHz)) &&
+                image.SetNarrowIfOffset(ComputeIfOffset(model, injection == kLowSide, narrowHz)) &&
+                image.SetWideReference(wideHz) && image.SetNarrowReference(narrowHz));
+    return image;
+}
+
+// One side's entries: frequency text and signalling.
+struct Side
+{
+    const char* frequency = "0";
+    int type = SignallingChoice::kNone;
+    int tone = -1;
+    const char* dcs = "0";
+};
+
+void Enter(CFrequencyBox* frequency, CSignallingBox* signalling, const Side& side)
+{
+    frequency->Edit()->setText(QString::fromLatin1(side.frequency));
+    signalling->TypeList()->SetValue(side.type);
+    signalling->ApplyType(side.type);
+    signalling->ToneList()->SetValue(side.tone);
+    if (side.type == SignallingChoice::kDcs)
+    {
+        signalling->DcsEdit()->setText(QString::fromLatin1(side.dcs));
+    }
+}
+
+// The test record as the radio's log shows it, for a receive (M4) or
+// transmit (M6) of `payload`.
+std::string TestRecord(bool transmit, const std::vector<std::uint8_t>& payload)
+{
+    const std::string line = CRecord::Compose(transmit ? "M6" : "M4", CRadioLink::kTestAddress,
+                                              payload.data(), 7);
+    return line.substr(0, line.size() - 2);
+}
+} // namespace
+
+class TestViewTest : public RadioCommFixture
+{
+protected:
+    void SetUp() override
+    {
+        RadioCommFixture::SetUp();
+        CRadioImage sample;
+        ASSERT_TRUE(CDemoRadio::BuildSampleImage(sample));
+        StartWithRadio(Bytes(sample));
+        // The application's model (VHF(H) A Band) differs from the images the
+        // cases load into the form, so a prescaler taken from it would show.
+        ChooseModel(5);
+    }
+
+    CTestView* OpenTest()
+    {
+        Frame().SwitchView(VIEW_TEST);
+        return dynamic_cast<CTestView*>(m_app->GetView(VIEW_TEST));
+    }
+
+    // The form and the radio both take `image`, so that the radio decodes
+    // with the band, steps and injection the form used.
+    void LoadBoth(CTestView* form, const CRadioImage& image)
+    {
+        m_radio.SetEeprom(Bytes(image).data());
+        form->LoadFromImage(image);
+    }
+
+    // Clicks `button` and waits until the radio has taken one more command.
+    bool ClickAndAwait(QPushButton* button)
+    {
+        const int before = m_radio.State().commandsTaken;
+        button->click();
+        return WaitUntil([&] { return m_radio.State().commandsTaken > before; });
+    }
+
+    std::vector<std::string> ReceivedSince(std::size_t from) const
+    {
+        std::vector<std::string> records;
+        const std::vector<SimLogEntry> log = m_radio.Log();
+        for (std::size_t i = from; i < log.size(); ++i)
+        {
+            if (log[i].received)
+            {
+                records.push_back(log[i].text);
+            }
+        }
+        return records;
+    }
+
+    // Every record sent after `mark`: a lamp command follows as a marker, and
+    // once the radio has it, everything before it has arrived too.
+    std::vector<std::string> RecordsBeforeMarker(CTestView* form, std::size_t mark)
+    {
+        EXPECT_TRUE(ClickAndAwait(form->LightOffButton()));
+        std::vector<std::string> records = ReceivedSince(mark);
+        EXPECT_FALSE(records.empty());
+        if (!records.empty())
+        {
+            records.pop_back();
+        }
+        return records;
+    }
+};
+
+TEST_F(TestViewTest, TheRadioDecodesWhatReceiveAndTransmitSend)
+{
+    struct Case
+    {
+        const char* name;
+        int model;
+        int injection;
+        double wideHz;
+        double narrowHz;
+        bool transmit;
+        bool narrow;
+        Side side;
+        int aux;
+        // What the radio decoded.
+        bool hasFrequency;
+        double synthesizerMhz;
+        double airMhz;
+        std::uint32_t signallingWord; // bits 15..4 as received
+        std::uint8_t auxiliary;
+    };
+    const Case cases[] = {
+        {"receive, no frequency, no signalling", 6, kHighSide, 5000, 6250, false, false, {}, 0xFF,
+         false, 0.0, 0.0, 0xFFF0, 0xFF},
+        {"receive high side adds the 45 MHz IF", 6, kHighSide, 5000, 6250, false, false,
+         {"150.005"}, 0xFF, true, 195.005, 150.005, 0xFFF0, 0xFF},
+        {"receive low side takes the IF away", 6, kLowSide, 5000, 6250, false, false, {"160.0"},
+         0xFF, true, 115.0, 160.0, 0xFFF0, 0xFF},
+        {"receive narrow on the 6.25 kHz grid", 5, kHighSide, 5000, 6250, false, true,
+         {"136.00625"}, 0xFF, true, 181.00625, 136.00625, 0xFFF0, 0xFF},
+        {"transmit carries no IF", 6, kHighSide, 5000, 6250, true, false, {"150.005"}, 0xFF,
+         true, 150.005, 150.005, 0xFFF0, 0xFF},
+        {"transmit 139.2 MHz keys 139.2, not 138.88", 5, kHighSide, 5000, 6250, true, false,
+         {"139.2"}, 0xFF, true, 139.2, 139.2, 0xFFF0, 0xFF},
+        {"inverted DCS -023", 6, kHighSide, 5000, 6250, true, false,
+         {"151.0", SignallingChoice::kDcs, -1, "-023"}, 0xFF, true, 151.0, 151.0, 0x6130, 0xFF},
+        {"DCS 023", 6, kHighSide, 5000, 6250, false, false,
+         {"0", SignallingChoice::kDcs, -1, "023"}, 0xFF, false, 0.0, 0.0, 0x4130, 0xFF},
+        {"second CTCSS tone", 6, kHighSide, 5000, 6250, false, false,
+         {"0", SignallingChoice::kCtcss, 1}, 0xFF, false, 0.0, 0.0, 0x0100, 0xFF},
+        {"only the leftmost auxiliary bit", 6, kHighSide, 5000, 6250, false, false, {}, 0x80,
+         false, 0.0, 0.0, 0xFFF0, 0x80},
+        // The application's model is 5 (prescaler 64); the form's own image
+        // is the 800 MHz model, whose prescaler is 128.
+        {"800 MHz transmit edge with its own prescaler", 13, kLowSide, 12500, 6250, true, false,
+         {"815.0"}, 0xFF, true, 815.0, 815.0, 0xFFF0, 0xFF},
+        {"800 MHz receive, low side", 13, kLowSide, 12500, 6250, false, true, {"860.0"}, 0xFF,
+         true, 790.0, 860.0, 0xFFF0, 0xFF},
+    };
+    CTestView* form = OpenTest();
+    ASSERT_NE(form, nullptr);
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        LoadBoth(form, MakeImage(c.model, c.injection, c.wideHz, c.narrowHz));
+        (c.narrow ? form->NarrowButton() : form->WideButton())->click();
+        Enter(c.transmit ? form->TxFrequency() : form->RxFrequency(),
+              c.transmit ? form->TxSignalling() : form->RxSignalling(), c.side);
+        form->AuxRow()->SetValue(c.aux);
+        m_ui.Clear();
+        ASSERT_TRUE(ClickAndAwait(c.transmit ? form->TransmitButton() : form->ReceiveButton()));
+        EXPECT_TRUE(m_ui.Texts().empty());
+
+        const SimTestState test = m_radio.State().test;
+        EXPECT_EQ(test.side, c.transmit ? 'T' : 'R');
+        EXPECT_EQ(test.hasFrequency, c.hasFrequency);
+        if (c.hasFrequency)
+        {
+            EXPECT_TRUE(test.bandKnown);
+            EXPECT_NEAR(test.synthesizerMhz, c.synthesizerMhz, 1e-6);
+            EXPECT_NEAR(test.frequencyMhz, c.airMhz, 1e-6);
+        }
+        EXPECT_EQ(test.signallingWord, c.signallingWord);
+        EXPECT_EQ(test.wide, !c.narrow);
+        EXPECT_EQ(test.auxiliary, c.auxiliary);
+        EXPECT_EQ(form->IsTransmitting(), c.transmit);
+    }
+}
+
+TEST_F(TestViewTest, NoFrequencyAndNoSignallingSendAllOnesInBothPlaces)
+{
+    CTestView* form = OpenTest();
+    ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(ClickAndAwait(form->ReceiveButton()));
+    const std::vector<std::uint8_t> payload = m_radio.TestPayload();
+    ASSERT_EQ(payload.size(), 7u);
+    // Signalling bits 15..4 in byte 0 and the high nibble of byte 1, the
+    // divisor's 20 bits in the low nibble of byte 1 and bytes 2 and 3.
+    EXPECT_EQ(payload[0], 0xFF);
+    EXPECT_EQ(payload[1], 0xFF);
+    EXPECT_EQ(payload[2], 0xFF);
+    EXPECT_EQ(payload[3], 0xFF);
+    // Normal power, fixed bit, in neither scan group, compander off, wide,
+    // DTone and ANI off; all auxiliary bits 1.
+    EXPECT_EQ(payload[4], 0xFF);
+    EXPECT_EQ(payload[6], 0xFF);
+    EXPECT_EQ(m_radio.TestSide(), 'R');
+}
+
+TEST_F(TestViewTest, OptionsReachTheRadio)
+{
+    struct Case
+    {
+        const char* name;
+        int power;
+        int compander;
+        int dtone;
+        int ani;
+        bool scanA;
+        bool scanB;
+        std::uint8_t flags; // byte 4 of the payload
+    };
+    const Case cases[] = {
+        {"the form's defaults", 1, 1, 1, 1, false, false, 0xFF},
+        {"low power, everything enabled, both groups", 0, 0, 0, 0, true, true, 0x44},
+        {"scan group A only", 1, 1, 1, 1, true, false, 0xDF},
+        {"compander only", 1, 0, 1, 1, false, false, 0xF7},
+    };
+    CTestView* form = OpenTest();
+    ASSERT_NE(form, nullptr);
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        form->PowerList()->SetValue(c.power);
+        form->CompanderList()->SetValue(c.compander);
+        form->DToneList()->SetValue(c.dtone);
+        form->AniList()->SetValue(c.ani);
+        form->ScanGroupACheck()->setChecked(c.scanA);
+        form->ScanGroupBCheck()->setChecked(c.scanB);
+        ASSERT_TRUE(ClickAndAwait(form->TransmitButton()));
+        ASSERT_EQ(m_radio.TestPayload().size(), 7u);
+        EXPECT_EQ(m_radio.TestPayload()[4], c.flags);
+        const SimTestState test = m_radio.State().test;
+        EXPECT_EQ(test.highPower, c.power == 1);
+        EXPECT_EQ(test.compander, c.compander == 0);
+        EXPECT_EQ(test.scanGroupA, c.scanA);
+        EXPECT_EQ(test.scanGroupB, c.scanB);
+    }
+}
+
+TEST_F(TestViewTest, LampAndBeeperFollowTheirButtons)
+{
+    CTestView* form = OpenTest();
+    ASSERT_NE(form, nullptr);
+    const struct
+    {
+        QPushButton* button;
+        bool lamp;
+        bool beeper;
+    } cases[] = {
+        {form->LightOnButton(), true, false},  {form->BeepOnButton(), true, true},
+        {form->LightOffButton(), false, true}, {form->LightOnButton(), true, true},
+        {form->BeepOffButton(), true, false},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.button->text().toStdString());
+        ASSERT_TRUE(ClickAndAwait(c.button));
+        const SimRadioState state = m_radio.State();
+        EXPECT_EQ(state.lamp, c.lamp);
+        EXPECT_EQ(state.beeper, c.beeper);
+    }
+    // Lamp and beeper commands leave the receive or transmit state alone.
+    EXPECT_EQ(m_radio.State().test.side, 0);
+    EXPECT_FALSE(form->IsTransmitting());
+}
+
+TEST_F(TestViewTest, AnInvalidSetupIsRefusedAndNothingIsSent)
+{
+    struct Case
+    {
+        const char* name;
+        int model;
+        bool transmit;
+        bool narrow;
+        Side side;
+        const char* message;
+    };
+    using namespace TestViewText;
+    const Case cases[] = {
+        {"off the 5 kHz grid", 5, false, false, {"150.0025"}, kSetUpError},
+        {"below the band", 6, false, false, {"149.995"}, kSetUpError},
+        {"above the band", 6, true, false, {"174.005"}, kSetUpError},
+        {"800 MHz: a transmit frequency for Receive", 13, false, false, {"815.0"}, kSetUpError},
+        {"800 MHz: a receive frequency for Transmit", 13, true, false, {"860.0"}, kSetUpError},
+        {"CTCSS without a tone", 6, true, false, {"0", SignallingChoice::kCtcss}, kSetUpError},
+        {"DCS 024 is no code", 6, false, false, {"0", SignallingChoice::kDcs, -1, "024"},
+         kSetUpError},
+        {"DCS 0 is no code", 6, false, false, {"0", SignallingChoice::kDcs, -1, "0"},
+         kSetUpError},
+        {"not a number", 6, false, false, {"15O.0"}, kFrequencyEntry},
+        {"beyond 10000", 6, true, false, {"10000.5"}, kFrequencyEntry},
+    };
+    CTestView* form = OpenTest();
+    ASSERT_NE(form, nullptr);
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        LoadBoth(form, MakeImage(c.model, kLowSide, 5000, 6250));
+        (c.narrow ? form->NarrowButton() : form->WideButton())->click();
+        Enter(c.transmit ? form->TxFrequency() : form->RxFrequency(),
+              c.transmit ? form->TxSignalling() : form->RxSignalling(), c.side);
+        m_ui.Clear();
+        const std::size_t mark = m_radio.Log().size();
+        (c.transmit ? form->TransmitButton() : form->ReceiveButton())->click();
+        EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(RecordsBeforeMarker(form, mark), std::vector<std::string>{});
+        EXPECT_FALSE(form->IsTransmitting());
+    }
+}
+
+TEST_F(TestViewTest, LeavingAfterTransmitTellsTheRadioToReceive)
+{
+    enum Leave
+    {
+        SwitchForm,
+        EndProgram,
+    };
+    struct Case
+    {
+        const char* name;
+        std::vector<int> presses; // 0 receive, 1 transmit, 2 lamp on, 3 beep on
+        Leave leave;
+        bool released;
+    };
+    const Case cases[] = {
+        {"transmit, then another form", {1}, SwitchForm, true},
+        {"transmit, lamp and beeper, then another form", {1, 2, 3}, SwitchForm, true},
+        {"transmit, then the program ends", {1}, EndProgram, true},
+        {"transmit, then receive", {1, 0}, SwitchForm, false},
+        {"receive only", {0}, EndProgram, false},
+        {"nothing pressed", {}, SwitchForm, false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        if (!m_app)
+        {
+            Start();
+            m_app->m_portMap.SetDevicePath(1, m_port.DevicePath());
+            ChooseModel(5);
+        }
+        CTestView* form = OpenTest();
+        ASSERT_NE(form, nullptr);
+        LoadBoth(form, MakeImage(6, kHighSide, 5000, 6250));
+        form->TxFrequency()->Edit()->setText(QStringLiteral("152.5"));
+        form->RxFrequency()->Edit()->setText(QStringLiteral("152.5"));
+        QPushButton* buttons[] = {form->ReceiveButton(), form->TransmitButton(),
+                                  form->LightOnButton(), form->BeepOnButton()};
+        for (const int press : c.presses)
+        {
+            ASSERT_TRUE(ClickAndAwait(buttons[press]));
+        }
+        const std::vector<std::uint8_t> last = m_radio.TestPayload();
+        const int before = m_radio.State().commandsTaken;
+        const std::size_t mark = m_radio.Log().size();
+        if (c.leave == SwitchForm)
+        {
+            Frame().SwitchView(VIEW_MODEL);
+            ASSERT_EQ(m_app->GetView(VIEW_TEST), nullptr);
+        }
+        else
+        {
+            m_app.reset();
+        }
+        if (!c.released)
+        {
+            Pump(100);
+            EXPECT_EQ(ReceivedSince(mark), std::vector<std::string>{});
+            continue;
+        }
+        ASSERT_TRUE(WaitUntil([&] { return m_radio.State().commandsTaken > before; }));
+        // The last command's options, with no frequency and no signalling.
+        std::vector<std::uint8_t> release = last;
+        release[0] = 0xFF;
+        release[1] = 0xFF;
+        release[2] = 0xFF;
+        release[3] = 0xFF;
+        // The check nibble makes the nibbles of bytes 1 (low) to 5 add up to
+        // a multiple of 16.
+        unsigned nibbles = 0x0F + 4 * 0x0F + (release[4] >> 4) + (release[4] & 0x0F);
+        release[5] = static_cast<std::uint8_t>((16 - nibbles % 16) % 16);
+        EXPECT_EQ(ReceivedSince(mark), std::vector<std::string>{TestRecord(false, release)});
+        const SimTestState test = m_radio.State().test;
+        EXPECT_EQ(test.side, 'R');
+        EXPECT_FALSE(test.hasFrequency);
+        EXPECT_EQ(test.signalling, SimSignalling::None);
+    }
+}
+
+TEST_F(TestViewTest, DcsArrowsWalkTheCodeListAndItsInvertedCodes)
+{
+    struct Case
+    {
+        const char* start;
+        int direction;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"000", 1, "023"},  {"000", -1, "-023"}, {"754", 1, "754"},
+        {"023", 1, "025"},  {"-023", -1, "-025"}, {"-023", 1, "000"},
+    };
+    CTestView* form = OpenTest();
+    ASSERT_NE(form, nullptr);
+    for (CSignallingBox* box : {form->RxSignalling(), form->TxSignalling()})
+    {
+        box->TypeList()->SetValue(SignallingChoice::kDcs);
+        box->ApplyType(SignallingChoice::kDcs);
+        for (const Case& c : cases)
+        {
+            SCOPED_TRACE(std::string(c.start) + (c.direction > 0 ? " up" : " down"));
+            box->DcsEdit()->setText(QString::fromLatin1(c.start));
+            (c.direction > 0 ? box->DcsSpin()->UpArrow() : box->DcsSpin()->DownArrow())->click();
+            EXPECT_EQ(box->DcsEdit()->text().toStdString(), c.shown);
+        }
+    }
+}
+
+TEST_F(TestViewTest, StepsAndBandStepCountFollowTheOwnImage)
+{
+    struct Case
+    {
+        int model;
+        double wideHz;
+        double narrowHz;
+        bool narrow;
+        double wideKhz;
+        double narrowKhz;
+        int steps;
+    };
+    const Case cases[] = {
+        {5, 5000, 6250, false, 5.0, 6.25, 4800},   // 24 MHz / 5 kHz
+        {5, 5000, 6250, true, 5.0, 6.25, 3840},    // 24 MHz / 6.25 kHz
+        {0, 2500, 5000, false, 2.5, 5.0, 2400},    // 30 (29.7 rounded) to 36 MHz
+        {13, 12500, 6250, true, 12.5, 6.25, 3040}, // narrow code 1 whatever the wide
+        {13, 5000, 12500, false, 5.0, 12.5, 3800},
+        {9, 6250, 5000, false, 6.25, 5.0, 4320},
+    };
+    CTestView* form = OpenTest();
+    ASSERT_NE(form, nullptr);
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.model);
+        form->LoadFromImage(MakeImage(c.model, kLowSide, c.wideHz, c.narrowHz));
+        (c.narrow ? form->NarrowButton() : form->WideButton())->click();
+        EXPECT_DOUBLE_EQ(form->GetWideStep(), c.wideKhz);
+        EXPECT_DOUBLE_EQ(form->GetNarrowStep(), c.narrowKhz);
+        EXPECT_DOUBLE_EQ(form->GetChannelStep(), (c.narrow ? c.narrowKhz : c.wideKhz) / 1000.0);
+        EXPECT_EQ(form->BandStepCount(), c.steps);
+    }
+}
+
+TEST_F(TestViewTest, CancelRestoresTheFormsStartingEntries)
+{
+    CTestView* form = OpenTest();
+    ASSERT_NE(form, nullptr);
+    form->NarrowButton()->click();
+    Enter(form->RxFrequency(), form->RxSignalling(),
+          {"150.005", SignallingChoice::kDcs, -1, "-023"});
+    form->PowerList()->SetValue(0);
+    form->ScanGroupBCheck()->setChecked(true);
+    form->AuxRow()->SetValue(0x12);
+    form->CancelButton()->click();
+    EXPECT_TRUE(form->WideButton()->isChecked());
+    EXPECT_EQ(form->RxFrequency()->Edit()->text(), QStringLiteral("0.00000"));
+    EXPECT_EQ(form->RxSignalling()->TypeList()->Value(), SignallingChoice::kNone);
+    EXPECT_FALSE(form->RxSignalling()->DcsEdit()->isEnabled());
+    EXPECT_EQ(form->PowerList()->Value(), 1);
+    EXPECT_FALSE(form->ScanGroupBCheck()->isChecked());
+    EXPECT_EQ(form->AuxRow()->Value(), 0xFF);
+    // Nothing of the form reaches the radio image.
+    CRadioImage target = Frame().m_sharedImage;
+    const std::vector<std::uint8_t> before = Bytes(target);
+    form->StoreToImage(target);
+    EXPECT_EQ(Bytes(target), before);
+}
+
+TEST_F(TestViewTest, InADemonstrationThePortLineSaysWhatTheRadioIsDoing)
+{
+    CDemoRadio demo;
+    ASSERT_TRUE(demo.Start(0));
+    demo.Attach(*m_app);
+    CTestView* form = OpenTest();
+    ASSERT_NE(form, nullptr);
+    form->OnPortChanged();
+    ASSERT_TRUE(form->Link().IsOpen());
+    EXPECT_TRUE(form->PortStatus()->text().contains(
+        QStringLiteral("Simulated radio: no receive or transmit command taken yet; lamp off, "
+                       "beeper off; last level taken: none.")))
+        << form->PortStatus()->text().toStdString();
+
+    form->LoadFromImage(MakeImage(6, kHighSide, 5000, 6250));
+    const struct
+    {
+        QPushButton* button;
+        const char* frequency;
+        const char* says;
+    } cases[] = {
+        {form->ReceiveButton(), "152.5", "Simulated radio: receiving on 152.50000 MHz, wide"},
+        {form->TransmitButton(), "151.0", "Simulated radio: transmitting on 151.00000 MHz"},
+        {form->LightOnButton(), nullptr, "; lamp on, beeper off;"},
+        {form->BeepOnButton(), nullptr, "; lamp on, beeper on;"},
+        {form->LightOffButton(), nullptr, "; lamp off, beeper on;"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.says);
+        if (c.frequency != nullptr)
+        {
+            form->RxFrequency()->Edit()->setText(QString::fromLatin1(c.frequency));
+            form->TxFrequency()->Edit()->setText(QString::fromLatin1(c.frequency));
+        }
+        c.button->click();
+        EXPECT_TRUE(form->IsTimerSet(CTestView::kPortLineTimerId));
+        // The line catches up once the radio's thread has taken the record.
+        const bool shown = WaitUntil(
+            [&]
+            {
+                if (form->IsTimerSet(CTestView::kPortLineTimerId))
+                {
+                    form->OnTimer(CTestView::kPortLineTimerId);
+                }
+                return form->PortStatus()->text().contains(QString::fromLatin1(c.says));
+            });
+        EXPECT_TRUE(shown) << form->PortStatus()->text().toStdString();
+        EXPECT_TRUE(form->PortStatus()->text().startsWith(QStringLiteral("COM1 is ")));
+    }
+    // The form goes (telling the radio to receive) while the radio is there,
+    // and the program keeps no pointer to a radio that is gone.
+    Frame().SwitchView(VIEW_MODEL);
+    EXPECT_TRUE(WaitUntil([&] { return demo.Radio().State().test.side == 'R'; }));
+    m_app->m_pDemoRadio = nullptr;
+}
