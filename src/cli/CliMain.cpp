@@ -54,6 +54,18 @@ int Dispatch(const CCliOptions& options)
     {
         return RunInfo(options);
     }
+    if (command == "diff")
+    {
+        return RunDiff(options);
+    }
+    if (command == "export-csv")
+    {
+        return RunExportCsv(options);
+    }
+    if (command == "import-csv")
+    {
+        return RunImportCsv(options);
+    }
     return UsageError(kUnknownCommand, command);
 }
 } // namespace

@@ -49,6 +49,10 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
         {
             m_bHelp = true;
         }
+        else if (arg == "--merge")
+        {
+            m_bMerge = true;
+        }
         else if (arg == "--progress")
         {
             m_nProgress = 1;

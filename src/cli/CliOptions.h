@@ -16,6 +16,8 @@ public:
     // How long the radio may pause in the middle of a transfer.
     double m_dSilence = 1.0;
     bool m_bHelp = false;
+    // import-csv --merge keeps the channels the plan does not list.
+    bool m_bMerge = false;
     int m_nProgress = -1; // -1 on a terminal only, 0 never, 1 always
 
     // False with a message for the user when the line cannot be understood.

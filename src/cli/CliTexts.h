@@ -16,8 +16,36 @@ inline constexpr const char* kCliUsage =
     "  hexdump FILE.dmp                   the hex dump of a dump file\n"
     "  info    FILE.dmp                   model, identification, capacity and\n"
     "                                     channels in use of a dump file\n"
+    "  diff    A.dmp B.dmp                the differences between two dump files by\n"
+    "                                     field (exit 1 when they differ)\n"
+    "  diff    --port P A.dmp             the same between a dump file and the radio\n"
+    "  export-csv FILE.dmp OUT.csv        the channels in use as a CSV channel plan\n"
+    "                                     (OUT.csv - writes to standard output)\n"
+    "  import-csv FILE.dmp IN.csv OUT.dmp [--merge]\n"
+    "                                     FILE.dmp with the channels of the plan;\n"
+    "                                     channels it does not list become empty\n"
+    "                                     unless --merge keeps them\n"
     "\n"
     "ADDR and BYTE are hexadecimal (\"123\" or \"0x123\"), COUNT is decimal.\n"
+    "\n"
+    "CSV channel plans have the columns Location, Name, Frequency, Duplex, Offset,\n"
+    "Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity, RxDtcsCode, CrossMode,\n"
+    "Mode, TStep, Skip, Power, Comment (any order; other columns are ignored).\n"
+    "Location is the channel number, Frequency the receive frequency in MHz;\n"
+    "Duplex \"\", \"+\", \"-\", \"split\" (Offset is then the transmit frequency) or\n"
+    "\"off\" (no transmit side); Tone \"\", Tone, TSQL, DTCS or Cross with CrossMode\n"
+    "Tone->Tone, Tone->DTCS, DTCS->Tone, DTCS->DTCS, Tone->, DTCS->, ->Tone or\n"
+    "->DTCS; DtcsPolarity NN, NR, RN or RR (transmit, receive; R = inverted);\n"
+    "Mode FM (wide) or NFM (narrow); Skip S = not in scan group A; Power High or\n"
+    "Low. TStep is written for information and not read. What has no column goes\n"
+    "in Comment as {items}, any of: compander, dtone, ani, scanB (in scan group\n"
+    "B), scrambler (each present = enabled) and aux=BBBBBBBB (the auxiliary bits,\n"
+    "bit 7 first; absent = 11111111); text before the braces is ignored. Every row\n"
+    "is checked as the Channel form checks an entry; a refused row is named by\n"
+    "line, column and reason, and nothing is written.\n"
+    "diff exits 0 when the images hold the same configuration and 1 when they\n"
+    "differ; export-csv and import-csv exit 14 when the image has no model or a\n"
+    "row is refused.\n"
     "\n"
     "Options:\n"
     "  --port P         COM1..COM4 or a device path such as /dev/ttyUSB0; COM1..COM4\n"
@@ -93,3 +121,16 @@ inline constexpr const char* kFileWriteError = "vesk4-cli: cannot write the dump
 inline constexpr const char* kUploadDone = "EEPROM copy complete. (%d channels) -> %s\n";
 inline constexpr const char* kDownloadDone = "EEPROM program complete.\n";
 inline constexpr const char* kVerifySummary = "%zu byte(s) differ.\n";
+
+// diff, export-csv and import-csv.
+inline constexpr const char* kDiffSummary = "%zu difference(s).\n";
+inline constexpr const char* kNoModelForPlan =
+    "vesk4-cli: %s has no radio model chosen, so its channels have no frequencies.\n";
+inline constexpr const char* kPlanReadError = "vesk4-cli: cannot read the channel plan %s\n";
+inline constexpr const char* kPlanWriteError = "vesk4-cli: cannot write the channel plan %s\n";
+inline constexpr const char* kPlanProblem = "vesk4-cli: %s: %s\n";
+inline constexpr const char* kPlanRefused =
+    "vesk4-cli: %zu problem(s) in %s; nothing was written.\n";
+inline constexpr const char* kPlanNote = "vesk4-cli: note: %s\n";
+inline constexpr const char* kPlanExported = "%d channel(s) -> %s\n";
+inline constexpr const char* kPlanImported = "%s: %d channel(s) in use after the plan %s\n";

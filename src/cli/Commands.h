@@ -12,6 +12,9 @@
 [[nodiscard]] int RunReport(const CCliOptions& options);
 [[nodiscard]] int RunHexDump(const CCliOptions& options);
 [[nodiscard]] int RunInfo(const CCliOptions& options);
+[[nodiscard]] int RunDiff(const CCliOptions& options);
+[[nodiscard]] int RunExportCsv(const CCliOptions& options);
+[[nodiscard]] int RunImportCsv(const CCliOptions& options);
 
 // Shared checks: a usage message and kExitUsage, or kExitOk.
 [[nodiscard]] int RequirePort(const CCliOptions& options);

@@ -15,4 +15,5 @@ enum ExitCode : int
     kExitPortLost = 9,
     kExitFile = 10,
     kExitWriteFailed = 11,
+    kExitBadPlan = 14, // a CSV plan with refused rows or an image without a model
 };

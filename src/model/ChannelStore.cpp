@@ -1,0 +1,135 @@
+// Writing channel records from checked entries.
+#include "model/ChannelStore.h"
+
+// model
+#include "model/RadioImage.h"
+
+// std
+#include <cstdlib>
+
+namespace
+{
+// A side in the record's unused form: no frequency, no signalling, and the
+// default DCS bits an empty record carries.
+bool WriteUnusedSide(CRadioImage& image, int i, bool transmit)
+{
+    if (transmit)
+    {
+        return image.SetTxUnused(i, 1) && image.SetTxWord(i, kUnusedWord) &&
+               image.SetTxSignallingNone(i, 1) && image.SetTxSignallingType(i, 1) &&
+               image.SetTxDcs(i, 1, 511);
+    }
+    return image.SetRxUnused(i, 1) && image.SetRxWord(i, kUnusedWord) &&
+           image.SetRxSignallingNone(i, 1) && image.SetRxSignallingType(i, 1) &&
+           image.SetRxDcs(i, 1, 511);
+}
+
+bool WriteUsedSide(CRadioImage& image, int i, bool transmit, const ChannelSideValues& side)
+{
+    const int none = side.signallingType == kSignallingNone ? 1 : 0;
+    const int dcs = side.signallingType == kSignallingDcs ? 1 : 0;
+    bool done = transmit ? image.SetTxSignallingNone(i, none) : image.SetRxSignallingNone(i, none);
+    done =
+        (transmit ? image.SetTxSignallingType(i, dcs) : image.SetRxSignallingType(i, dcs)) && done;
+    if (side.signallingType == kSignallingDcs)
+    {
+        const int inverted = side.signallingValue < 0 ? 1 : 0;
+        const int code = std::abs(side.signallingValue);
+        done = (transmit ? image.SetTxDcs(i, inverted, code) : image.SetRxDcs(i, inverted, code)) &&
+               done;
+    }
+    else if (side.signallingType == kSignallingCtcss)
+    {
+        done = (transmit ? image.SetTxCtcss(i, side.signallingValue)
+                         : image.SetRxCtcss(i, side.signallingValue)) &&
+               done;
+    }
+    done = (transmit ? image.SetTxUnused(i, 0) : image.SetRxUnused(i, 0)) && done;
+    return (transmit ? image.SetTxWord(i, side.word) : image.SetRxWord(i, side.word)) && done;
+}
+
+bool WriteEmpty(CRadioImage& image, int i)
+{
+    return image.SetChannelName(i, std::string(kNameLength, ' ')) && image.SetWide(i, 1) &&
+           WriteUnusedSide(image, i, false) && WriteUnusedSide(image, i, true) &&
+           image.SetTxPower(i, 1) && image.SetScrambler(i, 1) && image.SetCompander(i, 1) &&
+           image.SetDTone(i, 1) && image.SetAniEnable(i, 1) && image.SetScanGroupA(i, 1) &&
+           image.SetScanGroupB(i, 1) && image.SetAuxData(i, 255);
+}
+
+// The record bit of a switch: 0 means enabled (or a member) in every one of them.
+int Bit(bool enabled)
+{
+    return enabled ? 0 : 1;
+}
+} // namespace
+
+bool StoreChannel(CRadioImage& image, int n, const ChannelValues& values,
+                  const ChannelSwitches& switches)
+{
+    const int i = n - 1;
+    CRadioImage stored = image;
+    bool ok = false;
+    if (values.rx.unused)
+    {
+        ok = WriteEmpty(stored, i);
+    }
+    else
+    {
+        const std::string name = values.name.empty() ? std::string(kNameLength, ' ') : values.name;
+        ok = stored.SetChannelName(i, name) && stored.SetWide(i, switches.narrow ? 0 : 1) &&
+             WriteUsedSide(stored, i, false, values.rx) &&
+             (values.tx.unused ? WriteUnusedSide(stored, i, true)
+                               : WriteUsedSide(stored, i, true, values.tx)) &&
+             stored.SetTxPower(i, switches.reducedPower ? 0 : 1) &&
+             stored.SetScrambler(i, Bit(switches.scrambler)) &&
+             stored.SetCompander(i, Bit(switches.compander)) &&
+             stored.SetDTone(i, Bit(switches.dtone)) && stored.SetAniEnable(i, Bit(switches.ani)) &&
+             stored.SetScanGroupA(i, Bit(switches.scanGroupA)) &&
+             stored.SetScanGroupB(i, Bit(switches.scanGroupB)) && stored.UpdateCheck(i) &&
+             stored.SetAuxData(i, switches.auxData);
+    }
+    if (!ok)
+    {
+        return false;
+    }
+    image = stored;
+    return true;
+}
+
+bool StoreEmptyChannel(CRadioImage& image, int n)
+{
+    CRadioImage stored = image;
+    if (!WriteEmpty(stored, n - 1))
+    {
+        return false;
+    }
+    image = stored;
+    return true;
+}
+
+bool ReadChannelSwitches(const CRadioImage& image, int n, ChannelSwitches& switchesOut)
+{
+    const int i = n - 1;
+    int wide = 1;
+    int power = 1;
+    int scrambler = 1;
+    int compander = 1;
+    int dtone = 1;
+    int ani = 1;
+    int scanA = 1;
+    int scanB = 1;
+    int aux = 255;
+    if (!image.GetWide(i, wide) || !image.GetTxPower(i, power) ||
+        !image.GetScrambler(i, scrambler) || !image.GetCompander(i, compander) ||
+        !image.GetDTone(i, dtone) || !image.GetAniEnable(i, ani) ||
+        !image.GetScanGroupA(i, scanA) || !image.GetScanGroupB(i, scanB) ||
+        !image.GetAuxData(i, aux))
+    {
+        return false;
+    }
+    switchesOut = ChannelSwitches{wide == 0,      power == 0, scrambler == 0,
+                                  compander == 0, dtone == 0, ani == 0,
+                                  scanA == 0,     scanB == 0, aux};
+    return true;
+}

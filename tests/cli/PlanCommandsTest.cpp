@@ -1,0 +1,361 @@
+// diff, export-csv and import-csv run as a program, as a dealer runs them: on
+// dump files, and diff --port against vesk4-radiosim.
+
+// model
+#include "model/ChannelCheck.h"
+#include "model/ChannelRules.h"
+#include "model/ChannelStore.h"
+#include "model/RadioImage.h"
+#include "model/Synthesizer.h"
+
+// std
+#include <gtest/gtest.h>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+constexpr char kArrow[] = " \xE2\x86\x92 ";
+
+std::string ReadText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat info = {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+// A VHF(H) A Band image with a few channels written as the Channel form
+// writes them.
+CRadioImage PlanImage()
+{
+    CRadioImage image;
+    EXPECT_TRUE(image.SetModel(5));
+    EXPECT_TRUE(image.SetWideReference(5000.0));
+    EXPECT_TRUE(image.SetNarrowReference(6250.0));
+    EXPECT_TRUE(image.SetWideIfOffset(ComputeIfOffset(5, false, 5000.0)));
+    EXPECT_TRUE(image.SetNarrowIfOffset(ComputeIfOffset(5, false, 6250.0)));
+    image.DeriveInjection();
+    CChannelRules rules;
+    EXPECT_TRUE(rules.LoadFromImage(image));
+    struct Row
+    {
+        int n;
+        const char* name;
+        const char* rx;
+        const char* tx;
+        int rxTone;
+        const char* txDcs;
+        bool narrow;
+    };
+    const Row rows[] = {
+        {1, "CALL", "146.52", "146.52", -1, "", false},
+        {2, "RPT NORTH", "146.95", "146.35", 12, "-023", true},
+        {17, "", "150.005", "0", 3, "", false},
+    };
+    for (const Row& row : rows)
+    {
+        ChannelEntry entry;
+        entry.channel = row.n;
+        entry.name = row.name;
+        entry.narrow = row.narrow;
+        entry.rx.frequencyText = row.rx;
+        entry.rx.signallingType = row.rxTone >= 0 ? kSignallingCtcss : kSignallingNone;
+        entry.rx.toneIndex = row.rxTone;
+        entry.tx.frequencyText = row.tx;
+        entry.tx.signallingType = row.txDcs[0] != '\0' ? kSignallingDcs : kSignallingNone;
+        entry.tx.dcsText = row.txDcs;
+        ChannelValues values;
+        ChannelCheckFailure failure;
+        EXPECT_TRUE(CheckChannelEntry(rules, entry, values, failure));
+        ChannelSwitches switches;
+        switches.narrow = row.narrow;
+        switches.dtone = row.n == 2;
+        switches.auxData = row.n == 17 ? 0x0F : 255;
+        EXPECT_TRUE(StoreChannel(image, row.n, values, switches));
+    }
+    return image;
+}
+
+class PlanCommands : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/vesk4-plan-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        m_strDir = pattern;
+    }
+    void TearDown() override
+    {
+        StopSim();
+        const std::string command = "rm -rf '" + m_strDir + "'";
+        (void)!std::system(command.c_str());
+    }
+
+    std::string Path(const std::string& name) const { return m_strDir + "/" + name; }
+
+    void Save(const CRadioImage& image, const std::string& name, std::int32_t code = 2)
+    {
+        CPlainAppState app;
+        app.m_nChannelCode = code;
+        ASSERT_TRUE(image.SaveToFile(Path(name), app));
+    }
+
+    struct Result
+    {
+        int exit = -1;
+        std::string out;
+        std::string err;
+    };
+
+    Result Cli(std::vector<std::string> args)
+    {
+        const std::string outPath = Path("cli.out");
+        const std::string errPath = Path("cli.err");
+        const pid_t child = ::fork();
+        if (child == 0)
+        {
+            const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+            const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+            ::dup2(out, STDOUT_FILENO);
+            ::dup2(err, STDERR_FILENO);
+            if (::chdir(m_strDir.c_str()) != 0)
+            {
+                ::_exit(126);
+            }
+            std::vector<char*> argv = {const_cast<char*>(VESK4_CLI)};
+            for (std::string& arg : args)
+            {
+                argv.push_back(arg.data());
+            }
+            argv.push_back(nullptr);
+            ::execv(VESK4_CLI, argv.data());
+            ::_exit(127);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        Result result;
+        result.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = ReadText(outPath);
+        result.err = ReadText(errPath);
+        return result;
+    }
+
+    // Starts vesk4-radiosim and returns the device path it printed.
+    std::string StartSim(std::vector<std::string> args)
+    {
+        int out[2];
+        if (::pipe(out) != 0)
+        {
+            return {};
+        }
+        const pid_t child = ::fork();
+        if (child == 0)
+        {
+            ::dup2(out[1], STDOUT_FILENO);
+            const int null = ::open("/dev/null", O_WRONLY);
+            ::dup2(null, STDERR_FILENO);
+            ::close(out[0]);
+            std::vector<char*> argv = {const_cast<char*>(VESK4_RADIOSIM)};
+            for (std::string& arg : args)
+            {
+                argv.push_back(arg.data());
+            }
+            argv.push_back(nullptr);
+            ::execv(VESK4_RADIOSIM, argv.data());
+            ::_exit(127);
+        }
+        ::close(out[1]);
+        m_nSim = child;
+        m_nSimOut = out[0];
+        std::string line;
+        char c = 0;
+        while (::read(m_nSimOut, &c, 1) == 1 && c != '\n')
+        {
+            line += c;
+        }
+        return line;
+    }
+
+    void StopSim()
+    {
+        if (m_nSim > 0)
+        {
+            ::kill(m_nSim, SIGTERM);
+            ::waitpid(m_nSim, nullptr, 0);
+            m_nSim = -1;
+        }
+        if (m_nSimOut >= 0)
+        {
+            ::close(m_nSimOut);
+        }
+        m_nSimOut = -1;
+    }
+
+    std::string m_strDir;
+    pid_t m_nSim = -1;
+    int m_nSimOut = -1;
+};
+} // namespace
+
+TEST_F(PlanCommands, ExportThenImportGivesTheSameDumpFileByteForByte)
+{
+    Save(PlanImage(), "a.dmp");
+    Result result = Cli({"export-csv", "a.dmp", "plan.csv"});
+    ASSERT_EQ(result.exit, 0) << result.err;
+    EXPECT_EQ(result.err, "3 channel(s) -> plan.csv\n");
+    const std::string plan = ReadText(Path("plan.csv"));
+    EXPECT_EQ(plan.substr(0, plan.find('\n') + 1),
+              "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+              "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,"
+              "RPT2CALL,DVCODE\r\n");
+    EXPECT_NE(plan.find("\r\n2,RPT NORTH,146.950000,-,0.600000,Cross,88.5,103.5,023,RN,023,"
+                        "DTCS->Tone,NFM,6.25,S,High,{dtone},,,,\r\n"),
+              std::string::npos)
+        << plan;
+    EXPECT_NE(plan.find("\r\n17,,150.005000,off,0.000000,Cross,88.5,77.0,023,NN,023,->Tone,FM,"
+                        "5.00,S,High,{aux=00001111},,,,\r\n"),
+              std::string::npos)
+        << plan;
+
+    result = Cli({"import-csv", "a.dmp", "plan.csv", "b.dmp"});
+    ASSERT_EQ(result.exit, 0) << result.err;
+    EXPECT_EQ(ReadText(Path("b.dmp")), ReadText(Path("a.dmp")));
+
+    // To standard output as well.
+    result = Cli({"export-csv", "a.dmp", "-"});
+    ASSERT_EQ(result.exit, 0) << result.err;
+    EXPECT_EQ(result.out, plan);
+}
+
+TEST_F(PlanCommands, BadRowsAreListedAndNothingIsWritten)
+{
+    Save(PlanImage(), "a.dmp");
+    std::ofstream(Path("bad.csv")) << "Location,Frequency,Tone,DtcsCode,Name\n"
+                                      "1,146.52,,,OK\n"
+                                      "2,146.523,,,\n"
+                                      "3,146.52,DTCS,024,\n"
+                                      "400,146.52,,,\n";
+    const Result result = Cli({"import-csv", "a.dmp", "bad.csv", "b.dmp"});
+    EXPECT_EQ(result.exit, 14);
+    EXPECT_EQ(result.err,
+              "vesk4-cli: bad.csv: line 3, column Frequency: Receive Channel Freq set error "
+              "('146.523000')\n"
+              "vesk4-cli: bad.csv: line 4, column DtcsCode: Receive Signaling Data set error "
+              "('024')\n"
+              "vesk4-cli: bad.csv: line 5, column Location: Channel number set error: '400' is "
+              "not a channel of 1..320\n"
+              "vesk4-cli: 3 problem(s) in bad.csv; nothing was written.\n");
+    EXPECT_FALSE(Exists(Path("b.dmp")));
+}
+
+TEST_F(PlanCommands, MergeKeepsWhatThePlanDoesNotList)
+{
+    Save(PlanImage(), "a.dmp");
+    std::ofstream(Path("one.csv")) << "Location,Frequency\n5,147.0\n";
+    Result result = Cli({"import-csv", "a.dmp", "one.csv", "whole.dmp"});
+    ASSERT_EQ(result.exit, 0) << result.err;
+    EXPECT_EQ(result.err, "whole.dmp: 1 channel(s) in use after the plan one.csv\n");
+    result = Cli({"import-csv", "--merge", "a.dmp", "one.csv", "merged.dmp"});
+    ASSERT_EQ(result.exit, 0) << result.err;
+    EXPECT_EQ(result.err, "merged.dmp: 4 channel(s) in use after the plan one.csv\n");
+}
+
+TEST_F(PlanCommands, StatusesOfTheFileCommands)
+{
+    Save(PlanImage(), "a.dmp");
+    Save(CRadioImage(), "blank.dmp");
+    std::ofstream(Path("plan.csv")) << "Location,Frequency\n1,146.52\n";
+    struct Case
+    {
+        std::vector<std::string> args;
+        int exit;
+        std::string err; // the start of standard error
+    };
+    const Case cases[] = {
+        {{"diff", "a.dmp"}, 2, "vesk4-cli: wrong number of arguments for 'diff'"},
+        {{"diff", "a.dmp", "missing.dmp"}, 10, "vesk4-cli: cannot read the dump file missing.dmp"},
+        {{"export-csv", "a.dmp"}, 2, "vesk4-cli: wrong number of arguments"},
+        {{"export-csv", "blank.dmp", "x.csv"}, 14, "vesk4-cli: blank.dmp has no radio model"},
+        {{"export-csv", "a.dmp", "nofolder/x.csv"}, 10, "vesk4-cli: cannot write the channel plan"},
+        {{"import-csv", "a.dmp", "missing.csv", "b.dmp"},
+         10,
+         "vesk4-cli: cannot read the channel plan missing.csv"},
+        {{"import-csv", "a.dmp", ".", "b.dmp"}, 10, "vesk4-cli: cannot read the channel plan ."},
+        {{"import-csv", "blank.dmp", "plan.csv", "b.dmp"},
+         14,
+         "vesk4-cli: plan.csv: No radio model"},
+        {{"import-csv", "a.dmp", "plan.csv", "nofolder/b.dmp"},
+         10,
+         "vesk4-cli: cannot write the dump file nofolder/b.dmp"},
+    };
+    for (const Case& c : cases)
+    {
+        const Result result = Cli(c.args);
+        EXPECT_EQ(result.exit, c.exit) << c.args[0] << " " << c.args[1] << "\n" << result.err;
+        EXPECT_EQ(result.err.rfind(c.err, 0), 0U) << result.err;
+    }
+}
+
+TEST_F(PlanCommands, DiffOfTwoFilesByField)
+{
+    CRadioImage a = PlanImage();
+    Save(a, "a.dmp");
+    Save(a, "same.dmp");
+    Result result = Cli({"diff", "a.dmp", "same.dmp"});
+    EXPECT_EQ(result.exit, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "0 difference(s).\n");
+
+    CRadioImage b = a;
+    ASSERT_TRUE(b.SetChannelName(0, "CALLING"));
+    ASSERT_TRUE(b.SetTxPower(16, 0));
+    Save(b, "b.dmp", 1);
+    result = Cli({"diff", "a.dmp", "b.dmp"});
+    EXPECT_EQ(result.exit, 1) << result.err;
+    EXPECT_EQ(result.out, std::string("capacity 320") + kArrow + "120\n" + "ch 1 name \"CALL\"" +
+                              kArrow + "\"CALLING\"\n" + "ch 17 power normal" + kArrow +
+                              "reduced\n");
+    EXPECT_EQ(result.err, "3 difference(s).\n");
+}
+
+TEST_F(PlanCommands, DiffAgainstTheRadio)
+{
+    const CRadioImage a = PlanImage();
+    Save(a, "a.dmp");
+    CRadioImage b = a;
+    ASSERT_TRUE(b.SetGroupName(0, "DEPOT"));
+    Save(b, "b.dmp");
+    const std::string device = StartSim({"--image", Path("a.dmp")});
+    ASSERT_FALSE(device.empty());
+
+    Result result = Cli({"diff", "--port", device, "a.dmp"});
+    EXPECT_EQ(result.exit, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+
+    result = Cli({"diff", "b.dmp", "--port", device});
+    EXPECT_EQ(result.exit, 1) << result.err;
+    EXPECT_EQ(result.out, std::string("group 1 name \"DEPOT\"") + kArrow + "\"            \"\n");
+
+    // A radio that does not answer is reported as the other radio commands do.
+    StopSim();
+    const std::string silent = StartSim({"--image", Path("a.dmp"), "--silent"});
+    result = Cli({"diff", "a.dmp", "--port", silent, "--timeout", "0.3"});
+    EXPECT_EQ(result.exit, 3) << result.err;
+    EXPECT_NE(result.err.find("no answer from the radio"), std::string::npos) << result.err;
+}
