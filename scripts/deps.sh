@@ -9,8 +9,16 @@ VESK4_BUILD_PACKAGES=(
     libgtest-dev libgmock-dev
     qt6-base-dev libgl-dev
 )
-# Needed only to run the GUI tests and to look at the program without a display.
-VESK4_TEST_PACKAGES=(xvfb xauth)
+# Needed only to run the GUI tests and to look at the program without a display,
+# and for the installation tests: the desktop-entry and metainfo validators,
+# the MIME and desktop databases with a way to query them, man for the manual
+# pages, and what building the Debian package takes.
+VESK4_TEST_PACKAGES=(xvfb xauth
+    desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
+    dpkg-dev file)
+# Building the Debian package (scripts/package): dpkg-shlibdeps finds the
+# libraries the programs need, file tells CPack which files are programs.
+VESK4_PACKAGE_PACKAGES=(dpkg-dev file)
 # The ThreadSanitizer build and the fuzz targets: clang, and its runtimes
 # (libFuzzer among them), which clang itself only recommends.
 VESK4_CHECK_PACKAGES=(clang libclang-rt-14-dev)

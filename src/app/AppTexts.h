@@ -74,6 +74,32 @@ inline constexpr char kPrintPdfUsage[] =
 inline constexpr char kPrintPdfReadError[] = "vesk4: cannot read the dump file %s\n";
 inline constexpr char kPrintPdfWriteError[] = "vesk4: cannot write %s\n";
 
+// The command line of the windowed program
+inline constexpr char kHelpOption[] = "--help";
+inline constexpr char kHelpShortOption[] = "-h";
+inline constexpr char kVersionOption[] = "--version";
+inline constexpr char kDemoOption[] = "--demo";
+inline constexpr char kVersionFormat[] = "vesk4 %s\n";
+inline constexpr char kUsage[] =
+    "Usage: vesk4 [--demo] [FILE.dmp]\n"
+    "       vesk4 --print-pdf report|hexdump FILE.dmp OUT.pdf\n"
+    "The programming tool for Borea 320 radios, in a window.\n"
+    "\n"
+    "  FILE.dmp        open this dump file at start-up, as File Open would\n"
+    "  --demo          start with a simulated radio inside the program, on COM1\n"
+    "                  and COM2\n"
+    "  --print-pdf report|hexdump FILE.dmp OUT.pdf\n"
+    "                  write the text report or the hex dump of a dump file to a\n"
+    "                  PDF without opening a window (exit status 0 done, 1 the\n"
+    "                  dump file cannot be read or the PDF cannot be written,\n"
+    "                  2 wrong arguments)\n"
+    "  --help, -h      show this text\n"
+    "  --version       show the version\n"
+    "  --              end of the options: what follows is a file name\n"
+    "\n"
+    "Qt's own options (-platform, -style, ...) are accepted as well.\n"
+    "Exit status: 0, or 1 when the window or the simulated radio could not be\n"
+    "started, 2 for a command line that cannot be understood.\n";
 // What the simulated radio of --demo is doing, as the port lines of the live
 // forms show it: the receive or transmit command, lamp, beeper, last level.
 inline constexpr char kDemoStatePrefix[] = "Simulated radio: ";
@@ -85,4 +111,9 @@ inline constexpr char kDemoBeeperOff[] = ", beeper off";
 inline constexpr char kDemoLastLevel[] = "; last level taken: ";
 inline constexpr char kDemoNoLevel[] = "none";
 inline constexpr char kDemoStateEnd[] = ".";
+inline constexpr char kUnknownOption[] = "vesk4: unknown option '%s'\nTry 'vesk4 --help'.\n";
+inline constexpr char kOneFileOnly[] =
+    "vesk4: '%s': only one dump file can be opened\nTry 'vesk4 --help'.\n";
+inline constexpr char kEmptyFileName[] =
+    "vesk4: an empty file name was given\nTry 'vesk4 --help'.\n";
 } // namespace AppText

@@ -21,9 +21,23 @@ CHelpWindow::CHelpWindow(QWidget* owner)
     layout->addWidget(m_pBrowser);
 }
 
+namespace
+{
+// The data folder of an installed program, seen from the folder of the
+// program itself (bin/ -> share/vesk4/); the build sets it from the install
+// layout, so a relocated installation still finds its help.
+#ifdef VESK4_DATA_FROM_BIN
+constexpr char kDataFromProgram[] = VESK4_DATA_FROM_BIN;
+#else
+constexpr char kDataFromProgram[] = "../share/vesk4";
+#endif
+} // namespace
+
 std::string CHelpWindow::LocateHelpFile(const std::string& startDir, const std::string& programDir)
 {
-    for (const std::string& dir : {startDir, programDir})
+    const std::string dataDir =
+        programDir.empty() ? std::string() : programDir + "/" + kDataFromProgram;
+    for (const std::string& dir : {startDir, programDir, dataDir})
     {
         if (dir.empty())
         {

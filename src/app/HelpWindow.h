@@ -17,7 +17,8 @@ public:
     explicit CHelpWindow(QWidget* owner);
 
     // The help file to show: "Vesk4.hlp" in the start-up directory, else the
-    // copy installed beside the program; empty when there is neither.
+    // copy beside the program (the build tree), else the one in the installed
+    // data folder (share/vesk4); empty when there is none.
     static std::string LocateHelpFile(const std::string& startDir, const std::string& programDir);
 
     // Loads the file and shows its beginning, the contents. False when the file

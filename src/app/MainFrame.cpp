@@ -242,6 +242,16 @@ void CMainFrame::OnFileOpen()
     {
         return;
     }
+    (void)OpenDumpFile(path);
+}
+
+bool CMainFrame::OpenDumpFile(const std::string& path)
+{
+    CVesk4View* view = ActiveView();
+    if (view == nullptr)
+    {
+        return false;
+    }
     // Read once, and only a file that could be read completely replaces the
     // configuration: otherwise the old radio's data would stay on screen under
     // the new name, and the next Save or Down Load would carry it there.
@@ -254,11 +264,12 @@ void CMainFrame::OnFileOpen()
         {
             m_app.Ui().ShowMessage(OpenErrorText(path, status), MessageIcon::Warning);
         }
-        return;
+        return false;
     }
     OnImageOpened(path, loaded);
     view->OnImageOpened(path, loaded);
     UpdateCommandUI();
+    return true;
 }
 
 void CMainFrame::OnFileSave()

@@ -48,6 +48,10 @@ public:
 
     // File menu
     void OnFileOpen();
+    // What File Open does once it has a path (also the file named on the
+    // command line): the same reading, the same messages. False when the file
+    // was not loaded.
+    [[nodiscard]] bool OpenDumpFile(const std::string& path);
     void OnFileSave();
     void OnFilePrint(bool textReport);
     // Print, Print Direct (both through the printer dialog) and Print Preview

@@ -5,6 +5,7 @@
 #include "app/DemoRadio.h"
 #include "app/MainFrame.h"
 #include "app/PrintPdfCommand.h"
+#include "app/StartupOptions.h"
 #include "ui/QtUiServices.h"
 #include "app/Vesk4App.h"
 
@@ -13,7 +14,28 @@
 #include <QIcon>
 
 // std
+#include <csignal>
 #include <cstdio>
+#include <string>
+
+namespace
+{
+// --help and --version: a text and the end, like any command-line program. A
+// reader that goes away early ends the program by SIGPIPE, as it ends cat.
+int PrintAndEnd(const char* text)
+{
+    std::signal(SIGPIPE, SIG_DFL);
+    std::fputs(text, stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+int PrintVersion()
+{
+    char text[64];
+    std::snprintf(text, sizeof text, AppText::kVersionFormat, VESK4_VERSION);
+    return PrintAndEnd(text);
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -22,15 +44,33 @@ int main(int argc, char* argv[])
     {
         return CPrintPdfCommand::Run(argc, argv);
     }
+    // Answered before QApplication exists: it would insist on a display.
+    switch (CStartupOptions::EarlyRequest(argc, argv))
+    {
+    case CStartupOptions::Request::Help:
+        return PrintAndEnd(AppText::kUsage);
+    case CStartupOptions::Request::Version:
+        return PrintVersion();
+    case CStartupOptions::Request::Window:
+        break;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vesk4"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vesk4/vesk4.png")));
 
+    // QApplication has taken its own options (-platform, -style, ...) out.
+    CStartupOptions options;
+    std::string error;
+    if (!options.Parse(argc, argv, error))
+    {
+        std::fputs(error.c_str(), stderr);
+        return 2;
+    }
+
     // Declared before the application so the simulated radio outlives the
     // forms that talk to it.
     CDemoRadio demo;
-    const bool demoMode = CDemoRadio::IsRequested(argc, argv);
-    if (demoMode && !demo.Start())
+    if (options.m_bDemo && !demo.Start())
     {
         std::fputs(AppText::kDemoStartError, stderr);
         return 1;
@@ -42,11 +82,17 @@ int main(int argc, char* argv[])
     {
         return 1;
     }
-    if (demoMode)
+    if (options.m_bDemo)
     {
         demo.Attach(app);
     }
     ui.SetParentWindow(app.GetMainFrame());
+    if (!options.m_strFile.empty())
+    {
+        // A file that cannot be read is reported as File Open reports it, and
+        // the program goes on with an empty configuration.
+        (void)app.GetMainFrame()->OpenDumpFile(options.m_strFile);
+    }
     const int result = QApplication::exec();
     app.ExitInstance();
     return result;

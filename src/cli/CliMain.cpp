@@ -4,6 +4,7 @@
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
+#include "cli/ListingSupport.h"
 
 // std
 #include <cerrno>
@@ -19,6 +20,11 @@ int Dispatch(const CCliOptions& options)
     if (options.m_bHelp)
     {
         std::fputs(kCliUsage, stdout);
+        return kExitOk;
+    }
+    if (options.m_bVersion)
+    {
+        std::printf(kCliVersion, VESK4_VERSION);
         return kExitOk;
     }
     const std::string& command = options.m_strCommand;
@@ -88,6 +94,7 @@ int main(int argc, char** argv)
     const int reason = flushed || errno == 0 ? EIO : errno;
     if ((!flushed || std::ferror(stdout)) && (status == kExitOk || status == kExitDifferent))
     {
+        EndIfReaderGone(reason);
         std::fprintf(stderr, kOutputWriteError, std::strerror(reason));
         return kExitFile;
     }

@@ -49,6 +49,10 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
         {
             m_bHelp = true;
         }
+        else if (arg == "--version")
+        {
+            m_bVersion = true;
+        }
         else if (arg == "--merge")
         {
             m_bMerge = true;
@@ -92,7 +96,7 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
             m_args.push_back(arg);
         }
     }
-    if (!m_bHelp && m_strCommand.empty())
+    if (!m_bHelp && !m_bVersion && m_strCommand.empty())
     {
         error = kNoCommand;
         return false;

@@ -16,6 +16,7 @@ public:
     // How long the radio may pause in the middle of a transfer.
     double m_dSilence = 1.0;
     bool m_bHelp = false;
+    bool m_bVersion = false;
     // import-csv --merge keeps the channels the plan does not list.
     bool m_bMerge = false;
     int m_nProgress = -1; // -1 on a terminal only, 0 never, 1 always

@@ -57,16 +57,19 @@ inline constexpr const char* kCliUsage =
     "  --progress       always draw the progress bar (default: only on a terminal)\n"
     "  --quiet          never draw it\n"
     "  --help           show this text\n"
+    "  --version        show the version\n"
     "\n"
     "Exit status: 0 done, 1 verify found differences, 2 bad command line,\n"
     "3 no answer from the radio, 4 the radio fell silent mid-transfer,\n"
     "5 a bad record, an early end or nothing readable from the radio,\n"
     "6 no such port, 7 port in use, 8 no permission for the port, 9 port lost,\n"
-    "10 file error (also when the output cannot be written), 11 the radio could\n"
-    "not be written, 130 after Ctrl+C and 143 after SIGTERM (128 + the signal),\n"
+    "10 file error (also when the output cannot be written; a reader that went\n"
+    "away ends the program as SIGPIPE ends cat: 141 in the shell), 11 the radio\n"
+    "could not be written, 130 after Ctrl+C and 143 after SIGTERM (128 + the signal),\n"
     "which cancel a transfer cleanly: a download still sends its end record.\n";
 
 inline constexpr const char* kCliPrefix = "vesk4-cli: ";
+inline constexpr const char* kCliVersion = "vesk4-cli %s\n";
 inline constexpr const char* kBadCommandLine = "vesk4-cli: %s\nTry 'vesk4-cli --help'.\n";
 inline constexpr const char* kUnknownCommand = "unknown command '%s'";
 inline constexpr const char* kUnknownOption = "unknown option '%s'";

@@ -8,8 +8,15 @@
 
 // std
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+
+// POSIX
+#include <poll.h>
+#include <pthread.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 int LoadDumpArgument(const CCliOptions& options, CRadioImage& image, CPlainAppState& app)
 {
@@ -28,17 +35,59 @@ int LoadDumpArgument(const CCliOptions& options, CRadioImage& image, CPlainAppSt
     return kExitOk;
 }
 
+namespace
+{
+// A write that failed inside stdio may leave no errno to tell why; a pipe
+// whose every reader has closed it says so to poll() as POLLERR.
+bool StdoutPipeHasNoReader()
+{
+    struct stat status = {};
+    if (::fstat(STDOUT_FILENO, &status) != 0 || !S_ISFIFO(status.st_mode))
+    {
+        return false;
+    }
+    pollfd out{STDOUT_FILENO, POLLOUT, 0};
+    return ::poll(&out, 1, 0) == 1 && (out.revents & POLLERR) != 0;
+}
+
+int OutputFailed(int error)
+{
+    EndIfReaderGone(error);
+    std::fprintf(stderr, kOutputWriteError, std::strerror(error));
+    return kExitFile;
+}
+} // namespace
+
 int PrintLines(const std::vector<std::string>& lines)
 {
+    // errno is taken at the first failure: a later call may overwrite it.
     for (const std::string& line : lines)
     {
-        std::fwrite(line.data(), 1, line.size(), stdout);
-        std::fputc('\n', stdout);
+        errno = 0;
+        if (std::fwrite(line.data(), 1, line.size(), stdout) != line.size() ||
+            std::fputc('\n', stdout) == EOF)
+        {
+            return OutputFailed(errno != 0 ? errno : EIO);
+        }
     }
+    errno = 0;
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
     {
-        std::fprintf(stderr, kOutputWriteError, std::strerror(errno));
-        return kExitFile;
+        return OutputFailed(errno != 0 ? errno : EIO);
     }
     return kExitOk;
+}
+
+void EndIfReaderGone(int error)
+{
+    if (error != EPIPE && !StdoutPipeHasNoReader())
+    {
+        return;
+    }
+    std::signal(SIGPIPE, SIG_DFL);
+    sigset_t pipeOnly;
+    sigemptyset(&pipeOnly);
+    sigaddset(&pipeOnly, SIGPIPE);
+    pthread_sigmask(SIG_UNBLOCK, &pipeOnly, nullptr);
+    std::raise(SIGPIPE);
 }

@@ -20,5 +20,14 @@
                                    CPlainAppState& app);
 
 // One line each on standard output; kExitOk, or kExitFile when the output
-// could not be written (a full disk, a closed pipe).
+// could not be written (a full disk). A reader that went away ends the
+// program (see EndIfReaderGone).
 [[nodiscard]] int PrintLines(const std::vector<std::string>& lines);
+
+// Called with the errno of a failed write to standard output. EPIPE, or a
+// pipe on standard output that nobody reads any more, means the reader went
+// away (`vesk4-cli report x.dmp | head`): the program then ends
+// quietly, killed by SIGPIPE as cat or grep would be. SIGPIPE stays ignored
+// the rest of the time so that a vanished serial device shows up as a failed
+// write rather than killing a transfer half-way. Any other error returns.
+void EndIfReaderGone(int error);

@@ -57,10 +57,19 @@ int main(int argc, char** argv)
         const std::string option = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
         bool ok = true;
-        if (option == "--help" || option == "-h")
+        if (option == "--help" || option == "-h" || option == "--version")
         {
-            std::fputs(kSimUsage, stdout);
-            return 0;
+            // A reader that goes away early ends the program as it ends cat.
+            std::signal(SIGPIPE, SIG_DFL);
+            if (option == "--version")
+            {
+                std::printf(kSimVersion, VESK4_VERSION);
+            }
+            else
+            {
+                std::fputs(kSimUsage, stdout);
+            }
+            return std::fflush(stdout) == 0 ? 0 : 1;
         }
         if (option == "--silent")
         {

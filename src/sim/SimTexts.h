@@ -22,7 +22,12 @@ inline constexpr const char* kSimUsage =
     "  --garbage K          send bytes outside any record before the K-th record\n"
     "  --garbage-pause MS   quiet time after those bytes (default 300)\n"
     "  --hangup-after N     close the device after N records (received and sent)\n"
-    "  --help               show this text\n";
+    "  --help               show this text\n"
+    "  --version            show the version\n"
+    "Exit status: 0 after Ctrl+C, SIGTERM, SIGHUP or a --hangup-after fault;\n"
+    "1 when the image cannot be read, the log opened, the pseudo-terminal\n"
+    "created or the image saved; 2 for a bad option or value.\n";
+inline constexpr const char* kSimVersion = "vesk4-radiosim %s\n";
 
 inline constexpr const char* kSimStarted = "vesk4-radiosim: simulated radio (%d channels) on %s\n";
 inline constexpr const char* kSimHungUp = "vesk4-radiosim: hung up after %d records\n";
