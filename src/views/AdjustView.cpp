@@ -129,7 +129,9 @@ void CAdjustView::OpenLink()
     m_radio.Close();
     // A failure is not a message box: the port line says why and what to do.
     (void)m_link.Open(m_radio);
-    UpdatePortStatus();
+    // A record the form before this one sent as it went may still be on its
+    // way to a simulated radio.
+    RefreshPortLineSoon();
 }
 
 void CAdjustView::RefreshForm()
@@ -185,7 +187,7 @@ void CAdjustView::OnTimer(int id)
         return;
     }
     (void)(m_radio.*level.send)(static_cast<std::uint8_t>(row->Value()));
-    RefreshPortLineAfterSend();
+    RefreshPortLineSoon();
 }
 
 bool CAdjustView::CheckLevels()
@@ -236,7 +238,7 @@ void CAdjustView::OnWrite()
     }
     (void)WriteLevels(m_image);
     (void)m_radio.StoreAdjustments();
-    RefreshPortLineAfterSend();
+    RefreshPortLineSoon();
 }
 
 void CAdjustView::UpdatePortStatus()
@@ -244,9 +246,9 @@ void CAdjustView::UpdatePortStatus()
     m_pPortStatus->setText(m_link.PortLine(m_radio));
 }
 
-void CAdjustView::RefreshPortLineAfterSend()
+void CAdjustView::RefreshPortLineSoon()
 {
-    // The radio takes the record on its own thread a moment after the write
+    // A radio takes a record on its own thread a moment after the write
     // returns, so the line is read again a few times rather than waited for.
     UpdatePortStatus();
     m_nPortLineRefreshes = kPortLineRefreshes;

@@ -45,8 +45,9 @@ public:
     static const std::array<Level, kLevelCount>& Levels();
     // The timer of level `index`; each level has its own, so they run apart.
     static constexpr int TimerId(int index) { return kFirstTimerId + index; }
-    // After a send the port line is read again this often, so that it shows
-    // what the simulated radio of a demonstration made of the record.
+    // After the port opens and after each send the port line is read again
+    // this often, so that it shows what the simulated radio of a
+    // demonstration made of the last record.
     static constexpr int kPortLineTimerId = 1210;
     static constexpr int kPortLineRefreshMs = 100;
     static constexpr int kPortLineRefreshes = 10;
@@ -87,7 +88,7 @@ private:
     [[nodiscard]] bool WriteLevels(CRadioImage& image) const;
     void OpenLink();
     void UpdatePortStatus();
-    void RefreshPortLineAfterSend();
+    void RefreshPortLineSoon();
 
     std::array<CLevelRow*, kLevelCount> m_rows{};
     QCheckBox* m_pWarning;

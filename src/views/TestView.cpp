@@ -290,7 +290,9 @@ void CTestView::OpenLink()
     m_radio.Close();
     // A failure is not a message box: the port line says why and what to do.
     (void)m_link.Open(m_radio);
-    UpdatePortStatus();
+    // A record the form before this one sent as it went may still be on its
+    // way to a simulated radio.
+    RefreshPortLineSoon();
 }
 
 void CTestView::RefreshForm()
@@ -453,7 +455,7 @@ void CTestView::SendTest(bool transmit)
         m_bTransmitting = transmit;
     }
     m_lastSettings = settings;
-    RefreshPortLineAfterSend();
+    RefreshPortLineSoon();
 }
 
 void CTestView::ReleaseTransmitter()
@@ -486,13 +488,13 @@ void CTestView::OnTransmit()
 void CTestView::OnLightOn()
 {
     (void)m_radio.SetLight(1);
-    RefreshPortLineAfterSend();
+    RefreshPortLineSoon();
 }
 
 void CTestView::OnLightOff()
 {
     (void)m_radio.SetLight(0);
-    RefreshPortLineAfterSend();
+    RefreshPortLineSoon();
 }
 
 void CTestView::OnBeepOn()
@@ -501,7 +503,7 @@ void CTestView::OnBeepOn()
         const CWaitCursor wait;
         (void)m_radio.SetBeep(1);
     }
-    RefreshPortLineAfterSend();
+    RefreshPortLineSoon();
 }
 
 void CTestView::OnBeepOff()
@@ -510,7 +512,7 @@ void CTestView::OnBeepOff()
         const CWaitCursor wait;
         (void)m_radio.SetBeep(0);
     }
-    RefreshPortLineAfterSend();
+    RefreshPortLineSoon();
 }
 
 void CTestView::OnWide()
@@ -552,9 +554,9 @@ void CTestView::UpdatePortStatus()
     m_pPortStatus->setText(m_link.PortLine(m_radio));
 }
 
-void CTestView::RefreshPortLineAfterSend()
+void CTestView::RefreshPortLineSoon()
 {
-    // The radio takes the record on its own thread a moment after the write
+    // A radio takes a record on its own thread a moment after the write
     // returns, so the line is read again a few times rather than waited for.
     UpdatePortStatus();
     m_nPortLineRefreshes = kPortLineRefreshes;

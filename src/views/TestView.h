@@ -31,8 +31,9 @@ class CTestView : public CVesk4View
 {
     Q_OBJECT
 public:
-    // After a send the port line is read again this often, so that it shows
-    // what the simulated radio of a demonstration made of the record.
+    // After the port opens and after each send the port line is read again
+    // this often, so that it shows what the simulated radio of a
+    // demonstration made of the last record.
     static constexpr int kPortLineTimerId = 1300;
     static constexpr int kPortLineRefreshMs = 100;
     static constexpr int kPortLineRefreshes = 10;
@@ -116,7 +117,7 @@ private:
     // Tells a radio left transmitting by this form to receive instead.
     void ReleaseTransmitter();
     void UpdatePortStatus();
-    void RefreshPortLineAfterSend();
+    void RefreshPortLineSoon();
     void OnDcsSpin(int side, int direction);
 
     CFrequencyBox* m_pRxFrequency;
