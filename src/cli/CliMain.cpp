@@ -60,6 +60,14 @@ int Dispatch(const CCliOptions& options)
     {
         return RunInfo(options);
     }
+    if (command == "clone")
+    {
+        return RunClone(options);
+    }
+    if (command == "backups")
+    {
+        return RunBackups(options);
+    }
     if (command == "diff")
     {
         return RunDiff(options);

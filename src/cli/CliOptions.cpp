@@ -39,7 +39,8 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
     {
         const std::string arg = argv[i];
         const bool takesValue = arg == "--port" || arg == "-o" || arg == "--output" ||
-                                arg == "--timeout" || arg == "--silence";
+                                arg == "--timeout" || arg == "--silence" ||
+                                arg == "--backup-dir" || arg == "--trace";
         if (takesValue && i + 1 >= argc)
         {
             error = Format(kMissingValue, arg);
@@ -68,6 +69,22 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
         else if (arg == "--port")
         {
             m_strPort = argv[++i];
+        }
+        else if (arg == "--no-backup")
+        {
+            m_bNoBackup = true;
+        }
+        else if (arg == "--backup-dir")
+        {
+            m_strBackupDir = argv[++i];
+        }
+        else if (arg == "--verify")
+        {
+            m_bVerify = true;
+        }
+        else if (arg == "--trace")
+        {
+            m_strTrace = argv[++i];
         }
         else if (arg == "-o" || arg == "--output")
         {

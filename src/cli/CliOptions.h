@@ -20,6 +20,13 @@ public:
     // import-csv --merge keeps the channels the plan does not list.
     bool m_bMerge = false;
     int m_nProgress = -1; // -1 on a terminal only, 0 never, 1 always
+    // Backups of what is read from a radio: --no-backup, --backup-dir DIR.
+    bool m_bNoBackup = false;
+    std::string m_strBackupDir;
+    // download --verify reads the radio back and compares.
+    bool m_bVerify = false;
+    // --trace FILE: every record sent and received, with times.
+    std::string m_strTrace;
 
     // False with a message for the user when the line cannot be understood.
     [[nodiscard]] bool Parse(int argc, const char* const* argv, std::string& error);

@@ -16,6 +16,13 @@ inline constexpr const char* kCliUsage =
     "  hexdump FILE.dmp                   the hex dump of a dump file\n"
     "  info    FILE.dmp                   model, identification, capacity and\n"
     "                                     channels in use of a dump file\n"
+    "  clone   --port P PLAN.dmp          give the radio the plan's channels, group\n"
+    "                                     names, options, 2-tone and ANI, keeping its\n"
+    "                                     own identity, model, reference and IF\n"
+    "                                     settings and alignment; write, read back\n"
+    "                                     and compare; the radio's original is kept\n"
+    "                                     as a backup\n"
+    "  backups                            list the kept backups, newest last\n"
     "  diff    A.dmp B.dmp                the differences between two dump files by\n"
     "                                     field (exit 1 when they differ)\n"
     "  diff    --port P A.dmp             the same between a dump file and the radio\n"
@@ -56,6 +63,13 @@ inline constexpr const char* kCliUsage =
     "                   before it counts as fallen silent (default 1)\n"
     "  --progress       always draw the progress bar (default: only on a terminal)\n"
     "  --quiet          never draw it\n"
+    "  --verify         download: read the radio back and compare\n"
+    "  --trace FILE     write every record sent and received, with the milliseconds\n"
+    "                   since the start, to FILE\n"
+    "  --no-backup      keep no backup of what is read from the radio (as does\n"
+    "                   VESK4_BACKUPS=off); backups are kept in $XDG_DATA_HOME/\n"
+    "                   vesk4/backups, else ~/.local/share/vesk4/backups\n"
+    "  --backup-dir DIR keep the backups in DIR instead\n"
     "  --help           show this text\n"
     "  --version        show the version\n"
     "\n"
@@ -66,7 +80,9 @@ inline constexpr const char* kCliUsage =
     "10 file error (also when the output cannot be written; a reader that went\n"
     "away ends the program as SIGPIPE ends cat: 141 in the shell), 11 the radio\n"
     "could not be written, 130 after Ctrl+C and 143 after SIGTERM (128 + the signal),\n"
-    "which cancel a transfer cleanly: a download still sends its end record.\n";
+    "which cancel a transfer cleanly: a download still sends its end record.\n"
+    "12 the radio read back differs from what was written, 13 a clone plan that\n"
+    "does not fit the radio (nothing was written).\n";
 
 inline constexpr const char* kCliPrefix = "vesk4-cli: ";
 inline constexpr const char* kCliVersion = "vesk4-cli %s\n";
@@ -137,3 +153,56 @@ inline constexpr const char* kPlanRefused =
 inline constexpr const char* kPlanNote = "vesk4-cli: note: %s\n";
 inline constexpr const char* kPlanExported = "%d channel(s) -> %s\n";
 inline constexpr const char* kPlanImported = "%s: %d channel(s) in use after the plan %s\n";
+
+// Backups, clone, --verify and --trace.
+inline constexpr const char* kBackupKept = "Backup of the radio kept in %s\n";
+inline constexpr const char* kBackupWarning =
+    "vesk4-cli: warning: no backup of the radio was kept (%s)\n";
+inline constexpr const char* kBackupNoFolder =
+    "neither XDG_DATA_HOME nor HOME names a folder for it";
+inline constexpr const char* kBackupFolderFailed = "cannot create the folder %s";
+inline constexpr const char* kBackupNameExhausted = "too many backups this second in %s";
+inline constexpr const char* kBackupWriteFailed = "cannot write in %s";
+inline constexpr const char* kBackupsNone = "No backups in %s\n";
+inline constexpr const char* kBackupsUnreadable = "vesk4-cli: cannot read the folder %s\n";
+inline constexpr const char* kBackupsHeading = "%-36s %-10s %-16s %s\n";
+inline constexpr const char* kBackupsFile = "FILE";
+inline constexpr const char* kBackupsSerial = "SERIAL";
+inline constexpr const char* kBackupsModel = "MODEL";
+inline constexpr const char* kBackupsTime = "TIME";
+inline constexpr const char* kBackupsNoModel = "(no model)";
+inline constexpr const char* kBackupsUnreadableFile = "(unreadable)";
+inline constexpr const char* kBackupsFolder = "Folder: %s\n";
+
+inline constexpr const char* kTraceFirstLine = "# vesk4-cli trace started %s\n";
+inline constexpr const char* kTraceSent = "-> ";
+inline constexpr const char* kTraceReceived = "<- ";
+inline constexpr const char* kTraceFailed = "-> write failed: ";
+inline constexpr const char* kTraceOpenError = "vesk4-cli: cannot write the trace file %s\n";
+
+inline constexpr const char* kReadBackDiffers =
+    "vesk4-cli: the radio read back differs from what was written: first at\n"
+    "address 0x%04X (written %02X, read %02X), %zu byte(s) in all.\n";
+inline constexpr const char* kReadBackSame = "Read back and compared: the radio holds what was written.\n";
+
+inline constexpr const char* kCloneRefused = "vesk4-cli: the plan %s does not fit the radio: %s;\n"
+                                             "nothing was written.\n";
+inline constexpr const char* kCloneRadioModelUnset = "the radio has no model set";
+inline constexpr const char* kClonePlanModelUnset = "the plan has no model set";
+inline constexpr const char* kCloneOtherModel = "the plan is for %s, the radio is %s";
+inline constexpr const char* kCloneOtherCapacity =
+    "the plan has %d channels, the radio %d";
+inline constexpr const char* kCloneOtherReference =
+    "the plan's reference steps differ from the radio's, so its channels would tune "
+    "other frequencies";
+inline constexpr const char* kCloneOtherInjection =
+    "the plan's injection side differs from the radio's, so its receive channels would "
+    "tune other frequencies";
+inline constexpr const char* kCloneOriginalKept =
+    "vesk4-cli: the radio's original image is kept in %s\n";
+inline constexpr const char* kCloneNoSafetyCopy =
+    "vesk4-cli: the radio's original image could not be kept (%s); nothing was written.\n";
+inline constexpr const char* kCloneDone =
+    "%s: serial %s, %s, %d channels: plan %s written and verified; original in %s\n";
+inline constexpr const char* kCloneDoneNoBackup =
+    "%s: serial %s, %s, %d channels: plan %s written and verified\n";

@@ -12,6 +12,8 @@
 [[nodiscard]] int RunReport(const CCliOptions& options);
 [[nodiscard]] int RunHexDump(const CCliOptions& options);
 [[nodiscard]] int RunInfo(const CCliOptions& options);
+[[nodiscard]] int RunClone(const CCliOptions& options);
+[[nodiscard]] int RunBackups(const CCliOptions& options);
 [[nodiscard]] int RunDiff(const CCliOptions& options);
 [[nodiscard]] int RunExportCsv(const CCliOptions& options);
 [[nodiscard]] int RunImportCsv(const CCliOptions& options);

@@ -3,6 +3,7 @@
 // own
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
+#include "cli/DownloadSupport.h"
 #include "cli/ExitCodes.h"
 #include "cli/ListingSupport.h"
 #include "cli/RadioSession.h"
@@ -33,13 +34,19 @@ int RunDownload(const CCliOptions& options)
     {
         return status;
     }
-    // A download that cannot start posts its end as a failure, which
-    // RunDownload reports with its exit status.
-    (void)session.Conversation().OnDownload(bytes);
-    const int status = session.RunDownload();
+    if (const int status = WriteImage(session, bytes); status != kExitOk)
+    {
+        return status;
+    }
+    std::fputs(kDownloadDone, stderr);
+    if (!options.m_bVerify)
+    {
+        return kExitOk;
+    }
+    const int status = ReadBackAndCompare(session, bytes);
     if (status == kExitOk)
     {
-        std::fputs(kDownloadDone, stderr);
+        std::fputs(kReadBackSame, stderr);
     }
     return status;
 }

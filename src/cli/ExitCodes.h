@@ -15,5 +15,7 @@ enum ExitCode : int
     kExitPortLost = 9,
     kExitFile = 10,
     kExitWriteFailed = 11,
+    kExitVerifyFailed = 12, // the radio read back differs from what was written
+    kExitPlanRefused = 13,  // a clone plan that does not fit the radio; nothing written
     kExitBadPlan = 14, // a CSV plan with refused rows or an image without a model
 };

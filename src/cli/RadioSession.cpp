@@ -40,6 +40,15 @@ CRadioSession::CRadioSession(const CCliOptions& options)
 
 int CRadioSession::Open()
 {
+    if (!m_options.m_strTrace.empty())
+    {
+        if (!m_trace.Open(m_options.m_strTrace))
+        {
+            std::fprintf(stderr, kTraceOpenError, m_options.m_strTrace.c_str());
+            return kExitFile;
+        }
+        m_conversation.Link().SetTrace(&m_trace);
+    }
     CPortMap map;
     map.Load(CProfileFile("Comport.ini"));
     if (!map.Resolve(m_options.m_strPort, m_strDevice))
@@ -96,6 +105,15 @@ int CRadioSession::Run(bool awaitAnswer)
     const auto deadline = Clock::now() + std::chrono::milliseconds(
                                              static_cast<long long>(m_options.m_dTimeout * 1000));
     bool answered = false;
+    m_bDone = false;
+    m_nExit = kExitOk;
+    if (awaitAnswer)
+    {
+        // A watchdog left running by an earlier transfer on this session must
+        // not cut short the wait for the first answer: --timeout rules until
+        // a line comes, and each line restarts the watchdog.
+        m_timers.KillTimer(CRadioConversation::kTimerWatchdog);
+    }
     while (!m_bDone)
     {
         if (m_watch.Signal() != 0)

@@ -7,6 +7,7 @@
 #include "cli/CliOptions.h"
 #include "cli/InterruptWatch.h"
 #include "cli/ProgressBar.h"
+#include "cli/TraceFile.h"
 
 // link
 #include "link/LinkQueue.h"
@@ -24,14 +25,15 @@ class CRadioSession
 public:
     explicit CRadioSession(const CCliOptions& options);
 
-    // Resolves --port and opens it; an exit status other than kExitOk (the
-    // message has been shown) when that fails.
+    // Starts the --trace file, resolves --port and opens it; an exit status
+    // other than kExitOk (the message has been shown) when that fails.
     [[nodiscard]] int Open();
 
     // Waits for the end of an upload, a verify upload or a RAM read; the
     // radio must start answering within the --timeout.
     [[nodiscard]] int RunReceive();
-    // Waits for the end of a download.
+    // Waits for the end of a download. Either wait may follow another on the
+    // same session.
     [[nodiscard]] int RunDownload();
 
     // The exit status for Ctrl+C or SIGTERM once one came (the conversation
@@ -57,6 +59,8 @@ private:
     // signals already blocked.
     CInterruptWatch m_watch;
     CProgressBar m_progress;
+    // Before the conversation: the link's threads write to it until they end.
+    CTraceFile m_trace;
     bool m_bDone = false;
     int m_nExit = 0;
     // Declared last: the link's threads end before the queue they post to.

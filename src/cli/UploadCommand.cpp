@@ -2,6 +2,7 @@
 // copy it into the shared image.
 
 // own
+#include "cli/BackupSupport.h"
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
@@ -56,8 +57,14 @@ int RunUpload(const CCliOptions& options)
         return status;
     }
 
-    if (!session.Conversation().StoreUploadTo(shared) ||
-        !shared.SaveToFile(options.m_strOutput, session.App()))
+    if (!session.Conversation().StoreUploadTo(shared))
+    {
+        std::fprintf(stderr, kFileWriteError, options.m_strOutput.c_str());
+        return kExitFile;
+    }
+    // Kept whatever becomes of the output file: the radio was read.
+    (void)KeepBackup(options, shared, session.App());
+    if (!shared.SaveToFile(options.m_strOutput, session.App()))
     {
         std::fprintf(stderr, kFileWriteError, options.m_strOutput.c_str());
         return kExitFile;

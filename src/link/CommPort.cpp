@@ -242,6 +242,10 @@ bool CCommPort::OnReceiveByte(std::uint8_t byte)
     {
         return true;
     }
+    if (ILinkTrace* trace = m_pTrace.load(); trace != nullptr)
+    {
+        trace->OnLineReceived(m_pLine.get(), static_cast<std::size_t>(m_nLineLength));
+    }
     Post(m_nLineLength, std::vector<std::uint8_t>(m_pLine.get(), m_pLine.get() + m_nLineLength));
     FreeLine();
     return true;

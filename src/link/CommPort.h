@@ -5,6 +5,7 @@
 
 // own
 #include "link/LinkSink.h"
+#include "link/LinkTrace.h"
 #include "link/PortLock.h"
 #include "link/PortMap.h"
 #include "link/SerialBackend.h"
@@ -52,6 +53,10 @@ public:
     void SetNotifyWindow(ILinkSink* sink);
     // -1 (the default) drops every line and event.
     void SetNotifyMessage(std::int32_t lineMessage);
+    // Every received line (and, in a derived link, every record sent) is also
+    // handed to trace; nullptr (the default) for none. The trace must outlive
+    // the port's threads or be unset before it goes.
+    void SetTrace(ILinkTrace* trace) { m_pTrace = trace; }
     void SetPortMap(const CPortMap& map);
     // A device path to open instead of the port number's; empty to go back to
     // the port number.
@@ -108,6 +113,7 @@ protected:
     SerialResult PortModemLines(bool& cts, bool& dsr);
     // Delivers to the sink if one is set and the message is not -1.
     void Post(std::int32_t wParam, std::vector<std::uint8_t> bytes);
+    ILinkTrace* Trace() const { return m_pTrace.load(); }
 
     std::uint8_t m_nStartByte = 0x02;
     std::uint8_t m_nEndByte = 0x03;
@@ -121,6 +127,7 @@ private:
     std::uint32_t ReaderGivesUp();
 
     std::atomic<ILinkSink*> m_pSink{nullptr};
+    std::atomic<ILinkTrace*> m_pTrace{nullptr};
     std::atomic<std::int32_t> m_nLineMessage{-1};
     std::int32_t m_nPortNumber = 1;
     std::string m_strDevicePath;

@@ -146,8 +146,18 @@ bool CRadioLink::FormatRecord(const char* type, std::uint16_t address, const std
         return false;
     }
     const std::string line = CRecord::Compose(type, address, data, n);
-    return Write(reinterpret_cast<const std::uint8_t*>(line.data()),
-                 static_cast<std::uint32_t>(line.size()));
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(line.data());
+    ILinkTrace* trace = Trace();
+    if (trace != nullptr)
+    {
+        trace->OnRecordSent(bytes, line.size());
+    }
+    const bool sent = Write(bytes, static_cast<std::uint32_t>(line.size()));
+    if (!sent && trace != nullptr)
+    {
+        trace->OnRecordFailed(bytes, line.size());
+    }
+    return sent;
 }
 
 bool CRadioLink::RequestUpload()

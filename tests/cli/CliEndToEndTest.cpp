@@ -46,6 +46,8 @@ protected:
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         m_strDir = pattern;
         ::chmod(pattern, 0777);
+        // The backups every upload keeps stay in the scratch folder.
+        ::setenv("XDG_DATA_HOME", (m_strDir + "/data").c_str(), 1);
     }
     void TearDown() override
     {

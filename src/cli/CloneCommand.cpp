@@ -1,0 +1,173 @@
+// clone: one channel plan onto a radio. The radio is read first and keeps its
+// own identity, model, reference and IF settings and alignment; the plan's
+// channels, group names, options, 2-tone and ANI are written over the rest
+// and read back. The radio's original image is kept as a backup before
+// anything is written, so every failure after that leaves it to restore.
+
+// own
+#include "cli/BackupSupport.h"
+#include "cli/CliTexts.h"
+#include "cli/Commands.h"
+#include "cli/DownloadSupport.h"
+#include "cli/ExitCodes.h"
+#include "cli/ListingSupport.h"
+#include "cli/RadioSession.h"
+
+// model
+#include "model/BandTable.h"
+#include "model/ImageClone.h"
+#include "model/RadioImage.h"
+
+// std
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace
+{
+// Channels of a dump file's capacity code: a file without one is shown with
+// 120 channels, as the windowed program shows it.
+int PlanChannels(std::int32_t code)
+{
+    return code == 2 ? 320 : 120;
+}
+
+const char* ModelName(const CRadioImage& image)
+{
+    int model = -1;
+    const BandInfo* band = image.GetModel(model) ? FindBand(model) : nullptr;
+    return band != nullptr ? band->name : kBackupsNoModel;
+}
+
+std::string RefusalText(CloneRefusal refusal, const CRadioImage& radio, int radioChannels,
+                        const CRadioImage& plan, int planChannels)
+{
+    char text[512];
+    switch (refusal)
+    {
+    case CloneRefusal::RadioModelUnset:
+        return kCloneRadioModelUnset;
+    case CloneRefusal::PlanModelUnset:
+        return kClonePlanModelUnset;
+    case CloneRefusal::OtherModel:
+        std::snprintf(text, sizeof text, kCloneOtherModel, ModelName(plan), ModelName(radio));
+        return text;
+    case CloneRefusal::OtherCapacity:
+        std::snprintf(text, sizeof text, kCloneOtherCapacity, planChannels, radioChannels);
+        return text;
+    case CloneRefusal::OtherReference:
+        return kCloneOtherReference;
+    case CloneRefusal::OtherInjection:
+        return kCloneOtherInjection;
+    default:
+        return {};
+    }
+}
+
+// A failure after the radio was read: where its original can be found.
+int FailedAfterRead(int status, const std::string& original)
+{
+    std::fprintf(stderr, kCloneOriginalKept, original.c_str());
+    return status;
+}
+} // namespace
+
+int RunClone(const CCliOptions& options)
+{
+    if (const int status = RequirePort(options); status != kExitOk)
+    {
+        return status;
+    }
+    CRadioImage plan;
+    CPlainAppState planState;
+    if (const int status = LoadDumpArgument(options, plan, planState); status != kExitOk)
+    {
+        return status;
+    }
+    const std::string& planPath = options.m_args[0];
+
+    CRadioSession session(options);
+    if (const int status = session.Open(); status != kExitOk)
+    {
+        return status;
+    }
+    CRadioImage radio;
+    std::uint8_t initial[kImageSize];
+    if (radio.ReadBlock(initial, 0, kImageSize))
+    {
+        session.Conversation().SetUploadBuffer(initial);
+    }
+    (void)session.Conversation().OnUpload();
+    if (const int status = session.RunReceive(); status != kExitOk)
+    {
+        return status;
+    }
+    if (const int status = session.Interrupted(); status != kExitOk)
+    {
+        std::fputs(kInterrupted, stderr);
+        return status;
+    }
+    if (!session.Conversation().StoreUploadTo(radio))
+    {
+        std::fprintf(stderr, kFileWriteError, planPath.c_str());
+        return kExitFile;
+    }
+
+    // The original is kept even with backups turned off: a clone never writes
+    // a radio whose own image it could not put aside. Without backups it is
+    // removed again once the clone has been verified.
+    const CBackupStore store(BackupFolder(options));
+    std::string original;
+    BackupError error = BackupError::None;
+    if (!store.Save(radio, session.App(), std::time(nullptr), original, error))
+    {
+        std::fprintf(stderr, kCloneNoSafetyCopy, BackupErrorText(error, store.Folder()).c_str());
+        return kExitFile;
+    }
+    const bool keepOriginal = BackupsWanted(options);
+
+    const int radioChannels = session.App().GetChannelMode() == 0 ? 120 : 320;
+    const int planChannels = PlanChannels(planState.m_nChannelCode);
+    const CloneRefusal refusal = CImageClone::Check(radio, radioChannels, plan, planChannels);
+    if (refusal != CloneRefusal::None)
+    {
+        std::fprintf(stderr, kCloneRefused, planPath.c_str(),
+                     RefusalText(refusal, radio, radioChannels, plan, planChannels).c_str());
+        if (!keepOriginal)
+        {
+            std::error_code ec;
+            std::filesystem::remove(original, ec);
+        }
+        return kExitPlanRefused;
+    }
+
+    CRadioImage merged;
+    CImageClone::Merge(radio, plan, merged);
+    std::uint8_t bytes[kImageSize];
+    (void)merged.ReadBlock(bytes, 0, kImageSize); // the whole image always fits
+    if (const int status = WriteImage(session, bytes); status != kExitOk)
+    {
+        return FailedAfterRead(status, original);
+    }
+    if (const int status = ReadBackAndCompare(session, bytes); status != kExitOk)
+    {
+        return FailedAfterRead(status, original);
+    }
+
+    const std::string serial = CBackupStore::SerialText(radio);
+    if (keepOriginal)
+    {
+        std::printf(kCloneDone, options.m_strPort.c_str(), serial.c_str(), ModelName(radio),
+                    radioChannels, planPath.c_str(), original.c_str());
+    }
+    else
+    {
+        std::error_code ec;
+        std::filesystem::remove(original, ec);
+        std::printf(kCloneDoneNoBackup, options.m_strPort.c_str(), serial.c_str(),
+                    ModelName(radio), radioChannels, planPath.c_str());
+    }
+    return kExitOk;
+}
