@@ -192,9 +192,9 @@ std::string CDemoRadio::StateText() const
     text += state.lamp ? AppText::kDemoLampOn : AppText::kDemoLampOff;
     text += state.beeper ? AppText::kDemoBeeperOn : AppText::kDemoBeeperOff;
     text += AppText::kDemoLastLevel;
-    text += state.lastLevel >= 0 ? DescribeLevel(state.lastLevel, state.lastLevelValue,
-                                                 state.lastLevelTransmitting)
-                                 : AppText::kDemoNoLevel;
+    text += state.lastLevel >= 0
+                ? DescribeLevel(state.lastLevel, state.lastLevelValue, state.lastLevelTransmitting)
+                : AppText::kDemoNoLevel;
     text += AppText::kDemoStateEnd;
     return text;
 }

@@ -91,8 +91,8 @@ CTestView::CTestView(IViewHost& host, QWidget* parent)
 
     // A frequency box takes a number from 0 to 10000; the band and the grid
     // are checked only when a command is built.
-    for (auto [box, member] : {std::pair{m_pRxFrequency, &m_dRxFreq},
-                               std::pair{m_pTxFrequency, &m_dTxFreq}})
+    for (auto [box, member] :
+         {std::pair{m_pRxFrequency, &m_dRxFreq}, std::pair{m_pTxFrequency, &m_dTxFreq}})
     {
         m_binder.Bind<double>(
             *member,
@@ -104,8 +104,8 @@ CTestView::CTestView(IViewHost& host, QWidget* parent)
     m_binder.Bind(m_pCompander, m_nCompander);
     m_binder.Bind(m_pDTone, m_nDtone);
     m_binder.Bind(m_pAni, m_nAni);
-    for (auto [check, member] : {std::pair{m_pScanA, &m_bScanGroupA},
-                                 std::pair{m_pScanB, &m_bScanGroupB}})
+    for (auto [check, member] :
+         {std::pair{m_pScanA, &m_bScanGroupA}, std::pair{m_pScanB, &m_bScanGroupB}})
     {
         m_binder.Bind<bool>(
             *member,

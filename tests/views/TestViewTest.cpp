@@ -39,6 +39,23 @@ namespace
 constexpr int kHighSide = 0; // injection flag values
 constexpr int kLowSide = 1;
 
+// A band set up as the Model form writes it: model, injection flag and the
+// wide and narrow reference steps.
+struct Band
+{
+    int model;
+    int injection;
+    double wideHz;
+    double narrowHz;
+};
+constexpr Band kVhfA{5, kHighSide, 5000, 6250};     // 136-160 MHz
+constexpr Band kVhfB{6, kHighSide, 5000, 6250};     // 150-174 MHz
+constexpr Band kVhfBLow{6, kLowSide, 5000, 6250};   // the same, low side
+constexpr Band k800{13, kLowSide, 12500, 6250};     // receive 851-870, transmit 806-825
+constexpr Band kVhfL{0, kLowSide, 2500, 5000};      // 29.7-36 MHz
+constexpr Band kUhfA{9, kLowSide, 6250, 5000};      // 403-430 MHz
+constexpr Band k800Fine{13, kLowSide, 5000, 12500}; // the 800 MHz codes the other way
+
 // An image of `model` with the given injection flag and reference steps,
 // written as the Model form writes them.
 CRadioImage MakeImage(int model, int injection, double wideHz, double narrowHz)
@@ -52,6 +69,11 @@ CRadioImage MakeImage(int model, int injection, double wideHz, double narrowHz)
     return image;
 }
 
+CRadioImage MakeImage(const Band& band)
+{
+    return MakeImage(band.model, band.injection, band.wideHz, band.narrowHz);
+}
+
 // One side's entries: frequency text and signalling.
 struct Side
 {
@@ -60,6 +82,21 @@ struct Side
     int tone = -1;
     const char* dcs = "0";
 };
+
+Side Plain(const char* frequency)
+{
+    return {frequency};
+}
+
+Side Ctcss(const char* frequency, int tone)
+{
+    return {frequency, SignallingChoice::kCtcss, tone};
+}
+
+Side Dcs(const char* frequency, const char* code)
+{
+    return {frequency, SignallingChoice::kDcs, -1, code};
+}
 
 void Enter(CFrequencyBox* frequency, CSignallingBox* signalling, const Side& side)
 {
@@ -77,8 +114,8 @@ void Enter(CFrequencyBox* frequency, CSignallingBox* signalling, const Side& sid
 // transmit (M6) of `payload`.
 std::string TestRecord(bool transmit, const std::vector<std::uint8_t>& payload)
 {
-    const std::string line = CRecord::Compose(transmit ? "M6" : "M4", CRadioLink::kTestAddress,
-                                              payload.data(), 7);
+    const std::string line =
+        CRecord::Compose(transmit ? "M6" : "M4", CRadioLink::kTestAddress, payload.data(), 7);
     return line.substr(0, line.size() - 2);
 }
 } // namespace
@@ -153,10 +190,7 @@ TEST_F(TestViewTest, TheRadioDecodesWhatReceiveAndTransmitSend)
     struct Case
     {
         const char* name;
-        int model;
-        int injection;
-        double wideHz;
-        double narrowHz;
+        Band band;
         bool transmit;
         bool narrow;
         Side side;
@@ -166,42 +200,39 @@ TEST_F(TestViewTest, TheRadioDecodesWhatReceiveAndTransmitSend)
         double synthesizerMhz;
         double airMhz;
         std::uint32_t signallingWord; // bits 15..4 as received
-        std::uint8_t auxiliary;
     };
     const Case cases[] = {
-        {"receive, no frequency, no signalling", 6, kHighSide, 5000, 6250, false, false, {}, 0xFF,
-         false, 0.0, 0.0, 0xFFF0, 0xFF},
-        {"receive high side adds the 45 MHz IF", 6, kHighSide, 5000, 6250, false, false,
-         {"150.005"}, 0xFF, true, 195.005, 150.005, 0xFFF0, 0xFF},
-        {"receive low side takes the IF away", 6, kLowSide, 5000, 6250, false, false, {"160.0"},
-         0xFF, true, 115.0, 160.0, 0xFFF0, 0xFF},
-        {"receive narrow on the 6.25 kHz grid", 5, kHighSide, 5000, 6250, false, true,
-         {"136.00625"}, 0xFF, true, 181.00625, 136.00625, 0xFFF0, 0xFF},
-        {"transmit carries no IF", 6, kHighSide, 5000, 6250, true, false, {"150.005"}, 0xFF,
-         true, 150.005, 150.005, 0xFFF0, 0xFF},
-        {"transmit 139.2 MHz keys 139.2, not 138.88", 5, kHighSide, 5000, 6250, true, false,
-         {"139.2"}, 0xFF, true, 139.2, 139.2, 0xFFF0, 0xFF},
-        {"inverted DCS -023", 6, kHighSide, 5000, 6250, true, false,
-         {"151.0", SignallingChoice::kDcs, -1, "-023"}, 0xFF, true, 151.0, 151.0, 0x6130, 0xFF},
-        {"DCS 023", 6, kHighSide, 5000, 6250, false, false,
-         {"0", SignallingChoice::kDcs, -1, "023"}, 0xFF, false, 0.0, 0.0, 0x4130, 0xFF},
-        {"second CTCSS tone", 6, kHighSide, 5000, 6250, false, false,
-         {"0", SignallingChoice::kCtcss, 1}, 0xFF, false, 0.0, 0.0, 0x0100, 0xFF},
-        {"only the leftmost auxiliary bit", 6, kHighSide, 5000, 6250, false, false, {}, 0x80,
-         false, 0.0, 0.0, 0xFFF0, 0x80},
+        {"receive, no frequency, no signalling", kVhfB, false, false, Plain("0"), 0xFF, false, 0.0,
+         0.0, 0xFFF0},
+        {"receive high side adds the 45 MHz IF", kVhfB, false, false, Plain("150.005"), 0xFF, true,
+         195.005, 150.005, 0xFFF0},
+        {"receive low side takes the IF away", kVhfBLow, false, false, Plain("160.0"), 0xFF, true,
+         115.0, 160.0, 0xFFF0},
+        {"receive narrow on the 6.25 kHz grid", kVhfA, false, true, Plain("136.00625"), 0xFF, true,
+         181.00625, 136.00625, 0xFFF0},
+        {"transmit carries no IF", kVhfB, true, false, Plain("150.005"), 0xFF, true, 150.005,
+         150.005, 0xFFF0},
+        {"transmit 139.2 MHz keys 139.2, not 138.88", kVhfA, true, false, Plain("139.2"), 0xFF,
+         true, 139.2, 139.2, 0xFFF0},
+        {"inverted DCS -023", kVhfB, true, false, Dcs("151.0", "-023"), 0xFF, true, 151.0, 151.0,
+         0x6130},
+        {"DCS 023", kVhfB, false, false, Dcs("0", "023"), 0xFF, false, 0.0, 0.0, 0x4130},
+        {"second CTCSS tone", kVhfB, false, false, Ctcss("0", 1), 0xFF, false, 0.0, 0.0, 0x0100},
+        {"only the leftmost auxiliary bit", kVhfB, false, false, Plain("0"), 0x80, false, 0.0, 0.0,
+         0xFFF0},
         // The application's model is 5 (prescaler 64); the form's own image
         // is the 800 MHz model, whose prescaler is 128.
-        {"800 MHz transmit edge with its own prescaler", 13, kLowSide, 12500, 6250, true, false,
-         {"815.0"}, 0xFF, true, 815.0, 815.0, 0xFFF0, 0xFF},
-        {"800 MHz receive, low side", 13, kLowSide, 12500, 6250, false, true, {"860.0"}, 0xFF,
-         true, 790.0, 860.0, 0xFFF0, 0xFF},
+        {"800 MHz transmit edge with its own prescaler", k800, true, false, Plain("815.0"), 0xFF,
+         true, 815.0, 815.0, 0xFFF0},
+        {"800 MHz receive, low side", k800, false, true, Plain("860.0"), 0xFF, true, 790.0, 860.0,
+         0xFFF0},
     };
     CTestView* form = OpenTest();
     ASSERT_NE(form, nullptr);
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
-        LoadBoth(form, MakeImage(c.model, c.injection, c.wideHz, c.narrowHz));
+        LoadBoth(form, MakeImage(c.band));
         (c.narrow ? form->NarrowButton() : form->WideButton())->click();
         Enter(c.transmit ? form->TxFrequency() : form->RxFrequency(),
               c.transmit ? form->TxSignalling() : form->RxSignalling(), c.side);
@@ -221,7 +252,7 @@ TEST_F(TestViewTest, TheRadioDecodesWhatReceiveAndTransmitSend)
         }
         EXPECT_EQ(test.signallingWord, c.signallingWord);
         EXPECT_EQ(test.wide, !c.narrow);
-        EXPECT_EQ(test.auxiliary, c.auxiliary);
+        EXPECT_EQ(test.auxiliary, c.aux);
         EXPECT_EQ(form->IsTransmitting(), c.transmit);
     }
 }
@@ -319,34 +350,30 @@ TEST_F(TestViewTest, AnInvalidSetupIsRefusedAndNothingIsSent)
     struct Case
     {
         const char* name;
-        int model;
+        Band band;
         bool transmit;
-        bool narrow;
         Side side;
         const char* message;
     };
     using namespace TestViewText;
     const Case cases[] = {
-        {"off the 5 kHz grid", 5, false, false, {"150.0025"}, kSetUpError},
-        {"below the band", 6, false, false, {"149.995"}, kSetUpError},
-        {"above the band", 6, true, false, {"174.005"}, kSetUpError},
-        {"800 MHz: a transmit frequency for Receive", 13, false, false, {"815.0"}, kSetUpError},
-        {"800 MHz: a receive frequency for Transmit", 13, true, false, {"860.0"}, kSetUpError},
-        {"CTCSS without a tone", 6, true, false, {"0", SignallingChoice::kCtcss}, kSetUpError},
-        {"DCS 024 is no code", 6, false, false, {"0", SignallingChoice::kDcs, -1, "024"},
-         kSetUpError},
-        {"DCS 0 is no code", 6, false, false, {"0", SignallingChoice::kDcs, -1, "0"},
-         kSetUpError},
-        {"not a number", 6, false, false, {"15O.0"}, kFrequencyEntry},
-        {"beyond 10000", 6, true, false, {"10000.5"}, kFrequencyEntry},
+        {"off the 5 kHz grid", kVhfA, false, Plain("150.0025"), kSetUpError},
+        {"below the band", kVhfB, false, Plain("149.995"), kSetUpError},
+        {"above the band", kVhfB, true, Plain("174.005"), kSetUpError},
+        {"800 MHz: a transmit frequency for Receive", k800, false, Plain("815.0"), kSetUpError},
+        {"800 MHz: a receive frequency for Transmit", k800, true, Plain("860.0"), kSetUpError},
+        {"CTCSS without a tone", kVhfB, true, Ctcss("0", -1), kSetUpError},
+        {"DCS 024 is no code", kVhfB, false, Dcs("0", "024"), kSetUpError},
+        {"DCS 0 is no code", kVhfB, false, Dcs("0", "0"), kSetUpError},
+        {"not a number", kVhfB, false, Plain("15O.0"), kFrequencyEntry},
+        {"beyond 10000", kVhfB, true, Plain("10000.5"), kFrequencyEntry},
     };
     CTestView* form = OpenTest();
     ASSERT_NE(form, nullptr);
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
-        LoadBoth(form, MakeImage(c.model, kLowSide, 5000, 6250));
-        (c.narrow ? form->NarrowButton() : form->WideButton())->click();
+        LoadBoth(form, MakeImage(c.band));
         Enter(c.transmit ? form->TxFrequency() : form->RxFrequency(),
               c.transmit ? form->TxSignalling() : form->RxSignalling(), c.side);
         m_ui.Clear();
@@ -391,7 +418,7 @@ TEST_F(TestViewTest, LeavingAfterTransmitTellsTheRadioToReceive)
         }
         CTestView* form = OpenTest();
         ASSERT_NE(form, nullptr);
-        LoadBoth(form, MakeImage(6, kHighSide, 5000, 6250));
+        LoadBoth(form, MakeImage(kVhfB));
         form->TxFrequency()->Edit()->setText(QStringLiteral("152.5"));
         form->RxFrequency()->Edit()->setText(QStringLiteral("152.5"));
         QPushButton* buttons[] = {form->ReceiveButton(), form->TransmitButton(),
@@ -446,8 +473,8 @@ TEST_F(TestViewTest, DcsArrowsWalkTheCodeListAndItsInvertedCodes)
         const char* shown;
     };
     const Case cases[] = {
-        {"000", 1, "023"},  {"000", -1, "-023"}, {"754", 1, "754"},
-        {"023", 1, "025"},  {"-023", -1, "-025"}, {"-023", 1, "000"},
+        {"000", 1, "023"}, {"000", -1, "-023"},  {"754", 1, "754"},
+        {"023", 1, "025"}, {"-023", -1, "-025"}, {"-023", 1, "000"},
     };
     CTestView* form = OpenTest();
     ASSERT_NE(form, nullptr);
@@ -469,28 +496,26 @@ TEST_F(TestViewTest, StepsAndBandStepCountFollowTheOwnImage)
 {
     struct Case
     {
-        int model;
-        double wideHz;
-        double narrowHz;
+        Band band;
         bool narrow;
         double wideKhz;
         double narrowKhz;
         int steps;
     };
     const Case cases[] = {
-        {5, 5000, 6250, false, 5.0, 6.25, 4800},   // 24 MHz / 5 kHz
-        {5, 5000, 6250, true, 5.0, 6.25, 3840},    // 24 MHz / 6.25 kHz
-        {0, 2500, 5000, false, 2.5, 5.0, 2400},    // 30 (29.7 rounded) to 36 MHz
-        {13, 12500, 6250, true, 12.5, 6.25, 3040}, // narrow code 1 whatever the wide
-        {13, 5000, 12500, false, 5.0, 12.5, 3800},
-        {9, 6250, 5000, false, 6.25, 5.0, 4320},
+        {kVhfA, false, 5.0, 6.25, 4800},    // 24 MHz / 5 kHz
+        {kVhfA, true, 5.0, 6.25, 3840},     // 24 MHz / 6.25 kHz
+        {kVhfL, false, 2.5, 5.0, 2400},     // 30 (29.7 rounded) to 36 MHz
+        {k800, true, 12.5, 6.25, 3040},     // narrow code 1 whatever the wide
+        {k800Fine, false, 5.0, 12.5, 3800}, // 19 MHz / 5 kHz
+        {kUhfA, false, 6.25, 5.0, 4320},    // 27 MHz / 6.25 kHz
     };
     CTestView* form = OpenTest();
     ASSERT_NE(form, nullptr);
     for (const Case& c : cases)
     {
-        SCOPED_TRACE(c.model);
-        form->LoadFromImage(MakeImage(c.model, kLowSide, c.wideHz, c.narrowHz));
+        SCOPED_TRACE(c.band.model);
+        form->LoadFromImage(MakeImage(c.band));
         (c.narrow ? form->NarrowButton() : form->WideButton())->click();
         EXPECT_DOUBLE_EQ(form->GetWideStep(), c.wideKhz);
         EXPECT_DOUBLE_EQ(form->GetNarrowStep(), c.narrowKhz);
@@ -504,8 +529,7 @@ TEST_F(TestViewTest, CancelRestoresTheFormsStartingEntries)
     CTestView* form = OpenTest();
     ASSERT_NE(form, nullptr);
     form->NarrowButton()->click();
-    Enter(form->RxFrequency(), form->RxSignalling(),
-          {"150.005", SignallingChoice::kDcs, -1, "-023"});
+    Enter(form->RxFrequency(), form->RxSignalling(), Dcs("150.005", "-023"));
     form->PowerList()->SetValue(0);
     form->ScanGroupBCheck()->setChecked(true);
     form->AuxRow()->SetValue(0x12);
@@ -538,7 +562,7 @@ TEST_F(TestViewTest, InADemonstrationThePortLineSaysWhatTheRadioIsDoing)
                        "beeper off; last level taken: none.")))
         << form->PortStatus()->text().toStdString();
 
-    form->LoadFromImage(MakeImage(6, kHighSide, 5000, 6250));
+    form->LoadFromImage(MakeImage(kVhfB));
     const struct
     {
         QPushButton* button;
