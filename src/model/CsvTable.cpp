@@ -49,8 +49,7 @@ bool CCsvTable::Parse(std::string_view text, int& badLineOut)
             }
             // The rest of the field up to a comma or the end of the line; a
             // quote inside an unquoted field is an ordinary character.
-            while (pos < text.size() && text[pos] != ',' && text[pos] != '\n' &&
-                   !(text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n'))
+            while (pos < text.size() && text[pos] != ',' && text[pos] != '\n' && text[pos] != '\r')
             {
                 field += text[pos++];
             }
@@ -66,7 +65,10 @@ bool CCsvTable::Parse(std::string_view text, int& badLineOut)
             }
             else
             {
-                pos += text[pos] == '\r' ? 2 : 1;
+                // CR LF, LF, or a CR alone as older spreadsheets end lines.
+                const bool crLf =
+                    text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n';
+                pos += crLf ? 2 : 1;
                 ++line;
                 rowDone = true;
             }

@@ -1,6 +1,6 @@
 // Comma-separated text as spreadsheets and other radio tools write it: fields
 // in double quotes may hold commas, quotes (doubled) and line breaks; lines end
-// in CR LF or LF; a byte-order mark at the start is skipped.
+// in CR LF, LF or a lone CR; a byte-order mark at the start is skipped.
 #pragma once
 
 // std

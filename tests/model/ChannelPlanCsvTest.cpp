@@ -105,6 +105,7 @@ TEST(CsvTable, QuotedFieldsCommasQuotesLineBreaksAndLineNumbers)
     const Case cases[] = {
         {"plain", "a,b,c\r\nd,,f\r\n", {{"a", "b", "c"}, {"d", "", "f"}}, {1, 2}},
         {"lfAndNoLastEnd", "a,b\nc,d", {{"a", "b"}, {"c", "d"}}, {1, 2}},
+        {"crAlone", "a,b\rc,d\r", {{"a", "b"}, {"c", "d"}}, {1, 2}},
         {"quoted", "\"a,b\",\"say \"\"hi\"\"\"\r\n", {{"a,b", "say \"hi\""}}, {1}},
         {"lineBreakInside", "\"one\ntwo\",x\r\nnext\r\n", {{"one\ntwo", "x"}, {"next"}}, {1, 3}},
         {"byteOrderMark", "\xEF\xBB\xBFLocation,Name\r\n", {{"Location", "Name"}}, {1}},
