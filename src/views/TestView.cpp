@@ -428,11 +428,11 @@ bool CTestView::BuildSettings(bool transmit, TestSettings& settingsOut, QWidget*
 
 void CTestView::SendTest(bool transmit)
 {
-    ComputeTestSteps();
     if (!ReadForm())
     {
         return;
     }
+    ComputeTestSteps();
     TestSettings settings;
     QWidget* entry = nullptr;
     if (!BuildSettings(transmit, settings, &entry))
