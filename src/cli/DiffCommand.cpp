@@ -2,6 +2,7 @@
 // the radio, field by field.
 
 // own
+#include "cli/BackupSupport.h"
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
@@ -51,6 +52,12 @@ int ReadRadio(const CCliOptions& options, const CRadioImage& file, CRadioImage& 
     if (const int status = session.Interrupted(); status != kExitOk)
     {
         return status;
+    }
+    // What was read is kept as every upload is.
+    CRadioImage read;
+    if (session.Conversation().StoreUploadTo(read))
+    {
+        (void)KeepBackup(options, read, session.App());
     }
     radioOut = file;
     (void)radioOut.WriteBlock(session.Conversation().UploadBuffer(), 0, kImageSize);

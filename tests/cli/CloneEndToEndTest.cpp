@@ -495,6 +495,19 @@ TEST_F(CliRadioTest, EveryUploadKeepsABackupUnlessTurnedOff)
     }
 }
 
+TEST_F(CliRadioTest, DiffAgainstTheRadioKeepsABackupToo)
+{
+    const CRadioImage radio = MakeRadio();
+    SaveDump(MakePlan(), "plan.dmp");
+    const std::string device = StartRadio(radio);
+    ASSERT_FALSE(device.empty());
+    const Result result = Cli({"diff", "plan.dmp", "--port", device});
+    EXPECT_EQ(result.exit, 1) << result.err;
+    const auto backups = Backups(m_strBackups);
+    ASSERT_EQ(backups.size(), 1U);
+    EXPECT_EQ(LoadImage(backups[0]), ImageBytes(radio));
+}
+
 TEST_F(CliRadioTest, ABackupThatFailsIsOnlyAWarning)
 {
     const std::string device = StartRadio(MakeRadio());
