@@ -70,7 +70,7 @@ inline constexpr char kPrintPdfOption[] = "--print-pdf";
 inline constexpr char kPrintPdfReport[] = "report";
 inline constexpr char kPrintPdfHexDump[] = "hexdump";
 inline constexpr char kPrintPdfUsage[] =
-    "usage: vesk4 --print-pdf report|hexdump FILE.dmp OUT.pdf\n";
+    "vesk4: usage: vesk4 --print-pdf report|hexdump FILE.dmp OUT.pdf\n";
 inline constexpr char kPrintPdfReadError[] = "vesk4: cannot read the dump file %s\n";
 inline constexpr char kPrintPdfWriteError[] = "vesk4: cannot write %s\n";
 

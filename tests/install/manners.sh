@@ -79,6 +79,8 @@ errors=(
     "1  vesk4-radiosim: vesk4-radiosim --image $scratch/absent.dmp"
     "2  vesk4: vesk4 -platform offscreen --bogus"
     "2  vesk4: vesk4 -platform offscreen one.dmp two.dmp"
+    "2  vesk4: vesk4 --print-pdf report"
+    "1  vesk4: vesk4 --print-pdf report $scratch/absent.dmp $scratch/out.pdf"
 )
 for row in "${errors[@]}"; do
     read -r status prefix program args <<<"$row"
