@@ -15,8 +15,9 @@ for program in vesk4 vesk4-cli vesk4-radiosim; do
     check "$program is executable" yes "$([ -x "$root/usr/bin/$program" ] && echo yes || echo no)"
 done
 for page in vesk4 vesk4-cli vesk4-radiosim; do
-    check "$page.1 is a section-1 page" "$page" \
-        "$(sed -n 's/^\.TH \([^ ]*\) 1 .*/\1/p' "$root/usr/share/man/man1/$page.1" | tr -d '\\' | tr 'A-Z' 'a-z')"
+    check "$page.1.gz is a section-1 page" "$page" \
+        "$(gzip -dc "$root/usr/share/man/man1/$page.1.gz" | sed -n 's/^\.TH \([^ ]*\) 1 .*/\1/p' |
+            tr -d '\\' | tr 'A-Z' 'a-z')"
 done
 check "help file is the HTML help" same \
     "$(cmp -s "$source_dir/docs/Vesk4.html" "$root/usr/share/vesk4/Vesk4.hlp" && echo same || echo different)"

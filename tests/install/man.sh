@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # The manual pages keep up with the programs: every option that a program's
 # --help names, every vesk4-cli command and every exit status of vesk4-cli
-# is in its page, and each page renders without a warning (when man exists).
+# is in its page and in the README's tables, and each page renders without a
+# warning (when man exists).
 # Usage: man.sh BIN_DIR SOURCE_DIR
 source "$(dirname "$0")/lib.sh"
 bin=$(cd "$1" && pwd)
 source_dir=$2
 pages="$source_dir/docs/man"
 
-# The page's text with roff's escaped hyphens made plain.
+# The page's text with roff's escaped hyphens made plain; comments do not
+# count as describing anything.
 plain() {
-    sed 's/\\-/-/g' "$pages/$1.1"
+    sed '/^\.\\"/d; s/\\-/-/g' "$pages/$1.1"
 }
 
 for program in vesk4 vesk4-cli vesk4-radiosim; do
@@ -35,6 +37,16 @@ if [ -x "$bin/vesk4-cli" ]; then
     for status in $statuses 130 141 143; do
         check "vesk4-cli.1 explains exit status $status" yes \
             "$(grep -qw "$status" <<<"$described" && echo yes || echo no)"
+    done
+    # The README's tables of commands and exit statuses.
+    readme="$source_dir/README.md"
+    for command in $commands; do
+        check "README has a row for the command $command" yes \
+            "$(grep -F "| \`$command\` |" "$readme" >/dev/null && echo yes || echo no)"
+    done
+    for status in $statuses 141; do
+        check "README has a row for exit status $status" yes \
+            "$(grep -E "^\| ([0-9]+, )*$status(, [0-9]+)* \|" "$readme" >/dev/null && echo yes || echo no)"
     done
 fi
 
