@@ -71,6 +71,14 @@ done
 check "vesk4-cli report, SIGPIPE ignored on entry: status" 141 \
     "$(closed_pipe_status env --ignore-signal=PIPE "$bin/vesk4-cli" report "$dump")"
 
+# Any other failed write is still an error with a message: a full disk.
+if [ -w /dev/full ]; then
+    "$bin/vesk4-cli" report "$dump" >/dev/full 2>"$scratch/err"
+    check "vesk4-cli report to a full disk: status" 10 "$?"
+    check "vesk4-cli report to a full disk: message" \
+        "vesk4-cli: cannot write the output: No space left on device" "$(cat "$scratch/err")"
+fi
+
 errors=(
     "2  vesk4-cli: vesk4-cli --bogus"
     "2  vesk4-cli: vesk4-cli"
