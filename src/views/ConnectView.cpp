@@ -15,6 +15,9 @@
 // link
 #include "link/LinkTexts.h"
 
+// model
+#include "model/BackupStore.h"
+
 // Qt
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -26,6 +29,8 @@
 
 // std
 #include <array>
+#include <ctime>
+#include <string>
 
 CConnectView::CConnectView(IViewHost& host, QWidget* parent)
     : CVesk4View(host, VIEW_CONNECT, parent), m_pList(new QListWidget(this)),
@@ -251,8 +256,21 @@ void CConnectView::OnConversationEvent(ConversationEvent event, int value)
         CloseProgress();
         break;
     case ConversationEvent::UploadComplete:
+    {
         Ui().ShowMessage(kUploadCompleteText, MessageIcon::Information);
+        // Every radio read is also kept in the backup folder, as vesk4-cli
+        // keeps it; a backup that fails never undoes the upload.
+        CRadioImage read;
+        std::string path;
+        BackupError error = BackupError::None;
+        if (!CBackupStore::TurnedOffByEnvironment() && m_conversation.StoreUploadTo(read) &&
+            !CBackupStore(CBackupStore::DefaultFolder())
+                 .Save(read, Host(), std::time(nullptr), path, error))
+        {
+            Ui().ShowMessage(ViewText::kBackupFailed, MessageIcon::Warning);
+        }
         break;
+    }
     case ConversationEvent::RamReadComplete:
         for (const std::string& line : m_conversation.RamListing())
         {

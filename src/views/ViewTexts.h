@@ -169,4 +169,9 @@ inline constexpr char kAniNumber[] = "ANI Number";
 inline constexpr char kSetUpErrorTwoTone[] = " Set Up Error ! ";
 inline constexpr char kFormatCodeError[] = " Format Code Error ";
 inline constexpr char kFormatTypeError[] = " Format Type Error ";
+
+// Radio Comm form: the backup kept of every upload
+inline constexpr char kBackupFailed[] =
+    "The radio's image could not be kept in the backup folder.\n"
+    "The upload itself is complete.";
 } // namespace ViewText

@@ -12,6 +12,9 @@
 #include "link/LinkTexts.h"
 #include "link/Record.h"
 
+// model
+#include "model/BackupStore.h"
+
 // views
 #include "views/ComportDlg.h"
 #include "views/RamReadDlg.h"
@@ -27,6 +30,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+
+// std
+#include <cstdlib>
+#include <fstream>
 
 namespace
 {
@@ -634,4 +641,65 @@ TEST_F(ConnectViewTest, ALaterUploadThatFailsIsNotCopiedEvenAfterAnEarlierOk)
     EXPECT_EQ(Frame().m_nCurView, VIEW_MODEL);
     EXPECT_EQ(m_ui.CountOf(ViewText::kCopyOk), 0);
     EXPECT_EQ(Bytes(Frame().m_sharedImage), before) << "a half-overwritten buffer is no copy";
+}
+
+// Every complete upload is also kept in the backup folder; turning backups
+// off keeps none, and a folder that cannot be made is a warning after the
+// upload's own message, never instead of it.
+TEST_F(ConnectViewTest, EveryUploadKeepsABackupUnlessTurnedOff)
+{
+    const auto eeprom = SampleEeprom();
+    StartWithRadio(eeprom);
+    CConnectView* form = OpenRadioComm();
+    ASSERT_NE(form, nullptr);
+    const std::string dataHome = std::getenv("XDG_DATA_HOME");
+    const std::string folder = dataHome + "/vesk4/backups";
+    const struct
+    {
+        const char* name;
+        const char* backups; // VESK4_BACKUPS, nullptr for unset
+        std::string dataHome;
+        int kept;
+        int warnings;
+    } cases[] = {
+        {"on", nullptr, dataHome, 1, 0},
+        {"off", "off", dataHome, 0, 0},
+        {"no folder", nullptr, dataHome + "/blocked", 0, 1},
+    };
+    int uploads = 0;
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        std::vector<BackupEntry> before;
+        ASSERT_TRUE(CBackupStore(folder).List(before));
+        if (c.backups != nullptr)
+        {
+            ::setenv(CBackupStore::kOffVariable, c.backups, 1);
+        }
+        if (c.warnings > 0)
+        {
+            // A file where the folder would have to be made.
+            std::ofstream(c.dataHome) << "not a folder";
+        }
+        ::setenv("XDG_DATA_HOME", c.dataHome.c_str(), 1);
+        form->UploadButton()->click();
+        ++uploads;
+        const bool done = WaitUntil([&] { return m_ui.CountOf(kUploadCompleteText) == uploads; });
+        ::unsetenv(CBackupStore::kOffVariable);
+        ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+        ASSERT_TRUE(done);
+        std::vector<BackupEntry> after;
+        ASSERT_TRUE(CBackupStore(folder).List(after));
+        EXPECT_EQ(after.size(), before.size() + static_cast<std::size_t>(c.kept));
+        EXPECT_EQ(m_ui.CountOf(ViewText::kBackupFailed), c.warnings);
+        if (c.kept == 1)
+        {
+            CRadioImage kept;
+            CPlainAppState app;
+            ASSERT_TRUE(kept.LoadFromFile(folder + "/" + after.back().strName, app));
+            EXPECT_EQ(Bytes(kept), eeprom);
+            EXPECT_EQ(app.m_nChannelCode, 2);
+        }
+    }
+    EXPECT_TRUE(form->IsUploaded());
 }
