@@ -154,7 +154,43 @@ protected:
     {
         const std::string outPath = Path("cli.out");
         const std::string errPath = Path("cli.err");
-        const std::string dataHome = Path("data");
+        // Everything the child needs is built here: this process runs the
+        // simulated radio's thread, so the child only opens, duplicates and
+        // executes.
+        std::vector<std::pair<std::string, std::string>> settings = {
+            {"XDG_DATA_HOME", Path("data")}};
+        settings.insert(settings.end(), env.begin(), env.end());
+        std::vector<std::string> environment;
+        for (char** entry = environ; *entry != nullptr; ++entry)
+        {
+            const std::string text = *entry;
+            const std::string name = text.substr(0, text.find('='));
+            bool replaced = name == "VESK4_BACKUPS";
+            for (const auto& setting : settings)
+            {
+                replaced = replaced || setting.first == name;
+            }
+            if (!replaced)
+            {
+                environment.push_back(text);
+            }
+        }
+        for (const auto& [name, value] : settings)
+        {
+            environment.push_back(name + "=" + value);
+        }
+        std::vector<char*> envp;
+        for (std::string& text : environment)
+        {
+            envp.push_back(text.data());
+        }
+        envp.push_back(nullptr);
+        std::vector<char*> argv = {const_cast<char*>(VESK4_CLI)};
+        for (std::string& arg : args)
+        {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
         const pid_t child = ::fork();
         if (child == 0)
         {
@@ -162,23 +198,11 @@ protected:
             const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
             ::dup2(out, STDOUT_FILENO);
             ::dup2(err, STDERR_FILENO);
-            ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
-            ::unsetenv("VESK4_BACKUPS");
-            for (const auto& [name, value] : env)
-            {
-                ::setenv(name.c_str(), value.c_str(), 1);
-            }
             if (::chdir(m_strDir.c_str()) != 0)
             {
                 ::_exit(126);
             }
-            std::vector<char*> argv = {const_cast<char*>(VESK4_CLI)};
-            for (std::string& arg : args)
-            {
-                argv.push_back(arg.data());
-            }
-            argv.push_back(nullptr);
-            ::execv(VESK4_CLI, argv.data());
+            ::execve(VESK4_CLI, argv.data(), envp.data());
             ::_exit(127);
         }
         int status = 0;
