@@ -79,10 +79,11 @@ inline constexpr const char* kCliUsage =
     "6 no such port, 7 port in use, 8 no permission for the port, 9 port lost,\n"
     "10 file error (also when the output cannot be written; a reader that went\n"
     "away ends the program as SIGPIPE ends cat: 141 in the shell), 11 the radio\n"
-    "could not be written, 130 after Ctrl+C and 143 after SIGTERM (128 + the signal),\n"
-    "which cancel a transfer cleanly: a download still sends its end record.\n"
-    "12 the radio read back differs from what was written, 13 a clone plan that\n"
-    "does not fit the radio (nothing was written).\n";
+    "could not be written, 12 the radio read back differs from what was written,\n"
+    "13 a clone plan that does not fit the radio (nothing was written), 14 a CSV\n"
+    "row refused or an image without a model, 130 after Ctrl+C and 143 after\n"
+    "SIGTERM (128 + the signal), which cancel a transfer cleanly: a download\n"
+    "still sends its end record.\n";
 
 inline constexpr const char* kCliPrefix = "vesk4-cli: ";
 inline constexpr const char* kCliVersion = "vesk4-cli %s\n";
