@@ -2,6 +2,7 @@
 #include "model/ChannelStore.h"
 
 // model
+#include "model/ChannelNames.h"
 #include "model/RadioImage.h"
 
 // std
@@ -48,15 +49,6 @@ bool WriteUsedSide(CRadioImage& image, int i, bool transmit, const ChannelSideVa
     return (transmit ? image.SetTxWord(i, side.word) : image.SetRxWord(i, side.word)) && done;
 }
 
-bool WriteEmpty(CRadioImage& image, int i)
-{
-    return image.SetChannelName(i, std::string(kNameLength, ' ')) && image.SetWide(i, 1) &&
-           WriteUnusedSide(image, i, false) && WriteUnusedSide(image, i, true) &&
-           image.SetTxPower(i, 1) && image.SetScrambler(i, 1) && image.SetCompander(i, 1) &&
-           image.SetDTone(i, 1) && image.SetAniEnable(i, 1) && image.SetScanGroupA(i, 1) &&
-           image.SetScanGroupB(i, 1) && image.SetAuxData(i, 255);
-}
-
 // The record bit of a switch: 0 means enabled (or a member) in every one of them.
 int Bit(bool enabled)
 {
@@ -72,12 +64,12 @@ bool StoreChannel(CRadioImage& image, int n, const ChannelValues& values,
     bool ok = false;
     if (values.rx.unused)
     {
-        ok = WriteEmpty(stored, i);
+        ok = stored.ResetChannel(i);
     }
     else
     {
-        const std::string name = values.name.empty() ? std::string(kNameLength, ' ') : values.name;
-        ok = stored.SetChannelName(i, name) && stored.SetWide(i, switches.narrow ? 0 : 1) &&
+        ok = stored.SetChannelName(i, NameForImage(values.name)) &&
+             stored.SetWide(i, switches.narrow ? 0 : 1) &&
              WriteUsedSide(stored, i, false, values.rx) &&
              (values.tx.unused ? WriteUnusedSide(stored, i, true)
                                : WriteUsedSide(stored, i, true, values.tx)) &&
@@ -100,7 +92,7 @@ bool StoreChannel(CRadioImage& image, int n, const ChannelValues& values,
 bool StoreEmptyChannel(CRadioImage& image, int n)
 {
     CRadioImage stored = image;
-    if (!WriteEmpty(stored, n - 1))
+    if (!stored.ResetChannel(n - 1))
     {
         return false;
     }

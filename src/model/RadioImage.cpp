@@ -180,7 +180,7 @@ bool CRadioImage::Reset()
 
     for (int n = 0; n < kChannelCount; ++n)
     {
-        ResetChannel(n);
+        (void)ResetChannel(n);
     }
     for (int g = 0; g < kGroupNameCount; ++g)
     {
@@ -219,8 +219,12 @@ bool CRadioImage::Reset()
     return true;
 }
 
-void CRadioImage::ResetChannel(int n)
+bool CRadioImage::ResetChannel(int n)
 {
+    if (!IsValidChannel(n))
+    {
+        return false;
+    }
     (void)SetChannelName(n, "            ");
     (void)SetWide(n, 1);
     (void)SetRxUnused(n, 1);
@@ -241,13 +245,14 @@ void CRadioImage::ResetChannel(int n)
     (void)SetScanGroupA(n, 1);
     (void)SetScanGroupB(n, 1);
     (void)SetAuxData(n, 255);
+    return true;
 }
 
 bool CRadioImage::ClearUpperChannels()
 {
     for (int n = 120; n < kChannelCount; ++n)
     {
-        ResetChannel(n);
+        (void)ResetChannel(n);
     }
     return true;
 }

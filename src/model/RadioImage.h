@@ -300,6 +300,10 @@ public:
     // False when the stored count is above 15 (countOut still holds it).
     bool GetGroupCount(int& bigFlagOut, int& countOut) const;
 
+    // Channel n (0-based) in the form of an empty channel: every field at its
+    // default, the check value kept. False for n outside 0..319.
+    [[nodiscard]] bool ResetChannel(int n);
+
     // ---- alignment levels (0x26..0x2F) -------------------------------------
     [[nodiscard]] bool SetTxHighPowerLevel(int v);
     [[nodiscard]] bool SetTxLowPowerLevel(int v);
@@ -327,7 +331,6 @@ private:
     ImageBlock m_backup;
     ImageBlock m_work;
 
-    void ResetChannel(int n);
     bool LoadDump(const std::string& path, IAppState& app, DumpFileStatus& status);
     bool SetField(std::uint32_t offset, int shift, int width, int value);
     int GetField(std::uint32_t offset, int shift, int width) const;

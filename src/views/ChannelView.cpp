@@ -16,6 +16,7 @@
 
 // model
 #include "model/ChannelNames.h"
+#include "model/ChannelStore.h"
 #include "model/ChannelTexts.h"
 #include "model/DcsCodeText.h"
 #include "model/SignallingTables.h"
@@ -34,9 +35,6 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-
-// std
-#include <cstdlib>
 
 namespace
 {
@@ -519,70 +517,18 @@ bool CChannelView::ValidateChannel(int n)
 
 bool CChannelView::WriteChannel(CRadioImage& image, int n, const FormState& state) const
 {
-    const int i = n - 1;
-    const ChannelSideValues& rx = m_values.rx;
-    const ChannelSideValues& tx = m_values.tx;
-    bool ok = image.SetChannelName(i, NameForImage(m_values.name));
-    ok = image.SetGroupName(m_nShownGroup - 1, NameForImage(m_values.groupName)) && ok;
-    ok = image.SetWide(i, state.entry.narrow ? 0 : 1) && ok;
-
-    // A side written as unused, in the record's default form.
-    const auto writeUnused = [&image, i](bool transmit)
+    // A list with nothing chosen holds no bit the record could take.
+    const auto isBit = [](int value) { return value == 0 || value == 1; };
+    if (!isBit(state.power) || !isBit(state.compand) || !isBit(state.dtone) || !isBit(state.ani))
     {
-        if (transmit)
-        {
-            return image.SetTxUnused(i, 1) && image.SetTxWord(i, kUnusedWord) &&
-                   image.SetTxSignallingNone(i, 1) && image.SetTxSignallingType(i, 1) &&
-                   image.SetTxDcs(i, 1, 511);
-        }
-        return image.SetRxUnused(i, 1) && image.SetRxWord(i, kUnusedWord) &&
-               image.SetRxSignallingNone(i, 1) && image.SetRxSignallingType(i, 1) &&
-               image.SetRxDcs(i, 1, 511);
-    };
-    if (rx.unused)
-    {
-        // The radio takes a channel without a receive frequency as empty.
-        return ok && image.SetChannelName(i, NameForImage("")) && image.SetWide(i, 1) &&
-               writeUnused(false) && writeUnused(true) && image.SetTxPower(i, 1) &&
-               image.SetScrambler(i, 1) && image.SetCompander(i, 1) && image.SetDTone(i, 1) &&
-               image.SetAniEnable(i, 1) && image.SetScanGroupA(i, 1) && image.SetScanGroupB(i, 1) &&
-               image.SetAuxData(i, 255);
+        return false;
     }
-    const auto writeUsed = [&image, i](bool transmit, const ChannelSideValues& side)
-    {
-        const int dcs = side.signallingType == kSignallingDcs ? 1 : 0;
-        bool done = transmit ? image.SetTxSignallingNone(i, side.signallingType == kSignallingNone)
-                             : image.SetRxSignallingNone(i, side.signallingType == kSignallingNone);
-        done = (transmit ? image.SetTxSignallingType(i, dcs) : image.SetRxSignallingType(i, dcs)) &&
-               done;
-        if (side.signallingType == kSignallingDcs)
-        {
-            const int inverted = side.signallingValue < 0 ? 1 : 0;
-            const int code = std::abs(side.signallingValue);
-            done = (transmit ? image.SetTxDcs(i, inverted, code)
-                             : image.SetRxDcs(i, inverted, code)) &&
-                   done;
-        }
-        else if (side.signallingType == kSignallingCtcss)
-        {
-            done = (transmit ? image.SetTxCtcss(i, side.signallingValue)
-                             : image.SetRxCtcss(i, side.signallingValue)) &&
-                   done;
-        }
-        done = (transmit ? image.SetTxUnused(i, 0) : image.SetRxUnused(i, 0)) && done;
-        return (transmit ? image.SetTxWord(i, side.word) : image.SetRxWord(i, side.word)) && done;
-    };
-    ok = writeUsed(false, rx) && ok;
-    ok = (tx.unused ? writeUnused(true) : writeUsed(true, tx)) && ok;
-    ok = image.SetTxPower(i, state.power) && ok;
-    ok = image.SetScrambler(i, 1) && ok;
-    ok = image.SetCompander(i, state.compand) && ok;
-    ok = image.SetDTone(i, state.dtone) && ok;
-    ok = image.SetAniEnable(i, state.ani) && ok;
-    ok = image.SetScanGroupA(i, state.scanA ? 0 : 1) && ok;
-    ok = image.SetScanGroupB(i, state.scanB ? 0 : 1) && ok;
-    ok = image.UpdateCheck(i) && ok;
-    return image.SetAuxData(i, state.aux) && ok;
+    // The form offers no scrambler: it always writes it disabled.
+    const ChannelSwitches switches{state.entry.narrow, state.power == 0, false,
+                                   state.compand == 0, state.dtone == 0, state.ani == 0,
+                                   state.scanA,        state.scanB,      state.aux};
+    return image.SetGroupName(m_nShownGroup - 1, NameForImage(m_values.groupName)) &&
+           ::StoreChannel(image, n, m_values, switches);
 }
 
 bool CChannelView::StoreChannel(int n)
