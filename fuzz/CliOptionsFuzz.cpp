@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return 0;
     }
-    if (!options.m_bHelp && options.m_strCommand.empty())
+    if (!options.m_bHelp && !options.m_bVersion && options.m_strCommand.empty())
     {
         Fail("a command line without a command was taken");
     }
