@@ -86,6 +86,9 @@ int RunExportCsv(const CCliOptions& options)
         std::fprintf(stderr, kNoModelForPlan, dumpPath.c_str());
         return kExitBadPlan;
     }
+    const std::vector<std::string> toneNotes =
+        CChannelPlanCsv::UncommonToneNotes(image, Capacity(app));
+    notes.insert(notes.end(), toneNotes.begin(), toneNotes.end());
     for (const std::string& note : notes)
     {
         std::fprintf(stderr, kPlanNote, note.c_str());

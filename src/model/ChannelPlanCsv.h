@@ -46,6 +46,11 @@ public:
     [[nodiscard]] static bool Export(const CRadioImage& image, int capacity, std::string& textOut,
                                      std::vector<std::string>& notesOut);
 
+    // Channels 1..capacity in use whose CTCSS tones are not in the common
+    // fifty-tone list. The radio's table has three that the list lacks, and
+    // programs that keep to the list refuse a row naming one.
+    static std::vector<std::string> UncommonToneNotes(const CRadioImage& image, int capacity);
+
     // Reads a plan into the channels of image, every row checked by the
     // Channel form's rules and held within 1..capacity. Columns may come in any
     // order; unknown ones are ignored. Channels the plan does not list become

@@ -108,4 +108,7 @@ inline constexpr char kWithValue[] = "%s ('%s')";
 inline constexpr char kNotCarried[] =
     "ch %d: the record holds bits the plan cannot carry; an import writes it differently";
 inline constexpr char kNotImportable[] = "ch %d: %s; an import refuses this row";
+inline constexpr char kUncommonTone[] =
+    "ch %d: CTCSS %.1f Hz is not in the common tone list; programs that keep to that list "
+    "refuse this row";
 } // namespace PlanTexts

@@ -521,6 +521,28 @@ TEST(ChannelPlanCsv, UnlistedChannelsBecomeEmptyUnlessMerged)
     EXPECT_EQ(unused, 1);
 }
 
+TEST(ChannelPlanCsv, TonesOutsideTheCommonListAreNamedOncePerChannel)
+{
+    // Indexes 38, 40 and 41 hold 74.0, 198.0 and 202.7 Hz; 2 and 44 are 74.4
+    // and 254.1 Hz, which every list has.
+    CRadioImage image = PlanImage(5);
+    PutChannel(image, 1, "RX", Side("140", 38), Side("140"));
+    PutChannel(image, 2, "TX", Side("140"), Side("140", 40));
+    PutChannel(image, 3, "BOTH", Side("140", 41), Side("140", 38));
+    PutChannel(image, 4, "COMMON", Side("140", 2), Side("140", 44));
+    PutChannel(image, 5, "NOTX", Side("140", 44), Side("0", 41));
+    PutChannel(image, 121, "BEYOND", Side("140", 38), Side("140"));
+
+    EXPECT_EQ(CChannelPlanCsv::UncommonToneNotes(image, 120),
+              (std::vector<std::string>{
+                  "ch 1: CTCSS 74.0 Hz is not in the common tone list; programs that keep to "
+                  "that list refuse this row",
+                  "ch 2: CTCSS 198.0 Hz is not in the common tone list; programs that keep to "
+                  "that list refuse this row",
+                  "ch 3: CTCSS 202.7 Hz is not in the common tone list; programs that keep to "
+                  "that list refuse this row"}));
+}
+
 TEST(ChannelPlanCsv, ExportNamesTheChannelsAnImportWouldNotGiveBack)
 {
     CRadioImage image = PlanImage(5);
