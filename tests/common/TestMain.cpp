@@ -1,5 +1,6 @@
 // Test entry point for the layers without a window: every test process runs
-// in its own private folders.
+// in its own private folders, a home folder among them, since the command
+// line keeps a backup of every radio it reads in the user's data folder.
 
 // own
 #include "PrivateTestDirs.h"
@@ -12,7 +13,7 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     CPrivateTestDirs dirs;
-    if (!dirs.Create(false))
+    if (!dirs.Create(true))
     {
         std::perror("private test folder");
         return 1;
