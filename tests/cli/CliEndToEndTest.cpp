@@ -1,6 +1,9 @@
 // vesk4-cli end to end against vesk4-radiosim: both run as programs, as a
 // user would run them.
 
+// own
+#include "CliProcessSupport.h"
+
 // link
 #include "link/LinkTexts.h"
 
@@ -26,13 +29,6 @@
 
 namespace
 {
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // A scratch directory that another user may write too. The programs started
 // keep the test process's private runtime directory for their port lock: a
@@ -61,53 +57,9 @@ protected:
     // Starts vesk4-radiosim and returns the device path it printed.
     std::string StartSim(std::vector<std::string> args = {})
     {
-        int out[2];
-        if (::pipe(out) != 0)
-        {
-            return {};
-        }
-        const pid_t child = ::fork();
-        if (child == 0)
-        {
-            ::dup2(out[1], STDOUT_FILENO);
-            const int null = ::open("/dev/null", O_WRONLY);
-            ::dup2(null, STDERR_FILENO);
-            ::close(out[0]);
-            std::vector<char*> argv = {const_cast<char*>(VESK4_RADIOSIM)};
-            for (std::string& arg : args)
-            {
-                argv.push_back(arg.data());
-            }
-            argv.push_back(nullptr);
-            ::execv(VESK4_RADIOSIM, argv.data());
-            ::_exit(127);
-        }
-        ::close(out[1]);
-        m_nSim = child;
-        m_nSimOut = out[0];
-        std::string line;
-        char c = 0;
-        while (::read(m_nSimOut, &c, 1) == 1 && c != '\n')
-        {
-            line += c;
-        }
-        return line;
+        return m_sim.Start(std::move(args));
     }
-
-    void StopSim()
-    {
-        if (m_nSim > 0)
-        {
-            ::kill(m_nSim, SIGTERM);
-            ::waitpid(m_nSim, nullptr, 0);
-            m_nSim = -1;
-        }
-        if (m_nSimOut >= 0)
-        {
-            ::close(m_nSimOut);
-        }
-        m_nSimOut = -1;
-    }
+    void StopSim() { m_sim.Stop(); }
 
     struct Result
     {
@@ -131,48 +83,20 @@ protected:
             outPath = Path("cli.out");
         }
         m_strOutPath = outPath;
-        const std::string errPath = Path("cli.err");
-        const pid_t child = ::fork();
-        if (child == 0)
-        {
-            const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-            const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-            ::dup2(out, STDOUT_FILENO);
-            ::dup2(err, STDERR_FILENO);
-            if (::chdir(m_strDir.c_str()) != 0)
-            {
-                ::_exit(126);
-            }
-            if (uid >= 0 &&
-                (::setgid(static_cast<gid_t>(uid)) != 0 || ::setuid(static_cast<uid_t>(uid)) != 0))
-            {
-                ::_exit(126);
-            }
-            std::vector<char*> argv = {const_cast<char*>(VESK4_CLI)};
-            for (std::string& arg : args)
-            {
-                argv.push_back(arg.data());
-            }
-            argv.push_back(nullptr);
-            ::execv(VESK4_CLI, argv.data());
-            ::_exit(127);
-        }
-        return child;
+        return StartCliIn(m_strDir, std::move(args), outPath, Path("cli.err"), uid);
     }
 
     // Waits for a vesk4-cli started by StartCli; exit -1 when a signal ended it.
     Result FinishCli(pid_t child)
     {
-        int status = 0;
-        ::waitpid(child, &status, 0);
         Result result;
-        result.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.exit = WaitExit(child);
         // Only a file of the scratch directory: /dev/full reads as endless zeros.
         if (m_strOutPath.rfind(m_strDir + "/", 0) == 0)
         {
-            result.out = ReadFile(m_strOutPath);
+            result.out = ReadText(m_strOutPath);
         }
-        result.err = ReadFile(Path("cli.err"));
+        result.err = ReadText(Path("cli.err"));
         return result;
     }
 
@@ -180,7 +104,7 @@ protected:
     // ("<- S1": received data records, "-> S1": sent ones).
     int LoggedRecords(const std::string& prefix) const
     {
-        std::istringstream log(ReadFile(Path("sim.log")));
+        std::istringstream log(ReadText(Path("sim.log")));
         int count = 0;
         for (std::string line; std::getline(log, line);)
         {
@@ -237,8 +161,7 @@ protected:
 
     std::string m_strDir;
     std::string m_strOutPath;
-    pid_t m_nSim = -1;
-    int m_nSimOut = -1;
+    CSimProcess m_sim;
 };
 
 TEST_F(CliEndToEnd, UploadGivesTheRadiosImageWithItsCapacityCode)
@@ -353,7 +276,7 @@ TEST_P(CliFaults, EachFaultHasItsExitStatusAndMessage)
     EXPECT_EQ(result.exit, c.exit) << result.err;
     EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
     // Only a complete, good upload replaces the file.
-    EXPECT_EQ(ReadFile(Path("b.dmp")) == before, c.exit != 0);
+    EXPECT_EQ(ReadText(Path("b.dmp")) == before, c.exit != 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -405,7 +328,7 @@ TEST_P(CliInterrupt, SignalCancelsTheTransferAsCancelDoes)
     ASSERT_TRUE(underWay) << "the transfer never started";
     EXPECT_EQ(result.exit, 128 + c.signal) << result.err;
     EXPECT_NE(result.err.find("interrupted"), std::string::npos) << result.err;
-    EXPECT_EQ(ReadFile(Path("b.dmp")), before);
+    EXPECT_EQ(ReadText(Path("b.dmp")), before);
     if (c.download)
     {
         // The radio is told the download has ended, long before its last record.

@@ -1,6 +1,9 @@
 // diff, export-csv and import-csv run as a program, as a dealer runs them: on
 // dump files, and diff --port against vesk4-radiosim.
 
+// own
+#include "CliProcessSupport.h"
+
 // model
 #include "model/ChannelCheck.h"
 #include "model/ChannelRules.h"
@@ -24,14 +27,6 @@
 namespace
 {
 constexpr char kArrow[] = " \xE2\x86\x92 ";
-
-std::string ReadText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 bool Exists(const std::string& path)
 {
@@ -127,89 +122,19 @@ protected:
     {
         const std::string outPath = Path("cli.out");
         const std::string errPath = Path("cli.err");
-        const pid_t child = ::fork();
-        if (child == 0)
-        {
-            const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-            const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-            ::dup2(out, STDOUT_FILENO);
-            ::dup2(err, STDERR_FILENO);
-            if (::chdir(m_strDir.c_str()) != 0)
-            {
-                ::_exit(126);
-            }
-            std::vector<char*> argv = {const_cast<char*>(VESK4_CLI)};
-            for (std::string& arg : args)
-            {
-                argv.push_back(arg.data());
-            }
-            argv.push_back(nullptr);
-            ::execv(VESK4_CLI, argv.data());
-            ::_exit(127);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
         Result result;
-        result.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.exit = WaitExit(StartCliIn(m_strDir, std::move(args), outPath, errPath));
         result.out = ReadText(outPath);
         result.err = ReadText(errPath);
         return result;
     }
 
     // Starts vesk4-radiosim and returns the device path it printed.
-    std::string StartSim(std::vector<std::string> args)
-    {
-        int out[2];
-        if (::pipe(out) != 0)
-        {
-            return {};
-        }
-        const pid_t child = ::fork();
-        if (child == 0)
-        {
-            ::dup2(out[1], STDOUT_FILENO);
-            const int null = ::open("/dev/null", O_WRONLY);
-            ::dup2(null, STDERR_FILENO);
-            ::close(out[0]);
-            std::vector<char*> argv = {const_cast<char*>(VESK4_RADIOSIM)};
-            for (std::string& arg : args)
-            {
-                argv.push_back(arg.data());
-            }
-            argv.push_back(nullptr);
-            ::execv(VESK4_RADIOSIM, argv.data());
-            ::_exit(127);
-        }
-        ::close(out[1]);
-        m_nSim = child;
-        m_nSimOut = out[0];
-        std::string line;
-        char c = 0;
-        while (::read(m_nSimOut, &c, 1) == 1 && c != '\n')
-        {
-            line += c;
-        }
-        return line;
-    }
-
-    void StopSim()
-    {
-        if (m_nSim > 0)
-        {
-            ::kill(m_nSim, SIGTERM);
-            ::waitpid(m_nSim, nullptr, 0);
-            m_nSim = -1;
-        }
-        if (m_nSimOut >= 0)
-        {
-            ::close(m_nSimOut);
-        }
-        m_nSimOut = -1;
-    }
+    std::string StartSim(std::vector<std::string> args) { return m_sim.Start(std::move(args)); }
+    void StopSim() { m_sim.Stop(); }
 
     std::string m_strDir;
-    pid_t m_nSim = -1;
-    int m_nSimOut = -1;
+    CSimProcess m_sim;
 };
 } // namespace
 
