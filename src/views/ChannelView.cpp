@@ -3,6 +3,7 @@
 // own
 #include "views/ChannelView.h"
 #include "views/ChannelViewTexts.h"
+#include "views/SideGroup.h"
 
 // ui
 #include "ui/BitRow.h"
@@ -164,31 +165,6 @@ void CChannelView::BuildLayout()
         return box;
     };
 
-    // Receive or transmit parameters: frequency, then signalling.
-    const auto sideBox = [this, &name](const char* title, const char* freqLabel,
-                                       CFrequencyBox* frequency, const char* typeLabel,
-                                       CSignallingBox* signalling)
-    {
-        auto* box = new QGroupBox(Latin1(title), this);
-        auto* grid = new QGridLayout(box);
-        grid->setContentsMargins(8, 2, 8, 2);
-        grid->setVerticalSpacing(2);
-        frequency->setFixedWidth(130);
-        auto* freqRow = new QHBoxLayout;
-        freqRow->addWidget(frequency);
-        freqRow->addSpacing(4);
-        freqRow->addWidget(new QLabel(Latin1(kMhz), box));
-        freqRow->addStretch(1);
-        grid->addWidget(Label(freqLabel, frequency, box), 0, 0);
-        grid->addLayout(freqRow, 0, 1);
-        grid->addWidget(Label(typeLabel, signalling, box), 1, 0);
-        grid->addWidget(signalling, 1, 1);
-        grid->setColumnStretch(1, 1);
-        name(frequency, freqLabel);
-        name(signalling, typeLabel);
-        return box;
-    };
-
     auto* top = new QHBoxLayout;
     top->addWidget(numberBox(kChannelNumberBox, m_pChannelNumber, m_pChannelSpin, m_pChannelName,
                              kChannelNumberName, kChannelNameName));
@@ -259,10 +235,10 @@ void CChannelView::BuildLayout()
     layout->setSpacing(4);
     layout->addWidget(m_pModelNotice);
     layout->addLayout(top);
-    layout->addWidget(
-        sideBox(kReceiveBox, kReceiveFreq, m_pRxFrequency, kReceiveSignalingType, m_pRxSignalling));
-    layout->addWidget(sideBox(kTransmitBox, kTransmitFreq, m_pTxFrequency, kTransmitSignalingType,
-                              m_pTxSignalling));
+    layout->addWidget(MakeSideGroup(this, kReceiveBox, kReceiveFreq, m_pRxFrequency,
+                                    kReceiveSignalingType, m_pRxSignalling));
+    layout->addWidget(MakeSideGroup(this, kTransmitBox, kTransmitFreq, m_pTxFrequency,
+                                    kTransmitSignalingType, m_pTxSignalling));
     layout->addLayout(middle);
     layout->addLayout(bottom);
     layout->addStretch(1);

@@ -20,7 +20,6 @@ inline constexpr char kWide[] = "Wide";
 inline constexpr char kNarrow[] = "Narrow";
 inline constexpr char kReceiveFreq[] = "Receive Freq";
 inline constexpr char kTransmitFreq[] = "Transmit Freq";
-inline constexpr char kMhz[] = "MHz";
 inline constexpr char kReceiveSignalingType[] = "Receive Signaling Type";
 inline constexpr char kTransmitSignalingType[] = "Transmit Signaling Type";
 inline constexpr char kTxPowerControl[] = "Tx Power Control";

@@ -3,6 +3,7 @@
 // own
 #include "views/TestView.h"
 #include "views/TestViewTexts.h"
+#include "views/SideGroup.h"
 #include "views/ViewTexts.h"
 
 // ui
@@ -170,33 +171,6 @@ void CTestView::BuildLayout()
     m_pPortStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
     CFormRows::Name(m_pPortStatus, Latin1(ViewText::kPortLineName));
 
-    const auto sideBox = [this](const char* title, const char* freqLabel, CFrequencyBox* frequency,
-                                const char* typeLabel, CSignallingBox* signalling)
-    {
-        auto* box = new QGroupBox(Latin1(title), this);
-        auto* grid = new QGridLayout(box);
-        grid->setContentsMargins(8, 2, 8, 2);
-        grid->setVerticalSpacing(2);
-        frequency->setFixedWidth(130);
-        auto* freqRow = new QHBoxLayout;
-        freqRow->addWidget(frequency);
-        freqRow->addSpacing(4);
-        freqRow->addWidget(new QLabel(Latin1(kMhz), box));
-        freqRow->addStretch(1);
-        auto* freqName = new QLabel(Latin1(freqLabel), box);
-        freqName->setBuddy(frequency);
-        auto* typeName = new QLabel(Latin1(typeLabel), box);
-        typeName->setBuddy(signalling);
-        grid->addWidget(freqName, 0, 0);
-        grid->addLayout(freqRow, 0, 1);
-        grid->addWidget(typeName, 1, 0);
-        grid->addWidget(signalling, 1, 1);
-        grid->setColumnStretch(1, 1);
-        CFormRows::Name(frequency, Latin1(freqLabel));
-        CFormRows::Name(signalling, Latin1(typeLabel));
-        return box;
-    };
-
     CFormRows options(this, kOptionBox);
     options.AddRow(kTxPowerControl, m_pPower);
     options.AddToRow(kCompander, m_pCompander);
@@ -260,10 +234,10 @@ void CTestView::BuildLayout()
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(4);
     layout->addLayout(bandwidth);
-    layout->addWidget(
-        sideBox(kReceiveBox, kReceiveFreq, m_pRxFrequency, kReceiveSignalingType, m_pRxSignalling));
-    layout->addWidget(sideBox(kTransmitBox, kTransmitFreq, m_pTxFrequency, kTransmitSignalingType,
-                              m_pTxSignalling));
+    layout->addWidget(MakeSideGroup(this, kReceiveBox, kReceiveFreq, m_pRxFrequency,
+                                    kReceiveSignalingType, m_pRxSignalling));
+    layout->addWidget(MakeSideGroup(this, kTransmitBox, kTransmitFreq, m_pTxFrequency,
+                                    kTransmitSignalingType, m_pTxSignalling));
     layout->addLayout(middle);
     layout->addLayout(bottom);
     layout->addWidget(m_pPortStatus);

@@ -31,7 +31,6 @@ inline constexpr char kReceiveFreq[] = "Receive Freq";
 inline constexpr char kReceiveSignalingType[] = "Receive Signaling Type";
 inline constexpr char kTransmitFreq[] = "Transmit Freq";
 inline constexpr char kTransmitSignalingType[] = "Transmit Signaling Type";
-inline constexpr char kMhz[] = "MHz";
 inline constexpr char kTxPowerControl[] = "Tx Power Control";
 inline constexpr char kCompander[] = "Compander";
 inline constexpr char kDTone[] = "DTone";

@@ -48,6 +48,9 @@ inline constexpr char kNotUploadedVerify[] = " Not Up Loading\n VERIFY OK? ";
 inline constexpr char kFindContinue[] = "find!!\nContinue ?";
 inline constexpr char kVerifyComplete[] = " Verify Complete ";
 inline constexpr char kPleaseWait[] = "PLEASE WAIT !!";
+
+// The unit beside the frequency boxes of the Channel and Test forms.
+inline constexpr char kMhz[] = "MHz";
 // Spoken names of the form's unlabelled parts.
 inline constexpr char kTransferListName[] = "Radio Comm messages";
 inline constexpr char kPortLineName[] = "Port";
