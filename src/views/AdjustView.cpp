@@ -49,12 +49,9 @@ const std::array<CAdjustView::Level, CAdjustView::kLevelCount>& CAdjustView::Lev
 }
 
 CAdjustView::CAdjustView(IViewHost& host, QWidget* parent)
-    : CVesk4View(host, VIEW_ADJUST, parent),
+    : CLiveView(host, VIEW_ADJUST, parent),
       m_pWarning(new QCheckBox(QString::fromLatin1(AdjustText::kWarningView), this)),
-      m_pWrite(new QPushButton(QString::fromLatin1(AdjustText::kWrite), this)),
-      m_pPortStatus(new QLabel(this)),
-      // The radio sends nothing this form reads; its lines are let go.
-      m_link(this, host, [](std::int32_t, std::vector<std::uint8_t>) {})
+      m_pWrite(new QPushButton(QString::fromLatin1(AdjustText::kWrite), this))
 {
     for (int i = 0; i < kLevelCount; ++i)
     {
@@ -76,11 +73,6 @@ CAdjustView::~CAdjustView()
 
 void CAdjustView::BuildLayout()
 {
-    m_pPortStatus->setWordWrap(true);
-    m_pPortStatus->setTextFormat(Qt::PlainText);
-    m_pPortStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    CFormRows::Name(m_pPortStatus, QString::fromLatin1(ViewText::kPortLineName));
-
     auto* group = new QGroupBox(QString::fromLatin1(AdjustText::kAdjustData), this);
     auto* levels = new QVBoxLayout(group);
     levels->setSpacing(8);
@@ -106,32 +98,16 @@ void CAdjustView::BuildLayout()
     grid->setRowStretch(2, 1);
 }
 
-void CAdjustView::OnInitialUpdate()
-{
-    CVesk4View::OnInitialUpdate();
-    OpenLink();
-}
-
 void CAdjustView::OnPortChanged()
 {
     // The port line's advice ends with choosing the port again, so a new
-    // choice is followed here as the Radio Comm form follows it.
-    OpenLink();
-}
-
-void CAdjustView::OpenLink()
-{
+    // choice is followed here as the Radio Comm form follows it; a level
+    // still waiting to go is not sent to the new radio.
     for (int i = 0; i < kLevelCount; ++i)
     {
         KillTimer(TimerId(i));
     }
-    KillTimer(kPortLineTimerId);
-    m_radio.Close();
-    // A failure is not a message box: the port line says why and what to do.
-    (void)m_link.Open(m_radio);
-    // A record the form before this one sent as it went may still be on its
-    // way to a simulated radio.
-    RefreshPortLineSoon();
+    OpenLink();
 }
 
 void CAdjustView::RefreshForm()
@@ -156,20 +132,10 @@ void CAdjustView::OnLevelStepped(int index)
 
 void CAdjustView::OnTimer(int id)
 {
-    if (id == kPortLineTimerId)
-    {
-        KillTimer(id);
-        UpdatePortStatus();
-        if (--m_nPortLineRefreshes > 0)
-        {
-            SetTimer(kPortLineTimerId, kPortLineRefreshMs);
-        }
-        return;
-    }
     const int index = id - kFirstTimerId;
     if (index < 0 || index >= kLevelCount)
     {
-        CVesk4View::OnTimer(id);
+        CLiveView::OnTimer(id);
         return;
     }
     KillTimer(id);
@@ -239,18 +205,4 @@ void CAdjustView::OnWrite()
     (void)WriteLevels(m_image);
     (void)m_radio.StoreAdjustments();
     RefreshPortLineSoon();
-}
-
-void CAdjustView::UpdatePortStatus()
-{
-    m_pPortStatus->setText(m_link.PortLine(m_radio));
-}
-
-void CAdjustView::RefreshPortLineSoon()
-{
-    // A radio takes a record on its own thread a moment after the write
-    // returns, so the line is read again a few times rather than waited for.
-    UpdatePortStatus();
-    m_nPortLineRefreshes = kPortLineRefreshes;
-    SetTimer(kPortLineTimerId, kPortLineRefreshMs);
 }

@@ -6,8 +6,7 @@
 #pragma once
 
 // own
-#include "views/Vesk4View.h"
-#include "views/ViewLink.h"
+#include "views/LiveView.h"
 
 // link
 #include "link/RadioLink.h"
@@ -22,7 +21,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-class CAdjustView : public CVesk4View
+class CAdjustView : public CLiveView
 {
     Q_OBJECT
 public:
@@ -45,12 +44,6 @@ public:
     static const std::array<Level, kLevelCount>& Levels();
     // The timer of level `index`; each level has its own, so they run apart.
     static constexpr int TimerId(int index) { return kFirstTimerId + index; }
-    // After the port opens and after each send the port line is read again
-    // this often, so that it shows what the simulated radio of a
-    // demonstration made of the last record.
-    static constexpr int kPortLineTimerId = 1210;
-    static constexpr int kPortLineRefreshMs = 100;
-    static constexpr int kPortLineRefreshes = 10;
 
     CAdjustView(IViewHost& host, QWidget* parent);
     // Closes the link, joining its reader, before the sink it posts to goes.
@@ -61,8 +54,6 @@ public:
     // otherwise.
     void StoreToImage(CRadioImage& image) override;
     void RefreshForm() override;
-    // Opens the chosen port once the form is shown.
-    void OnInitialUpdate() override;
     // The port choice changed: the link moves to the new port.
     void OnPortChanged() override;
     void OnTimer(int id) override;
@@ -75,8 +66,6 @@ public:
     CLevelRow* Row(int index) const { return m_rows[static_cast<std::size_t>(index)]; }
     QCheckBox* WarningCheck() const { return m_pWarning; }
     QPushButton* WriteButton() const { return m_pWrite; }
-    QLabel* PortStatus() const { return m_pPortStatus; }
-    const CRadioLink& Link() const { return m_radio; }
 
 private:
     static constexpr int kFirstTimerId = 1200;
@@ -86,18 +75,10 @@ private:
     [[nodiscard]] bool CheckLevels();
     // Sets the ten levels into `image`; false when the image refused one.
     [[nodiscard]] bool WriteLevels(CRadioImage& image) const;
-    void OpenLink();
-    void UpdatePortStatus();
-    void RefreshPortLineSoon();
 
     std::array<CLevelRow*, kLevelCount> m_rows{};
     QCheckBox* m_pWarning;
     QPushButton* m_pWrite;
-    QLabel* m_pPortStatus;
 
     std::array<int, kLevelCount> m_nLevels{};
-    int m_nPortLineRefreshes = 0;
-    CViewLink m_link;
-    // Declared after the sink it posts to, so that its reader ends first.
-    CRadioLink m_radio;
 };

@@ -62,7 +62,7 @@ public:
 } // namespace
 
 CTestView::CTestView(IViewHost& host, QWidget* parent)
-    : CVesk4View(host, VIEW_TEST, parent), m_pRxFrequency(new CFrequencyBox(this)),
+    : CLiveView(host, VIEW_TEST, parent), m_pRxFrequency(new CFrequencyBox(this)),
       m_pRxSignalling(new CSignallingBox(this)), m_pTxFrequency(new CFrequencyBox(this)),
       m_pTxSignalling(new CSignallingBox(this)),
       m_pPower(new COptionList(this, TestViewText::kPowerChoices)),
@@ -80,10 +80,7 @@ CTestView::CTestView(IViewHost& host, QWidget* parent)
       m_pLightOff(new QPushButton(Latin1(TestViewText::kLightOff), this)),
       m_pBeepOn(new QPushButton(Latin1(TestViewText::kBeepOn), this)),
       m_pBeepOff(new QPushButton(Latin1(TestViewText::kBeepOff), this)),
-      m_pCancel(new QPushButton(Latin1(TestViewText::kCancel), this)),
-      m_pPortStatus(new QLabel(this)),
-      // The radio sends nothing this form reads; its lines are let go.
-      m_link(this, host, [](std::int32_t, std::vector<std::uint8_t>) {})
+      m_pCancel(new QPushButton(Latin1(TestViewText::kCancel), this))
 {
     auto* bandwidth = new QButtonGroup(this);
     bandwidth->addButton(m_pWide);
@@ -166,10 +163,6 @@ CTestView::~CTestView()
 void CTestView::BuildLayout()
 {
     using namespace TestViewText;
-    m_pPortStatus->setWordWrap(true);
-    m_pPortStatus->setTextFormat(Qt::PlainText);
-    m_pPortStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    CFormRows::Name(m_pPortStatus, Latin1(ViewText::kPortLineName));
 
     CFormRows options(this, kOptionBox);
     options.AddRow(kTxPowerControl, m_pPower);
@@ -244,29 +237,12 @@ void CTestView::BuildLayout()
     layout->addStretch(1);
 }
 
-void CTestView::OnInitialUpdate()
-{
-    CVesk4View::OnInitialUpdate();
-    OpenLink();
-}
-
 void CTestView::OnPortChanged()
 {
     // The port line's advice ends with choosing the port again, so a new
     // choice is followed here as the Radio Comm form follows it.
     ReleaseTransmitter();
     OpenLink();
-}
-
-void CTestView::OpenLink()
-{
-    KillTimer(kPortLineTimerId);
-    m_radio.Close();
-    // A failure is not a message box: the port line says why and what to do.
-    (void)m_link.Open(m_radio);
-    // A record the form before this one sent as it went may still be on its
-    // way to a simulated radio.
-    RefreshPortLineSoon();
 }
 
 void CTestView::RefreshForm()
@@ -506,33 +482,4 @@ void CTestView::OnDcsSpin(int side, int direction)
     QLineEdit* box = (side == kTx ? m_pTxSignalling : m_pRxSignalling)->DcsEdit();
     box->setText(QString::fromStdString(StepDcsCode(
         box->text().toStdString(), direction, m_nDcsPosition[static_cast<std::size_t>(side)])));
-}
-
-void CTestView::OnTimer(int id)
-{
-    if (id != kPortLineTimerId)
-    {
-        CVesk4View::OnTimer(id);
-        return;
-    }
-    KillTimer(id);
-    UpdatePortStatus();
-    if (--m_nPortLineRefreshes > 0)
-    {
-        SetTimer(kPortLineTimerId, kPortLineRefreshMs);
-    }
-}
-
-void CTestView::UpdatePortStatus()
-{
-    m_pPortStatus->setText(m_link.PortLine(m_radio));
-}
-
-void CTestView::RefreshPortLineSoon()
-{
-    // A radio takes a record on its own thread a moment after the write
-    // returns, so the line is read again a few times rather than waited for.
-    UpdatePortStatus();
-    m_nPortLineRefreshes = kPortLineRefreshes;
-    SetTimer(kPortLineTimerId, kPortLineRefreshMs);
 }

@@ -6,8 +6,7 @@
 #pragma once
 
 // own
-#include "views/Vesk4View.h"
-#include "views/ViewLink.h"
+#include "views/LiveView.h"
 
 // ui
 #include "ui/SignallingBox.h"
@@ -27,16 +26,10 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-class CTestView : public CVesk4View
+class CTestView : public CLiveView
 {
     Q_OBJECT
 public:
-    // After the port opens and after each send the port line is read again
-    // this often, so that it shows what the simulated radio of a
-    // demonstration made of the last record.
-    static constexpr int kPortLineTimerId = 1300;
-    static constexpr int kPortLineRefreshMs = 100;
-    static constexpr int kPortLineRefreshes = 10;
     // The signalling word that stands for no signalling, and for no divisor.
     static constexpr std::int32_t kNoSignalling = 0xFFFFF;
 
@@ -46,12 +39,9 @@ public:
     ~CTestView() override;
 
     void RefreshForm() override;
-    // Opens the chosen port once the form is shown.
-    void OnInitialUpdate() override;
     // The port choice changed: the link moves to the new port (a radio keyed
     // on the old one is first told to receive).
     void OnPortChanged() override;
-    void OnTimer(int id) override;
 
     void OnReceive();
     void OnTransmit();
@@ -101,8 +91,6 @@ public:
     QPushButton* BeepOnButton() const { return m_pBeepOn; }
     QPushButton* BeepOffButton() const { return m_pBeepOff; }
     QPushButton* CancelButton() const { return m_pCancel; }
-    QLabel* PortStatus() const { return m_pPortStatus; }
-    const CRadioLink& Link() const { return m_radio; }
     // The last receive or transmit command sent was "Transmit".
     bool IsTransmitting() const { return m_bTransmitting; }
     double GetWideStep() const { return m_dWideStep; }
@@ -110,13 +98,10 @@ public:
 
 private:
     void BuildLayout();
-    void OpenLink();
     // "Receive" or "Transmit": read, check, send.
     void SendTest(bool transmit);
     // Tells a radio left transmitting by this form to receive instead.
     void ReleaseTransmitter();
-    void UpdatePortStatus();
-    void RefreshPortLineSoon();
     void OnDcsSpin(int side, int direction);
 
     CFrequencyBox* m_pRxFrequency;
@@ -139,7 +124,6 @@ private:
     QPushButton* m_pBeepOn;
     QPushButton* m_pBeepOff;
     QPushButton* m_pCancel;
-    QLabel* m_pPortStatus;
 
     // The entries, as read by ReadForm.
     double m_dRxFreq = 0.0;
@@ -163,9 +147,4 @@ private:
     bool m_bTransmitting = false;
     // The options of the last command sent, which the release keeps.
     TestSettings m_lastSettings;
-    int m_nPortLineRefreshes = 0;
-
-    CViewLink m_link;
-    // Declared after the sink it posts to, so that its reader ends first.
-    CRadioLink m_radio;
 };
