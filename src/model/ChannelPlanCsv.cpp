@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <map>
 #include <optional>
@@ -485,7 +486,9 @@ private:
         }
         else if (mode == "Cross")
         {
-            const std::string cross = m_row.Get(kCrossMode);
+            // Files from before the CrossMode column meant Tone->Tone by Cross,
+            // as their writer reads them back.
+            const std::string cross = m_row.Has(kCrossMode) ? m_row.Get(kCrossMode) : kDefaultCross;
             const std::size_t arrow = cross.find("->");
             const std::string txKind = cross.substr(0, arrow);
             const std::string rxKind = arrow == std::string::npos ? "" : cross.substr(arrow + 2);
@@ -633,6 +636,34 @@ const char* FailureColumn(const ChannelCheckFailure& failure, const RowResult& r
         break;
     }
     return "";
+}
+
+// Which of the two frequency rules a refused side broke: its band or the
+// step grid of its bandwidth.
+std::string FrequencyRule(const CChannelRules& rules, const ChannelCheckFailure& failure,
+                          const RowResult& row)
+{
+    const bool transmit = failure.check == ChannelCheck::TxFrequency;
+    if (!transmit && failure.check != ChannelCheck::RxFrequency)
+    {
+        return {};
+    }
+    const std::string& text = transmit ? row.entry.tx.frequencyText : row.entry.rx.frequencyText;
+    double low = 0.0;
+    double high = 0.0;
+    char* end = nullptr;
+    const double mhz = std::strtod(text.c_str(), &end);
+    if (end == text.c_str() || !rules.GetBandEdges(transmit, low, high))
+    {
+        return {};
+    }
+    // The same tolerance as the rules' 10 Hz scale.
+    if (mhz < low - 0.000005 || mhz > high + 0.000005)
+    {
+        return Format(PlanTexts::kOutOfBand, low, high,
+                      transmit ? PlanTexts::kTransmitBand : PlanTexts::kReceiveBand);
+    }
+    return Format(PlanTexts::kOffGrid, rules.GetStepKhz(row.entry.narrow));
 }
 
 std::string FailureValue(const ChannelCheckFailure& failure, const RowResult& row)
@@ -910,7 +941,8 @@ bool CChannelPlanCsv::Import(std::string_view text, int capacity, bool merge, CR
         {
             (void)import.Fail(
                 FailureColumn(failure, result),
-                Format(kWithValue, failure.message, FailureValue(failure, result).c_str()));
+                Format(kWithValue, failure.message, FailureValue(failure, result).c_str()) +
+                    FrequencyRule(rules, failure, result));
             continue;
         }
         checked.push_back(Checked{row->line, result.entry.channel, values, result.switches});
