@@ -120,6 +120,10 @@ inline constexpr const char* kInterrupted = "vesk4-cli: interrupted; nothing was
 inline constexpr const char* kInterruptedDownload =
     "vesk4-cli: interrupted; the download was cancelled and its end record sent.\n"
     "The radio's EEPROM may now hold part of the new image: download it again.\n";
+inline constexpr const char* kInterruptedDownloadNoEnd =
+    "vesk4-cli: interrupted; the download was cancelled at address 0x%04X, but its end record\n"
+    "could not be sent: the radio is still in programming mode, and its EEPROM may now hold\n"
+    "part of the new image. Power the radio off and on, or download again.\n";
 inline constexpr const char* kNoSuchPort = "vesk4-cli: the port %s (%s) does not exist.\n";
 inline constexpr const char* kPortBusy =
     "vesk4-cli: the port %s (%s) is in use by another program.\n";
@@ -132,7 +136,10 @@ inline constexpr const char* kPortLost =
     "vesk4-cli: the port %s went away (unplugged adapter or closed device).\n";
 inline constexpr const char* kLockBusy =
     "vesk4-cli: %s\n(another Vesk4 program kept the port lock Vesk4Mutex for too long)\n";
-inline constexpr const char* kWriteFailed = "vesk4-cli: EEPROM program error.\n";
+inline constexpr const char* kWriteStopped =
+    "vesk4-cli: EEPROM program error: the radio stopped taking data at address 0x%04X.\n"
+    "Its EEPROM may now hold part of the new image, and it may still be in programming\n"
+    "mode: power the radio off and on, or download again.\n";
 inline constexpr const char* kRamWriteFailed = "vesk4-cli: the RAM write could not be sent.\n";
 inline constexpr const char* kRamReadFailed = "vesk4-cli: RAM copy error.\n";
 inline constexpr const char* kFileReadError = "vesk4-cli: cannot read the dump file %s\n";
@@ -184,6 +191,9 @@ inline constexpr const char* kTraceOpenError = "vesk4-cli: cannot write the trac
 inline constexpr const char* kReadBackDiffers =
     "vesk4-cli: the radio read back differs from what was written: first at\n"
     "address 0x%04X (written %02X, read %02X), %zu byte(s) in all.\n";
+inline constexpr const char* kChannelsBeyondTheRadio =
+    "vesk4-cli: the radio holds %d channels, so only those were compared; %d channel(s)\n"
+    "of the file in use among channels %d-%d are not in the radio.\n";
 inline constexpr const char* kReadBackSame = "Read back and compared: the radio holds what was written.\n";
 
 inline constexpr const char* kCloneRefused = "vesk4-cli: the plan %s does not fit the radio: %s;\n"

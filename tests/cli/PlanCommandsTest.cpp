@@ -180,7 +180,7 @@ TEST_F(PlanCommands, BadRowsAreListedAndNothingIsWritten)
     EXPECT_EQ(result.exit, 14);
     EXPECT_EQ(result.err,
               "vesk4-cli: bad.csv: line 3, column Frequency: Receive Channel Freq set error "
-              "('146.523000')\n"
+              "('146.523000'): not on the 5 kHz grid of this radio\n"
               "vesk4-cli: bad.csv: line 4, column DtcsCode: Receive Signaling Data set error "
               "('024')\n"
               "vesk4-cli: bad.csv: line 5, column Location: Channel number set error: '400' is "
