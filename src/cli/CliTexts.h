@@ -100,6 +100,12 @@ inline constexpr const char* kBadPortName = "'%s' is neither COM1..COM4 nor a de
 inline constexpr const char* kBadAddress = "'%s' is not a hexadecimal address";
 inline constexpr const char* kBadCount = "'%s' is not a byte count";
 inline constexpr const char* kBadByte = "'%s' is not a hexadecimal byte";
+inline constexpr const char* kUnknownModel = "'%s' is not a model; the models are: %s";
+inline constexpr const char* kNeedModel = "new needs --model NAME";
+inline constexpr const char* kBadChannels = "--channels needs 120 or 320";
+inline constexpr const char* kNewExists =
+    "vesk4-cli: %s already exists; new writes only a file that does not.\n";
+inline constexpr const char* kNewDone = "%s: a new image of %s with %d channels\n";
 
 inline constexpr const char* kNoAnswer =
     "vesk4-cli: no answer from the radio on %s within %g s. Check that the radio is\n"
@@ -142,9 +148,15 @@ inline constexpr const char* kWriteStopped =
     "mode: power the radio off and on, or download again.\n";
 inline constexpr const char* kRamWriteFailed = "vesk4-cli: the RAM write could not be sent.\n";
 inline constexpr const char* kRamReadFailed = "vesk4-cli: RAM copy error.\n";
-inline constexpr const char* kFileReadError = "vesk4-cli: cannot read the dump file %s\n";
+inline constexpr const char* kFileReadError = "vesk4-cli: cannot read the dump file %s: %s\n";
 inline constexpr const char* kOutputWriteError = "vesk4-cli: cannot write the output: %s\n";
-inline constexpr const char* kFileWriteError = "vesk4-cli: cannot write the dump file %s\n";
+inline constexpr const char* kFileWriteError = "vesk4-cli: cannot write the dump file %s: %s\n";
+// The reasons a file is refused that the system has no fitting words for.
+inline constexpr const char* kReasonFolder = "it is a folder";
+inline constexpr const char* kReasonNotRegular = "it is not a regular file";
+inline constexpr const char* kReasonTooLarge = "it is larger than 16 MB";
+inline constexpr const char* kReasonTooShort = "it is too short for a dump file";
+inline constexpr const char* kReasonNotStored = "the image read could not be stored";
 inline constexpr const char* kUploadDone = "EEPROM copy complete. (%d channels) -> %s\n";
 inline constexpr const char* kDownloadDone = "EEPROM program complete.\n";
 inline constexpr const char* kVerifySummary = "%zu byte(s) differ.\n";
@@ -152,9 +164,10 @@ inline constexpr const char* kVerifySummary = "%zu byte(s) differ.\n";
 // diff, export-csv and import-csv.
 inline constexpr const char* kDiffSummary = "%zu difference(s).\n";
 inline constexpr const char* kNoModelForPlan =
-    "vesk4-cli: %s has no radio model chosen, so its channels have no frequencies.\n";
-inline constexpr const char* kPlanReadError = "vesk4-cli: cannot read the channel plan %s\n";
-inline constexpr const char* kPlanWriteError = "vesk4-cli: cannot write the channel plan %s\n";
+    "vesk4-cli: %s has no radio model chosen, so its channels have no frequencies.\n"
+    "Choose one on the Model form, or begin a plan with: vesk4-cli new --model NAME OUT.dmp\n";
+inline constexpr const char* kPlanReadError = "vesk4-cli: cannot read the channel plan %s: %s\n";
+inline constexpr const char* kPlanWriteError = "vesk4-cli: cannot write the channel plan %s: %s\n";
 inline constexpr const char* kPlanProblem = "vesk4-cli: %s: %s\n";
 inline constexpr const char* kPlanRefused =
     "vesk4-cli: %zu problem(s) in %s; nothing was written.\n";
@@ -186,7 +199,7 @@ inline constexpr const char* kTraceFirstLine = "# vesk4-cli trace started %s\n";
 inline constexpr const char* kTraceSent = "-> ";
 inline constexpr const char* kTraceReceived = "<- ";
 inline constexpr const char* kTraceFailed = "-> write failed: ";
-inline constexpr const char* kTraceOpenError = "vesk4-cli: cannot write the trace file %s\n";
+inline constexpr const char* kTraceOpenError = "vesk4-cli: cannot write the trace file %s: %s\n";
 
 inline constexpr const char* kReadBackDiffers =
     "vesk4-cli: the radio read back differs from what was written: first at\n"

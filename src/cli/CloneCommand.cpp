@@ -104,7 +104,7 @@ int RunClone(const CCliOptions& options)
     }
     if (!session.Conversation().StoreUploadTo(radio))
     {
-        std::fprintf(stderr, kFileWriteError, planPath.c_str());
+        std::fprintf(stderr, kFileWriteError, planPath.c_str(), kReasonNotStored);
         return kExitFile;
     }
 

@@ -4,6 +4,7 @@
 #include "cli/RadioSession.h"
 #include "cli/CliTexts.h"
 #include "cli/ExitCodes.h"
+#include "cli/FileReasons.h"
 
 // link
 #include "link/LinkTexts.h"
@@ -12,6 +13,7 @@
 
 // std
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <unistd.h>
@@ -42,9 +44,12 @@ int CRadioSession::Open()
 {
     if (!m_options.m_strTrace.empty())
     {
+        errno = 0;
         if (!m_trace.Open(m_options.m_strTrace))
         {
-            std::fprintf(stderr, kTraceOpenError, m_options.m_strTrace.c_str());
+            const int error = errno;
+            std::fprintf(stderr, kTraceOpenError, m_options.m_strTrace.c_str(),
+                         FileReason(m_options.m_strTrace, error).c_str());
             return kExitFile;
         }
         m_conversation.Link().SetTrace(&m_trace);

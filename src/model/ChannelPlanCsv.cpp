@@ -15,6 +15,7 @@
 
 // std
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -52,6 +53,50 @@ constexpr char kDefaultPolarity[] = "NN";
 constexpr char kDefaultCross[] = "Tone->Tone";
 
 constexpr long long kHzPerMhz = 1000000;
+
+// A stored name may hold any byte. In the file every byte that is not
+// printable ASCII, and the backslash that starts the escape, is written as
+// \xNN, so that no name can drive the terminal the file is shown on; a
+// name the radio can hold never needs it.
+std::string EscapeName(std::string_view name)
+{
+    std::string text;
+    for (const char c : name)
+    {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte > 0x7E || c == '\\')
+        {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            text += escaped;
+        }
+        else
+        {
+            text += c;
+        }
+    }
+    return text;
+}
+
+std::string UnescapeName(std::string_view text)
+{
+    const auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+    std::string name;
+    for (std::size_t k = 0; k < text.size(); ++k)
+    {
+        if (text[k] == '\\' && k + 3 < text.size() && text[k + 1] == 'x' && hex(text[k + 2]) &&
+            hex(text[k + 3]))
+        {
+            name += static_cast<char>(std::stoi(std::string(text.substr(k + 2, 2)), nullptr, 16));
+            k += 3;
+        }
+        else
+        {
+            name += text[k];
+        }
+    }
+    return name;
+}
 
 std::string Format(const char* format, ...)
 {
@@ -365,7 +410,7 @@ public:
             return Fail(kLocation, Format(kNotAChannel, location.c_str(), capacity));
         }
         out.entry.channel = channel;
-        out.entry.name = m_row.Raw(kName);
+        out.entry.name = UnescapeName(m_row.Raw(kName));
 
         const std::string mode = Lower(m_row.Get(kMode));
         if (mode != "" && mode != "fm" && mode != "nfm")
@@ -758,8 +803,8 @@ bool CChannelPlanCsv::Export(const CRadioImage& image, int capacity, std::string
         std::string name;
         (void)image.GetChannelName(i, name);
 
-        std::vector<std::string> fields = {std::to_string(n), NameForDisplay(name), HzText(rxHz),
-                                           duplex, HzText(offset)};
+        std::vector<std::string> fields = {std::to_string(n), EscapeName(NameForDisplay(name)),
+                                           HzText(rxHz), duplex, HzText(offset)};
         const std::vector<std::string> tones = ToneColumns(tx, ReadSide(image, i, false));
         fields.insert(fields.end(), tones.begin(), tones.end());
         fields.push_back(switches.narrow ? "NFM" : "FM");
