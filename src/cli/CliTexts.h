@@ -22,7 +22,8 @@ inline constexpr const char* kCliUsage =
     "                                     settings and alignment; write, read back\n"
     "                                     and compare; the radio's original is kept\n"
     "                                     as a backup\n"
-    "  backups                            list the kept backups, newest last\n"
+    "  backups                            list the kept backups, newest last, with\n"
+    "                                     each radio's serial number and model\n"
     "  diff    A.dmp B.dmp                the differences between two dump files by\n"
     "                                     field (exit 1 when they differ)\n"
     "  diff    --port P A.dmp             the same between a dump file and the radio\n"
@@ -32,6 +33,14 @@ inline constexpr const char* kCliUsage =
     "                                     FILE.dmp with the channels of the plan;\n"
     "                                     channels it does not list become empty\n"
     "                                     unless --merge keeps them\n"
+    "  new --model NAME OUT.dmp           a new dump file for the model NAME as the\n"
+    "                                     Model form lists it (\"VHF(H) A Band\"),\n"
+    "                                     with its default reference steps and\n"
+    "                                     injection side, to begin a plan without a\n"
+    "                                     radio; never replaces a file\n"
+    "\n"
+    "To put a backup back on its radio: vesk4-cli download --port P --verify BACKUP\n"
+    "(vesk4-cli backups lists them).\n"
     "\n"
     "ADDR and BYTE are hexadecimal (\"123\" or \"0x123\"), COUNT is decimal.\n"
     "\n"
@@ -70,6 +79,8 @@ inline constexpr const char* kCliUsage =
     "                   VESK4_BACKUPS=off); backups are kept in $XDG_DATA_HOME/\n"
     "                   vesk4/backups, else ~/.local/share/vesk4/backups\n"
     "  --backup-dir DIR keep the backups in DIR instead\n"
+    "  --model NAME     new: the radio model\n"
+    "  --channels N     new: 120 (the default) or 320 channels\n"
     "  --help           show this text\n"
     "  --version        show the version\n"
     "\n"
@@ -83,7 +94,8 @@ inline constexpr const char* kCliUsage =
     "13 a clone plan that does not fit the radio (nothing was written), 14 a CSV\n"
     "row refused or an image without a model, 130 after Ctrl+C and 143 after\n"
     "SIGTERM (128 + the signal), which cancel a transfer cleanly: a download\n"
-    "still sends its end record.\n";
+    "still sends its end record while the radio takes data, and says so when\n"
+    "it cannot.\n";
 
 inline constexpr const char* kCliPrefix = "vesk4-cli: ";
 inline constexpr const char* kCliVersion = "vesk4-cli %s\n";
