@@ -80,6 +80,10 @@ int Dispatch(const CCliOptions& options)
     {
         return RunImportCsv(options);
     }
+    if (command == "new")
+    {
+        return RunNew(options);
+    }
     return UsageError(kUnknownCommand, command);
 }
 } // namespace

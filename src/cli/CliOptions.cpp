@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace
 {
@@ -39,8 +40,8 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
     {
         const std::string arg = argv[i];
         const bool takesValue = arg == "--port" || arg == "-o" || arg == "--output" ||
-                                arg == "--timeout" || arg == "--silence" ||
-                                arg == "--backup-dir" || arg == "--trace";
+                                arg == "--timeout" || arg == "--silence" || arg == "--backup-dir" ||
+                                arg == "--trace" || arg == "--model" || arg == "--channels";
         if (takesValue && i + 1 >= argc)
         {
             error = Format(kMissingValue, arg);
@@ -86,6 +87,20 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
         {
             m_strTrace = argv[++i];
         }
+        else if (arg == "--model")
+        {
+            m_strModel = argv[++i];
+        }
+        else if (arg == "--channels")
+        {
+            const std::string value = argv[++i];
+            if (value != "120" && value != "320")
+            {
+                error = kBadChannels;
+                return false;
+            }
+            m_nChannels = std::stoi(value);
+        }
         else if (arg == "-o" || arg == "--output")
         {
             m_strOutput = argv[++i];
@@ -116,6 +131,11 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
     if (!m_bHelp && !m_bVersion && m_strCommand.empty())
     {
         error = kNoCommand;
+        return false;
+    }
+    if (!m_bHelp && !m_bVersion && m_strCommand == "new" && m_strModel.empty())
+    {
+        error = kNeedModel;
         return false;
     }
     return true;

@@ -27,6 +27,9 @@ public:
     bool m_bVerify = false;
     // --trace FILE: every record sent and received, with times.
     std::string m_strTrace;
+    // new --model NAME [--channels 120|320].
+    std::string m_strModel;
+    int m_nChannels = 120;
 
     // False with a message for the user when the line cannot be understood.
     [[nodiscard]] bool Parse(int argc, const char* const* argv, std::string& error);

@@ -22,7 +22,8 @@ inline constexpr const char* kCliUsage =
     "                                     settings and alignment; write, read back\n"
     "                                     and compare; the radio's original is kept\n"
     "                                     as a backup\n"
-    "  backups                            list the kept backups, newest last\n"
+    "  backups                            list the kept backups, newest last, with\n"
+    "                                     each radio's serial number and model\n"
     "  diff    A.dmp B.dmp                the differences between two dump files by\n"
     "                                     field (exit 1 when they differ)\n"
     "  diff    --port P A.dmp             the same between a dump file and the radio\n"
@@ -32,6 +33,14 @@ inline constexpr const char* kCliUsage =
     "                                     FILE.dmp with the channels of the plan;\n"
     "                                     channels it does not list become empty\n"
     "                                     unless --merge keeps them\n"
+    "  new --model NAME OUT.dmp           a new dump file for the model NAME as the\n"
+    "                                     Model form lists it (\"VHF(H) A Band\"),\n"
+    "                                     with its default reference steps and\n"
+    "                                     injection side, to begin a plan without a\n"
+    "                                     radio; never replaces a file\n"
+    "\n"
+    "To put a backup back on its radio: vesk4-cli download --port P --verify BACKUP\n"
+    "(vesk4-cli backups lists them).\n"
     "\n"
     "ADDR and BYTE are hexadecimal (\"123\" or \"0x123\"), COUNT is decimal.\n"
     "\n"
@@ -70,6 +79,8 @@ inline constexpr const char* kCliUsage =
     "                   VESK4_BACKUPS=off); backups are kept in $XDG_DATA_HOME/\n"
     "                   vesk4/backups, else ~/.local/share/vesk4/backups\n"
     "  --backup-dir DIR keep the backups in DIR instead\n"
+    "  --model NAME     new: the radio model\n"
+    "  --channels N     new: 120 (the default) or 320 channels\n"
     "  --help           show this text\n"
     "  --version        show the version\n"
     "\n"
@@ -83,7 +94,8 @@ inline constexpr const char* kCliUsage =
     "13 a clone plan that does not fit the radio (nothing was written), 14 a CSV\n"
     "row refused or an image without a model, 130 after Ctrl+C and 143 after\n"
     "SIGTERM (128 + the signal), which cancel a transfer cleanly: a download\n"
-    "still sends its end record.\n";
+    "still sends its end record while the radio takes data, and says so when\n"
+    "it cannot.\n";
 
 inline constexpr const char* kCliPrefix = "vesk4-cli: ";
 inline constexpr const char* kCliVersion = "vesk4-cli %s\n";
@@ -100,6 +112,12 @@ inline constexpr const char* kBadPortName = "'%s' is neither COM1..COM4 nor a de
 inline constexpr const char* kBadAddress = "'%s' is not a hexadecimal address";
 inline constexpr const char* kBadCount = "'%s' is not a byte count";
 inline constexpr const char* kBadByte = "'%s' is not a hexadecimal byte";
+inline constexpr const char* kUnknownModel = "'%s' is not a model; the models are: %s";
+inline constexpr const char* kNeedModel = "new needs --model NAME";
+inline constexpr const char* kBadChannels = "--channels needs 120 or 320";
+inline constexpr const char* kNewExists =
+    "vesk4-cli: %s already exists; new writes only a file that does not.\n";
+inline constexpr const char* kNewDone = "%s: a new image of %s with %d channels\n";
 
 inline constexpr const char* kNoAnswer =
     "vesk4-cli: no answer from the radio on %s within %g s. Check that the radio is\n"
@@ -120,6 +138,10 @@ inline constexpr const char* kInterrupted = "vesk4-cli: interrupted; nothing was
 inline constexpr const char* kInterruptedDownload =
     "vesk4-cli: interrupted; the download was cancelled and its end record sent.\n"
     "The radio's EEPROM may now hold part of the new image: download it again.\n";
+inline constexpr const char* kInterruptedDownloadNoEnd =
+    "vesk4-cli: interrupted; the download was cancelled at address 0x%04X, but its end record\n"
+    "could not be sent: the radio is still in programming mode, and its EEPROM may now hold\n"
+    "part of the new image. Power the radio off and on, or download again.\n";
 inline constexpr const char* kNoSuchPort = "vesk4-cli: the port %s (%s) does not exist.\n";
 inline constexpr const char* kPortBusy =
     "vesk4-cli: the port %s (%s) is in use by another program.\n";
@@ -132,12 +154,21 @@ inline constexpr const char* kPortLost =
     "vesk4-cli: the port %s went away (unplugged adapter or closed device).\n";
 inline constexpr const char* kLockBusy =
     "vesk4-cli: %s\n(another Vesk4 program kept the port lock Vesk4Mutex for too long)\n";
-inline constexpr const char* kWriteFailed = "vesk4-cli: EEPROM program error.\n";
+inline constexpr const char* kWriteStopped =
+    "vesk4-cli: EEPROM program error: the radio stopped taking data at address 0x%04X.\n"
+    "Its EEPROM may now hold part of the new image, and it may still be in programming\n"
+    "mode: power the radio off and on, or download again.\n";
 inline constexpr const char* kRamWriteFailed = "vesk4-cli: the RAM write could not be sent.\n";
 inline constexpr const char* kRamReadFailed = "vesk4-cli: RAM copy error.\n";
-inline constexpr const char* kFileReadError = "vesk4-cli: cannot read the dump file %s\n";
+inline constexpr const char* kFileReadError = "vesk4-cli: cannot read the dump file %s: %s\n";
 inline constexpr const char* kOutputWriteError = "vesk4-cli: cannot write the output: %s\n";
-inline constexpr const char* kFileWriteError = "vesk4-cli: cannot write the dump file %s\n";
+inline constexpr const char* kFileWriteError = "vesk4-cli: cannot write the dump file %s: %s\n";
+// The reasons a file is refused that the system has no fitting words for.
+inline constexpr const char* kReasonFolder = "it is a folder";
+inline constexpr const char* kReasonNotRegular = "it is not a regular file";
+inline constexpr const char* kReasonTooLarge = "it is larger than 16 MB";
+inline constexpr const char* kReasonTooShort = "it is too short for a dump file";
+inline constexpr const char* kReasonNotStored = "the image read could not be stored";
 inline constexpr const char* kUploadDone = "EEPROM copy complete. (%d channels) -> %s\n";
 inline constexpr const char* kDownloadDone = "EEPROM program complete.\n";
 inline constexpr const char* kVerifySummary = "%zu byte(s) differ.\n";
@@ -145,9 +176,10 @@ inline constexpr const char* kVerifySummary = "%zu byte(s) differ.\n";
 // diff, export-csv and import-csv.
 inline constexpr const char* kDiffSummary = "%zu difference(s).\n";
 inline constexpr const char* kNoModelForPlan =
-    "vesk4-cli: %s has no radio model chosen, so its channels have no frequencies.\n";
-inline constexpr const char* kPlanReadError = "vesk4-cli: cannot read the channel plan %s\n";
-inline constexpr const char* kPlanWriteError = "vesk4-cli: cannot write the channel plan %s\n";
+    "vesk4-cli: %s has no radio model chosen, so its channels have no frequencies.\n"
+    "Choose one on the Model form, or begin a plan with: vesk4-cli new --model NAME OUT.dmp\n";
+inline constexpr const char* kPlanReadError = "vesk4-cli: cannot read the channel plan %s: %s\n";
+inline constexpr const char* kPlanWriteError = "vesk4-cli: cannot write the channel plan %s: %s\n";
 inline constexpr const char* kPlanProblem = "vesk4-cli: %s: %s\n";
 inline constexpr const char* kPlanRefused =
     "vesk4-cli: %zu problem(s) in %s; nothing was written.\n";
@@ -179,11 +211,14 @@ inline constexpr const char* kTraceFirstLine = "# vesk4-cli trace started %s\n";
 inline constexpr const char* kTraceSent = "-> ";
 inline constexpr const char* kTraceReceived = "<- ";
 inline constexpr const char* kTraceFailed = "-> write failed: ";
-inline constexpr const char* kTraceOpenError = "vesk4-cli: cannot write the trace file %s\n";
+inline constexpr const char* kTraceOpenError = "vesk4-cli: cannot write the trace file %s: %s\n";
 
 inline constexpr const char* kReadBackDiffers =
     "vesk4-cli: the radio read back differs from what was written: first at\n"
     "address 0x%04X (written %02X, read %02X), %zu byte(s) in all.\n";
+inline constexpr const char* kChannelsBeyondTheRadio =
+    "vesk4-cli: the radio holds %d channels, so only those were compared; %d channel(s)\n"
+    "of the file in use among channels %d-%d are not in the radio.\n";
 inline constexpr const char* kReadBackSame = "Read back and compared: the radio holds what was written.\n";
 
 inline constexpr const char* kCloneRefused = "vesk4-cli: the plan %s does not fit the radio: %s;\n"

@@ -27,13 +27,6 @@
 
 namespace
 {
-// Channels of a dump file's capacity code: a file without one is shown with
-// 120 channels, as the windowed program shows it.
-int PlanChannels(std::int32_t code)
-{
-    return code == 2 ? 320 : 120;
-}
-
 const char* ModelName(const CRadioImage& image)
 {
     int model = -1;
@@ -111,7 +104,7 @@ int RunClone(const CCliOptions& options)
     }
     if (!session.Conversation().StoreUploadTo(radio))
     {
-        std::fprintf(stderr, kFileWriteError, planPath.c_str());
+        std::fprintf(stderr, kFileWriteError, planPath.c_str(), kReasonNotStored);
         return kExitFile;
     }
 
@@ -129,7 +122,7 @@ int RunClone(const CCliOptions& options)
     const bool keepOriginal = BackupsWanted(options);
 
     const int radioChannels = session.App().GetChannelMode() == 0 ? 120 : 320;
-    const int planChannels = PlanChannels(planState.m_nChannelCode);
+    const int planChannels = ImageChannels(planState.m_nChannelCode);
     const CloneRefusal refusal = CImageClone::Check(radio, radioChannels, plan, planChannels);
     if (refusal != CloneRefusal::None)
     {
@@ -151,7 +144,7 @@ int RunClone(const CCliOptions& options)
     {
         return FailedAfterRead(status, original);
     }
-    if (const int status = ReadBackAndCompare(session, bytes); status != kExitOk)
+    if (const int status = ReadBackAndCompare(session, bytes, radioChannels); status != kExitOk)
     {
         return FailedAfterRead(status, original);
     }

@@ -17,6 +17,7 @@
 [[nodiscard]] int RunDiff(const CCliOptions& options);
 [[nodiscard]] int RunExportCsv(const CCliOptions& options);
 [[nodiscard]] int RunImportCsv(const CCliOptions& options);
+[[nodiscard]] int RunNew(const CCliOptions& options);
 
 // Shared checks: a usage message and kExitUsage, or kExitOk.
 [[nodiscard]] int RequirePort(const CCliOptions& options);

@@ -6,6 +6,7 @@
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
+#include "cli/FileReasons.h"
 #include "cli/ListingSupport.h"
 #include "cli/RadioSession.h"
 
@@ -19,16 +20,6 @@
 
 namespace
 {
-int LoadDump(const std::string& path, CRadioImage& image, CPlainAppState& app)
-{
-    if (!image.LoadFromFile(path, app))
-    {
-        std::fprintf(stderr, kFileReadError, path.c_str());
-        return kExitFile;
-    }
-    return kExitOk;
-}
-
 // What the radio holds, read as verify reads it: a 120-channel radio does not
 // send the upper channels, which then compare equal to the file's.
 int ReadRadio(const CCliOptions& options, const CRadioImage& file, CRadioImage& radioOut,
@@ -75,7 +66,7 @@ int RunDiff(const CCliOptions& options)
     }
     CRadioImage a;
     CPlainAppState appA;
-    if (const int status = LoadDump(options.m_args[0], a, appA); status != kExitOk)
+    if (const int status = LoadDumpFile(options.m_args[0], a, appA); status != kExitOk)
     {
         return status;
     }
@@ -92,7 +83,7 @@ int RunDiff(const CCliOptions& options)
     else
     {
         CPlainAppState appB;
-        if (const int status = LoadDump(options.m_args[1], b, appB); status != kExitOk)
+        if (const int status = LoadDumpFile(options.m_args[1], b, appB); status != kExitOk)
         {
             return status;
         }

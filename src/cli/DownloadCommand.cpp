@@ -43,7 +43,7 @@ int RunDownload(const CCliOptions& options)
     {
         return kExitOk;
     }
-    const int status = ReadBackAndCompare(session, bytes);
+    const int status = ReadBackAndCompare(session, bytes, ImageChannels(fileState.m_nChannelCode));
     if (status == kExitOk)
     {
         std::fputs(kReadBackSame, stderr);

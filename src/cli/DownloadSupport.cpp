@@ -5,6 +5,9 @@
 #include "cli/CliTexts.h"
 #include "cli/ExitCodes.h"
 
+// model
+#include "model/RadioImage.h"
+
 // std
 #include <cstdio>
 
@@ -16,7 +19,34 @@ int WriteImage(CRadioSession& session, const std::uint8_t* image)
     return session.RunDownload();
 }
 
-int ReadBackAndCompare(CRadioSession& session, const std::uint8_t* image)
+int ImageChannels(std::int32_t code)
+{
+    return code == 2 ? 320 : 120;
+}
+
+int ChannelsBeyondTheRadio(CRadioSession& session, const std::uint8_t* image, int imageChannels)
+{
+    const int radioChannels = session.App().GetChannelMode() == 0 ? 120 : 320;
+    CRadioImage file;
+    if (radioChannels >= imageChannels || !file.WriteBlock(image, 0, kImageSize))
+    {
+        return 0;
+    }
+    int beyond = 0;
+    for (int i = radioChannels; i < imageChannels; ++i)
+    {
+        int unused = 1;
+        beyond += file.GetRxUnused(i, unused) && unused == 0 ? 1 : 0;
+    }
+    if (beyond > 0)
+    {
+        std::fprintf(stderr, kChannelsBeyondTheRadio, radioChannels, beyond, radioChannels + 1,
+                     imageChannels);
+    }
+    return beyond;
+}
+
+int ReadBackAndCompare(CRadioSession& session, const std::uint8_t* image, int imageChannels)
 {
     if (const int status = session.Interrupted(); status != kExitOk)
     {
@@ -30,10 +60,11 @@ int ReadBackAndCompare(CRadioSession& session, const std::uint8_t* image)
     {
         return status;
     }
+    const int beyond = ChannelsBeyondTheRadio(session, image, imageChannels);
     const auto differences = session.Conversation().FindDifferences(image);
     if (differences.empty())
     {
-        return kExitOk;
+        return beyond == 0 ? kExitOk : kExitVerifyFailed;
     }
     const std::uint32_t first = differences.front();
     std::fprintf(stderr, kReadBackDiffers, first, image[first],

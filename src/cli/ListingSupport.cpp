@@ -5,6 +5,7 @@
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
+#include "cli/FileReasons.h"
 
 // std
 #include <cerrno>
@@ -24,15 +25,7 @@ int LoadDumpArgument(const CCliOptions& options, CRadioImage& image, CPlainAppSt
     {
         return UsageError(kWrongArguments, options.m_strCommand);
     }
-    const std::string& path = options.m_args[0];
-    // A file that cannot be opened or is too short to hold an image leaves the
-    // image as it was; listing that would pass defaults off as the file.
-    if (!image.LoadFromFile(path, app))
-    {
-        std::fprintf(stderr, kFileReadError, path.c_str());
-        return kExitFile;
-    }
-    return kExitOk;
+    return LoadDumpFile(options.m_args[0], image, app);
 }
 
 namespace

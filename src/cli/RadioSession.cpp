@@ -4,6 +4,7 @@
 #include "cli/RadioSession.h"
 #include "cli/CliTexts.h"
 #include "cli/ExitCodes.h"
+#include "cli/FileReasons.h"
 
 // link
 #include "link/LinkTexts.h"
@@ -12,6 +13,7 @@
 
 // std
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <unistd.h>
@@ -42,9 +44,12 @@ int CRadioSession::Open()
 {
     if (!m_options.m_strTrace.empty())
     {
+        errno = 0;
         if (!m_trace.Open(m_options.m_strTrace))
         {
-            std::fprintf(stderr, kTraceOpenError, m_options.m_strTrace.c_str());
+            const int error = errno;
+            std::fprintf(stderr, kTraceOpenError, m_options.m_strTrace.c_str(),
+                         FileReason(m_options.m_strTrace, error).c_str());
             return kExitFile;
         }
         m_conversation.Link().SetTrace(&m_trace);
@@ -102,8 +107,11 @@ int CRadioSession::RunDownload()
 int CRadioSession::Run(bool awaitAnswer)
 {
     using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(
-                                             static_cast<long long>(m_options.m_dTimeout * 1000));
+    // The --timeout runs from when the request can have reached the radio:
+    // a device that buffers faster than the line may still hold a download.
+    const auto deadline =
+        std::max(Clock::now(), m_conversation.Link().LineClearAt()) +
+        std::chrono::milliseconds(static_cast<long long>(m_options.m_dTimeout * 1000));
     bool answered = false;
     m_bDone = false;
     m_nExit = kExitOk;
@@ -176,8 +184,23 @@ void CRadioSession::OnInterrupt()
     const bool downloading = m_conversation.Mode() == ConversationMode::Download;
     // As the form's Cancel: a download stops after its current record and
     // still sends "S9", so the radio leaves its programming mode.
+    // OnCancel waits for the download's worker, so whether "S9" went out is
+    // known here.
     m_conversation.OnCancel();
-    Finish(Interrupted(), downloading ? kInterruptedDownload : kInterrupted);
+    if (!downloading)
+    {
+        Finish(Interrupted(), kInterrupted);
+        return;
+    }
+    const CRadioLink& link = m_conversation.Link();
+    if (link.DownloadEndSent())
+    {
+        Finish(Interrupted(), kInterruptedDownload);
+        return;
+    }
+    m_progress.Finish();
+    std::fprintf(stderr, kInterruptedDownloadNoEnd, link.DownloadReached());
+    Finish(Interrupted(), nullptr);
 }
 
 void CRadioSession::OnUploadError(UploadFault fault)
@@ -242,7 +265,9 @@ void CRadioSession::OnEvent(ConversationEvent event, int value)
     case ConversationEvent::DownloadError:
         if (!m_conversation.Link().IsLost())
         {
-            Finish(kExitWriteFailed, kWriteFailed);
+            m_progress.Finish();
+            std::fprintf(stderr, kWriteStopped, m_conversation.Link().DownloadReached());
+            Finish(kExitWriteFailed, nullptr);
         }
         else if (!m_bDone)
         {

@@ -5,7 +5,13 @@
 #include "cli/CliTexts.h"
 
 // std
+#include <cerrno>
 #include <cinttypes>
+
+// POSIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 CTraceFile::~CTraceFile()
 {
@@ -15,9 +21,30 @@ CTraceFile::~CTraceFile()
 bool CTraceFile::Open(const std::string& path)
 {
     std::lock_guard<std::mutex> guard(m_mutex);
-    m_pFile = std::fopen(path.c_str(), "w");
+    // Opened without blocking: a named pipe with no reader would otherwise
+    // hold the program in open() with its signals not yet watched. Only a
+    // file or a device (/dev/null, a terminal) is taken: a pipe that stops
+    // being read would stall the link's threads at every record.
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0)
+    {
+        return false;
+    }
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !(S_ISREG(status.st_mode) || S_ISCHR(status.st_mode)))
+    {
+        ::close(fd);
+        errno = EINVAL;
+        return false;
+    }
+    // Truncated only once it is known to be a file of its own.
+    (void)::ftruncate(fd, 0);
+    (void)::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    m_pFile = ::fdopen(fd, "w");
     if (m_pFile == nullptr)
     {
+        ::close(fd);
         return false;
     }
     m_start = std::chrono::steady_clock::now();

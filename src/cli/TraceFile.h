@@ -22,7 +22,8 @@ public:
     CTraceFile& operator=(const CTraceFile&) = delete;
 
     // Creates (or truncates) the file and writes the first line with the
-    // wall-clock start; false when it cannot be written.
+    // wall-clock start; false, with errno set, when it cannot be written or
+    // is neither a file nor a device (EINVAL), and never blocks in opening.
     [[nodiscard]] bool Open(const std::string& path);
     // Closes the file; false when anything written to it was lost.
     [[nodiscard]] bool Close();

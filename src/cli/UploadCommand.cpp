@@ -6,12 +6,15 @@
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
+#include "cli/FileReasons.h"
 #include "cli/RadioSession.h"
 
 // model
+#include "model/FileAccess.h"
 #include "model/RadioImage.h"
 
 // std
+#include <cerrno>
 #include <cstdio>
 
 int RunUpload(const CCliOptions& options)
@@ -27,6 +30,15 @@ int RunUpload(const CCliOptions& options)
     if (!options.m_args.empty())
     {
         return UsageError(kWrongArguments, options.m_strCommand);
+    }
+
+    // Checked before the transfer, which takes minutes at the radio's speed.
+    if (!CanSaveFileSafely(options.m_strOutput))
+    {
+        const int error = errno;
+        std::fprintf(stderr, kFileWriteError, options.m_strOutput.c_str(),
+                     FileReason(options.m_strOutput, error).c_str());
+        return kExitFile;
     }
 
     CRadioSession session(options);
@@ -59,14 +71,17 @@ int RunUpload(const CCliOptions& options)
 
     if (!session.Conversation().StoreUploadTo(shared))
     {
-        std::fprintf(stderr, kFileWriteError, options.m_strOutput.c_str());
+        std::fprintf(stderr, kFileWriteError, options.m_strOutput.c_str(), kReasonNotStored);
         return kExitFile;
     }
     // Kept whatever becomes of the output file: the radio was read.
     (void)KeepBackup(options, shared, session.App());
+    errno = 0;
     if (!shared.SaveToFile(options.m_strOutput, session.App()))
     {
-        std::fprintf(stderr, kFileWriteError, options.m_strOutput.c_str());
+        const int error = errno;
+        std::fprintf(stderr, kFileWriteError, options.m_strOutput.c_str(),
+                     FileReason(options.m_strOutput, error).c_str());
         return kExitFile;
     }
     std::fprintf(stderr, kUploadDone, session.App().GetChannelMode() == 0 ? 120 : 320,

@@ -4,6 +4,7 @@
 // own
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
+#include "cli/DownloadSupport.h"
 #include "cli/ExitCodes.h"
 #include "cli/ListingSupport.h"
 #include "cli/RadioSession.h"
@@ -58,5 +59,6 @@ int RunVerify(const CCliOptions& options)
     }
     std::fflush(stdout);
     std::fprintf(stderr, kVerifySummary, differences.size());
-    return differences.empty() ? kExitOk : kExitDifferent;
+    const int beyond = ChannelsBeyondTheRadio(session, pc, ImageChannels(fileState.m_nChannelCode));
+    return differences.empty() && beyond == 0 ? kExitOk : kExitDifferent;
 }

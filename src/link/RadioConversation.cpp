@@ -18,6 +18,7 @@ CRadioConversation::CRadioConversation(IAppState& app, ILinkTimerHost& timers, C
       m_ram(kRamSize, 0)
 {
     m_link.SetAppState(&m_app);
+    ApplyWriteStall();
 }
 
 CRadioConversation::~CRadioConversation()
@@ -50,6 +51,14 @@ void CRadioConversation::SetTimings(int messageDelayMs, int watchdogMs)
 {
     m_nMessageDelayMs = std::max(0, messageDelayMs);
     m_nWatchdogMs = std::max(0, watchdogMs);
+    ApplyWriteStall();
+}
+
+void CRadioConversation::ApplyWriteStall()
+{
+    PortTimings timings = m_link.Timings();
+    timings.writeStallMs = CRadioLink::WriteStallMs(CRadioLink::kRadioBaud, m_nWatchdogMs);
+    m_link.SetTimings(timings);
 }
 
 std::uint32_t CRadioConversation::RequiredUploadEnd(std::uint32_t end)

@@ -101,6 +101,7 @@ public:
     void SetUploadBuffer(const std::uint8_t* image);
     // The delay before an outcome is reported and the silence after the last
     // line that resets the port, in milliseconds; values below 0 are taken as 0.
+    // The link's write-stall limit follows from the silence and the line rate.
     void SetTimings(int messageDelayMs, int watchdogMs);
     int MessageDelayMs() const { return m_nMessageDelayMs; }
     int WatchdogMs() const { return m_nWatchdogMs; }
@@ -148,6 +149,9 @@ public:
     [[nodiscard]] bool StoreUploadTo(CRadioImage& shared) const;
 
 private:
+    // A write may wait for room as long as the radio may pause, plus the
+    // line's own drain time.
+    void ApplyWriteStall();
     void Emit(ConversationEvent event, int value = 0);
     void CloseProgress();
     void ProgressStep();

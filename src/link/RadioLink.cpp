@@ -97,6 +97,7 @@ bool CRadioLink::Write(const std::uint8_t* bytes, std::uint32_t count)
             }
         }
         SerialResult written = SerialResult::Failed;
+        const auto started = std::chrono::steady_clock::now();
         if (ready)
         {
             written = PortWrite(bytes, count);
@@ -111,6 +112,7 @@ bool CRadioLink::Write(const std::uint8_t* bytes, std::uint32_t count)
         {
             result = true;
             m_nBytesWritten = count;
+            NoteLineTime(started, count);
         }
         else
         {
@@ -123,6 +125,30 @@ bool CRadioLink::Write(const std::uint8_t* bytes, std::uint32_t count)
     }
     (void)PortSetRts(false);
     return result;
+}
+
+void CRadioLink::NoteLineTime(std::chrono::steady_clock::time_point started, std::uint32_t count)
+{
+    const std::uint32_t baud = m_lineSettings.baudRate != 0 ? m_lineSettings.baudRate : kRadioBaud;
+    // Ten bit times a byte: start, eight data bits, stop.
+    const std::int64_t lineNs = static_cast<std::int64_t>(count) * 10'000'000'000LL / baud;
+    const std::int64_t startNs =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(started.time_since_epoch()).count();
+    m_nLineClearNs = std::max(m_nLineClearNs.load(), startNs) + lineNs;
+}
+
+std::chrono::steady_clock::time_point CRadioLink::LineClearAt() const
+{
+    return std::chrono::steady_clock::time_point(
+        std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+            std::chrono::nanoseconds(m_nLineClearNs.load())));
+}
+
+int CRadioLink::WriteStallMs(std::uint32_t baud, int silenceMs)
+{
+    const std::uint64_t bits = static_cast<std::uint64_t>(kWriteWakeBytes) * 10U * 1000U;
+    const auto drainMs = static_cast<int>((bits + baud - 1) / std::max<std::uint32_t>(baud, 1));
+    return std::max(0, silenceMs) + drainMs;
 }
 
 void CRadioLink::ReleaseRts()
@@ -175,6 +201,8 @@ bool CRadioLink::RunDownload(const std::uint8_t* image, std::uint32_t count)
 {
     // Addresses are 16 bits wide; a longer image cannot be addressed.
     bool result = IsOpen() && (image != nullptr || count == 0) && count <= 0x10000;
+    m_nDownloadReached = 0;
+    m_bDownloadEndSent = false;
     if (result)
     {
         result = FormatRecord("M2", 0x0000, nullptr, 0);
@@ -185,6 +213,7 @@ bool CRadioLink::RunDownload(const std::uint8_t* image, std::uint32_t count)
         result = FormatRecord("S1", static_cast<std::uint16_t>(offset), image + offset, n);
         if (result)
         {
+            m_nDownloadReached = offset + n;
             Post(kLinkStep, {});
         }
     }
@@ -193,6 +222,7 @@ bool CRadioLink::RunDownload(const std::uint8_t* image, std::uint32_t count)
     if (result)
     {
         result = FormatRecord("S9", 0x0000, nullptr, 0);
+        m_bDownloadEndSent = result;
     }
     // Posted even when nothing could be sent, so the owner never waits for
     // an end that does not come.

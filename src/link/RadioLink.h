@@ -10,6 +10,7 @@
 
 // std
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <thread>
@@ -38,6 +39,9 @@ class CRadioLink : public CCommPort
 public:
     static constexpr std::uint32_t kRadioBaud = 2400;
     static constexpr int kWriteAttempts = 3;
+    // A serial driver lets a blocked writer go on only once its buffer has
+    // drained down to about this many bytes.
+    static constexpr std::uint32_t kWriteWakeBytes = 256;
     // The radio's RAM addresses of the ten live alignment values and the test
     // record.
     static constexpr std::uint16_t kLiveAdjustBase = 0x4000;
@@ -61,6 +65,17 @@ public:
     [[nodiscard]] bool Write(const std::uint8_t* bytes, std::uint32_t count) override;
     void ReleaseRts();
 
+    // How long a write may find no room before it has failed: the pause the
+    // radio is allowed (silenceMs) plus the time the line at baud needs to
+    // drain a driver's buffer down to where it lets the writer go on. A
+    // fixed figure would fail a slow line whose buffer is simply full.
+    static int WriteStallMs(std::uint32_t baud, int silenceMs);
+    // When everything written so far will have crossed the line at the radio's
+    // rate. A device that takes bytes faster than the line carries them (a
+    // pseudo-terminal) holds them until then, and the radio cannot answer a
+    // request before it has heard it.
+    std::chrono::steady_clock::time_point LineClearAt() const;
+
     // Composes one record (at most 8 data bytes) and writes it in one Write.
     [[nodiscard]] bool FormatRecord(const char* type, std::uint16_t address,
                                     const std::uint8_t* data, std::uint32_t n);
@@ -79,6 +94,11 @@ public:
     // A cancel (CancelTransfer, Close, destruction) has been asked for since
     // the running transfer began.
     bool IsCancelRequested() const { return m_bCancel.load(); }
+    // How far the last download came: the image bytes whose "S1" records were
+    // written, and whether its end record "S9" went out, so that the radio
+    // has left its programming mode.
+    std::uint32_t DownloadReached() const { return m_nDownloadReached.load(); }
+    bool DownloadEndSent() const { return m_bDownloadEndSent.load(); }
 
     [[nodiscard]] bool ReadRam(std::uint32_t address, std::uint32_t count);
     [[nodiscard]] bool WriteRam(std::uint32_t address, const std::uint8_t* bytes,
@@ -123,6 +143,7 @@ protected:
 private:
     [[nodiscard]] bool RunDownload(const std::uint8_t* image, std::uint32_t count);
     [[nodiscard]] bool SendTest(const char* type, const TestSettings& settings);
+    void NoteLineTime(std::chrono::steady_clock::time_point started, std::uint32_t count);
 
     IAppState* m_pApp = nullptr;
     std::int32_t m_nModelIndex = -1;
@@ -131,5 +152,9 @@ private:
 
     std::thread m_download;
     std::atomic<bool> m_bDownloadRunning{false};
+    std::atomic<std::uint32_t> m_nDownloadReached{0};
+    std::atomic<bool> m_bDownloadEndSent{false};
+    // LineClearAt, as steady-clock nanoseconds.
+    std::atomic<std::int64_t> m_nLineClearNs{0};
     std::vector<std::uint8_t> m_downloadData;
 };

@@ -15,9 +15,11 @@
 
 // std
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <map>
 #include <optional>
@@ -51,6 +53,50 @@ constexpr char kDefaultPolarity[] = "NN";
 constexpr char kDefaultCross[] = "Tone->Tone";
 
 constexpr long long kHzPerMhz = 1000000;
+
+// A stored name may hold any byte. In the file every byte that is not
+// printable ASCII, and the backslash that starts the escape, is written as
+// \xNN, so that no name can drive the terminal the file is shown on; a
+// name the radio can hold never needs it.
+std::string EscapeName(std::string_view name)
+{
+    std::string text;
+    for (const char c : name)
+    {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte > 0x7E || c == '\\')
+        {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            text += escaped;
+        }
+        else
+        {
+            text += c;
+        }
+    }
+    return text;
+}
+
+std::string UnescapeName(std::string_view text)
+{
+    const auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+    std::string name;
+    for (std::size_t k = 0; k < text.size(); ++k)
+    {
+        if (text[k] == '\\' && k + 3 < text.size() && text[k + 1] == 'x' && hex(text[k + 2]) &&
+            hex(text[k + 3]))
+        {
+            name += static_cast<char>(std::stoi(std::string(text.substr(k + 2, 2)), nullptr, 16));
+            k += 3;
+        }
+        else
+        {
+            name += text[k];
+        }
+    }
+    return name;
+}
 
 std::string Format(const char* format, ...)
 {
@@ -364,7 +410,7 @@ public:
             return Fail(kLocation, Format(kNotAChannel, location.c_str(), capacity));
         }
         out.entry.channel = channel;
-        out.entry.name = m_row.Raw(kName);
+        out.entry.name = UnescapeName(m_row.Raw(kName));
 
         const std::string mode = Lower(m_row.Get(kMode));
         if (mode != "" && mode != "fm" && mode != "nfm")
@@ -485,7 +531,9 @@ private:
         }
         else if (mode == "Cross")
         {
-            const std::string cross = m_row.Get(kCrossMode);
+            // Files from before the CrossMode column meant Tone->Tone by Cross,
+            // as their writer reads them back.
+            const std::string cross = m_row.Has(kCrossMode) ? m_row.Get(kCrossMode) : kDefaultCross;
             const std::size_t arrow = cross.find("->");
             const std::string txKind = cross.substr(0, arrow);
             const std::string rxKind = arrow == std::string::npos ? "" : cross.substr(arrow + 2);
@@ -635,6 +683,34 @@ const char* FailureColumn(const ChannelCheckFailure& failure, const RowResult& r
     return "";
 }
 
+// Which of the two frequency rules a refused side broke: its band or the
+// step grid of its bandwidth.
+std::string FrequencyRule(const CChannelRules& rules, const ChannelCheckFailure& failure,
+                          const RowResult& row)
+{
+    const bool transmit = failure.check == ChannelCheck::TxFrequency;
+    if (!transmit && failure.check != ChannelCheck::RxFrequency)
+    {
+        return {};
+    }
+    const std::string& text = transmit ? row.entry.tx.frequencyText : row.entry.rx.frequencyText;
+    double low = 0.0;
+    double high = 0.0;
+    char* end = nullptr;
+    const double mhz = std::strtod(text.c_str(), &end);
+    if (end == text.c_str() || !rules.GetBandEdges(transmit, low, high))
+    {
+        return {};
+    }
+    // The same tolerance as the rules' 10 Hz scale.
+    if (mhz < low - 0.000005 || mhz > high + 0.000005)
+    {
+        return Format(PlanTexts::kOutOfBand, low, high,
+                      transmit ? PlanTexts::kTransmitBand : PlanTexts::kReceiveBand);
+    }
+    return Format(PlanTexts::kOffGrid, rules.GetStepKhz(row.entry.narrow));
+}
+
 std::string FailureValue(const ChannelCheckFailure& failure, const RowResult& row)
 {
     switch (failure.check)
@@ -727,8 +803,8 @@ bool CChannelPlanCsv::Export(const CRadioImage& image, int capacity, std::string
         std::string name;
         (void)image.GetChannelName(i, name);
 
-        std::vector<std::string> fields = {std::to_string(n), NameForDisplay(name), HzText(rxHz),
-                                           duplex, HzText(offset)};
+        std::vector<std::string> fields = {std::to_string(n), EscapeName(NameForDisplay(name)),
+                                           HzText(rxHz), duplex, HzText(offset)};
         const std::vector<std::string> tones = ToneColumns(tx, ReadSide(image, i, false));
         fields.insert(fields.end(), tones.begin(), tones.end());
         fields.push_back(switches.narrow ? "NFM" : "FM");
@@ -910,7 +986,8 @@ bool CChannelPlanCsv::Import(std::string_view text, int capacity, bool merge, CR
         {
             (void)import.Fail(
                 FailureColumn(failure, result),
-                Format(kWithValue, failure.message, FailureValue(failure, result).c_str()));
+                Format(kWithValue, failure.message, FailureValue(failure, result).c_str()) +
+                    FrequencyRule(rules, failure, result));
             continue;
         }
         checked.push_back(Checked{row->line, result.entry.channel, values, result.switches});

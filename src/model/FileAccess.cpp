@@ -137,16 +137,57 @@ FilePtr OpenRegularFile(const std::string& path, FileOpenError& error)
     return file;
 }
 
-bool SaveFileSafely(const std::string& path, const std::uint8_t* data, std::size_t size)
+namespace
 {
-    if (path.empty() || (data == nullptr && size > 0))
+// A target that may be replaced: a regular file, or none yet. errno says why not.
+bool ReplaceableTarget(const std::filesystem::path& target, struct stat& old, bool& replacing)
+{
+    replacing = ::stat(target.c_str(), &old) == 0;
+    if (replacing && !S_ISREG(old.st_mode))
     {
+        errno = S_ISDIR(old.st_mode) ? EISDIR : EINVAL;
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+bool CanSaveFileSafely(const std::string& path)
+{
+    if (path.empty())
+    {
+        errno = ENOENT;
         return false;
     }
     const std::filesystem::path target = ResolveTarget(path);
     struct stat old = {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0;
-    if (replacing && !S_ISREG(old.st_mode))
+    bool replacing = false;
+    if (!ReplaceableTarget(target, old, replacing))
+    {
+        return false;
+    }
+    std::string temp;
+    const int fd = CreateTemporary(target, temp);
+    if (fd < 0)
+    {
+        return false;
+    }
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return true;
+}
+
+bool SaveFileSafely(const std::string& path, const std::uint8_t* data, std::size_t size)
+{
+    if (path.empty() || (data == nullptr && size > 0))
+    {
+        errno = EINVAL;
+        return false;
+    }
+    const std::filesystem::path target = ResolveTarget(path);
+    struct stat old = {};
+    bool replacing = false;
+    if (!ReplaceableTarget(target, old, replacing))
     {
         return false;
     }
@@ -165,7 +206,10 @@ bool SaveFileSafely(const std::string& path, const std::uint8_t* data, std::size
     ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
     if (!ok)
     {
+        // The reason is the failed step's, not the clean-up's.
+        const int error = errno;
         ::unlink(temp.c_str());
+        errno = error;
         return false;
     }
     SyncFolder(target.parent_path());

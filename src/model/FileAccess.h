@@ -37,5 +37,13 @@ FilePtr OpenRegularFile(const std::string& path, FileOpenError& error);
 // file it names is replaced and the link stays. False, with the old file
 // untouched and no temporary file left, when any step fails, when the target
 // is a folder or not a regular file.
+// errno then holds the system's reason (EISDIR for a folder, EINVAL for any
+// other file that is not a regular one).
 [[nodiscard]] bool SaveFileSafely(const std::string& path, const std::uint8_t* data,
                                   std::size_t size);
+
+// Whether SaveFileSafely could replace the file at path now: the target is a
+// regular file or missing, and a new file can be made beside it (made and
+// removed again). False with errno as SaveFileSafely leaves it. For a check
+// before a long operation whose result would otherwise be lost.
+[[nodiscard]] bool CanSaveFileSafely(const std::string& path);

@@ -309,11 +309,35 @@ void CImageDiff::CompareOptions()
            {ImageMap::kAni + 2, 0xFF},
            {ImageMap::kAni + 3, 0xFF},
            {ImageMap::kAni + 4, 0xFF}});
+    // Each level through its own getter, as the report shows it (-1 for a
+    // byte outside its range); bits the getter does not read are left to the
+    // address lines.
+    using Getter = bool (CRadioImage::*)(int&) const;
+    const struct
+    {
+        Getter get;
+        std::uint8_t mask;
+    } levels[10] = {
+        {&CRadioImage::GetTxHighPowerLevel, 0xFF}, {&CRadioImage::GetTxLowPowerLevel, 0xFF},
+        {&CRadioImage::GetSqVolume, 0xFF},         {&CRadioImage::GetTxToneLevel, 0xFF},
+        {&CRadioImage::GetDtmfLowToneLevel, 0xFF}, {&CRadioImage::GetModulationSensitivity, 0xFF},
+        {&CRadioImage::GetWideModulation, 0x1F},   {&CRadioImage::GetNarrowModulation, 0x1F},
+        {&CRadioImage::GetWideDemodulation, 0x0F}, {&CRadioImage::GetNarrowDemodulation, 0x0F},
+    };
+    const auto level = [](const CRadioImage& image, Getter get)
+    {
+        int value = -1;
+        if (!(image.*get)(value))
+        {
+            value = -1;
+        }
+        return std::to_string(value);
+    };
     for (int k = 0; k < 10; ++k)
     {
         const std::uint32_t offset = ImageMap::kAlignment + static_cast<std::uint32_t>(k);
-        Field(kAlignmentLabels[k], std::to_string(m_bytesA[offset]),
-              std::to_string(m_bytesB[offset]), {{offset, 0xFF}});
+        Field(kAlignmentLabels[k], level(*m_pA, levels[k].get), level(*m_pB, levels[k].get),
+              {{offset, levels[k].mask}});
     }
 }
 

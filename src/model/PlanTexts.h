@@ -104,6 +104,11 @@ inline constexpr char kBadComment[] = "'%s' is not compander, dtone, ani, scanB,
                                       "aux= with eight binary digits";
 inline constexpr char kOpenBrace[] = "the {...} of the comment is not closed";
 inline constexpr char kWithValue[] = "%s ('%s')";
+// The rule a refused frequency broke, after the form's message.
+inline constexpr char kOffGrid[] = ": not on the %g kHz grid of this radio";
+inline constexpr char kOutOfBand[] = ": outside %g\xE2\x80\x93%g MHz, the %s band of this model";
+inline constexpr char kReceiveBand[] = "receive";
+inline constexpr char kTransmitBand[] = "transmit";
 // Notes of an export about channels the plan cannot carry as they are.
 inline constexpr char kNotCarried[] =
     "ch %d: the record holds bits the plan cannot carry; an import writes it differently";

@@ -11,4 +11,6 @@ struct SimFaults
     int garbagePauseMs = 300; // and the line stays quiet this long after them
     int hangupAfter = -1;     // after this many records (received and sent) the
                               // pseudo-terminal is closed
+    int pauseAfter = -1;      // after this many records (received and sent) the
+                              // radio takes in nothing more until it is resumed
 };

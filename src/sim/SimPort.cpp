@@ -138,20 +138,24 @@ void CSimPort::Run()
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
             continue;
         }
-        const ssize_t n = ::read(m_nMaster, buffer, sizeof buffer);
+        std::size_t wanted = sizeof buffer;
+        if (m_nBaud != 0)
+        {
+            // A paced radio takes in what it hears as a serial line delivers
+            // it: one byte each byte time, the next one left waiting in the
+            // line. Taking a chunk and sleeping through it instead would let
+            // the sender find the line full for the whole chunk's time.
+            const auto byteTime = std::chrono::nanoseconds(10'000'000'000LL / m_nBaud);
+            const auto now = std::chrono::steady_clock::now();
+            m_nextInput = std::max(m_nextInput, now - byteTime) + byteTime;
+            std::this_thread::sleep_until(m_nextInput);
+            wanted = 1;
+        }
+        const ssize_t n = ::read(m_nMaster, buffer, wanted);
         if (n <= 0)
         {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
             continue;
-        }
-        if (m_nBaud != 0)
-        {
-            // A paced radio takes in what it hears at the line's pace too:
-            // this chunk is whole when its last byte would have arrived.
-            const auto byteTime = std::chrono::nanoseconds(10'000'000'000LL / m_nBaud);
-            const auto now = std::chrono::steady_clock::now();
-            m_nextInput = std::max(m_nextInput, now) + byteTime * n;
-            std::this_thread::sleep_until(m_nextInput);
         }
         std::vector<std::string> replies;
         const int received = m_radio.Receive(reinterpret_cast<const std::uint8_t*>(buffer),
@@ -175,6 +179,10 @@ void CSimPort::Run()
 bool CSimPort::CountRecord()
 {
     ++m_nRecords;
+    if (m_nRecords == m_faults.pauseAfter)
+    {
+        SetPaused(true);
+    }
     if (m_faults.hangupAfter >= 0 && m_nRecords >= m_faults.hangupAfter)
     {
         HangUp();

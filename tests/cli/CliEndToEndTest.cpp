@@ -344,6 +344,29 @@ INSTANTIATE_TEST_SUITE_P(
                       InterruptCase{"termDuringUpload", SIGTERM, false, "2400"}),
     [](const ::testing::TestParamInfo<InterruptCase>& info) { return info.param.name; });
 
+// Ctrl+C while the radio takes in nothing (stopped as SIGSTOP stops it): the
+// end record cannot reach it either, and the message says so.
+TEST_F(CliEndToEnd, CtrlCWhileTheRadioTakesNothingSaysTheEndRecordWasNotSent)
+{
+    MakeDump(Path("c.dmp"), 9);
+    const std::string device = StartSim({"--baud", "38400", "--log", Path("sim.log")});
+    ASSERT_FALSE(device.empty());
+    const pid_t cli = StartCli({"download", "--port", device, "c.dmp", "--silence", "0.2"});
+    const bool underWay = AwaitLogged("<- S1", 3);
+    m_sim.Signal(SIGSTOP);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ::kill(cli, SIGINT);
+    const Result result = FinishCli(cli);
+    m_sim.Signal(SIGCONT);
+    ASSERT_TRUE(underWay) << "the download never started";
+    EXPECT_EQ(result.exit, 130) << result.err;
+    EXPECT_NE(result.err.find("its end record\ncould not be sent"), std::string::npos)
+        << result.err;
+    EXPECT_NE(result.err.find("still in programming mode"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find("end record sent"), std::string::npos) << result.err;
+    EXPECT_EQ(LoggedRecords("<- S9"), 0);
+}
+
 // Output that cannot be written is a file error, whichever command wrote it.
 TEST_F(CliEndToEnd, OutputThatCannotBeWrittenIsAnError)
 {

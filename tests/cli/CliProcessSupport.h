@@ -108,10 +108,20 @@ public:
         return line;
     }
 
+    // SIGSTOP stops it as a radio that takes in nothing more.
+    void Signal(int signal) const
+    {
+        if (m_nPid > 0)
+        {
+            ::kill(m_nPid, signal);
+        }
+    }
+
     void Stop()
     {
         if (m_nPid > 0)
         {
+            ::kill(m_nPid, SIGCONT);
             ::kill(m_nPid, SIGTERM);
             ::waitpid(m_nPid, nullptr, 0);
             m_nPid = -1;

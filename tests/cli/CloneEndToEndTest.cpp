@@ -366,6 +366,13 @@ SimFaults StallAfter(int records)
     return faults;
 }
 
+SimFaults PauseAfter(int records)
+{
+    SimFaults faults;
+    faults.pauseAfter = records;
+    return faults;
+}
+
 SimFaults HangUpAfter(int records)
 {
     SimFaults faults;
@@ -380,8 +387,10 @@ INSTANTIATE_TEST_SUITE_P(
         CloneFailure{"silentOnceWritten", 3, "no answer from the radio", true, SimFaults()},
         CloneFailure{"silentHalfWayThroughTheReadBack", 4, "fell silent", false,
                      StallAfter(1025 + 500)},
-        CloneFailure{"goneHalfWayThroughTheWrite", 9, "went away", false,
-                     HangUpAfter(1025 + 500)}),
+        CloneFailure{"goneHalfWayThroughTheWrite", 9, "went away", false, HangUpAfter(1025 + 500)},
+        // A radio that stops taking data: the line fills and the write stalls.
+        CloneFailure{"stoppedHalfWayThroughTheWrite", 11, "stopped taking data at address 0x",
+                     false, PauseAfter(1025 + 50)}),
     [](const ::testing::TestParamInfo<CloneFailure>& info) { return info.param.name; });
 
 TEST_F(CliRadioTest, DownloadVerifyNamesTheFirstByteTheRadioDidNotKeep)
@@ -412,6 +421,27 @@ TEST_F(CliRadioTest, DownloadVerifyNamesTheFirstByteTheRadioDidNotKeep)
     std::snprintf(expected, sizeof expected, "address 0x0123 (written %02X, read 5A), 2 byte(s)",
                   written[0x0123]);
     EXPECT_NE(result.err.find(expected), std::string::npos) << result.err;
+}
+
+// A 120-channel radio sends only what it holds; the file's channels above
+// 120 that are in use are a difference, never "the same".
+TEST_F(CliRadioTest, ChannelsTheRadioCannotHoldAreADifference)
+{
+    CRadioImage plan = MakePlan();
+    ASSERT_TRUE(plan.SetRxUnused(199, 0));
+    SaveDump(plan, "plan.dmp");
+    const std::string device = StartRadio(plan, 120);
+    ASSERT_FALSE(device.empty());
+    for (const char* command : {"verify", "download"})
+    {
+        const Result result = Cli({command, "--port", device, "plan.dmp", "--verify"});
+        EXPECT_EQ(result.exit, command[0] == 'v' ? 1 : 12) << command << ": " << result.err;
+        EXPECT_NE(result.err.find("holds 120 channels, so only those were compared; 1 channel(s)"),
+                  std::string::npos)
+            << result.err;
+        EXPECT_EQ(result.err.find("the radio holds what was written"), std::string::npos)
+            << result.err;
+    }
 }
 
 TEST_F(CliRadioTest, TraceHoldsEveryRecordWithItsTime)

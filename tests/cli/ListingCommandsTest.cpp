@@ -166,13 +166,17 @@ TEST_F(ListingCommandsTest, UnreadableFilesAreErrorsNotDefaultListings)
     for (const char* command : {"report", "hexdump", "info"})
     {
         SCOPED_TRACE(command);
-        for (const std::string& path :
-             {(m_dir / "missing.dmp").string(), shortFile.string(), m_dir.string()})
+        const std::pair<std::string, std::string> files[] = {
+            {(m_dir / "missing.dmp").string(), "No such file or directory"},
+            {shortFile.string(), "it is too short for a dump file"},
+            {m_dir.string(), "it is a folder"}};
+        for (const auto& [path, reason] : files)
         {
             const CliResult result = Run({command, path});
             EXPECT_EQ(result.status, 10);
             EXPECT_TRUE(result.lines.empty());
-            EXPECT_EQ(result.err, "vesk4-cli: cannot read the dump file " + path + "\n");
+            EXPECT_EQ(result.err,
+                      "vesk4-cli: cannot read the dump file " + path + ": " + reason + "\n");
         }
         EXPECT_EQ(Run({command}).status, 2);
         EXPECT_EQ(Run({command, "a.dmp", "b.dmp"}).status, 2);

@@ -180,7 +180,7 @@ TEST_F(PlanCommands, BadRowsAreListedAndNothingIsWritten)
     EXPECT_EQ(result.exit, 14);
     EXPECT_EQ(result.err,
               "vesk4-cli: bad.csv: line 3, column Frequency: Receive Channel Freq set error "
-              "('146.523000')\n"
+              "('146.523000'): not on the 5 kHz grid of this radio\n"
               "vesk4-cli: bad.csv: line 4, column DtcsCode: Receive Signaling Data set error "
               "('024')\n"
               "vesk4-cli: bad.csv: line 5, column Location: Channel number set error: '400' is "
@@ -201,11 +201,16 @@ TEST_F(PlanCommands, MergeKeepsWhatThePlanDoesNotList)
     EXPECT_EQ(result.err, "merged.dmp: 4 channel(s) in use after the plan one.csv\n");
 }
 
+// Every refusal names the file and why: the system's reason or the program's.
 TEST_F(PlanCommands, StatusesOfTheFileCommands)
 {
     Save(PlanImage(), "a.dmp");
     Save(CRadioImage(), "blank.dmp");
     std::ofstream(Path("plan.csv")) << "Location,Frequency\n1,146.52\n";
+    std::ofstream(Path("short.dmp")) << "too short";
+    ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+    std::ofstream(Path("big.csv")).close();
+    ASSERT_EQ(::truncate(Path("big.csv").c_str(), 17 * 1024 * 1024), 0);
     struct Case
     {
         std::vector<std::string> args;
@@ -214,20 +219,50 @@ TEST_F(PlanCommands, StatusesOfTheFileCommands)
     };
     const Case cases[] = {
         {{"diff", "a.dmp"}, 2, "vesk4-cli: wrong number of arguments for 'diff'"},
-        {{"diff", "a.dmp", "missing.dmp"}, 10, "vesk4-cli: cannot read the dump file missing.dmp"},
+        {{"diff", "a.dmp", "missing.dmp"},
+         10,
+         "vesk4-cli: cannot read the dump file missing.dmp: No such file or directory\n"},
+        {{"diff", "a.dmp", "short.dmp"},
+         10,
+         "vesk4-cli: cannot read the dump file short.dmp: it is too short for a dump file\n"},
+        {{"diff", "a.dmp", "fifo"},
+         10,
+         "vesk4-cli: cannot read the dump file fifo: it is not a regular file\n"},
         {{"export-csv", "a.dmp"}, 2, "vesk4-cli: wrong number of arguments"},
         {{"export-csv", "blank.dmp", "x.csv"}, 14, "vesk4-cli: blank.dmp has no radio model"},
-        {{"export-csv", "a.dmp", "nofolder/x.csv"}, 10, "vesk4-cli: cannot write the channel plan"},
+        {{"export-csv", "a.dmp", "nofolder/x.csv"},
+         10,
+         "vesk4-cli: cannot write the channel plan nofolder/x.csv: No such file or directory\n"},
         {{"import-csv", "a.dmp", "missing.csv", "b.dmp"},
          10,
-         "vesk4-cli: cannot read the channel plan missing.csv"},
-        {{"import-csv", "a.dmp", ".", "b.dmp"}, 10, "vesk4-cli: cannot read the channel plan ."},
+         "vesk4-cli: cannot read the channel plan missing.csv: No such file or directory\n"},
+        {{"import-csv", "a.dmp", ".", "b.dmp"},
+         10,
+         "vesk4-cli: cannot read the channel plan .: it is a folder\n"},
+        {{"import-csv", "a.dmp", "big.csv", "b.dmp"},
+         10,
+         "vesk4-cli: cannot read the channel plan big.csv: it is larger than 16 MB\n"},
         {{"import-csv", "blank.dmp", "plan.csv", "b.dmp"},
          14,
-         "vesk4-cli: plan.csv: No radio model"},
+         "vesk4-cli: blank.dmp has no radio model chosen"},
         {{"import-csv", "a.dmp", "plan.csv", "nofolder/b.dmp"},
          10,
-         "vesk4-cli: cannot write the dump file nofolder/b.dmp"},
+         "vesk4-cli: cannot write the dump file nofolder/b.dmp: No such file or directory\n"},
+        {{"import-csv", "a.dmp", "plan.csv", "."},
+         10,
+         "vesk4-cli: cannot write the dump file .: it is a folder\n"},
+        // Checked before the port is opened, let alone the radio read.
+        {{"upload", "--port", "/dev/null", "-o", "."},
+         10,
+         "vesk4-cli: cannot write the dump file .: it is a folder\n"},
+        // A pipe nobody reads is refused at once, not waited on.
+        {{"ram-read", "--port", "/dev/null", "--trace", "fifo", "40", "1"},
+         10,
+         "vesk4-cli: cannot write the trace file fifo: it is not a regular file\n"},
+        {{"new", "--model", "VHF(H) Z Band", "n.dmp"},
+         2,
+         "vesk4-cli: 'VHF(H) Z Band' is not a model; the models are: VHF(L) A Band,"},
+        {{"new", "--model", "VHF(H) A Band", "a.dmp"}, 10, "vesk4-cli: a.dmp already exists"},
     };
     for (const Case& c : cases)
     {
@@ -235,6 +270,70 @@ TEST_F(PlanCommands, StatusesOfTheFileCommands)
         EXPECT_EQ(result.exit, c.exit) << c.args[0] << " " << c.args[1] << "\n" << result.err;
         EXPECT_EQ(result.err.rfind(c.err, 0), 0U) << result.err;
     }
+}
+
+// Where export-csv may write: a file, a device, standard output; a reader that
+// went away ends it as any listing. A name's control bytes never reach the
+// terminal, neither in a note nor in the plan.
+TEST_F(PlanCommands, ExportGoesWhereverAListingMay)
+{
+    CRadioImage image = PlanImage();
+    ASSERT_TRUE(image.SetChannelName(0, "A\x1B[2J\x07"));
+    Save(image, "a.dmp");
+    ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+    const struct
+    {
+        const char* target;
+        int exit;
+        const char* err; // part of standard error
+    } cases[] = {
+        {"out.csv", 0, "3 channel(s) -> out.csv"},
+        {"/dev/null", 0, "3 channel(s) -> /dev/null"},
+        {"-", 0, "3 channel(s) -> -"},
+        {"fifo", 10, "cannot write the channel plan fifo: it is not a regular file"},
+        {".", 10, "cannot write the channel plan .: it is a folder"},
+    };
+    for (const auto& c : cases)
+    {
+        const Result result = Cli({"export-csv", "a.dmp", c.target});
+        EXPECT_EQ(result.exit, c.exit) << c.target << "\n" << result.err;
+        EXPECT_NE(result.err.find(c.err), std::string::npos) << c.target << "\n" << result.err;
+        // What the plan holds reads back as the name's own bytes, shown escaped.
+        EXPECT_NE(result.err.find("note: ch 1: line 2, column Name: Channel name set error "
+                                  "('A\\x1B[2J\\x07')"),
+                  std::string::npos)
+            << result.err;
+        EXPECT_EQ(result.err.find_first_of("\x1B\x07"), std::string::npos) << result.err;
+        EXPECT_EQ(result.out.find_first_of("\x1B\x07"), std::string::npos) << result.out;
+    }
+    EXPECT_NE(ReadText(Path("out.csv")).find("A\\x1B[2J\\x07"), std::string::npos);
+    // The reader is gone long before the plan is written.
+    const std::string command = "cd '" + m_strDir +
+                                "' && { sleep 0.3; '" VESK4_CLI
+                                "' export-csv a.dmp - 2>/dev/null; echo $? >status; } | true";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadText(Path("status")), "141\n");
+}
+
+// A plan begun without a radio: the model's reference steps and injection
+// side as the Model form starts a newly chosen band, ready for a plan.
+TEST_F(PlanCommands, NewGivesAnImageOfTheModelReadyForAPlan)
+{
+    Result result = Cli({"new", "--model", "vhf(h) a band", "--channels", "320", "n.dmp"});
+    ASSERT_EQ(result.exit, 0) << result.err;
+    CRadioImage expected;
+    ASSERT_TRUE(expected.SetModel(5));
+    ASSERT_TRUE(expected.SetWideReference(5000.0));
+    ASSERT_TRUE(expected.SetNarrowReference(6250.0));
+    ASSERT_TRUE(expected.SetInjection(0));
+    ASSERT_TRUE(expected.SetWideIfOffset(ComputeIfOffset(5, false, 5000.0)));
+    ASSERT_TRUE(expected.SetNarrowIfOffset(ComputeIfOffset(5, false, 6250.0)));
+    Save(expected, "expected.dmp");
+    result = Cli({"diff", "n.dmp", "expected.dmp"});
+    EXPECT_EQ(result.exit, 0) << result.out;
+    std::ofstream(Path("plan.csv")) << "Location,Frequency\n300,146.52\n";
+    result = Cli({"import-csv", "n.dmp", "plan.csv", "p.dmp"});
+    EXPECT_EQ(result.exit, 0) << result.err;
 }
 
 TEST_F(PlanCommands, DiffOfTwoFilesByField)

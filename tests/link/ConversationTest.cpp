@@ -363,9 +363,11 @@ TEST(ConversationTimings, MessageDelayAndWatchdogAreTheOnesSet)
         int watchdog;
         int expectedDelay;
         int expectedWatchdog;
-    } cases[] = {{"defaults", false, 0, 0, 100, 1000},
-                 {"shortened", true, 5, 20, 5, 20},
-                 {"negative", true, -1, -5, 0, 0}};
+        // The silence plus 256 bytes at 2400 baud, the driver's wake-up margin.
+        int expectedWriteStall;
+    } cases[] = {{"defaults", false, 0, 0, 100, 1000, 2067},
+                 {"shortened", true, 5, 20, 5, 20, 1087},
+                 {"negative", true, -1, -5, 0, 0, 1067}};
     for (const auto& c : cases)
     {
         CPlainAppState app;
@@ -384,6 +386,7 @@ TEST(ConversationTimings, MessageDelayAndWatchdogAreTheOnesSet)
         EXPECT_EQ(timers.m_running[CRadioConversation::kTimerRamError], c.expectedDelay) << c.name;
         EXPECT_EQ(timers.m_running[CRadioConversation::kTimerWatchdog], c.expectedWatchdog)
             << c.name;
+        EXPECT_EQ(conversation.Link().Timings().writeStallMs, c.expectedWriteStall) << c.name;
     }
 }
 

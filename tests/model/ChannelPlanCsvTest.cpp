@@ -370,6 +370,18 @@ TEST(ChannelPlanCsv, ColumnsInAnyOrderWithOthersIgnoredAndOnlyTheRequiredOnes)
     scanned.scanGroupA = true;
     PutChannel(expected, 1, "", Side("420.5"), Side("420.5"), scanned);
     EXPECT_EQ(Channels(minimal), Channels(expected));
+
+    // Writers from before the CrossMode column meant Tone->Tone by Cross.
+    const std::string row = "2,420.5,Cross,67.0,254.1";
+    CRadioImage withoutColumn = PlanImage(9);
+    CRadioImage withColumn = PlanImage(9);
+    ASSERT_TRUE(CChannelPlanCsv::Import("Location,Frequency,Tone,rToneFreq,cToneFreq\n" + row, 320,
+                                        false, withoutColumn, problems))
+        << Problems(problems);
+    ASSERT_TRUE(CChannelPlanCsv::Import("Location,Frequency,Tone,rToneFreq,cToneFreq,CrossMode\n" +
+                                            row + ",Tone->Tone",
+                                        320, false, withColumn, problems));
+    EXPECT_EQ(Channels(withoutColumn), Channels(withColumn));
 }
 
 TEST(ChannelPlanCsv, BadRowsAreNamedByLineAndColumnAndNothingIsWritten)
@@ -391,13 +403,15 @@ TEST(ChannelPlanCsv, BadRowsAreNamedByLineAndColumnAndNothingIsWritten)
          "Channel number set error"},
         {"locationTwice", ok + "\r\n" + ok, 4, "Location", "channel 1 is already on line 2"},
         {"offGrid", "1,,150.003000,,,,,,,,,,FM,,,,\r\n", 2, "Frequency",
-         "Receive Channel Freq set error ('150.003000')"},
+         "Receive Channel Freq set error ('150.003000'): not on the 5 kHz grid of this radio"},
         {"outOfBand", "1,,170.000000,,,,,,,,,,,,,,\r\n", 2, "Frequency",
-         "Receive Channel Freq set error"},
+         "Receive Channel Freq set error ('170.000000'): outside 136\xE2\x80\x93"
+         "160 MHz, the receive band of this model"},
         {"frequencyNotANumber", "1,,15O.0,,,,,,,,,,,,,,\r\n", 2, "Frequency",
          "Please enter a number."},
         {"offsetOutOfBand", "1,,159.000000,+,5.000000,,,,,,,,,,,,\r\n", 2, "Offset",
-         "Transmit Channel Freq set error"},
+         "Transmit Channel Freq set error ('164.000000'): outside 136\xE2\x80\x93"
+         "160 MHz, the transmit band of this model"},
         {"offsetBelowZero", "1,,150.000000,-,151.000000,,,,,,,,,,,,\r\n", 2, "Offset",
          "Transmit Channel Freq set error"},
         {"badDuplex", "1,,150.000000,x,,,,,,,,,,,,,\r\n", 2, "Duplex", "'x' is not"},
@@ -452,7 +466,9 @@ TEST(ChannelPlanCsv, EveryBadRowIsReportedNotJustTheFirst)
                                          120, false, image, problems));
     ASSERT_EQ(problems.size(), 2U) << Problems(problems);
     EXPECT_EQ(problems[0].Text(),
-              "line 3, column Frequency: Receive Channel Freq set error ('999.000000')");
+              "line 3, column Frequency: Receive Channel Freq set error ('999.000000'): "
+              "outside 136\xE2\x80\x93"
+              "160 MHz, the receive band of this model");
     EXPECT_EQ(problems[1].line, 5);
 }
 

@@ -277,6 +277,54 @@ TEST_F(SimLinkTest, GarbageWithRecordsQueuedBehindItNeverGivesAFalseCopy)
     }
 }
 
+// At the radio's own 2400 baud both ways, a download of the first 64 bytes
+// and their read-back. The radio takes in each record as the line delivers
+// it, not a chunk at a time, so it has the first record long before the last
+// one has crossed the line.
+TEST_F(SimLinkTest, AtTheRadiosLineRateADownloadAndItsReadBackPass)
+{
+    using Clock = std::chrono::steady_clock;
+    Start({}, 2400);
+    m_radio.SetUploadEnd(64);
+    std::vector<std::uint8_t> image(64);
+    for (std::size_t i = 0; i < image.size(); ++i)
+    {
+        image[i] = static_cast<std::uint8_t>(200 - i);
+    }
+    const auto start = Clock::now();
+    ASSERT_TRUE(m_conversation.Link().DownloadImage(image.data(), 64));
+    // The radio answers nothing to a download: its log holds what it took in.
+    ASSERT_TRUE(WaitFor([&] { return m_radio.Log().size() >= 2; }));
+    const auto firstRecord = Clock::now() - start;
+    ASSERT_TRUE(WaitFor([&] { return m_radio.DownloadsCompleted() == 1; }));
+    const auto wholeDownload = Clock::now() - start;
+    // "M2" and the first "S1" are 40 bytes (167 ms), all ten records 248 (1033 ms).
+    EXPECT_LT(firstRecord, std::chrono::milliseconds(600));
+    EXPECT_GE(wholeDownload, std::chrono::milliseconds(1000));
+    const auto eeprom = m_radio.Eeprom();
+    EXPECT_EQ(std::vector<std::uint8_t>(eeprom.begin(), eeprom.begin() + 64), image);
+
+    ASSERT_TRUE(m_conversation.Link().RequestUpload());
+    std::vector<std::uint8_t> readBack(8192, 0);
+    int last = 0;
+    ASSERT_TRUE(WaitFor(
+        [&]
+        {
+            LinkMessage message;
+            while (last != 9 && m_queue.Wait(10, message))
+            {
+                if (message.wParam >= 2)
+                {
+                    last = m_conversation.Link().ParseRecord(
+                        message.bytes.data(), static_cast<std::int32_t>(message.bytes.size()),
+                        readBack.data(), 8192);
+                }
+            }
+            return last == 9;
+        }));
+    EXPECT_EQ(std::vector<std::uint8_t>(readBack.begin(), readBack.begin() + 64), image);
+}
+
 TEST_F(SimLinkTest, PacedOutputTakesTheTimeOfTheWire)
 {
     Start({}, 2400);
