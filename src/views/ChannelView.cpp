@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace
@@ -61,7 +62,12 @@ QLineEdit* NameBox(QWidget* parent)
 {
     auto* box = new QLineEdit(parent);
     box->setMaxLength(kNameLength);
-    box->setFixedWidth(104);
+    // Wide enough for the widest name, twelve W: a name that scrolls hides
+    // its first letters. The frame, the text margins and the cursor come on
+    // top of the letters.
+    const int letters =
+        box->fontMetrics().horizontalAdvance(QString(kNameLength, QLatin1Char('W')));
+    box->setFixedWidth(letters + 2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8);
     return box;
 }
 
@@ -217,11 +223,6 @@ void CChannelView::BuildLayout()
     auto* auxRow = new QHBoxLayout(aux);
     auxRow->setContentsMargins(8, 2, 8, 4);
     auxRow->addWidget(m_pAux);
-    // The caption's bit numbers are set apart by runs of blanks; widening the
-    // blanks puts each number over its list.
-    QFont captionFont = m_pAux->Caption()->font();
-    captionFont.setWordSpacing(6.0);
-    m_pAux->Caption()->setFont(captionFont);
     auxRow->addStretch(1);
     name(m_pAux, kAuxDataName);
     name(m_pCancel, kCancel);
