@@ -154,17 +154,19 @@ void CChannelView::BuildLayout()
                                          QLineEdit* alpha, const char* numberName,
                                          const char* alphaName)
     {
+        // The label stands over the name: beside it, a name box wide enough
+        // for twelve letters leaves no room for the other box in the row.
         auto* box = new QGroupBox(Latin1(title), this);
-        auto* row = new QHBoxLayout(box);
-        row->setContentsMargins(8, 4, 8, 4);
-        row->setSpacing(0);
-        row->addWidget(number);
-        row->addWidget(spin);
-        row->addSpacing(10);
-        row->addWidget(Label(kAlphaCharacter, alpha, box));
-        row->addSpacing(6);
-        row->addWidget(alpha);
-        row->addStretch(1);
+        auto* grid = new QGridLayout(box);
+        grid->setContentsMargins(8, 0, 8, 4);
+        grid->setHorizontalSpacing(0);
+        grid->setVerticalSpacing(0);
+        grid->addWidget(Label(kAlphaCharacter, alpha, box), 0, 3);
+        grid->addWidget(number, 1, 0);
+        grid->addWidget(spin, 1, 1);
+        grid->setColumnMinimumWidth(2, 10);
+        grid->addWidget(alpha, 1, 3);
+        grid->setColumnStretch(4, 1);
         name(number, numberName);
         spin->NameFor(Latin1(numberName));
         name(alpha, alphaName);

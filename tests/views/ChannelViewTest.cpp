@@ -189,6 +189,13 @@ TEST_F(ChannelViewTest, ShowsEveryTextListAndLimit)
     }
     EXPECT_TRUE(m_form->ChannelNumberEdit()->isReadOnly());
     EXPECT_TRUE(m_form->GroupNumberEdit()->isReadOnly());
+    // The widest name fits: with the cursor at its end its first letter shows.
+    for (QLineEdit* name : {m_form->ChannelNameEdit(), m_form->GroupNameEdit()})
+    {
+        name->setText(QStringLiteral("WWWWWWWWWWWW"));
+        name->end(false);
+        EXPECT_EQ(name->cursorPositionAt(name->contentsRect().topLeft() + QPoint(2, 2)), 0);
+    }
 }
 
 TEST_F(ChannelViewTest, ChecksInOrderWithTheirMessageAndFocus)
