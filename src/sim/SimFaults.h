@@ -11,4 +11,6 @@ struct SimFaults
     int garbagePauseMs = 300; // and the line stays quiet this long after them
     int hangupAfter = -1;     // after this many records (received and sent) the
                               // pseudo-terminal is closed
+    int pauseAfter = -1;      // after sending this many records the radio pauses
+                              // itself, as CSimPort::SetPaused(true) does
 };

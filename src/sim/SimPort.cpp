@@ -233,6 +233,10 @@ bool CSimPort::SendRecord(const std::string& record)
     }
     m_radio.NoteSent(text);
     ++m_nSent;
+    if (m_nSent == m_faults.pauseAfter)
+    {
+        SetPaused(true);
+    }
     return CountRecord();
 }
 
