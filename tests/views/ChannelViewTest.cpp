@@ -31,9 +31,7 @@
 
 // std
 #include <array>
-#include <chrono>
 #include <cstring>
-#include <iostream>
 
 namespace
 {
@@ -655,26 +653,4 @@ TEST_F(ChannelViewTest, WithoutAModelNothingIsStoredAndNothingBreaks)
     EXPECT_EQ(m_ui.CountOf(ChannelTexts::kModelNotChosen), 1);
     m_form->StoreToImage(Frame().m_sharedImage);
     EXPECT_EQ(Bytes(Frame().m_sharedImage), before);
-}
-
-// Not a timed test: the figures are printed for the record.
-TEST_F(ChannelViewTest, BenchmarkSteppingThroughEveryChannel)
-{
-    using Clock = std::chrono::steady_clock;
-    Reload([](CRadioImage&) {}, 1);
-    auto start = Clock::now();
-    m_form->LoadFromImage(Frame().m_sharedImage);
-    const auto open = Clock::now() - start;
-    start = Clock::now();
-    for (int n = 1; n < kChannelCount; ++n)
-    {
-        // A change on every channel, so each step checks, stores and loads.
-        TypeRx(CChannelRules::FormatFrequency(136.0 + 0.005 * n).c_str());
-        m_form->OnChannelSpin(+1);
-    }
-    const auto steps = Clock::now() - start;
-    EXPECT_EQ(m_form->GetShownChannel(), kChannelCount);
-    const auto ms = [](Clock::duration d)
-    { return std::chrono::duration<double, std::milli>(d).count(); };
-    std::cout << "open " << ms(open) << " ms; 319 steps " << ms(steps) << " ms\n";
 }

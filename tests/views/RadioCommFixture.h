@@ -4,7 +4,7 @@
 #pragma once
 
 // own (shared fixtures of the shell and link tests)
-#include "../link/LinkTestSupport.h"
+#include "LinkTestSupport.h"
 #include "AppFixture.h"
 
 // views
