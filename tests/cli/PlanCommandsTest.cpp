@@ -292,7 +292,7 @@ TEST_F(PlanCommands, ExportGoesWhereverAListingMay)
     }
     EXPECT_NE(ReadText(Path("out.csv")).find("A\\x1B[2J\\x07"), std::string::npos);
     // The reader is gone long before the plan is written.
-    const std::string command = "cd '" + m_strDir +
+    const std::string command = "cd '" + m_dir.Path() +
                                 "' && { sleep 0.3; '" VESK4_CLI
                                 "' export-csv a.dmp - 2>/dev/null; echo $? >status; } | true";
     ASSERT_EQ(std::system(command.c_str()), 0);
