@@ -1,9 +1,10 @@
 // The radio image: the radio's 8192-byte configuration EEPROM held in memory,
-// its memory map, and one accessor per field.
+// and one accessor per field over the table of ImageFields.h.
 #pragma once
 
 // model
 #include "model/AppState.h"
+#include "model/ImageFields.h"
 
 // std
 #include <cstddef>
@@ -15,42 +16,36 @@ constexpr std::uint32_t kImageSize = 8192;
 constexpr std::uint32_t kBlockSize = 8204;
 constexpr std::uint32_t kDumpFileSize = 8208;
 
-constexpr int kChannelCount = 320;
-constexpr int kChannelRecordSize = 23;
-constexpr int kGroupNameCount = 40;
-constexpr int kGroupNameSlots = 41; // the accessors also reach one slot past the 40 names
-constexpr int kNameLength = 12;
-constexpr std::uint32_t kUnusedWord = 0x7FFFF; // a channel side without a frequency
-
-// Memory map of the image (EEPROM addresses). Multi-byte numbers are big-endian.
+// Where the image's regions start (EEPROM addresses), as the code outside the
+// image names them; the fields themselves are in ImageFields.h.
 namespace ImageMap
 {
-constexpr std::uint32_t kSerial = 0x0000;     // 4 bytes, 8 hex nibbles
-constexpr std::uint32_t kCustomer = 0x0004;   // 5 bytes, 10 hex nibbles
-constexpr std::uint32_t kDate = 0x0009;       // 4 bytes, YYYYMMDD as BCD
-constexpr std::uint32_t kModel = 0x000D;      // band index 0..13, 0xFF = none
-constexpr std::uint32_t kWideRef = 0x000E;    // 14-bit reference divider
-constexpr std::uint32_t kNarrowRef = 0x0010;  // 14-bit reference divider
-constexpr std::uint32_t kWideIf = 0x0012;     // signed 16-bit, wide steps
-constexpr std::uint32_t kNarrowIf = 0x0014;   // signed 16-bit, narrow steps
-constexpr std::uint32_t kFixed16 = 0x0016;    // fixed bits only
-constexpr std::uint32_t kScanHold = 0x0017;   // scan hold times (layout below)
-constexpr std::uint32_t kScan = 0x0018;       // scan options
-constexpr std::uint32_t kInjBeep = 0x0019;    // injection flag and beeps
-constexpr std::uint32_t kTwoTone = 0x001A;    // priority time, 2-tone, DTMF timing
-constexpr std::uint32_t kLockout = 0x001B;    // lock-out, time-out, scan stop
-constexpr std::uint32_t kFixed1C = 0x001C;    // fixed high nibble
-constexpr std::uint32_t kPriority2 = 0x001E;  // defeat priority 2 channel
-constexpr std::uint32_t kFixed1F = 0x001F;    // fixed high nibble
-constexpr std::uint32_t kToneGroups = 0x0021; // first group high nibble, second low
-constexpr std::uint32_t kFirstTone = 0x0022;  // 2-tone indexes 0..59
-constexpr std::uint32_t kSecondTone = 0x0023; //   second tone
-constexpr std::uint32_t kThirdTone = 0x0024;  //   third tone
-constexpr std::uint32_t kGroupCount = 0x0025; // 1..40
-constexpr std::uint32_t kAlignment = 0x0026;  // ten alignment levels, 0x26..0x2F
-constexpr std::uint32_t kAni = 0x009D;        // 5 bytes, 10 DTMF nibbles
-constexpr std::uint32_t kGroupNames = 0x00A7; // 41 slots of 12 bytes
-constexpr std::uint32_t kChannels = 0x0340;   // 320 records of 23 bytes
+constexpr std::uint32_t kSerial = ImageFields::kSerialNumber.offset;
+constexpr std::uint32_t kCustomer = ImageFields::kCustomer.offset;
+constexpr std::uint32_t kDate = ImageFields::kDate.offset;
+constexpr std::uint32_t kModel = ImageFields::kModel.offset;
+constexpr std::uint32_t kWideRef = ImageFields::kWideReference.offset;
+constexpr std::uint32_t kNarrowRef = ImageFields::kNarrowReference.offset;
+constexpr std::uint32_t kWideIf = ImageFields::kWideIfOffset.offset;
+constexpr std::uint32_t kNarrowIf = ImageFields::kNarrowIfOffset.offset;
+constexpr std::uint32_t kFixed16 = ImageFields::kFixedBits[0].field.offset;
+constexpr std::uint32_t kScanHold = ImageFields::kScanHoldOnRx.offset;
+constexpr std::uint32_t kScan = ImageFields::kScanType.offset;
+constexpr std::uint32_t kInjBeep = ImageFields::kInjection.offset;
+constexpr std::uint32_t kTwoTone = ImageFields::kTwoToneFormat.offset;
+constexpr std::uint32_t kLockout = ImageFields::kBusyLockout.offset;
+constexpr std::uint32_t kFixed1C = ImageFields::kFixedBits[3].field.offset;
+constexpr std::uint32_t kPriority2 = ImageFields::kDefeatPriority2.offset;
+constexpr std::uint32_t kFixed1F = ImageFields::kFixedBits[4].field.offset;
+constexpr std::uint32_t kToneGroups = ImageFields::kFirstToneGroup.offset;
+constexpr std::uint32_t kFirstTone = ImageFields::kFirstTone.offset;
+constexpr std::uint32_t kSecondTone = ImageFields::kSecondTone.offset;
+constexpr std::uint32_t kThirdTone = ImageFields::kThirdTone.offset;
+constexpr std::uint32_t kGroupCount = ImageFields::kGroupCount.offset;
+constexpr std::uint32_t kAlignment = ImageFields::kTxHighPowerLevel.offset; // ten levels
+constexpr std::uint32_t kAni = ImageFields::kAniNumber.offset;
+constexpr std::uint32_t kGroupNames = ImageFields::kGroupNames;
+constexpr std::uint32_t kChannels = ImageFields::kChannels;
 } // namespace ImageMap
 
 static_assert(ImageMap::kChannels + kChannelCount * kChannelRecordSize == kImageSize,
@@ -78,36 +73,6 @@ static_assert(sizeof(ImageBlock) == kBlockSize, "ImageBlock must have no padding
 static_assert(offsetof(ImageBlock, image) == 8, "image must follow the 8-byte header");
 static_assert(kDumpFileSize == kBlockSize + 4, "a dump file is the block and a capacity code");
 
-// Channel record n at ImageMap::kChannels + 23 * n, byte by byte (bytes 4..7 are
-// the transmit side in the layout of the receive bytes 0..3):
-//
-//   byte | 7     | 6     | 5     | 4     | 3     | 2     | 1     | 0     |
-//   -----+-------+-------+-------+-------+-------+-------+-------+-------+
-//    0/4 | none  | DCS   | inv   |   DCS code bits 8-4                   |
-//        |       |       |    CTCSS index 0..44 (bits 5-0)               |
-//    1/5 |   DCS code bits 3-0           |unused |  word bits 18-16       |
-//    2/6 |   synthesizer word bits 15-8                                  |
-//    3/7 |   synthesizer word bits 7-0                                   |
-//    8   | power | scrmbl| scanA | scanB | compnd| wide  | DTone | ANI   |
-//    9   |   check value 1..16                                           |
-//    10  |   auxiliary data 0..255                                       |
-//  11-22 |   name, 12 characters, NUL padded                             |
-//
-// Option bytes; [0] and [1] are fixed bits written only by SetFixedBits:
-//
-//   byte | 7     | 6     | 5     | 4     | 3     | 2     | 1     | 0     |
-//   -----+-------+-------+-------+-------+-------+-------+-------+-------+
-//   0x16 | kept          | [1]   | [0]   | [0]   | [0]   | [0]   | [0]   |
-//   0x17 | hold on rx    | hold after tx | [0]   | [0]   | [0]   | kept  |
-//   0x18 | list clear    | by    | at    | scan type     | roll  | cycle |
-//   0x19 | [1]   | [0]   | kept  | inj   | beepA | beepB | beepC | beepD |
-//   0x1A | priority time | 2T off| 2-tone format | DTMF timing           |
-//   0x1B | busy lock-out | time-out timer        | stop  | kept          |
-//   0x1C | [0]   | [1]   | [1]   | [1]   | kept                          |
-//   0x1E | defeat| kept                                                  |
-//   0x1F | [0]   | [0]   | [1]   | [1]   | kept                          |
-//   0x21 | first tone group              | second tone group             |
-//   0x25 | group count 1..40                                             |
 // What loading a dump file came to; everything but Loaded leaves the image
 // (and the capacity) as it was.
 enum class DumpFileStatus
@@ -122,6 +87,9 @@ enum class DumpFileStatus
 
 class CRadioImage
 {
+    // The table every accessor reads its field from.
+    using F = ImageFields;
+
 public:
     // Carried along when one image is copied into another; the image itself
     // never reads them.
@@ -164,7 +132,7 @@ public:
     [[nodiscard]] bool LoadFromFile(const std::string& path, IAppState& app,
                                     DumpFileStatus* status = nullptr);
 
-    // ---- byte packing and nibble codecs -----------------------------------
+    // ---- byte packing and nibble codecs (see ByteCodec.h) -------------------
     static int PackBigEndian(std::uint32_t value, std::uint8_t* dest, int count);
     static bool EncodeHexNibbles(std::string_view text, std::uint8_t* dest, int count);
     static bool EncodeDtmfNibbles(std::string_view text, std::uint8_t* dest, int count);
@@ -172,131 +140,171 @@ public:
     static bool DecodeDtmfNibbles(std::string& textOut, const std::uint8_t* source, int& count);
 
     // ---- identification ---------------------------------------------------
-    [[nodiscard]] bool SetSerialNumber(std::string_view text);
-    bool GetSerialNumber(std::string& textOut) const;
-    [[nodiscard]] bool SetCustomer(std::string_view text);
-    bool GetCustomer(std::string& textOut) const;
+    [[nodiscard]] bool SetSerialNumber(std::string_view t) { return SetHex(F::kSerialNumber, t); }
+    bool GetSerialNumber(std::string& textOut) const { return GetHex(F::kSerialNumber, textOut); }
+    [[nodiscard]] bool SetCustomer(std::string_view t) { return SetHex(F::kCustomer, t); }
+    bool GetCustomer(std::string& textOut) const { return GetHex(F::kCustomer, textOut); }
     // A month outside 1..12 or a day outside 1..31 is stored as a blank byte
     // (0xFF), a year outside 0..9999 as two blank bytes; GetDate then reports
     // that part as invalid.
     [[nodiscard]] bool SetDate(int year, int month, int day);
     bool GetDate(int& yearOut, int& monthOut, int& dayOut) const;
-    [[nodiscard]] bool SetModel(int index);
-    bool GetModel(int& indexOut) const;
+    // The low byte of index, unchecked: -1 stores 0xFF, no model chosen.
+    [[nodiscard]] bool SetModel(int index) { return StoreBits(F::kModel, index); }
+    bool GetModel(int& indexOut) const { return GetValid(F::kModel, indexOut); }
 
     // ---- model header: reference dividers, IF offsets, injection ---------
-    [[nodiscard]] bool SetWideReference(double stepHz);
-    [[nodiscard]] bool SetNarrowReference(double stepHz);
-    bool GetWideReferenceCode(int model, int& codeOut) const;
-    bool GetNarrowReferenceCode(int model, int& codeOut) const;
-    [[nodiscard]] bool SetWideIfOffset(int word);
-    [[nodiscard]] bool SetNarrowIfOffset(int word);
-    bool GetWideIfOffset(int& wordOut) const;  // 0..65535, bit 15 is the sign
-    [[nodiscard]] bool SetInjection(int flag); // 0 high side, 1 low side
-    bool GetInjection(int& flagOut) const;
+    [[nodiscard]] bool SetWideReference(double hz) { return SetReference(F::kWideReference, hz); }
+    [[nodiscard]] bool SetNarrowReference(double hz)
+    {
+        return SetReference(F::kNarrowReference, hz);
+    }
+    bool GetWideReferenceCode(int model, int& codeOut) const
+    {
+        return GetReferenceCode(F::kWideReference, model, codeOut);
+    }
+    bool GetNarrowReferenceCode(int model, int& codeOut) const
+    {
+        return GetReferenceCode(F::kNarrowReference, model, codeOut);
+    }
+    // The low 16 bits of word, unchecked.
+    [[nodiscard]] bool SetWideIfOffset(int word) { return StoreBits(F::kWideIfOffset, word); }
+    [[nodiscard]] bool SetNarrowIfOffset(int word) { return StoreBits(F::kNarrowIfOffset, word); }
+    // 0..65535, bit 15 is the sign
+    bool GetWideIfOffset(int& wordOut) const { return GetBits(F::kWideIfOffset, wordOut); }
+    [[nodiscard]] bool SetInjection(int flag) { return SetBits(F::kInjection, flag); }
+    bool GetInjection(int& flagOut) const { return GetBits(F::kInjection, flagOut); }
     void DeriveInjection();
 
     // ---- 2-tone and ANI ---------------------------------------------------
-    [[nodiscard]] bool SetTwoToneUnused(int flag);
-    bool GetTwoToneUnused(int& flagOut) const;
-    [[nodiscard]] bool SetTwoToneFormat(int format);
-    bool GetTwoToneFormat(int& formatOut) const;
+    [[nodiscard]] bool SetTwoToneUnused(int flag) { return SetBits(F::kTwoToneUnused, flag); }
+    bool GetTwoToneUnused(int& flagOut) const { return GetBits(F::kTwoToneUnused, flagOut); }
+    [[nodiscard]] bool SetTwoToneFormat(int format) { return SetBits(F::kTwoToneFormat, format); }
+    bool GetTwoToneFormat(int& formatOut) const { return GetBits(F::kTwoToneFormat, formatOut); }
     [[nodiscard]] bool SetTwoToneGroups(int first, int second);
     bool GetTwoToneGroups(int& firstOut, int& secondOut) const;
-    [[nodiscard]] bool SetFirstToneIndex(int index);
-    [[nodiscard]] bool SetSecondToneIndex(int index);
-    [[nodiscard]] bool SetThirdToneIndex(int index);
-    bool GetFirstToneIndex(int& indexOut) const;
-    bool GetSecondToneIndex(int& indexOut) const;
-    bool GetThirdToneIndex(int& indexOut) const;
+    [[nodiscard]] bool SetFirstToneIndex(int index) { return SetByte(F::kFirstTone, index); }
+    [[nodiscard]] bool SetSecondToneIndex(int index) { return SetByte(F::kSecondTone, index); }
+    [[nodiscard]] bool SetThirdToneIndex(int index) { return SetByte(F::kThirdTone, index); }
+    bool GetFirstToneIndex(int& indexOut) const { return GetValid(F::kFirstTone, indexOut); }
+    bool GetSecondToneIndex(int& indexOut) const { return GetValid(F::kSecondTone, indexOut); }
+    bool GetThirdToneIndex(int& indexOut) const { return GetValid(F::kThirdTone, indexOut); }
     [[nodiscard]] bool SetAniNumber(std::string_view text);
     bool GetAniNumber(std::string& textOut) const;
 
     // ---- channel records (n = 0..319) --------------------------------------
-    [[nodiscard]] bool SetRxSignallingNone(int n, int flag);
-    [[nodiscard]] bool SetTxSignallingNone(int n, int flag);
-    [[nodiscard]] bool SetRxSignallingType(int n, int type); // 0 CTCSS, 1 DCS
-    [[nodiscard]] bool SetTxSignallingType(int n, int type);
-    [[nodiscard]] bool SetRxDcs(int n, int inverted, int code); // code 0..511
-    [[nodiscard]] bool SetTxDcs(int n, int inverted, int code);
-    [[nodiscard]] bool SetRxCtcss(int n, int index); // 0..44
-    [[nodiscard]] bool SetTxCtcss(int n, int index);
-    [[nodiscard]] bool SetRxUnused(int n, int flag);
-    [[nodiscard]] bool SetTxUnused(int n, int flag);
-    [[nodiscard]] bool SetRxWord(int n, std::uint32_t word); // 0..0x7FFFF
-    [[nodiscard]] bool SetTxWord(int n, std::uint32_t word);
-    [[nodiscard]] bool SetTxPower(int n, int flag);
-    [[nodiscard]] bool SetScrambler(int n, int flag);
-    [[nodiscard]] bool SetScanGroupA(int n, int flag);
-    [[nodiscard]] bool SetScanGroupB(int n, int flag);
-    [[nodiscard]] bool SetCompander(int n, int flag);
-    [[nodiscard]] bool SetWide(int n, int flag);
-    [[nodiscard]] bool SetDTone(int n, int flag);
-    [[nodiscard]] bool SetAniEnable(int n, int flag);
+    [[nodiscard]] bool SetRxSignallingNone(int n, int f)
+    {
+        return SetAt(n, F::kRxSignallingNone, f);
+    }
+    [[nodiscard]] bool SetTxSignallingNone(int n, int f)
+    {
+        return SetAt(n, F::kTxSignallingNone, f);
+    }
+    // 0 CTCSS, 1 DCS
+    [[nodiscard]] bool SetRxSignallingType(int n, int t)
+    {
+        return SetAt(n, F::kRxSignallingType, t);
+    }
+    [[nodiscard]] bool SetTxSignallingType(int n, int t)
+    {
+        return SetAt(n, F::kTxSignallingType, t);
+    }
+    // code 0..511
+    [[nodiscard]] bool SetRxDcs(int n, int inverted, int code)
+    {
+        return SetDcs(n, F::kRxDcsInverted, F::kRxDcsCode, inverted, code);
+    }
+    [[nodiscard]] bool SetTxDcs(int n, int inverted, int code)
+    {
+        return SetDcs(n, F::kTxDcsInverted, F::kTxDcsCode, inverted, code);
+    }
+    [[nodiscard]] bool SetRxCtcss(int n, int index) { return SetAt(n, F::kRxCtcss, index); }
+    [[nodiscard]] bool SetTxCtcss(int n, int index) { return SetAt(n, F::kTxCtcss, index); }
+    [[nodiscard]] bool SetRxUnused(int n, int flag) { return SetAt(n, F::kRxUnused, flag); }
+    [[nodiscard]] bool SetTxUnused(int n, int flag) { return SetAt(n, F::kTxUnused, flag); }
+    // 0..0x7FFFF
+    [[nodiscard]] bool SetRxWord(int n, std::uint32_t word) { return SetAt(n, F::kRxWord, word); }
+    [[nodiscard]] bool SetTxWord(int n, std::uint32_t word) { return SetAt(n, F::kTxWord, word); }
+    [[nodiscard]] bool SetTxPower(int n, int flag) { return SetAt(n, F::kTxPower, flag); }
+    [[nodiscard]] bool SetScrambler(int n, int flag) { return SetAt(n, F::kScrambler, flag); }
+    [[nodiscard]] bool SetScanGroupA(int n, int flag) { return SetAt(n, F::kScanGroupA, flag); }
+    [[nodiscard]] bool SetScanGroupB(int n, int flag) { return SetAt(n, F::kScanGroupB, flag); }
+    [[nodiscard]] bool SetCompander(int n, int flag) { return SetAt(n, F::kCompander, flag); }
+    [[nodiscard]] bool SetWide(int n, int flag) { return SetAt(n, F::kWide, flag); }
+    [[nodiscard]] bool SetDTone(int n, int flag) { return SetAt(n, F::kDTone, flag); }
+    [[nodiscard]] bool SetAniEnable(int n, int flag) { return SetAt(n, F::kAniEnable, flag); }
     [[nodiscard]] bool UpdateCheck(int n);
-    [[nodiscard]] bool SetAuxData(int n, int value);
+    [[nodiscard]] bool SetAuxData(int n, int value) { return SetAt(n, F::kAuxData, value); }
     [[nodiscard]] bool SetChannelName(int n, std::string_view text);
     [[nodiscard]] bool SetGroupName(int g, std::string_view text); // g = 0..40
 
-    bool GetRxSignallingNone(int n, int& flagOut) const;
-    bool GetTxSignallingNone(int n, int& flagOut) const;
-    bool GetRxSignallingType(int n, int& typeOut) const;
-    bool GetTxSignallingType(int n, int& typeOut) const;
-    bool GetRxDcs(int n, int& invertedOut, int& codeOut) const;
-    bool GetTxDcs(int n, int& invertedOut, int& codeOut) const;
-    bool GetRxCtcss(int n, int& indexOut) const; // false above 44, value still delivered
-    bool GetTxCtcss(int n, int& indexOut) const;
-    bool GetRxUnused(int n, int& flagOut) const;
-    bool GetTxUnused(int n, int& flagOut) const;
-    bool GetRxWord(int n, std::uint32_t& wordOut) const;
-    bool GetTxWord(int n, std::uint32_t& wordOut) const;
-    bool GetTxPower(int n, int& flagOut) const;
-    bool GetScrambler(int n, int& flagOut) const;
-    bool GetScanGroupA(int n, int& flagOut) const;
-    bool GetScanGroupB(int n, int& flagOut) const;
-    bool GetCompander(int n, int& flagOut) const;
-    bool GetWide(int n, int& flagOut) const;
-    bool GetDTone(int n, int& flagOut) const;
-    bool GetAniEnable(int n, int& flagOut) const;
-    bool GetCheck(int n, int& valueOut) const;
-    bool GetAuxData(int n, int& valueOut) const;
+    bool GetRxSignallingNone(int n, int& f) const { return GetAt(n, F::kRxSignallingNone, f); }
+    bool GetTxSignallingNone(int n, int& f) const { return GetAt(n, F::kTxSignallingNone, f); }
+    bool GetRxSignallingType(int n, int& t) const { return GetAt(n, F::kRxSignallingType, t); }
+    bool GetTxSignallingType(int n, int& t) const { return GetAt(n, F::kTxSignallingType, t); }
+    bool GetRxDcs(int n, int& invertedOut, int& codeOut) const
+    {
+        return GetAt(n, F::kRxDcsInverted, invertedOut) && GetAt(n, F::kRxDcsCode, codeOut);
+    }
+    bool GetTxDcs(int n, int& invertedOut, int& codeOut) const
+    {
+        return GetAt(n, F::kTxDcsInverted, invertedOut) && GetAt(n, F::kTxDcsCode, codeOut);
+    }
+    // false above 44, the value still delivered
+    bool GetRxCtcss(int n, int& indexOut) const { return GetLimited(n, F::kRxCtcss, indexOut); }
+    bool GetTxCtcss(int n, int& indexOut) const { return GetLimited(n, F::kTxCtcss, indexOut); }
+    bool GetRxUnused(int n, int& flagOut) const { return GetAt(n, F::kRxUnused, flagOut); }
+    bool GetTxUnused(int n, int& flagOut) const { return GetAt(n, F::kTxUnused, flagOut); }
+    bool GetRxWord(int n, std::uint32_t& wordOut) const { return GetAt(n, F::kRxWord, wordOut); }
+    bool GetTxWord(int n, std::uint32_t& wordOut) const { return GetAt(n, F::kTxWord, wordOut); }
+    bool GetTxPower(int n, int& flagOut) const { return GetAt(n, F::kTxPower, flagOut); }
+    bool GetScrambler(int n, int& flagOut) const { return GetAt(n, F::kScrambler, flagOut); }
+    bool GetScanGroupA(int n, int& flagOut) const { return GetAt(n, F::kScanGroupA, flagOut); }
+    bool GetScanGroupB(int n, int& flagOut) const { return GetAt(n, F::kScanGroupB, flagOut); }
+    bool GetCompander(int n, int& flagOut) const { return GetAt(n, F::kCompander, flagOut); }
+    bool GetWide(int n, int& flagOut) const { return GetAt(n, F::kWide, flagOut); }
+    bool GetDTone(int n, int& flagOut) const { return GetAt(n, F::kDTone, flagOut); }
+    bool GetAniEnable(int n, int& flagOut) const { return GetAt(n, F::kAniEnable, flagOut); }
+    bool GetCheck(int n, int& valueOut) const { return GetAt(n, F::kCheck, valueOut); }
+    bool GetAuxData(int n, int& valueOut) const { return GetAt(n, F::kAuxData, valueOut); }
     bool GetChannelName(int n, std::string& textOut) const;
     bool GetGroupName(int g, std::string& textOut) const;
 
     // ---- options -------------------------------------------------------------
-    [[nodiscard]] bool SetScanHoldOnRx(int v);
-    [[nodiscard]] bool SetScanHoldAfterTx(int v);
-    [[nodiscard]] bool SetScanListClear(int v);
-    [[nodiscard]] bool SetScanHoldBy(int v);
-    [[nodiscard]] bool SetScanHoldAt(int v);
-    [[nodiscard]] bool SetScanType(int v);
-    [[nodiscard]] bool SetChannelRollOver(int v);
-    [[nodiscard]] bool SetPriorityCycle(int v);
+    [[nodiscard]] bool SetScanHoldOnRx(int v) { return SetBits(F::kScanHoldOnRx, v); }
+    [[nodiscard]] bool SetScanHoldAfterTx(int v) { return SetBits(F::kScanHoldAfterTx, v); }
+    [[nodiscard]] bool SetScanListClear(int v) { return SetBits(F::kScanListClear, v); }
+    [[nodiscard]] bool SetScanHoldBy(int v) { return SetBits(F::kScanHoldBy, v); }
+    [[nodiscard]] bool SetScanHoldAt(int v) { return SetBits(F::kScanHoldAt, v); }
+    [[nodiscard]] bool SetScanType(int v) { return SetBits(F::kScanType, v); }
+    [[nodiscard]] bool SetChannelRollOver(int v) { return SetBits(F::kChannelRollOver, v); }
+    [[nodiscard]] bool SetPriorityCycle(int v) { return SetBits(F::kPriorityCycle, v); }
     [[nodiscard]] bool SetBeeps(int a, int b, int c, int d);
-    [[nodiscard]] bool SetPriorityTime(int v);
-    [[nodiscard]] bool SetDtmfTiming(int v);
-    [[nodiscard]] bool SetBusyLockout(int v);
-    [[nodiscard]] bool SetTimeOutTimer(int v);
-    [[nodiscard]] bool SetMicOffHookScanStop(int v);
-    [[nodiscard]] bool SetDefeatPriority2(int v);
+    [[nodiscard]] bool SetPriorityTime(int v) { return SetBits(F::kPriorityTime, v); }
+    [[nodiscard]] bool SetDtmfTiming(int v) { return SetBits(F::kDtmfTiming, v); }
+    [[nodiscard]] bool SetBusyLockout(int v) { return SetBits(F::kBusyLockout, v); }
+    [[nodiscard]] bool SetTimeOutTimer(int v) { return SetBits(F::kTimeOutTimer, v); }
+    [[nodiscard]] bool SetMicOffHookScanStop(int v) { return SetBits(F::kMicOffHookScanStop, v); }
+    [[nodiscard]] bool SetDefeatPriority2(int v) { return SetBits(F::kDefeatPriority2, v); }
     // capacityCode 0 (120 channels) or 1 (320) is checked, not stored.
     [[nodiscard]] bool SetGroupCount(int capacityCode, int count);
 
-    bool GetScanHoldOnRx(int& vOut) const;
-    bool GetScanHoldAfterTx(int& vOut) const;
-    bool GetScanListClear(int& vOut) const;
-    bool GetScanHoldBy(int& vOut) const;
-    bool GetScanHoldAt(int& vOut) const;
-    bool GetScanType(int& vOut) const;
-    bool GetChannelRollOver(int& vOut) const;
-    bool GetPriorityCycle(int& vOut) const;
+    bool GetScanHoldOnRx(int& vOut) const { return GetBits(F::kScanHoldOnRx, vOut); }
+    bool GetScanHoldAfterTx(int& vOut) const { return GetBits(F::kScanHoldAfterTx, vOut); }
+    bool GetScanListClear(int& vOut) const { return GetBits(F::kScanListClear, vOut); }
+    bool GetScanHoldBy(int& vOut) const { return GetBits(F::kScanHoldBy, vOut); }
+    bool GetScanHoldAt(int& vOut) const { return GetBits(F::kScanHoldAt, vOut); }
+    bool GetScanType(int& vOut) const { return GetBits(F::kScanType, vOut); }
+    bool GetChannelRollOver(int& vOut) const { return GetBits(F::kChannelRollOver, vOut); }
+    bool GetPriorityCycle(int& vOut) const { return GetBits(F::kPriorityCycle, vOut); }
     bool GetBeeps(int& aOut, int& bOut, int& cOut, int& dOut) const;
-    bool GetPriorityTime(int& vOut) const;
-    bool GetDtmfTiming(int& vOut) const;
-    bool GetBusyLockout(int& vOut) const;
-    bool GetTimeOutTimer(int& vOut) const;
-    bool GetMicOffHookScanStop(int& vOut) const;
-    bool GetDefeatPriority2(int& vOut) const;
+    bool GetPriorityTime(int& vOut) const { return GetBits(F::kPriorityTime, vOut); }
+    bool GetDtmfTiming(int& vOut) const { return GetBits(F::kDtmfTiming, vOut); }
+    bool GetBusyLockout(int& vOut) const { return GetBits(F::kBusyLockout, vOut); }
+    bool GetTimeOutTimer(int& vOut) const { return GetBits(F::kTimeOutTimer, vOut); }
+    bool GetMicOffHookScanStop(int& vOut) const { return GetBits(F::kMicOffHookScanStop, vOut); }
+    bool GetDefeatPriority2(int& vOut) const { return GetBits(F::kDefeatPriority2, vOut); }
     // False when the stored count is above 15 (countOut still holds it).
     bool GetGroupCount(int& bigFlagOut, int& countOut) const;
 
@@ -305,45 +313,77 @@ public:
     [[nodiscard]] bool ResetChannel(int n);
 
     // ---- alignment levels (0x26..0x2F) -------------------------------------
-    [[nodiscard]] bool SetTxHighPowerLevel(int v);
-    [[nodiscard]] bool SetTxLowPowerLevel(int v);
-    [[nodiscard]] bool SetSqVolume(int v);
-    [[nodiscard]] bool SetTxToneLevel(int v);
-    [[nodiscard]] bool SetDtmfLowToneLevel(int v);
-    [[nodiscard]] bool SetModulationSensitivity(int v);
-    [[nodiscard]] bool SetWideModulation(int v);
-    [[nodiscard]] bool SetNarrowModulation(int v);
-    [[nodiscard]] bool SetWideDemodulation(int v);
-    [[nodiscard]] bool SetNarrowDemodulation(int v);
+    [[nodiscard]] bool SetTxHighPowerLevel(int v) { return SetByte(F::kTxHighPowerLevel, v); }
+    [[nodiscard]] bool SetTxLowPowerLevel(int v) { return SetByte(F::kTxLowPowerLevel, v); }
+    [[nodiscard]] bool SetSqVolume(int v) { return SetByte(F::kSqVolume, v); }
+    [[nodiscard]] bool SetTxToneLevel(int v) { return SetByte(F::kTxToneLevel, v); }
+    [[nodiscard]] bool SetDtmfLowToneLevel(int v) { return SetByte(F::kDtmfLowToneLevel, v); }
+    [[nodiscard]] bool SetModulationSensitivity(int v)
+    {
+        return SetByte(F::kModulationSensitivity, v);
+    }
+    [[nodiscard]] bool SetWideModulation(int v) { return SetBits(F::kWideModulation, v); }
+    [[nodiscard]] bool SetNarrowModulation(int v) { return SetBits(F::kNarrowModulation, v); }
+    [[nodiscard]] bool SetWideDemodulation(int v) { return SetByte(F::kWideDemodulation, v); }
+    [[nodiscard]] bool SetNarrowDemodulation(int v) { return SetByte(F::kNarrowDemodulation, v); }
 
-    bool GetTxHighPowerLevel(int& vOut) const;
-    bool GetTxLowPowerLevel(int& vOut) const;
-    bool GetSqVolume(int& vOut) const;
-    bool GetTxToneLevel(int& vOut) const;
-    bool GetDtmfLowToneLevel(int& vOut) const;
-    bool GetModulationSensitivity(int& vOut) const;
-    bool GetWideModulation(int& vOut) const;
-    bool GetNarrowModulation(int& vOut) const;
-    bool GetWideDemodulation(int& vOut) const;
-    bool GetNarrowDemodulation(int& vOut) const;
+    bool GetTxHighPowerLevel(int& vOut) const { return GetValid(F::kTxHighPowerLevel, vOut); }
+    bool GetTxLowPowerLevel(int& vOut) const { return GetValid(F::kTxLowPowerLevel, vOut); }
+    bool GetSqVolume(int& vOut) const { return GetValid(F::kSqVolume, vOut); }
+    bool GetTxToneLevel(int& vOut) const { return GetValid(F::kTxToneLevel, vOut); }
+    bool GetDtmfLowToneLevel(int& vOut) const { return GetValid(F::kDtmfLowToneLevel, vOut); }
+    bool GetModulationSensitivity(int& vOut) const
+    {
+        return GetValid(F::kModulationSensitivity, vOut);
+    }
+    bool GetWideModulation(int& vOut) const { return GetBits(F::kWideModulation, vOut); }
+    bool GetNarrowModulation(int& vOut) const { return GetBits(F::kNarrowModulation, vOut); }
+    bool GetWideDemodulation(int& vOut) const { return GetBits(F::kWideDemodulation, vOut); }
+    bool GetNarrowDemodulation(int& vOut) const { return GetBits(F::kNarrowDemodulation, vOut); }
 
 private:
     ImageBlock m_backup;
     ImageBlock m_work;
 
-    bool LoadDump(const std::string& path, IAppState& app, DumpFileStatus& status);
-    bool SetField(std::uint32_t offset, int shift, int width, int value);
-    int GetField(std::uint32_t offset, int shift, int width) const;
-    bool SetChannelField(int n, int byte, int shift, int width, int value);
-    bool GetChannelField(int n, int byte, int shift, int width, int& valueOut) const;
-    bool SetSideDcs(int n, int side, int inverted, int code);
-    bool GetSideDcs(int n, int side, int& invertedOut, int& codeOut) const;
-    bool SetSideWord(int n, int side, std::uint32_t word);
-    bool GetSideWord(int n, int side, std::uint32_t& wordOut) const;
-    bool SetReference(std::uint32_t offset, double stepHz);
-    bool GetReferenceCode(std::uint32_t offset, int model, int& codeOut) const;
-    bool SetToneIndex(std::uint32_t offset, int index);
-    bool GetToneIndex(std::uint32_t offset, int& indexOut) const;
+    // ---- the field primitives the accessors are made of -------------------
+    // The value of the field's bits in the bytes from base (0 for the image's
+    // own fields, the record's start for a channel field).
+    std::uint32_t Bits(std::uint32_t base, const ImageField& field) const;
+    // Writes value into the field's bits, keeping the other bits of its bytes.
+    void PutBits(std::uint32_t base, const ImageField& field, std::uint32_t value);
+    // Writes value into the field's bytes whole, clearing the bits beside it.
+    void PutBytes(std::uint32_t base, const ImageField& field, std::uint32_t value);
+
+    // Range checked against the field's limit; false leaves the image as it was.
+    bool SetBits(const ImageField& field, std::int64_t value);
+    bool SetByte(const ImageField& field, std::int64_t value);
+    // The value masked to the field's width, unchecked.
+    bool StoreBits(const ImageField& field, int value);
+    bool GetBits(const ImageField& field, int& valueOut) const;
+    // -1 and false above the field's valid values.
+    bool GetValid(const ImageField& field, int& valueOut) const;
+
+    // Channel fields: false for n outside 0..319 as well.
+    bool SetAt(int n, const ImageField& field, std::int64_t value);
+    template <typename Value> bool GetAt(int n, const ImageField& field, Value& valueOut) const
+    {
+        if (!IsChannel(n))
+        {
+            return false;
+        }
+        valueOut = static_cast<Value>(Bits(RecordStart(n), field));
+        return true;
+    }
+    // Delivers the value and says whether it is within the field's limit.
+    bool GetLimited(int n, const ImageField& field, int& valueOut) const;
+    bool SetDcs(int n, const ImageField& inverted, const ImageField& code, int flag, int value);
+    static bool IsChannel(int n) { return n >= 0 && n < kChannelCount; }
+    static std::uint32_t RecordStart(int n);
+
+    bool SetHex(const ImageSpan& span, std::string_view text);
+    bool GetHex(const ImageSpan& span, std::string& textOut) const;
+    bool SetReference(const ImageField& field, double stepHz);
+    bool GetReferenceCode(const ImageField& field, int model, int& codeOut) const;
     bool SetName(std::uint32_t offset, std::string_view text);
     void GetName(std::uint32_t offset, std::string& textOut) const;
 };

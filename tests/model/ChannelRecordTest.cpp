@@ -13,36 +13,38 @@ std::uint32_t RecordStart(int n)
     return ImageMap::kChannels + static_cast<std::uint32_t>(n) * kChannelRecordSize;
 }
 
-// Flag fields share one shape: a setter and a getter taking (n, value).
+// Flag fields share one shape: a setter and a getter taking (n, value). Where
+// each lies comes from the model's table; AddressMapTest checks the table
+// against the address map.
 struct FlagField
 {
     const char* name;
     bool (CRadioImage::*set)(int, int);
     bool (CRadioImage::*get)(int, int&) const;
-    int byte;
-    int bit;
+    ImageField field;
 };
 
+#define FLAG(name)                                                                                 \
+    {                                                                                              \
+#name, &CRadioImage::Set##name, &CRadioImage::Get##name, ImageFields::k##name              \
+    }
 const FlagField kFlagFields[] = {
-    {"RxSignallingNone", &CRadioImage::SetRxSignallingNone, &CRadioImage::GetRxSignallingNone, 0,
-     7},
-    {"TxSignallingNone", &CRadioImage::SetTxSignallingNone, &CRadioImage::GetTxSignallingNone, 4,
-     7},
-    {"RxSignallingType", &CRadioImage::SetRxSignallingType, &CRadioImage::GetRxSignallingType, 0,
-     6},
-    {"TxSignallingType", &CRadioImage::SetTxSignallingType, &CRadioImage::GetTxSignallingType, 4,
-     6},
-    {"RxUnused", &CRadioImage::SetRxUnused, &CRadioImage::GetRxUnused, 1, 3},
-    {"TxUnused", &CRadioImage::SetTxUnused, &CRadioImage::GetTxUnused, 5, 3},
-    {"TxPower", &CRadioImage::SetTxPower, &CRadioImage::GetTxPower, 8, 7},
-    {"Scrambler", &CRadioImage::SetScrambler, &CRadioImage::GetScrambler, 8, 6},
-    {"ScanGroupA", &CRadioImage::SetScanGroupA, &CRadioImage::GetScanGroupA, 8, 5},
-    {"ScanGroupB", &CRadioImage::SetScanGroupB, &CRadioImage::GetScanGroupB, 8, 4},
-    {"Compander", &CRadioImage::SetCompander, &CRadioImage::GetCompander, 8, 3},
-    {"Wide", &CRadioImage::SetWide, &CRadioImage::GetWide, 8, 2},
-    {"DTone", &CRadioImage::SetDTone, &CRadioImage::GetDTone, 8, 1},
-    {"AniEnable", &CRadioImage::SetAniEnable, &CRadioImage::GetAniEnable, 8, 0},
+    FLAG(RxSignallingNone),
+    FLAG(TxSignallingNone),
+    FLAG(RxSignallingType),
+    FLAG(TxSignallingType),
+    FLAG(RxUnused),
+    FLAG(TxUnused),
+    FLAG(TxPower),
+    FLAG(Scrambler),
+    FLAG(ScanGroupA),
+    FLAG(ScanGroupB),
+    FLAG(Compander),
+    FLAG(Wide),
+    FLAG(DTone),
+    FLAG(AniEnable),
 };
+#undef FLAG
 } // namespace
 
 class ChannelFlag : public PinnedClockTest, public ::testing::WithParamInterface<FlagField>
@@ -57,7 +59,8 @@ TEST_P(ChannelFlag, WritesOnlyItsOwnBit)
         CRadioImage image;
         auto expected = WholeImage(image);
         ASSERT_TRUE((image.*f.set)(n, 0)) << f.name;
-        expected[RecordStart(n) + f.byte] &= static_cast<std::uint8_t>(~(1 << f.bit));
+        expected[RecordStart(n) + f.field.offset] &=
+            static_cast<std::uint8_t>(~(1 << f.field.shift));
         EXPECT_EQ(WholeImage(image), expected) << f.name << " channel " << n;
         int value = -1;
         ASSERT_TRUE((image.*f.get)(n, value));

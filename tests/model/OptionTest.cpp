@@ -9,39 +9,40 @@
 
 namespace
 {
+// Where each field lies comes from the model's table; AddressMapTest checks
+// the table against the address map.
 struct OptionField
 {
     const char* name;
     bool (CRadioImage::*set)(int);
     bool (CRadioImage::*get)(int&) const;
-    std::uint32_t offset;
-    int shift;
-    int width;
+    ImageField field;
 };
 
+#define OPTION(name, field)                                                                        \
+    {                                                                                              \
+#name, &CRadioImage::Set##name, &CRadioImage::Get##name, field                             \
+    }
 const OptionField kOptionFields[] = {
-    {"ScanHoldOnRx", &CRadioImage::SetScanHoldOnRx, &CRadioImage::GetScanHoldOnRx, 0x17, 6, 2},
-    {"ScanHoldAfterTx", &CRadioImage::SetScanHoldAfterTx, &CRadioImage::GetScanHoldAfterTx, 0x17, 4,
-     2},
-    {"ScanListClear", &CRadioImage::SetScanListClear, &CRadioImage::GetScanListClear, 0x18, 6, 2},
-    {"ScanHoldBy", &CRadioImage::SetScanHoldBy, &CRadioImage::GetScanHoldBy, 0x18, 5, 1},
-    {"ScanHoldAt", &CRadioImage::SetScanHoldAt, &CRadioImage::GetScanHoldAt, 0x18, 4, 1},
-    {"ScanType", &CRadioImage::SetScanType, &CRadioImage::GetScanType, 0x18, 2, 2},
-    {"ChannelRollOver", &CRadioImage::SetChannelRollOver, &CRadioImage::GetChannelRollOver, 0x18, 1,
-     1},
-    {"PriorityCycle", &CRadioImage::SetPriorityCycle, &CRadioImage::GetPriorityCycle, 0x18, 0, 1},
-    {"PriorityTime", &CRadioImage::SetPriorityTime, &CRadioImage::GetPriorityTime, 0x1A, 6, 2},
-    {"DtmfTiming", &CRadioImage::SetDtmfTiming, &CRadioImage::GetDtmfTiming, 0x1A, 0, 3},
-    {"BusyLockout", &CRadioImage::SetBusyLockout, &CRadioImage::GetBusyLockout, 0x1B, 6, 2},
-    {"TimeOutTimer", &CRadioImage::SetTimeOutTimer, &CRadioImage::GetTimeOutTimer, 0x1B, 3, 3},
-    {"MicOffHookScanStop", &CRadioImage::SetMicOffHookScanStop, &CRadioImage::GetMicOffHookScanStop,
-     0x1B, 2, 1},
-    {"DefeatPriority2", &CRadioImage::SetDefeatPriority2, &CRadioImage::GetDefeatPriority2, 0x1E, 7,
-     1},
-    {"TwoToneUnused", &CRadioImage::SetTwoToneUnused, &CRadioImage::GetTwoToneUnused, 0x1A, 5, 1},
-    {"TwoToneFormat", &CRadioImage::SetTwoToneFormat, &CRadioImage::GetTwoToneFormat, 0x1A, 3, 2},
-    {"Injection", &CRadioImage::SetInjection, &CRadioImage::GetInjection, 0x19, 4, 1},
+    OPTION(ScanHoldOnRx, ImageFields::kScanHoldOnRx),
+    OPTION(ScanHoldAfterTx, ImageFields::kScanHoldAfterTx),
+    OPTION(ScanListClear, ImageFields::kScanListClear),
+    OPTION(ScanHoldBy, ImageFields::kScanHoldBy),
+    OPTION(ScanHoldAt, ImageFields::kScanHoldAt),
+    OPTION(ScanType, ImageFields::kScanType),
+    OPTION(ChannelRollOver, ImageFields::kChannelRollOver),
+    OPTION(PriorityCycle, ImageFields::kPriorityCycle),
+    OPTION(PriorityTime, ImageFields::kPriorityTime),
+    OPTION(DtmfTiming, ImageFields::kDtmfTiming),
+    OPTION(BusyLockout, ImageFields::kBusyLockout),
+    OPTION(TimeOutTimer, ImageFields::kTimeOutTimer),
+    OPTION(MicOffHookScanStop, ImageFields::kMicOffHookScanStop),
+    OPTION(DefeatPriority2, ImageFields::kDefeatPriority2),
+    OPTION(TwoToneUnused, ImageFields::kTwoToneUnused),
+    OPTION(TwoToneFormat, ImageFields::kTwoToneFormat),
+    OPTION(Injection, ImageFields::kInjection),
 };
+#undef OPTION
 } // namespace
 
 class OptionBits : public PinnedClockTest, public ::testing::WithParamInterface<OptionField>
@@ -53,15 +54,17 @@ class OptionBits : public PinnedClockTest, public ::testing::WithParamInterface<
 TEST_P(OptionBits, EveryValueWritesOnlyItsBits)
 {
     const OptionField& f = GetParam();
-    const int mask = ((1 << f.width) - 1) << f.shift;
+    const ImageField& field = f.field;
+    const int mask = ((1 << field.width) - 1) << field.shift;
     for (std::uint8_t background : {0x00, 0xFF})
     {
-        for (int v = 0; v < (1 << f.width); ++v)
+        for (int v = 0; v < (1 << field.width); ++v)
         {
             CRadioImage image;
-            PutByte(image, f.offset, background);
+            PutByte(image, field.offset, background);
             auto expected = WholeImage(image);
-            expected[f.offset] = static_cast<std::uint8_t>((background & ~mask) | (v << f.shift));
+            expected[field.offset] =
+                static_cast<std::uint8_t>((background & ~mask) | (v << field.shift));
             ASSERT_TRUE((image.*f.set)(v)) << f.name << " " << v;
             EXPECT_EQ(WholeImage(image), expected) << f.name << " " << v;
             int read = -1;
@@ -76,7 +79,7 @@ TEST_P(OptionBits, ValuesOnePastTheRangeAreRefused)
     const OptionField& f = GetParam();
     CRadioImage image;
     const auto before = WholeImage(image);
-    EXPECT_FALSE((image.*f.set)(1 << f.width)) << f.name;
+    EXPECT_FALSE((image.*f.set)(1 << f.field.width)) << f.name;
     EXPECT_FALSE((image.*f.set)(-1)) << f.name;
     EXPECT_EQ(WholeImage(image), before);
 }
@@ -193,28 +196,29 @@ struct LevelField
 
 const LevelField kLevelFields[] = {
     // name, setter, getter, offset, set max, read max, raw byte, read ok, read value
-    {"TxHighPower", &CRadioImage::SetTxHighPowerLevel, &CRadioImage::GetTxHighPowerLevel, 0x26, 255,
-     255, 0xFF, true, 255},
-    {"TxLowPower", &CRadioImage::SetTxLowPowerLevel, &CRadioImage::GetTxLowPowerLevel, 0x27, 255,
-     255, 0x80, true, 128},
-    {"SqVolume", &CRadioImage::SetSqVolume, &CRadioImage::GetSqVolume, 0x28, 255, 80, 81, false,
-     -1},
-    {"SqVolumeTop", &CRadioImage::SetSqVolume, &CRadioImage::GetSqVolume, 0x28, 255, 80, 80, true,
-     80},
-    {"TxTone", &CRadioImage::SetTxToneLevel, &CRadioImage::GetTxToneLevel, 0x29, 127, 127, 0x80,
-     false, -1},
-    {"DtmfLowTone", &CRadioImage::SetDtmfLowToneLevel, &CRadioImage::GetDtmfLowToneLevel, 0x2A, 127,
-     127, 0x7F, true, 127},
+    {"TxHighPower", &CRadioImage::SetTxHighPowerLevel, &CRadioImage::GetTxHighPowerLevel,
+     ImageFields::kTxHighPowerLevel.offset, 255, 255, 0xFF, true, 255},
+    {"TxLowPower", &CRadioImage::SetTxLowPowerLevel, &CRadioImage::GetTxLowPowerLevel,
+     ImageFields::kTxLowPowerLevel.offset, 255, 255, 0x80, true, 128},
+    {"SqVolume", &CRadioImage::SetSqVolume, &CRadioImage::GetSqVolume,
+     ImageFields::kSqVolume.offset, 255, 80, 81, false, -1},
+    {"SqVolumeTop", &CRadioImage::SetSqVolume, &CRadioImage::GetSqVolume,
+     ImageFields::kSqVolume.offset, 255, 80, 80, true, 80},
+    {"TxTone", &CRadioImage::SetTxToneLevel, &CRadioImage::GetTxToneLevel,
+     ImageFields::kTxToneLevel.offset, 127, 127, 0x80, false, -1},
+    {"DtmfLowTone", &CRadioImage::SetDtmfLowToneLevel, &CRadioImage::GetDtmfLowToneLevel,
+     ImageFields::kDtmfLowToneLevel.offset, 127, 127, 0x7F, true, 127},
     {"ModSensitivity", &CRadioImage::SetModulationSensitivity,
-     &CRadioImage::GetModulationSensitivity, 0x2B, 15, 15, 16, false, -1},
-    {"WideMod", &CRadioImage::SetWideModulation, &CRadioImage::GetWideModulation, 0x2C, 31, 31,
-     0xFF, true, 31},
-    {"NarrowMod", &CRadioImage::SetNarrowModulation, &CRadioImage::GetNarrowModulation, 0x2D, 31,
-     31, 0xE3, true, 3},
-    {"WideDemod", &CRadioImage::SetWideDemodulation, &CRadioImage::GetWideDemodulation, 0x2E, 15,
-     15, 0xF5, true, 5},
-    {"NarrowDemod", &CRadioImage::SetNarrowDemodulation, &CRadioImage::GetNarrowDemodulation, 0x2F,
-     15, 15, 0x3C, true, 12},
+     &CRadioImage::GetModulationSensitivity, ImageFields::kModulationSensitivity.offset, 15, 15, 16,
+     false, -1},
+    {"WideMod", &CRadioImage::SetWideModulation, &CRadioImage::GetWideModulation,
+     ImageFields::kWideModulation.offset, 31, 31, 0xFF, true, 31},
+    {"NarrowMod", &CRadioImage::SetNarrowModulation, &CRadioImage::GetNarrowModulation,
+     ImageFields::kNarrowModulation.offset, 31, 31, 0xE3, true, 3},
+    {"WideDemod", &CRadioImage::SetWideDemodulation, &CRadioImage::GetWideDemodulation,
+     ImageFields::kWideDemodulation.offset, 15, 15, 0xF5, true, 5},
+    {"NarrowDemod", &CRadioImage::SetNarrowDemodulation, &CRadioImage::GetNarrowDemodulation,
+     ImageFields::kNarrowDemodulation.offset, 15, 15, 0x3C, true, 12},
 };
 } // namespace
 
