@@ -112,7 +112,7 @@ bool CRadioLink::Write(const std::uint8_t* bytes, std::uint32_t count)
         {
             result = true;
             m_nBytesWritten = count;
-            NoteLineTime(started, count);
+            NoteLineTime(started, std::chrono::steady_clock::now(), count);
         }
         else
         {
@@ -127,18 +127,32 @@ bool CRadioLink::Write(const std::uint8_t* bytes, std::uint32_t count)
     return result;
 }
 
-void CRadioLink::NoteLineTime(std::chrono::steady_clock::time_point started, std::uint32_t count)
+void CRadioLink::NoteLineTime(std::chrono::steady_clock::time_point started,
+                              std::chrono::steady_clock::time_point finished, std::uint32_t count)
 {
+    using std::chrono::nanoseconds;
     const std::uint32_t baud = m_lineSettings.baudRate != 0 ? m_lineSettings.baudRate : kRadioBaud;
     // Ten bit times a byte: start, eight data bits, stop.
     const std::int64_t lineNs = static_cast<std::int64_t>(count) * 10'000'000'000LL / baud;
     const std::int64_t startNs =
-        std::chrono::duration_cast<std::chrono::nanoseconds>(started.time_since_epoch()).count();
+        std::chrono::duration_cast<nanoseconds>(started.time_since_epoch()).count();
     m_nLineClearNs = std::max(m_nLineClearNs.load(), startNs) + lineNs;
+    // A device whose buffer was full made the write wait for the line; one
+    // that never did keeps up with what it is given (a real port drains each
+    // record before the write returns), and the estimate would only be late.
+    const std::int64_t heldNs = std::chrono::duration_cast<nanoseconds>(finished - started).count();
+    if (heldNs >= lineNs / 2 && heldNs >= 20'000'000)
+    {
+        m_bLineHeldBack = true;
+    }
 }
 
 std::chrono::steady_clock::time_point CRadioLink::LineClearAt() const
 {
+    if (!m_bLineHeldBack.load())
+    {
+        return {};
+    }
     return std::chrono::steady_clock::time_point(
         std::chrono::duration_cast<std::chrono::steady_clock::duration>(
             std::chrono::nanoseconds(m_nLineClearNs.load())));

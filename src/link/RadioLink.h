@@ -71,9 +71,10 @@ public:
     // fixed figure would fail a slow line whose buffer is simply full.
     static int WriteStallMs(std::uint32_t baud, int silenceMs);
     // When everything written so far will have crossed the line at the radio's
-    // rate. A device that takes bytes faster than the line carries them (a
-    // pseudo-terminal) holds them until then, and the radio cannot answer a
-    // request before it has heard it.
+    // rate, once a write has had to wait for room: a device that takes bytes
+    // faster than the line carries them (a pseudo-terminal) holds them until
+    // then, and the radio cannot answer a request before it has heard it. A
+    // default (epoch) time while no write ever waited.
     std::chrono::steady_clock::time_point LineClearAt() const;
 
     // Composes one record (at most 8 data bytes) and writes it in one Write.
@@ -143,7 +144,8 @@ protected:
 private:
     [[nodiscard]] bool RunDownload(const std::uint8_t* image, std::uint32_t count);
     [[nodiscard]] bool SendTest(const char* type, const TestSettings& settings);
-    void NoteLineTime(std::chrono::steady_clock::time_point started, std::uint32_t count);
+    void NoteLineTime(std::chrono::steady_clock::time_point started,
+                      std::chrono::steady_clock::time_point finished, std::uint32_t count);
 
     IAppState* m_pApp = nullptr;
     std::int32_t m_nModelIndex = -1;
@@ -154,7 +156,9 @@ private:
     std::atomic<bool> m_bDownloadRunning{false};
     std::atomic<std::uint32_t> m_nDownloadReached{0};
     std::atomic<bool> m_bDownloadEndSent{false};
-    // LineClearAt, as steady-clock nanoseconds.
+    // LineClearAt, as steady-clock nanoseconds, and whether a write ever had
+    // to wait for the line.
     std::atomic<std::int64_t> m_nLineClearNs{0};
+    std::atomic<bool> m_bLineHeldBack{false};
     std::vector<std::uint8_t> m_downloadData;
 };
