@@ -2,6 +2,10 @@
 // vesk4-radiosim: full uploads and downloads unpaced (median wall and CPU
 // time), and a short exchange paced at 2400 baud (wall time / wire time).
 
+// own (tests/common)
+#include "ProgramRunner.h"
+#include "TestFiles.h"
+
 // link
 #include "link/LinkQueue.h"
 #include "link/PolledTimers.h"
@@ -13,16 +17,11 @@
 // std
 #include <algorithm>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -44,53 +43,6 @@ double Median(std::vector<double> values)
     std::sort(values.begin(), values.end());
     return values.empty() ? 0.0 : values[values.size() / 2];
 }
-
-class CSimProcess
-{
-public:
-    ~CSimProcess() { Stop(); }
-    std::string Start(const std::string& program, std::vector<std::string> args)
-    {
-        int out[2];
-        if (::pipe(out) != 0)
-            return {};
-        m_nPid = ::fork();
-        if (m_nPid == 0)
-        {
-            ::dup2(out[1], STDOUT_FILENO);
-            ::close(out[0]);
-            std::vector<char*> argv = {const_cast<char*>(program.c_str())};
-            for (std::string& arg : args)
-                argv.push_back(arg.data());
-            argv.push_back(nullptr);
-            ::execv(program.c_str(), argv.data());
-            ::_exit(127);
-        }
-        ::close(out[1]);
-        m_nOut = out[0];
-        std::string line;
-        char c = 0;
-        while (::read(m_nOut, &c, 1) == 1 && c != '\n')
-            line += c;
-        return line;
-    }
-    void Stop()
-    {
-        if (m_nPid > 0)
-        {
-            ::kill(m_nPid, SIGTERM);
-            ::waitpid(m_nPid, nullptr, 0);
-        }
-        m_nPid = -1;
-        if (m_nOut >= 0)
-            ::close(m_nOut);
-        m_nOut = -1;
-    }
-
-private:
-    pid_t m_nPid = -1;
-    int m_nOut = -1;
-};
 
 class CBench
 {
@@ -115,14 +67,20 @@ public:
         while (!done())
         {
             if (Clock::now() > deadline)
+            {
                 return false;
+            }
             int wait = m_timers.MillisecondsToNext();
             wait = wait < 0 ? 5 : std::min(wait, 5);
             LinkMessage message;
             if (m_queue.Wait(wait, message))
+            {
                 m_conversation.OnLinkMessage(message.wParam, message.bytes);
+            }
             for (const int id : m_timers.TakeDue())
+            {
                 m_conversation.OnTimer(id);
+            }
         }
         return true;
     }
@@ -141,7 +99,9 @@ public:
         const auto start = Clock::now();
         const double cpuStart = CpuSeconds();
         if (!m_conversation.OnUpload() || !Until([this] { return SawClosed(); }))
+        {
             return false;
+        }
         wall = std::chrono::duration<double>(Clock::now() - start).count();
         cpu = CpuSeconds() - cpuStart;
         return m_conversation.IsUploaded() && m_events.back() == ConversationEvent::ProgressClosed;
@@ -155,7 +115,9 @@ public:
         const auto start = Clock::now();
         const double cpuStart = CpuSeconds();
         if (!m_conversation.OnDownload(image.data()) || !Until([this] { return SawClosed(); }))
+        {
             return false;
+        }
         wall = std::chrono::duration<double>(Clock::now() - start).count();
         cpu = CpuSeconds() - cpuStart;
         return m_timers.IsRunning(CRadioConversation::kTimerDownloadDone);
@@ -173,13 +135,12 @@ private:
 
 int CountInFile(const std::string& path, const std::string& text)
 {
-    std::ifstream in(path);
-    std::stringstream all;
-    all << in.rdbuf();
-    const std::string s = all.str();
+    const std::string s = ReadText(path);
     int count = 0;
     for (std::size_t at = s.find(text); at != std::string::npos; at = s.find(text, at + 1))
+    {
         ++count;
+    }
     return count;
 }
 
@@ -188,7 +149,9 @@ std::string ProgramDir()
     char path[4096];
     const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
     if (n <= 0)
+    {
         return ".";
+    }
     std::string self(path, static_cast<std::size_t>(n));
     return self.substr(0, self.rfind('/'));
 }
@@ -203,11 +166,17 @@ int main(int argc, char** argv)
     {
         const std::string arg = argv[i];
         if (arg == "--runs" && i + 1 < argc)
+        {
             runs = std::max(1, std::atoi(argv[++i]));
+        }
         else if (arg == "--paced-records" && i + 1 < argc)
+        {
             pacedRecords = std::clamp(std::atoi(argv[++i]), 1, 1024);
+        }
         else if (arg == "--no-paced")
+        {
             paced = false;
+        }
         else
         {
             std::fprintf(stderr, "usage: vesk4-bench-link [--runs N] [--paced-records N] "
@@ -215,16 +184,20 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    char pattern[] = "/tmp/vesk4-bench-XXXXXX";
-    if (::mkdtemp(pattern) == nullptr)
+    const CScratchDir scratch("bench");
+    if (!scratch.IsValid())
+    {
         return 1;
-    const std::string dir = pattern;
+    }
+    const std::string& dir = scratch.Path();
     ::setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
     const std::string sim = ProgramDir() + "/vesk4-radiosim";
 
     std::vector<std::uint8_t> image(kImageSize);
     for (std::size_t i = 0; i < image.size(); ++i)
+    {
         image[i] = static_cast<std::uint8_t>(i * 13 + (i >> 7));
+    }
     CRadioImage dump;
     CPlainAppState dumpState;
     dumpState.m_nChannelCode = 2;
@@ -233,11 +206,13 @@ int main(int argc, char** argv)
     (void)dump.ReadBlock(image.data(), 0, kImageSize);
     const std::string imagePath = dir + "/bench.dmp";
     if (!dump.SaveToFile(imagePath, dumpState))
+    {
         return 1;
+    }
 
     int failures = 0;
     {
-        CSimProcess radio;
+        CBackgroundProgram radio;
         const std::string device = radio.Start(sim, {"--image", imagePath});
         CBench bench;
         if (device.empty() || !bench.Open(device))
@@ -256,14 +231,18 @@ int main(int argc, char** argv)
                 upCpu.push_back(cpu);
             }
             else
+            {
                 ++failures;
+            }
             if (bench.Download(image, wall, cpu))
             {
                 downWall.push_back(wall);
                 downCpu.push_back(cpu);
             }
             else
+            {
                 ++failures;
+            }
         }
         std::printf("unpaced, %d runs, 1024 records + end (median)\n", runs);
         std::printf("  upload:   wall %7.2f ms   cpu %7.2f ms\n", Median(upWall) * 1e3,
@@ -279,29 +258,39 @@ int main(int argc, char** argv)
         const std::string log = dir + "/paced.log";
         char end[16];
         std::snprintf(end, sizeof end, "%x", pacedRecords * 8);
-        CSimProcess radio;
+        CBackgroundProgram radio;
         const std::string device = radio.Start(
             sim, {"--image", imagePath, "--baud", "2400", "--upload-end", end, "--log", log});
         CBench bench;
         if (device.empty() || !bench.Open(device))
+        {
             return 1;
+        }
         std::vector<double> upRatio, downRatio;
         for (int run = 0; run < runs; ++run)
         {
             double wall = 0, cpu = 0;
             if (bench.Upload(wall, cpu))
+            {
                 upRatio.push_back(wall / wire);
+            }
             else
+            {
                 ++failures;
+            }
             // The radio has the download when its end record has come in.
             const int ends = CountInFile(log, "<- S9030000FC");
             const auto start = Clock::now();
             if (!bench.Conversation().Link().StartDownload(
                     image.data(), static_cast<std::uint32_t>(pacedRecords * 8)))
+            {
                 ++failures;
+            }
             while (CountInFile(log, "<- S9030000FC") <= ends &&
                    Clock::now() - start < std::chrono::seconds(60))
+            {
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
             downRatio.push_back(std::chrono::duration<double>(Clock::now() - start).count() / wire);
             bench.Conversation().Link().WaitDownload();
         }
@@ -311,9 +300,9 @@ int main(int argc, char** argv)
         std::printf("  download: wall / wire %.4f (until the radio has taken the end record)\n",
                     Median(downRatio));
     }
-    const std::string command = "rm -rf '" + dir + "'";
-    (void)!std::system(command.c_str());
     if (failures != 0)
+    {
         std::printf("%d transfer(s) failed\n", failures);
+    }
     return failures == 0 ? 0 : 1;
 }

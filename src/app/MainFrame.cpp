@@ -364,12 +364,11 @@ void CMainFrame::OnComportSet()
         return;
     }
     m_app.m_nComPort = dialog.m_nPort;
-    if (m_nCurView == VIEW_CONNECT)
+    // Every form that talks to the radio follows the choice: the port lines
+    // of the Adjust and Test forms, too, end with choosing it here.
+    if (CVesk4View* view = ActiveView())
     {
-        if (CVesk4View* view = ActiveView())
-        {
-            view->OnPortChanged();
-        }
+        view->OnPortChanged();
     }
 }
 

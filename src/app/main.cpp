@@ -5,6 +5,7 @@
 #include "app/DemoRadio.h"
 #include "app/MainFrame.h"
 #include "app/PrintPdfCommand.h"
+#include "app/SignalWatch.h"
 #include "app/StartupOptions.h"
 #include "ui/QtUiServices.h"
 #include "app/Vesk4App.h"
@@ -55,6 +56,8 @@ int main(int argc, char* argv[])
         break;
     }
     QApplication application(argc, argv);
+    // From here on a signal waits for the event loop, however early it comes.
+    CSignalWatch watch;
     QApplication::setApplicationName(QStringLiteral("Vesk4"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vesk4/vesk4.png")));
 
@@ -87,6 +90,14 @@ int main(int argc, char* argv[])
         demo.Attach(app);
     }
     ui.SetParentWindow(app.GetMainFrame());
+    // As End(X): the window closes and the program ends through the same exit,
+    // also from under a message box that is open at the time.
+    QObject::connect(&watch, &CSignalWatch::Received, &application,
+                     [&app](int signal)
+                     {
+                         app.GetMainFrame()->close();
+                         QCoreApplication::exit(CSignalWatch::ExitStatus(signal));
+                     });
     if (!options.m_strFile.empty())
     {
         // A file that cannot be read is reported as File Open reports it, and

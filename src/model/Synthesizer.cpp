@@ -129,7 +129,7 @@ bool IsOnStepGrid(double f, double stepKhz)
 double StepFrequency(double f, int direction, int model, double stepKhz, bool isTransmitBox)
 {
     const BandInfo* band = FindBand(model);
-    if (band == nullptr || !(stepKhz > 0.0) || !(std::fabs(f) < kLargestFrequency))
+    if (band == nullptr || !(stepKhz > 0.0) || std::isnan(f))
     {
         return f;
     }
@@ -142,27 +142,17 @@ double StepFrequency(double f, int direction, int model, double stepKhz, bool is
     const double low = transmitEdges ? band->txLow : band->rxLow;
     const double high = transmitEdges ? band->txHigh : band->rxHigh;
 
-    const long long value = GridValue(f);
-    const long long below = value >= 0 ? value / step * step : -((-value + step - 1) / step) * step;
-    if (direction > 0)
+    // The edges first: a value however far outside the band lands on one,
+    // and only one inside it needs the grid.
+    if (direction > 0 ? f < low : f <= low)
     {
-        if (f < low)
-        {
-            return low;
-        }
-        if (f >= high)
-        {
-            return high;
-        }
-        return static_cast<double>(below + step) / 100000.0;
+        return direction > 0 ? low : 0.0;
     }
-    if (f <= low)
-    {
-        return 0.0;
-    }
-    if (f > high)
+    if (direction > 0 ? f >= high : f > high)
     {
         return high;
     }
-    return static_cast<double>(below - step) / 100000.0;
+    const long long value = GridValue(f);
+    const long long below = value / step * step;
+    return static_cast<double>(direction > 0 ? below + step : below - step) / 100000.0;
 }

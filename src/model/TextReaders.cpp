@@ -277,6 +277,28 @@ bool ReadFrequency(std::string_view text, double& mhzOut)
     return true;
 }
 
+FrequencyTextFault FrequencyFaultOf(std::string_view text)
+{
+    double mhz = 0.0;
+    if (ReadFrequency(text, mhz))
+    {
+        return FrequencyTextFault::None;
+    }
+    text = TrimBlanks(text);
+    if (!text.empty() && (text.front() == '+' || text.front() == '-'))
+    {
+        // What follows the sign says whether the sign is all that is wrong.
+        const FrequencyTextFault rest = FrequencyFaultOf(text.substr(1));
+        return rest == FrequencyTextFault::NotANumber ? rest : FrequencyTextFault::Sign;
+    }
+    // Digits with a point: only the decimals can be what is refused.
+    const bool digitsAndPoint =
+        std::all_of(text.begin(), text.end(), [](char c) { return IsDigit(c) || c == '.'; });
+    const bool onePoint = std::count(text.begin(), text.end(), '.') == 1 && text.size() > 1;
+    return digitsAndPoint && onePoint ? FrequencyTextFault::Decimals
+                                      : FrequencyTextFault::NotANumber;
+}
+
 bool ReadHexNibble(char c, int& nibbleOut)
 {
     if (c == ' ')

@@ -49,6 +49,17 @@
 // (it marks an unused side).
 [[nodiscard]] bool ReadFrequency(std::string_view text, double& mhzOut);
 
+// What keeps ReadFrequency from reading a text, so that a form can say so: a
+// sign before a frequency, decimals past the fifth, or no frequency at all.
+enum class FrequencyTextFault
+{
+    None,
+    Sign,
+    Decimals,
+    NotANumber,
+};
+FrequencyTextFault FrequencyFaultOf(std::string_view text);
+
 // One character of the serial-number and customer fields: "0".."9", "A".."E"
 // (either case) and blank give nibbles 0..14 and 15. An "F" is refused: the
 // nibble 15 reads back as a blank, so a typed F could not be kept.

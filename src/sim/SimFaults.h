@@ -13,4 +13,6 @@ struct SimFaults
                               // pseudo-terminal is closed
     int pauseAfter = -1;      // after this many records (received and sent) the
                               // radio takes in nothing more until it is resumed
+    int pauseAfterSent = -1;  // after sending this many records the radio pauses
+                              // itself, as CSimPort::SetPaused(true) does
 };

@@ -241,6 +241,10 @@ bool CSimPort::SendRecord(const std::string& record)
     }
     m_radio.NoteSent(text);
     ++m_nSent;
+    if (m_nSent == m_faults.pauseAfterSent)
+    {
+        SetPaused(true);
+    }
     return CountRecord();
 }
 

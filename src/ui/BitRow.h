@@ -17,10 +17,13 @@ class CBitRow : public CKitControl
 public:
     static constexpr int kBits = 8;
 
-    // `caption` is the column heading above the lists (the bit numbers).
+    // `caption` is the column heading above the lists: the bit numbers, left
+    // to right, set apart by blanks. Each number is placed over its own list.
     CBitRow(QWidget* parent, const char* caption);
 
-    QLabel* Caption() const { return m_pCaption; }
+    const QString& CaptionText() const { return m_strCaption; }
+    // The number standing over the list of bit `bit`.
+    QLabel* Heading(int bit) const;
     // The list of bit `bit` (0 = the rightmost).
     COptionList* BitList(int bit) const;
 
@@ -38,6 +41,7 @@ signals:
     void Changed();
 
 private:
-    QLabel* m_pCaption;
+    QString m_strCaption;
+    std::array<QLabel*, kBits> m_pHeadings{};  // index = bit number
     std::array<COptionList*, kBits> m_pBits{}; // index = bit number
 };

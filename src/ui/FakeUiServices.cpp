@@ -4,10 +4,48 @@
 #include "ui/FakeUiServices.h"
 
 // Qt
+#include <QApplication>
 #include <QDialog>
+#include <QEvent>
+#include <QWidget>
+
+namespace
+{
+// What a real modal box does to the windows under it while it is open: they
+// are blocked, and get their input back when it closes.
+class CModalStandIn
+{
+public:
+    // `modal` is the dialog itself, which stays usable.
+    explicit CModalStandIn(const QWidget* modal = nullptr) : m_pModal(modal)
+    {
+        Tell(QEvent::WindowBlocked);
+    }
+    ~CModalStandIn() { Tell(QEvent::WindowUnblocked); }
+    CModalStandIn(const CModalStandIn&) = delete;
+    CModalStandIn& operator=(const CModalStandIn&) = delete;
+
+private:
+    const QWidget* m_pModal;
+
+    void Tell(QEvent::Type type) const
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+        {
+            if (window == m_pModal)
+            {
+                continue;
+            }
+            QEvent event(type);
+            QCoreApplication::sendEvent(window, &event);
+        }
+    }
+};
+} // namespace
 
 void CFakeUiServices::ShowMessage(const std::string& text, MessageIcon icon)
 {
+    const CModalStandIn modal;
     m_records.push_back({Kind::Message, text, icon});
 }
 
@@ -24,18 +62,21 @@ bool CFakeUiServices::NextAnswer()
 
 bool CFakeUiServices::AskOkCancel(const std::string& text, MessageIcon icon)
 {
+    const CModalStandIn modal;
     m_records.push_back({Kind::OkCancel, text, icon});
     return NextAnswer();
 }
 
 bool CFakeUiServices::AskYesNo(const std::string& text, MessageIcon icon)
 {
+    const CModalStandIn modal;
     m_records.push_back({Kind::YesNo, text, icon});
     return NextAnswer();
 }
 
 bool CFakeUiServices::NextFile(Kind kind, const FileDialogRequest& request, std::string& pathOut)
 {
+    const CModalStandIn modal;
     m_records.push_back({kind, request.initialName, MessageIcon::None});
     m_fileRequests.push_back(request);
     if (m_files.empty())
@@ -64,6 +105,7 @@ bool CFakeUiServices::ChooseSaveFile(const FileDialogRequest& request, std::stri
 
 int CFakeUiServices::RunDialog(QDialog& dialog)
 {
+    const CModalStandIn modal(&dialog);
     m_records.push_back({Kind::Dialog, dialog.windowTitle().toStdString(), MessageIcon::None});
     if (m_dialogScripts.empty())
     {

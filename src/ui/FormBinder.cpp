@@ -104,13 +104,17 @@ void CFormBinder::Bind(CLevelRow* row, int& member)
         [row](int value) { row->SetValue(value); }, [row] { return row; }, nullptr);
 }
 
-bool CFormBinder::ReadAll()
+bool CFormBinder::ReadAll(bool report)
 {
     for (const Binding& binding : m_bindings)
     {
         if (binding.read())
         {
             continue;
+        }
+        if (!report)
+        {
+            return false;
         }
         QWidget* entry = binding.entry();
         entry->setFocus();
@@ -125,9 +129,9 @@ bool CFormBinder::ReadAll()
         {
             edit->selectAll();
         }
-        if (binding.message != nullptr)
+        if (const char* message = binding.message(); message != nullptr)
         {
-            m_ui.ShowMessage(binding.message, MessageIcon::Warning);
+            m_ui.ShowMessage(message, MessageIcon::Warning);
         }
         return false;
     }

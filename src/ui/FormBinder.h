@@ -34,13 +34,22 @@ public:
     void Bind(T& member, std::function<bool(T&)> read, std::function<void(const T&)> write,
               std::function<QWidget*()> entry, const char* message)
     {
+        BindExplained<T>(member, std::move(read), std::move(write), std::move(entry),
+                         [message] { return message; });
+    }
+    // As Bind, with the message chosen once the entry was refused, so that it
+    // can say what is wrong with it.
+    template <typename T>
+    void BindExplained(T& member, std::function<bool(T&)> read, std::function<void(const T&)> write,
+                       std::function<QWidget*()> entry, std::function<const char*()> message)
+    {
         // The entry is read into a copy first, so a later refusal leaves the
         // member as it was.
         auto staged = std::make_shared<T>();
         m_bindings.push_back(Binding{[read = std::move(read), staged] { return read(*staged); },
                                      [&member, staged] { member = *staged; },
                                      [&member, write = std::move(write)] { write(member); },
-                                     std::move(entry), message});
+                                     std::move(entry), std::move(message)});
     }
 
     // A list's position; never unreadable (-1 when nothing is selected).
@@ -60,8 +69,9 @@ public:
     // The level as shown (the row keeps it within its range when stepped).
     void Bind(CLevelRow* row, int& member);
 
-    // Reads every entry in the order bound; see the top of this file.
-    [[nodiscard]] bool ReadAll();
+    // Reads every entry in the order bound; see the top of this file. Without
+    // `report` a refusal shows nothing and moves no focus.
+    [[nodiscard]] bool ReadAll(bool report = true);
     // Shows every member in its control, in the order bound.
     void WriteAll();
 
@@ -72,7 +82,7 @@ private:
         std::function<void()> commit;
         std::function<void()> write;
         std::function<QWidget*()> entry;
-        const char* message;
+        std::function<const char*()> message;
     };
 
     IUiServices& m_ui;

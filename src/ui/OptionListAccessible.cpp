@@ -77,3 +77,49 @@ void COptionListAccessible::doAction(const QString& actionName)
         List()->showPopup();
     }
 }
+
+void* COptionListAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+    {
+        return static_cast<QAccessibleTextInterface*>(this);
+    }
+    return QAccessibleWidget::interface_cast(type);
+}
+
+void COptionListAccessible::selection(int /*selectionIndex*/, int* startOffset,
+                                      int* endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = 0;
+}
+
+QString COptionListAccessible::text(int startOffset, int endOffset) const
+{
+    // -1 as the end means "to the end", as the desktop bus asks for the whole text.
+    const QString shown = List()->currentText();
+    const int end = endOffset < 0 ? static_cast<int>(shown.size()) : endOffset;
+    return shown.mid(startOffset, end - startOffset);
+}
+
+int COptionListAccessible::characterCount() const
+{
+    return static_cast<int>(List()->currentText().size());
+}
+
+QRect COptionListAccessible::characterRect(int /*offset*/) const
+{
+    return QRect();
+}
+
+int COptionListAccessible::offsetAtPoint(const QPoint& /*point*/) const
+{
+    return -1;
+}
+
+QString COptionListAccessible::attributes(int offset, int* startOffset, int* endOffset) const
+{
+    *startOffset = offset;
+    *endOffset = offset;
+    return QString();
+}

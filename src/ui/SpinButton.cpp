@@ -5,6 +5,7 @@
 #include "ui/UiTexts.h"
 
 // Qt
+#include <QEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -31,4 +32,17 @@ void CSpinButton::NameFor(const QString& boxName)
 {
     m_pUp->setAccessibleName(QString::fromLatin1(UiText::kUpArrowName).arg(boxName));
     m_pDown->setAccessibleName(QString::fromLatin1(UiText::kDownArrowName).arg(boxName));
+}
+
+bool CSpinButton::event(QEvent* event)
+{
+    // A check that fails on a step shows its message while the arrow is still
+    // down: without this the arrow would go on repeating under the message,
+    // and after it, stepping on and on by itself.
+    if (event->type() == QEvent::WindowBlocked)
+    {
+        m_pUp->setDown(false);
+        m_pDown->setDown(false);
+    }
+    return QWidget::event(event);
 }

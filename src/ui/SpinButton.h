@@ -1,5 +1,7 @@
 // A pair of up and down arrows that step a neighbouring box; the arrows keep no
-// value of their own, the box they serve holds it.
+// value of their own, the box they serve holds it. Held down, an arrow repeats;
+// any modal box or dialog that opens over the form releases it first, since the
+// box takes the mouse and the arrow would never see its release.
 #pragma once
 
 // Qt
@@ -23,6 +25,9 @@ public:
 signals:
     // +1 for the up arrow, -1 for the down arrow.
     void Stepped(int direction);
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     QToolButton* m_pUp;

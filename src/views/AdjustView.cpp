@@ -68,6 +68,8 @@ CAdjustView::CAdjustView(IViewHost& host, QWidget* parent)
 
 CAdjustView::~CAdjustView()
 {
+    // Leaving the form or ending the program must not leave a radio keyed.
+    ReleaseTransmitter();
     m_radio.Close();
 }
 
@@ -107,6 +109,7 @@ void CAdjustView::OnPortChanged()
     {
         KillTimer(TimerId(i));
     }
+    ReleaseTransmitter();
     OpenLink();
 }
 
@@ -153,6 +156,14 @@ void CAdjustView::OnTimer(int id)
         return;
     }
     (void)(m_radio.*level.send)(static_cast<std::uint8_t>(row->Value()));
+    if (!level.receiveSide)
+    {
+        // A transmit-side level keys the transmitter; it may have done so
+        // even when the write reported a failure.
+        int model = -1;
+        (void)m_image.GetModel(model);
+        NoteKeying(true, TestSettings{}, model);
+    }
     RefreshPortLineSoon();
 }
 

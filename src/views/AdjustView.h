@@ -46,7 +46,8 @@ public:
     static constexpr int TimerId(int index) { return kFirstTimerId + index; }
 
     CAdjustView(IViewHost& host, QWidget* parent);
-    // Closes the link, joining its reader, before the sink it posts to goes.
+    // Tells a radio a transmit-side level keyed to receive, then closes the
+    // link, joining its reader, before the sink it posts to goes.
     ~CAdjustView() override;
 
     bool ValidateForm() override;
@@ -54,7 +55,8 @@ public:
     // otherwise.
     void StoreToImage(CRadioImage& image) override;
     void RefreshForm() override;
-    // The port choice changed: the link moves to the new port.
+    // The port choice changed: the link moves to the new port (a radio a
+    // transmit-side level keyed on the old one is first told to receive).
     void OnPortChanged() override;
     void OnTimer(int id) override;
 

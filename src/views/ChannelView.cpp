@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace
@@ -61,7 +62,12 @@ QLineEdit* NameBox(QWidget* parent)
 {
     auto* box = new QLineEdit(parent);
     box->setMaxLength(kNameLength);
-    box->setFixedWidth(104);
+    // Wide enough for the widest name, twelve W: a name that scrolls hides
+    // its first letters. The frame, the text margins and the cursor come on
+    // top of the letters.
+    const int letters =
+        box->fontMetrics().horizontalAdvance(QString(kNameLength, QLatin1Char('W')));
+    box->setFixedWidth(letters + 2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8);
     return box;
 }
 
@@ -148,17 +154,19 @@ void CChannelView::BuildLayout()
                                          QLineEdit* alpha, const char* numberName,
                                          const char* alphaName)
     {
+        // The label stands over the name: beside it, a name box wide enough
+        // for twelve letters leaves no room for the other box in the row.
         auto* box = new QGroupBox(Latin1(title), this);
-        auto* row = new QHBoxLayout(box);
-        row->setContentsMargins(8, 4, 8, 4);
-        row->setSpacing(0);
-        row->addWidget(number);
-        row->addWidget(spin);
-        row->addSpacing(10);
-        row->addWidget(Label(kAlphaCharacter, alpha, box));
-        row->addSpacing(6);
-        row->addWidget(alpha);
-        row->addStretch(1);
+        auto* grid = new QGridLayout(box);
+        grid->setContentsMargins(8, 0, 8, 4);
+        grid->setHorizontalSpacing(0);
+        grid->setVerticalSpacing(0);
+        grid->addWidget(Label(kAlphaCharacter, alpha, box), 0, 3);
+        grid->addWidget(number, 1, 0);
+        grid->addWidget(spin, 1, 1);
+        grid->setColumnMinimumWidth(2, 10);
+        grid->addWidget(alpha, 1, 3);
+        grid->setColumnStretch(4, 1);
         name(number, numberName);
         spin->NameFor(Latin1(numberName));
         name(alpha, alphaName);
@@ -217,11 +225,6 @@ void CChannelView::BuildLayout()
     auto* auxRow = new QHBoxLayout(aux);
     auxRow->setContentsMargins(8, 2, 8, 4);
     auxRow->addWidget(m_pAux);
-    // The caption's bit numbers are set apart by runs of blanks; widening the
-    // blanks puts each number over its list.
-    QFont captionFont = m_pAux->Caption()->font();
-    captionFont.setWordSpacing(6.0);
-    m_pAux->Caption()->setFont(captionFont);
     auxRow->addStretch(1);
     name(m_pAux, kAuxDataName);
     name(m_pCancel, kCancel);

@@ -59,6 +59,30 @@ void CLiveView::RefreshPortLineSoon()
     SetTimer(kPortLineTimerId, kPortLineRefreshMs);
 }
 
+void CLiveView::NoteKeying(bool keyed, const TestSettings& options, int model)
+{
+    m_bTransmitting = keyed;
+    m_releaseOptions = options;
+    m_nReleaseModel = model;
+}
+
+void CLiveView::ReleaseTransmitter()
+{
+    if (!m_bTransmitting)
+    {
+        return;
+    }
+    TestSettings settings = m_releaseOptions;
+    settings.frequency = 0.0;
+    settings.noFrequency = true;
+    settings.signalling = kNoSignalling;
+    m_radio.SetModelIndex(m_nReleaseModel);
+    if (m_radio.TestReceive(settings))
+    {
+        m_bTransmitting = false;
+    }
+}
+
 void CLiveView::UpdatePortStatus()
 {
     m_pPortStatus->setText(m_link.PortLine(m_radio));

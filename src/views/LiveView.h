@@ -12,6 +12,9 @@
 // link
 #include "link/RadioLink.h"
 
+// std
+#include <cstdint>
+
 class QLabel;
 
 class CLiveView : public CVesk4View
@@ -24,6 +27,8 @@ public:
     static constexpr int kPortLineTimerId = 1290;
     static constexpr int kPortLineRefreshMs = 100;
     static constexpr int kPortLineRefreshes = 10;
+    // The signalling word that stands for no signalling, and for no divisor.
+    static constexpr std::int32_t kNoSignalling = 0xFFFFF;
 
     // Opens the chosen port once the form is shown.
     void OnInitialUpdate() override;
@@ -32,6 +37,8 @@ public:
     // ---- for tests -----------------------------------------------------------
     QLabel* PortStatus() const { return m_pPortStatus; }
     const CRadioLink& Link() const { return m_radio; }
+    // The last keying command this form sent left the radio transmitting.
+    bool IsTransmitting() const { return m_bTransmitting; }
 
 protected:
     CLiveView(IViewHost& host, int viewIndex, QWidget* parent);
@@ -42,12 +49,23 @@ protected:
     // Shows the port line now and reads it again a few times.
     void RefreshPortLineSoon();
 
+    // A command that keys the radio (keyed true) or puts it back to receive
+    // went out with `options`; the release keeps them, with no frequency and
+    // no signalling. `model` is the prescaler's model.
+    void NoteKeying(bool keyed, const TestSettings& options, int model);
+    // Tells a radio this form keyed to receive instead: before the form goes,
+    // before the link moves to another port. Nothing when it is not keyed.
+    void ReleaseTransmitter();
+
     QLabel* m_pPortStatus;
 
 private:
     void UpdatePortStatus();
 
     int m_nPortLineRefreshes = 0;
+    bool m_bTransmitting = false;
+    TestSettings m_releaseOptions;
+    int m_nReleaseModel = -1;
     CViewLink m_link;
 
 protected:

@@ -126,6 +126,15 @@ void CModelView::RefreshForm()
     m_nMonth = month - 1;
     m_nDay = static_cast<unsigned>(day);
     m_binder.WriteAll();
+    // Read back as the controls show them, which is what a later read finds.
+    (void)m_binder.ReadAll(false);
+    m_loaded = Shown();
+}
+
+CModelView::Entries CModelView::Shown() const
+{
+    return {m_nModel,      m_nInjection, m_nWideRef, m_nNarrowRef, m_strSerial,
+            m_strCustomer, m_nMonth,     m_nDay,     m_nYear};
 }
 
 bool CModelView::ValidateForm()
@@ -174,7 +183,7 @@ bool CModelView::ValidateForm()
 
 void CModelView::StoreToImage(CRadioImage& image)
 {
-    if (!ValidateForm())
+    if (!ValidateForm() || Shown() == m_loaded)
     {
         return;
     }

@@ -10,6 +10,7 @@
 
 // std
 #include <string>
+#include <tuple>
 
 class QLineEdit;
 class QPushButton;
@@ -67,6 +68,14 @@ private:
     int m_nMonth = 0; // 0..11
     unsigned m_nDay = 1;
     unsigned m_nYear = 1980;
+
+    // What the controls hold, as read into the members.
+    using Entries =
+        std::tuple<int, int, int, int, std::string, std::string, int, unsigned, unsigned>;
+    Entries Shown() const;
+    // The entries as the form was filled: a form the user did not change
+    // stores nothing, not even the IF offsets and dividers it derives.
+    Entries m_loaded;
 
     void BuildLayout();
     // Refills both reference lists with the steps of `model`'s band, with the

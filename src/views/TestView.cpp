@@ -19,6 +19,7 @@
 #include "model/BandTable.h"
 #include "model/ChannelRules.h"
 #include "model/DcsCodeText.h"
+#include "model/TextReaders.h"
 
 // Qt
 #include <QButtonGroup>
@@ -92,11 +93,22 @@ CTestView::CTestView(IViewHost& host, QWidget* parent)
     for (auto [box, member] :
          {std::pair{m_pRxFrequency, &m_dRxFreq}, std::pair{m_pTxFrequency, &m_dTxFreq}})
     {
-        m_binder.Bind<double>(
+        m_binder.BindExplained<double>(
             *member,
             [box](double& value) { return box->ReadValue(value) && value <= kHighestEntry; },
             [box](const double& value) { box->SetValue(value); }, [box] { return box->Edit(); },
-            TestViewText::kFrequencyEntry);
+            [box]
+            {
+                switch (FrequencyFaultOf(box->Edit()->text().toStdString()))
+                {
+                case FrequencyTextFault::Sign:
+                    return TestViewText::kFrequencySign;
+                case FrequencyTextFault::Decimals:
+                    return TestViewText::kFrequencyDecimals;
+                default:
+                    return TestViewText::kFrequencyEntry;
+                }
+            });
     }
     m_binder.Bind(m_pPower, m_nTxPower);
     m_binder.Bind(m_pCompander, m_nCompander);
@@ -136,10 +148,12 @@ CTestView::CTestView(IViewHost& host, QWidget* parent)
         connect(box->DcsSpin(), &CSpinButton::Stepped, this,
                 [this, side](int direction) { OnDcsSpin(side, direction); });
     }
+    // The radio takes no frequency outside the band, so the arrows stop at its
+    // edges rather than one step past them.
     AttachStepping(
-        m_pRxFrequency, [this] { return m_pNarrow->isChecked(); }, false);
+        m_pRxFrequency, [this] { return m_pNarrow->isChecked(); }, false, true);
     AttachStepping(
-        m_pTxFrequency, [this] { return m_pNarrow->isChecked(); }, true);
+        m_pTxFrequency, [this] { return m_pNarrow->isChecked(); }, true, true);
 
     connect(m_pReceive, &QPushButton::clicked, this, [this] { OnReceive(); });
     connect(m_pTransmit, &QPushButton::clicked, this, [this] { OnTransmit(); });
@@ -182,9 +196,6 @@ void CTestView::BuildLayout()
     auto* auxRow = new QHBoxLayout(aux);
     auxRow->setContentsMargins(8, 2, 8, 4);
     auxRow->addWidget(m_pAux);
-    QFont captionFont = m_pAux->Caption()->font();
-    captionFont.setWordSpacing(6.0);
-    m_pAux->Caption()->setFont(captionFont);
     auxRow->addStretch(1);
     CFormRows::Name(m_pAux, Latin1(kAuxDataBox));
 
@@ -321,7 +332,8 @@ bool CTestView::SignallingWord(const SignallingChoice& choice, std::int32_t& wor
     }
 }
 
-bool CTestView::BuildSettings(bool transmit, TestSettings& settingsOut, QWidget** entryOut)
+bool CTestView::BuildSettings(bool transmit, TestSettings& settingsOut, QWidget** entryOut,
+                              std::string* reasonOut)
 {
     const double f = transmit ? m_dTxFreq : m_dRxFreq;
     const bool narrow = m_nBandwidth != 0;
@@ -334,6 +346,18 @@ bool CTestView::BuildSettings(bool transmit, TestSettings& settingsOut, QWidget*
         if (entryOut != nullptr)
         {
             *entryOut = (transmit ? m_pTxFrequency : m_pRxFrequency)->Edit();
+        }
+        double low = 0.0;
+        double high = 0.0;
+        if (reasonOut != nullptr && rules.GetBandEdges(transmit, low, high) &&
+            (f < low || f > high))
+        {
+            const auto mhz = [](double value) { return QString::number(value, 'f', 5); };
+            *reasonOut = Latin1(TestViewText::kOutsideBand)
+                             .arg(Latin1(transmit ? TestViewText::kTransmitFreq
+                                                  : TestViewText::kReceiveFreq),
+                                  Latin1(FindBand(rules.GetModel())->name), mhz(low), mhz(high))
+                             .toStdString();
         }
         return false;
     }
@@ -385,9 +409,12 @@ void CTestView::SendTest(bool transmit)
     ComputeTestSteps();
     TestSettings settings;
     QWidget* entry = nullptr;
-    if (!BuildSettings(transmit, settings, &entry))
+    std::string reason;
+    if (!BuildSettings(transmit, settings, &entry, &reason))
     {
-        Ui().ShowMessage(TestViewText::kSetUpError, MessageIcon::Warning);
+        Ui().ShowMessage(reason.empty() ? std::string(TestViewText::kSetUpError)
+                                        : TestViewText::kSetUpError + std::string("\n") + reason,
+                         MessageIcon::Warning);
         if (entry != nullptr)
         {
             entry->setFocus();
@@ -402,27 +429,9 @@ void CTestView::SendTest(bool transmit)
     // receive that was written releases it.
     if (transmit || sent)
     {
-        m_bTransmitting = transmit;
+        NoteKeying(transmit, settings, m_nModel);
     }
-    m_lastSettings = settings;
     RefreshPortLineSoon();
-}
-
-void CTestView::ReleaseTransmitter()
-{
-    if (!m_bTransmitting)
-    {
-        return;
-    }
-    TestSettings settings = m_lastSettings;
-    settings.frequency = 0.0;
-    settings.noFrequency = true;
-    settings.signalling = kNoSignalling;
-    m_radio.SetModelIndex(m_nModel);
-    if (m_radio.TestReceive(settings))
-    {
-        m_bTransmitting = false;
-    }
 }
 
 void CTestView::OnReceive()

@@ -17,6 +17,7 @@
 // std
 #include <array>
 #include <cstdint>
+#include <string>
 
 class CBitRow;
 class CFrequencyBox;
@@ -30,9 +31,6 @@ class CTestView : public CLiveView
 {
     Q_OBJECT
 public:
-    // The signalling word that stands for no signalling, and for no divisor.
-    static constexpr std::int32_t kNoSignalling = 0xFFFFF;
-
     CTestView(IViewHost& host, QWidget* parent);
     // A radio the form last told to transmit is told to receive, on no
     // frequency and with no signalling, before the link closes.
@@ -62,9 +60,11 @@ public:
     // The settings "Receive" (transmit false) or "Transmit" would send for
     // the entries as they stand; false when the entries give no valid setup
     // (nothing is shown; `entryOut`, when given, receives the entry at
-    // fault). The entries must have been read (ReadForm).
+    // fault, and `reasonOut` a line that names the band when the frequency
+    // lies outside it). The entries must have been read (ReadForm).
     [[nodiscard]] bool BuildSettings(bool transmit, TestSettings& settingsOut,
-                                     QWidget** entryOut = nullptr);
+                                     QWidget** entryOut = nullptr,
+                                     std::string* reasonOut = nullptr);
     // The signalling word of a side's choice: 0xFFFFF for none, a tone index
     // shifted left 8, a DCS code (plus 0x200 when inverted) shifted left 4
     // with 0x4000 set. False for CTCSS without a tone.
@@ -91,8 +91,6 @@ public:
     QPushButton* BeepOnButton() const { return m_pBeepOn; }
     QPushButton* BeepOffButton() const { return m_pBeepOff; }
     QPushButton* CancelButton() const { return m_pCancel; }
-    // The last receive or transmit command sent was "Transmit".
-    bool IsTransmitting() const { return m_bTransmitting; }
     double GetWideStep() const { return m_dWideStep; }
     double GetNarrowStep() const { return m_dNarrowStep; }
 
@@ -100,8 +98,6 @@ private:
     void BuildLayout();
     // "Receive" or "Transmit": read, check, send.
     void SendTest(bool transmit);
-    // Tells a radio left transmitting by this form to receive instead.
-    void ReleaseTransmitter();
     void OnDcsSpin(int side, int direction);
 
     CFrequencyBox* m_pRxFrequency;
@@ -144,7 +140,4 @@ private:
 
     // Where each DCS spin goes on from when its box holds no code of the list.
     std::array<int, 2> m_nDcsPosition{};
-    bool m_bTransmitting = false;
-    // The options of the last command sent, which the release keeps.
-    TestSettings m_lastSettings;
 };

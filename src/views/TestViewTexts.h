@@ -7,6 +7,14 @@ namespace TestViewText
 inline constexpr char kSetUpError[] = " Set Up Error ! ";
 // A frequency box that holds no number from 0 to 10000.
 inline constexpr char kFrequencyEntry[] = "Please enter a number between 0 and 10000.";
+// A frequency box whose number is refused for its sign or its decimals.
+inline constexpr char kFrequencySign[] =
+    "A frequency has no sign: please enter a number between 0 and 10000.";
+inline constexpr char kFrequencyDecimals[] =
+    "A frequency has at most five decimals (a 10 Hz step): please enter it again.";
+// A frequency outside the model's band: the form's label, the band's name and
+// its edges in MHz, on the line under " Set Up Error ! ".
+inline constexpr char kOutsideBand[] = "%1 must lie within the band %2: %3 to %4 MHz.";
 
 // Buttons
 inline constexpr char kReceive[] = "Receive";

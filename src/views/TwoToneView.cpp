@@ -301,6 +301,15 @@ void C2ToneView::RefreshForm()
     }
     m_binder.WriteAll();
     EnableControls(m_bUsed);
+    // Read back as the controls show them, which is what a later read finds.
+    (void)m_binder.ReadAll(false);
+    m_loaded = Shown();
+}
+
+C2ToneView::Entries C2ToneView::Shown() const
+{
+    return {m_bUsed,     m_nFormat,   m_nCodeSel,  m_strGroup1, m_strGroup2,
+            m_nTone1Sel, m_nTone2Sel, m_nTone3Sel, m_strAni};
 }
 
 void C2ToneView::OnUsedClicked()
@@ -368,7 +377,7 @@ bool C2ToneView::ValidateForm()
 
 void C2ToneView::StoreToImage(CRadioImage& image)
 {
-    if (!ValidateForm())
+    if (!ValidateForm() || Shown() == m_loaded)
     {
         return;
     }

@@ -10,6 +10,7 @@
 // std
 #include <string>
 #include <string_view>
+#include <tuple>
 
 class COptionList;
 class QCheckBox;
@@ -87,6 +88,14 @@ private:
     int m_nTone1 = 0;
     int m_nTone2 = 0;
     int m_nTone3 = 0;
+
+    // What the controls hold, as read into the members.
+    using Entries = std::tuple<int, int, int, std::string, std::string, int, int, int, std::string>;
+    Entries Shown() const;
+    // The entries as the form was filled: an image the user did not change
+    // is stored back untouched, even where the form cannot show a field as
+    // it is kept (an unused Reach pair, groups a reset leaves at FF).
+    Entries m_loaded;
 
     void BuildLayout();
     // "0".."9", and "A" for Motorola 1+1 only.

@@ -257,7 +257,8 @@ void CVesk4View::ComputeChannelStep(bool narrow)
     }
 }
 
-void CVesk4View::StepFrequencyBox(bool narrow, int direction, QLineEdit* box, bool transmitBox)
+void CVesk4View::StepFrequencyBox(bool narrow, int direction, QLineEdit* box, bool transmitBox,
+                                  bool withinBand)
 {
     if (box == nullptr)
     {
@@ -272,13 +273,19 @@ void CVesk4View::StepFrequencyBox(bool narrow, int direction, QLineEdit* box, bo
     {
         f = 0.0;
     }
-    const double next = StepFrequency(f, direction, model, m_dChannelStep * 1000.0, transmitBox);
+    double next = StepFrequency(f, direction, model, m_dChannelStep * 1000.0, transmitBox);
+    const double low = transmitBox && model == kModel800 ? m_dTxLower : m_dRxLower;
+    if (withinBand && next != 0.0 && next < low)
+    {
+        next = low;
+    }
     box->setText(QString::number(next, 'f', 5));
 }
 
-void CVesk4View::AttachStepping(CFrequencyBox* box, std::function<bool()> narrow, bool transmitBox)
+void CVesk4View::AttachStepping(CFrequencyBox* box, std::function<bool()> narrow, bool transmitBox,
+                                bool withinBand)
 {
     connect(box, &CFrequencyBox::StepRequested, this,
-            [this, box, narrow = std::move(narrow), transmitBox](int direction)
-            { StepFrequencyBox(narrow(), direction, box->Edit(), transmitBox); });
+            [this, box, narrow = std::move(narrow), transmitBox, withinBand](int direction)
+            { StepFrequencyBox(narrow(), direction, box->Edit(), transmitBox, withinBand); });
 }

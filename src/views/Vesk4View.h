@@ -91,12 +91,16 @@ public:
     void ComputeChannelStep(bool narrow);
     // Replaces the frequency in `box` by the next one up (direction > 0) or down.
     // `transmitBox` marks the transmit frequency box of the Channel and Test
-    // forms, which the 800 MHz model bounds by its transmit band.
-    void StepFrequencyBox(bool narrow, int direction, QLineEdit* box, bool transmitBox);
+    // forms, which the 800 MHz model bounds by its transmit band. With
+    // `withinBand` a step that would leave the band (down from an off-grid
+    // value near the lower edge) stops at the edge; 0 stays reachable.
+    void StepFrequencyBox(bool narrow, int direction, QLineEdit* box, bool transmitBox,
+                          bool withinBand = false);
     double GetChannelStep() const { return m_dChannelStep; }
     // Makes `box`'s arrows, Up and Down keys and wheel step it as above, with
     // the bandwidth `narrow` tells at the moment of each step.
-    void AttachStepping(CFrequencyBox* box, std::function<bool()> narrow, bool transmitBox);
+    void AttachStepping(CFrequencyBox* box, std::function<bool()> narrow, bool transmitBox,
+                        bool withinBand = false);
 
     // ---- one-shot timers ---------------------------------------------------
     void SetTimer(int id, int ms) { m_timers.SetTimer(id, ms); }

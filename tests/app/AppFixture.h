@@ -2,6 +2,9 @@
 // user-interface services, for the shell tests.
 #pragma once
 
+// own (tests/common: ReadFile, WriteFile, ReadText, WriteText)
+#include "TestFiles.h"
+
 // app
 #include "ui/CommandIds.h"
 #include "ui/FakeUiServices.h"
@@ -19,8 +22,6 @@
 
 // std
 #include <gtest/gtest.h>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,30 +64,6 @@ protected:
     }
 
     std::string Path(const char* name) const { return m_dir.filePath(name).toStdString(); }
-
-    static std::vector<std::uint8_t> ReadFile(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    static void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-    }
-
-    static void WriteText(const std::string& path, const std::string& text)
-    {
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-    }
-
-    static std::string ReadText(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
 
     QTemporaryDir m_dir;
     QString m_oldDir;

@@ -2,6 +2,10 @@
 // program runs as a user would run it, against the simulated radio held in
 // this process so that a test can make it pause or fail at a chosen moment.
 
+// own (tests/common)
+#include "ProgramRunner.h"
+#include "TestFiles.h"
+
 // link
 #include "link/LinkTexts.h"
 
@@ -34,25 +38,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-std::string ReadText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-    {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 std::vector<std::uint8_t> ImageBytes(const CRadioImage& image)
 {
     std::vector<std::uint8_t> bytes(kImageSize);
@@ -103,19 +88,12 @@ class CliRadioTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/vesk4-cli-clone-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_strDir = pattern;
-        m_strBackups = m_strDir + "/data/vesk4/backups";
+        ASSERT_TRUE(m_dir.IsValid());
+        m_strBackups = Path("data/vesk4/backups");
     }
-    void TearDown() override
-    {
-        m_pPort.reset();
-        std::error_code ec;
-        fs::remove_all(m_strDir, ec);
-    }
+    void TearDown() override { m_pPort.reset(); }
 
-    std::string Path(const std::string& name) const { return m_strDir + "/" + name; }
+    std::string Path(const std::string& name) const { return m_dir.Path(name); }
 
     void SaveDump(const CRadioImage& image, const std::string& name, std::int32_t code = 2)
     {
@@ -140,78 +118,23 @@ protected:
         return m_pPort->DevicePath();
     }
 
-    struct Result
-    {
-        int exit = -1;
-        std::string out;
-        std::string err;
-    };
+    using Result = ProgramResult;
 
     // Runs vesk4-cli in the scratch folder with XDG_DATA_HOME inside it and
     // the extra environment given.
     Result Cli(std::vector<std::string> args,
                const std::vector<std::pair<std::string, std::string>>& env = {})
     {
-        const std::string outPath = Path("cli.out");
-        const std::string errPath = Path("cli.err");
-        // Everything the child needs is built here: this process runs the
-        // simulated radio's thread, so the child only opens, duplicates and
-        // executes.
-        std::vector<std::pair<std::string, std::string>> settings = {
-            {"XDG_DATA_HOME", Path("data")}};
-        settings.insert(settings.end(), env.begin(), env.end());
-        std::vector<std::string> environment;
-        for (char** entry = environ; *entry != nullptr; ++entry)
-        {
-            const std::string text = *entry;
-            const std::string name = text.substr(0, text.find('='));
-            bool replaced = name == "VESK4_BACKUPS";
-            for (const auto& setting : settings)
-            {
-                replaced = replaced || setting.first == name;
-            }
-            if (!replaced)
-            {
-                environment.push_back(text);
-            }
-        }
-        for (const auto& [name, value] : settings)
-        {
-            environment.push_back(name + "=" + value);
-        }
-        std::vector<char*> envp;
-        for (std::string& text : environment)
-        {
-            envp.push_back(text.data());
-        }
-        envp.push_back(nullptr);
-        std::vector<char*> argv = {const_cast<char*>(VESK4_CLI)};
-        for (std::string& arg : args)
-        {
-            argv.push_back(arg.data());
-        }
-        argv.push_back(nullptr);
-        const pid_t child = ::fork();
-        if (child == 0)
-        {
-            const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-            const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-            ::dup2(out, STDOUT_FILENO);
-            ::dup2(err, STDERR_FILENO);
-            if (::chdir(m_strDir.c_str()) != 0)
-            {
-                ::_exit(126);
-            }
-            ::execve(VESK4_CLI, argv.data(), envp.data());
-            ::_exit(127);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        Result result;
-        result.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = ReadText(outPath);
-        result.err = ReadText(errPath);
-        return result;
+        ProgramRun run;
+        run.program = VESK4_CLI;
+        run.args = std::move(args);
+        run.dir = m_dir.Path();
+        run.outPath = Path("cli.out");
+        run.errPath = Path("cli.err");
+        run.env = {{"XDG_DATA_HOME", Path("data")}};
+        run.env.insert(run.env.end(), env.begin(), env.end());
+        run.unset = {"VESK4_BACKUPS"};
+        return RunProgram(run);
     }
 
     std::vector<std::string> Backups(const std::string& folder) const
@@ -239,7 +162,7 @@ protected:
 
     std::vector<std::uint8_t> RadioEeprom() const { return m_radio.Eeprom(); }
 
-    std::string m_strDir;
+    CScratchDir m_dir{"cli-clone"};
     std::string m_strBackups;
     CSimRadio m_radio;
     std::unique_ptr<CSimPort> m_pPort;

@@ -1,6 +1,10 @@
 // vesk4-cli report, hexdump and info, run as a program on dump files written
 // into a temporary folder.
 
+// own (tests/common)
+#include "ProgramRunner.h"
+#include "TestFiles.h"
+
 // model
 #include "model/AppState.h"
 #include "model/RadioImage.h"
@@ -31,51 +35,24 @@ struct CliResult
 class ListingCommandsTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/vesk4-listing-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override
-    {
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
-    }
+    void SetUp() override { ASSERT_TRUE(m_scratch.IsValid()); }
 
-    static std::string ReadFile(const fs::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    static std::string Quote(const std::string& text) { return "'" + text + "'"; }
-
-    // Runs vesk4-cli with the arguments (each quoted) and the given standard
-    // output, which defaults to a file that is then split into lines.
+    // Runs vesk4-cli with the given standard output, which defaults to a file
+    // that is then split into lines.
     CliResult Run(const std::vector<std::string>& args, const std::string& stdoutPath = {})
     {
-        const fs::path out = stdoutPath.empty() ? m_dir / "out.txt" : fs::path(stdoutPath);
-        const fs::path err = m_dir / "err.txt";
-        std::string command = Quote(VESK4_CLI_PATH);
-        for (const std::string& arg : args)
-        {
-            command += " " + Quote(arg);
-        }
-        command += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
-        const int raw = std::system(command.c_str());
+        ProgramRun run;
+        run.program = VESK4_CLI;
+        run.args = args;
+        run.outPath = stdoutPath.empty() ? (m_dir / "out.txt").string() : stdoutPath;
+        run.errPath = (m_dir / "err.txt").string();
+        const int status = WaitExit(StartProgram(run));
         CliResult result;
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.err = ReadFile(err);
+        result.status = status;
+        result.err = ReadText(run.errPath);
         if (stdoutPath.empty())
         {
-            std::istringstream text(ReadFile(out));
-            for (std::string line; std::getline(text, line);)
-            {
-                result.lines.push_back(line);
-            }
+            result.lines = Lines(ReadText(run.outPath));
         }
         return result;
     }
@@ -104,7 +81,8 @@ protected:
         return image;
     }
 
-    fs::path m_dir;
+    CScratchDir m_scratch{"listing"};
+    fs::path m_dir{m_scratch.Path()};
 };
 
 TEST_F(ListingCommandsTest, ReportListsChannelsByTheFileCapacityCode)

@@ -89,20 +89,10 @@ CRadioImage PlanImage()
 class PlanCommands : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/vesk4-plan-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_strDir = pattern;
-    }
-    void TearDown() override
-    {
-        StopSim();
-        const std::string command = "rm -rf '" + m_strDir + "'";
-        (void)!std::system(command.c_str());
-    }
+    void SetUp() override { ASSERT_TRUE(m_dir.IsValid()); }
+    void TearDown() override { StopSim(); }
 
-    std::string Path(const std::string& name) const { return m_strDir + "/" + name; }
+    std::string Path(const std::string& name) const { return m_dir.Path(name); }
 
     void Save(const CRadioImage& image, const std::string& name, std::int32_t code = 2)
     {
@@ -111,19 +101,13 @@ protected:
         ASSERT_TRUE(image.SaveToFile(Path(name), app));
     }
 
-    struct Result
-    {
-        int exit = -1;
-        std::string out;
-        std::string err;
-    };
-
+    using Result = ProgramResult;
     Result Cli(std::vector<std::string> args)
     {
         const std::string outPath = Path("cli.out");
         const std::string errPath = Path("cli.err");
         Result result;
-        result.exit = WaitExit(StartCliIn(m_strDir, std::move(args), outPath, errPath));
+        result.exit = WaitExit(StartCliIn(m_dir.Path(), std::move(args), outPath, errPath));
         result.out = ReadText(outPath);
         result.err = ReadText(errPath);
         return result;
@@ -133,7 +117,7 @@ protected:
     std::string StartSim(std::vector<std::string> args) { return m_sim.Start(std::move(args)); }
     void StopSim() { m_sim.Stop(); }
 
-    std::string m_strDir;
+    CScratchDir m_dir{"plan"};
     CSimProcess m_sim;
 };
 } // namespace
@@ -308,7 +292,7 @@ TEST_F(PlanCommands, ExportGoesWhereverAListingMay)
     }
     EXPECT_NE(ReadText(Path("out.csv")).find("A\\x1B[2J\\x07"), std::string::npos);
     // The reader is gone long before the plan is written.
-    const std::string command = "cd '" + m_strDir +
+    const std::string command = "cd '" + m_dir.Path() +
                                 "' && { sleep 0.3; '" VESK4_CLI
                                 "' export-csv a.dmp - 2>/dev/null; echo $? >status; } | true";
     ASSERT_EQ(std::system(command.c_str()), 0);

@@ -27,7 +27,9 @@ bool PointAt(const char* variable, const std::string& path)
 CPrivateTestDirs::~CPrivateTestDirs()
 {
     if (m_strRoot.empty())
+    {
         return;
+    }
     std::error_code error;
     std::filesystem::remove_all(m_strRoot, error);
 }
@@ -37,15 +39,23 @@ bool CPrivateTestDirs::Create(bool withHome)
     std::error_code error;
     std::filesystem::path temp = std::filesystem::temp_directory_path(error);
     if (error)
+    {
         temp = "/tmp";
+    }
     std::string pattern = (temp / "vesk4-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr)
+    {
         return false;
+    }
     m_strRoot = pattern;
     if (!PointAt("XDG_RUNTIME_DIR", m_strRoot + "/run"))
+    {
         return false;
+    }
     if (!withHome)
+    {
         return true;
+    }
     const std::string home = m_strRoot + "/home";
     return PointAt("HOME", home) && PointAt("XDG_CONFIG_HOME", home + "/.config") &&
            PointAt("XDG_CACHE_HOME", home + "/.cache") && MakePrivateFolder(home + "/.local") &&

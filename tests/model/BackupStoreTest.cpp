@@ -1,5 +1,6 @@
 // The folder of automatic backups: names, where the folder is, safe and
 // clash-free saving, and the listing order.
+#include "TestFiles.h"
 #include "TestSupport.h"
 
 // model
@@ -84,17 +85,10 @@ protected:
     void SetUp() override
     {
         PinnedClockTest::SetUp();
-        char pattern[] = "/tmp/vesk4-backup-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_root = pattern;
+        ASSERT_TRUE(m_scratch.IsValid());
     }
-    void TearDown() override
-    {
-        std::error_code ec;
-        fs::remove_all(m_root, ec);
-        PinnedClockTest::TearDown();
-    }
-    fs::path m_root;
+    CScratchDir m_scratch{"backup-test"};
+    fs::path m_root{m_scratch.Path()};
 };
 
 TEST(BackupNames, AreTimeThenSerialNumber)

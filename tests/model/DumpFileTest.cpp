@@ -1,5 +1,6 @@
 // Tests of the image side of the dump file: what is written, and how files of
 // every length (and things that are not files) are loaded.
+#include "TestFiles.h"
 #include "TestSupport.h"
 
 // std
@@ -9,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 
 // POSIX
@@ -33,19 +33,6 @@ public:
     }
 };
 
-std::vector<std::uint8_t> ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
-
 std::uint8_t WideIfHigh(const CRadioImage& image)
 {
     return ByteAt(image, ImageMap::kWideIf);
@@ -55,21 +42,13 @@ std::uint8_t WideIfHigh(const CRadioImage& image)
 class DumpFile : public PinnedClockTest
 {
 protected:
-    fs::path m_dir;
+    CScratchDir m_scratch{"model"};
+    fs::path m_dir{m_scratch.Path()};
 
     void SetUp() override
     {
         PinnedClockTest::SetUp();
-        std::random_device random;
-        m_dir = fs::temp_directory_path() /
-                ("vesk4-model-" + std::to_string(random()) + "-" + std::to_string(random()));
-        ASSERT_TRUE(fs::create_directories(m_dir));
-    }
-    void TearDown() override
-    {
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
-        PinnedClockTest::TearDown();
+        ASSERT_TRUE(m_scratch.IsValid());
     }
 
     // A valid dump file: a distinct image, then the given capacity code bytes.

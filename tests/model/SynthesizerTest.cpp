@@ -297,6 +297,10 @@ INSTANTIATE_TEST_SUITE_P(
                       StepCase{0.0, +1, 5, 2.5, false, 136.0},   // unused side: low edge
                       StepCase{160.0, +1, 5, 2.5, false, 160.0}, // at the top it stays
                       StepCase{170.0, -1, 5, 2.5, false, 160.0},
+                      // However far above, or below, the band: an edge.
+                      StepCase{10000000.0, -1, 5, 2.5, false, 160.0},
+                      StepCase{99999999999.0, +1, 5, 2.5, false, 160.0},
+                      StepCase{-1e12, +1, 5, 2.5, false, 136.0},
                       StepCase{159.9975, +1, 5, 2.5, false, 160.0},
                       StepCase{0.0, +1, 13, 12.5, true, 806.0}, // 800 MHz transmit edges
                       StepCase{0.0, +1, 13, 12.5, false, 851.0},

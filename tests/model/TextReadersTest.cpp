@@ -206,6 +206,22 @@ TEST(TextReaders, FrequencyHasAtMostFiveDecimals)
         cases, [](const char* t, double& v) { return ReadFrequency(t, v); }, -1.0);
 }
 
+TEST(TextReaders, AFrequencyRefusedSaysWhy)
+{
+    using Fault = FrequencyTextFault;
+    const std::pair<const char*, Fault> cases[] = {
+        {"150.005", Fault::None},     {" +150.005", Fault::Sign},
+        {"-0", Fault::Sign},          {"150.0050001", Fault::Decimals},
+        {".000001", Fault::Decimals}, {"+150.0050001", Fault::Sign},
+        {"+x", Fault::NotANumber},    {"150.0.1", Fault::NotANumber},
+        {"1e3", Fault::NotANumber},   {"", Fault::NotANumber},
+    };
+    for (const auto& [text, fault] : cases)
+    {
+        EXPECT_EQ(FrequencyFaultOf(text), fault) << text;
+    }
+}
+
 TEST(TextReaders, HexNibbleRefusesFBecauseItReadsBackBlank)
 {
     const struct

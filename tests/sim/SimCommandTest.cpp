@@ -2,7 +2,7 @@
 // a real pseudo-terminal.
 
 // own
-#include "../link/LinkTestSupport.h"
+#include "LinkTestSupport.h"
 
 // sim
 #include "sim/SimPort.h"

@@ -9,6 +9,9 @@
 #include "app/AboutDlg.h"
 #include "app/DirectoryDlg.h"
 
+// ui
+#include "ui/OptionList.h"
+
 // views
 #include "views/ComportDlg.h"
 #include "views/ConnectView.h"
@@ -99,6 +102,30 @@ TEST_F(AccessibilityTest, EveryFormNamesEveryControl)
         ASSERT_NE(form, nullptr);
         EXPECT_EQ(Unnamed(form), QStringList());
     }
+}
+
+// Read as a screen reader reads a drop list over the desktop bus: the label is
+// its name and the chosen entry its text.
+TEST_F(AccessibilityTest, EveryDropListOfEveryFormReadsItsEntry)
+{
+    ChooseModel(5);
+    int shown = 0;
+    for (int index = 0; index < 8; ++index)
+    {
+        Frame().SwitchView(index);
+        for (COptionList* list : m_app->GetView(index)->findChildren<COptionList*>())
+        {
+            SCOPED_TRACE(list->accessibleName().toStdString());
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(list);
+            ASSERT_NE(face, nullptr);
+            ASSERT_NE(face->textInterface(), nullptr);
+            EXPECT_EQ(face->text(QAccessible::Name), list->accessibleName());
+            EXPECT_EQ(face->textInterface()->text(0, -1), list->currentText());
+            EXPECT_EQ(face->textInterface()->characterCount(), list->currentText().size());
+            shown += list->currentText().isEmpty() ? 0 : 1;
+        }
+    }
+    EXPECT_GT(shown, 20);
 }
 
 TEST_F(AccessibilityTest, EveryDialogNamesEveryControl)

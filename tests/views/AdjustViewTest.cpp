@@ -179,6 +179,70 @@ TEST_F(AdjustViewTest, TwoLevelsClickedTogetherSendApartEachWithItsQuestion)
                                                                LiveRecord(false, kTxTone, 69)}));
 }
 
+TEST_F(AdjustViewTest, ATransmitSideLevelIsReleasedWhenTheFormGoesOrThePortChanges)
+{
+    enum Leave
+    {
+        SwitchForm,
+        EndProgram,
+        ComportSet,
+    };
+    const struct
+    {
+        const char* name;
+        int level;
+        Leave leave;
+        bool released;
+    } cases[] = {
+        {"Tx Tone, then another form", kTxTone, SwitchForm, true},
+        {"Tx Tone, then the program ends", kTxTone, EndProgram, true},
+        {"SQ Volume, then another form", kSqVolume, SwitchForm, false},
+        {"Tx Tone, then Comport set COM2", kTxTone, ComportSet, true},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        if (!m_app)
+        {
+            Start();
+            m_app->m_portMap.SetDevicePath(1, m_port.DevicePath());
+            ChooseModel(5);
+        }
+        m_ui.Clear();
+        CAdjustView* form = OpenAdjust();
+        ASSERT_NE(form, nullptr);
+        m_ui.m_answers = {true};
+        const std::size_t mark = m_radio.Log().size();
+        Click(form, c.level, 1);
+        form->OnTimer(CAdjustView::TimerId(c.level));
+        ASSERT_EQ(AwaitRecords(mark, 1).size(), 1u);
+        const std::size_t sent = m_radio.Log().size();
+        if (c.leave == SwitchForm)
+        {
+            Frame().SwitchView(VIEW_MODEL);
+        }
+        else if (c.leave == EndProgram)
+        {
+            m_app.reset();
+        }
+        else
+        {
+            m_app->m_portMap.SetDevicePath(2, Path("no-such-port"));
+            ChooseCom2();
+            EXPECT_EQ(form->Link().DeviceName(), Path("no-such-port"));
+        }
+        if (!c.released)
+        {
+            Pump(100);
+            EXPECT_EQ(ReceivedSince(sent), std::vector<std::string>{});
+            continue;
+        }
+        EXPECT_EQ(AwaitRecords(sent, 1).size(), 1u);
+        EXPECT_EQ(m_radio.State().test.side, 'R');
+        EXPECT_FALSE(m_radio.State().test.hasFrequency);
+    }
+}
+
 TEST_F(AdjustViewTest, WriteAfterACancelledQuestionStoresWithoutSendingTheLevel)
 {
     CAdjustView* form = OpenAdjust();

@@ -24,15 +24,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 
 // std
 #include <array>
-#include <chrono>
 #include <cstring>
-#include <iostream>
 
 namespace
 {
@@ -143,7 +142,6 @@ TEST_F(ChannelViewTest, ShowsEveryTextListAndLimit)
                              "    Channel  in  Scan  Group  A",
                              "    Channel  in  Scan  Group  B",
                              "Auxiliay Data",
-                             "  7      6       5      4       3      2       1      0",
                              "Cancel",
                              "Receive Parameters",
                              "Transmit Parameters",
@@ -189,6 +187,13 @@ TEST_F(ChannelViewTest, ShowsEveryTextListAndLimit)
     }
     EXPECT_TRUE(m_form->ChannelNumberEdit()->isReadOnly());
     EXPECT_TRUE(m_form->GroupNumberEdit()->isReadOnly());
+    // The widest name fits: with the cursor at its end its first letter shows.
+    for (QLineEdit* name : {m_form->ChannelNameEdit(), m_form->GroupNameEdit()})
+    {
+        name->setText(QStringLiteral("WWWWWWWWWWWW"));
+        name->end(false);
+        EXPECT_EQ(name->cursorPositionAt(name->contentsRect().topLeft() + QPoint(2, 2)), 0);
+    }
 }
 
 TEST_F(ChannelViewTest, ChecksInOrderWithTheirMessageAndFocus)
@@ -496,6 +501,35 @@ TEST_F(ChannelViewTest, AFailedCheckKeepsTheChannelOnEverySpinAndTimer)
     EXPECT_EQ(m_form->GetShownChannel(), 2);
 }
 
+// A held arrow repeats; the message of a failed check must release it, or the
+// arrow, never seeing its release under the message, steps on by itself.
+TEST_F(ChannelViewTest, AHeldArrowStopsAtTheFirstFailedCheck)
+{
+    Reload([](CRadioImage& image) { SetGroupCountByte(image, 10); }, 0);
+    for (CSpinButton* spin : {m_form->ChannelSpin(), m_form->GroupSpin()})
+    {
+        SCOPED_TRACE(spin->UpArrow()->accessibleName().toStdString());
+        m_ui.Clear();
+        TypeRx("150.0025");
+        QToolButton* arrow = spin->UpArrow();
+        const QPoint centre = arrow->rect().center();
+        QMouseEvent press(QEvent::MouseButtonPress, centre, arrow->mapToGlobal(centre),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(arrow, &press);
+        ASSERT_TRUE(arrow->isDown());
+        // Held, with no release, well past the repeat delay and many repeats.
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(1200);
+        while (std::chrono::steady_clock::now() < end)
+        {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{ChannelTexts::kRxFrequencyError});
+        EXPECT_FALSE(arrow->isDown());
+        EXPECT_EQ(m_form->GetShownChannel(), 1);
+        m_form->OnCancel();
+    }
+}
+
 TEST_F(ChannelViewTest, NumberBoxRewritesResynchroniseThroughTimers)
 {
     Reload([](CRadioImage& image) { SetGroupCountByte(image, 10); }, 0);
@@ -619,26 +653,4 @@ TEST_F(ChannelViewTest, WithoutAModelNothingIsStoredAndNothingBreaks)
     EXPECT_EQ(m_ui.CountOf(ChannelTexts::kModelNotChosen), 1);
     m_form->StoreToImage(Frame().m_sharedImage);
     EXPECT_EQ(Bytes(Frame().m_sharedImage), before);
-}
-
-// Not a timed test: the figures are printed for the record.
-TEST_F(ChannelViewTest, BenchmarkSteppingThroughEveryChannel)
-{
-    using Clock = std::chrono::steady_clock;
-    Reload([](CRadioImage&) {}, 1);
-    auto start = Clock::now();
-    m_form->LoadFromImage(Frame().m_sharedImage);
-    const auto open = Clock::now() - start;
-    start = Clock::now();
-    for (int n = 1; n < kChannelCount; ++n)
-    {
-        // A change on every channel, so each step checks, stores and loads.
-        TypeRx(CChannelRules::FormatFrequency(136.0 + 0.005 * n).c_str());
-        m_form->OnChannelSpin(+1);
-    }
-    const auto steps = Clock::now() - start;
-    EXPECT_EQ(m_form->GetShownChannel(), kChannelCount);
-    const auto ms = [](Clock::duration d)
-    { return std::chrono::duration<double, std::milli>(d).count(); };
-    std::cout << "open " << ms(open) << " ms; 319 steps " << ms(steps) << " ms\n";
 }

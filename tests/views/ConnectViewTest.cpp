@@ -162,39 +162,6 @@ TEST_F(ConnectViewTest, UploadFromA320ChannelRadioThenCopyOkBringsItIntoTheShare
     EXPECT_EQ(Bytes(Frame().m_sharedImage), eeprom);
 }
 
-TEST_F(ConnectViewTest, UploadFromA120ChannelRadioResetsChannels120To319OnCopy)
-{
-    const auto eeprom = SampleEeprom();
-    StartWithRadio(eeprom, {}, 0, 120);
-    // Something in the upper channels of the shared image that must not survive.
-    ASSERT_TRUE(Frame().m_sharedImage.SetChannelName(200, "UPPER"));
-    CConnectView* form = OpenRadioComm();
-    Upload(form);
-    EXPECT_EQ(m_app->m_nChannelMode, 0);
-    EXPECT_EQ(m_app->m_nChannelCode, 1);
-
-    m_ui.m_answers = {true};
-    Frame().SwitchView(VIEW_MODEL);
-    ASSERT_EQ(Frame().m_nCurView, VIEW_MODEL);
-    const auto shared = Bytes(Frame().m_sharedImage);
-    constexpr std::size_t kEnd120 = 0x0E08; // channel 120 starts here
-    EXPECT_EQ(std::vector<std::uint8_t>(shared.begin(), shared.begin() + kEnd120),
-              std::vector<std::uint8_t>(eeprom.begin(), eeprom.begin() + kEnd120));
-    CRadioImage fresh;
-    const auto defaults = Bytes(fresh);
-    for (int channel = 120; channel < kChannelCount; ++channel)
-    {
-        const std::size_t at = 0x340 + static_cast<std::size_t>(channel) * kChannelRecordSize;
-        // Everything but the check byte (9) is reset.
-        EXPECT_EQ(std::vector<std::uint8_t>(shared.begin() + at, shared.begin() + at + 9),
-                  std::vector<std::uint8_t>(defaults.begin() + at, defaults.begin() + at + 9))
-            << channel;
-        EXPECT_EQ(std::vector<std::uint8_t>(shared.begin() + at + 10, shared.begin() + at + 23),
-                  std::vector<std::uint8_t>(defaults.begin() + at + 10, defaults.begin() + at + 23))
-            << channel;
-    }
-}
-
 TEST_F(ConnectViewTest, LeavingWithoutAnUploadAsksNothingAndCopiesNothing)
 {
     StartWithRadio(SampleEeprom());

@@ -107,7 +107,7 @@ TEST_F(ManualViewTest, OpensAtAddressZeroWithNothingShown)
     EXPECT_EQ(BitsShown(m_form->Bits()), "--------");
     EXPECT_EQ(m_form->AddressBox()->Edit()->maxLength(), 4);
     EXPECT_EQ(m_form->HexBox()->maxLength(), 2);
-    EXPECT_EQ(m_form->Bits()->Caption()->text(),
+    EXPECT_EQ(m_form->Bits()->CaptionText(),
               "   7      6      5      4      3      2      1      0");
 
     const CRadioImage before = m_form->GetImage();

@@ -151,6 +151,7 @@ TEST_F(ModelViewTest, WithoutAModelTheIfOffsetWordsStayAsTheyWere)
     EXPECT_TRUE(image.SetWideIfOffset(0x1234));
     EXPECT_TRUE(image.SetNarrowIfOffset(0x5678));
     ASSERT_TRUE(image.SetWideReference(12500));
+    m_form->SerialEdit()->setText("1"); // an edit: an untouched form stores nothing
     EXPECT_TRUE(m_form->ValidateForm());
     m_form->StoreToImage(image);
     EXPECT_EQ(Word(image, 0x12), 0x1234u);

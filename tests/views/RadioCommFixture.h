@@ -4,10 +4,11 @@
 #pragma once
 
 // own (shared fixtures of the shell and link tests)
-#include "../link/LinkTestSupport.h"
+#include "LinkTestSupport.h"
 #include "AppFixture.h"
 
 // views
+#include "views/ComportDlg.h"
 #include "views/ConnectView.h"
 
 // sim
@@ -16,6 +17,7 @@
 
 // Qt
 #include <QCoreApplication>
+#include <QRadioButton>
 
 // std
 #include <chrono>
@@ -70,6 +72,20 @@ protected:
         return Form();
     }
     CConnectView* Form() { return dynamic_cast<CConnectView*>(m_app->GetView(VIEW_CONNECT)); }
+
+    // Utility > Comport set, COM2 and OK, as the user chooses it.
+    void ChooseCom2()
+    {
+        m_ui.m_dialogScripts.push_back(
+            [](QDialog& dialog)
+            {
+                auto& port = dynamic_cast<CComportDlg&>(dialog);
+                port.Comport2()->setChecked(true);
+                port.OnOK();
+                return dialog.result();
+            });
+        Frame().GetCommand(ID_COMPORT_SET)->trigger();
+    }
 
     bool WaitForText(const std::string& text, int timeoutMs = 5000)
     {

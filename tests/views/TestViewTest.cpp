@@ -358,15 +358,25 @@ TEST_F(TestViewTest, AnInvalidSetupIsRefusedAndNothingIsSent)
     using namespace TestViewText;
     const Case cases[] = {
         {"off the 5 kHz grid", kVhfA, false, Plain("150.0025"), kSetUpError},
-        {"below the band", kVhfB, false, Plain("149.995"), kSetUpError},
-        {"above the band", kVhfB, true, Plain("174.005"), kSetUpError},
-        {"800 MHz: a transmit frequency for Receive", k800, false, Plain("815.0"), kSetUpError},
-        {"800 MHz: a receive frequency for Transmit", k800, true, Plain("860.0"), kSetUpError},
+        {"below the band", kVhfB, false, Plain("149.995"),
+         " Set Up Error ! \nReceive Freq must lie within the band VHF(H) B Band: 150.00000 to "
+         "174.00000 MHz."},
+        {"above the band", kVhfB, true, Plain("174.005"),
+         " Set Up Error ! \nTransmit Freq must lie within the band VHF(H) B Band: 150.00000 to "
+         "174.00000 MHz."},
+        {"800 MHz: a transmit frequency for Receive", k800, false, Plain("815.0"),
+         " Set Up Error ! \nReceive Freq must lie within the band 800 MHz: 851.00000 to "
+         "870.00000 MHz."},
+        {"800 MHz: a receive frequency for Transmit", k800, true, Plain("860.0"),
+         " Set Up Error ! \nTransmit Freq must lie within the band 800 MHz: 806.00000 to "
+         "825.00000 MHz."},
         {"CTCSS without a tone", kVhfB, true, Ctcss("0", -1), kSetUpError},
         {"DCS 024 is no code", kVhfB, false, Dcs("0", "024"), kSetUpError},
         {"DCS 0 is no code", kVhfB, false, Dcs("0", "0"), kSetUpError},
         {"not a number", kVhfB, false, Plain("15O.0"), kFrequencyEntry},
         {"beyond 10000", kVhfB, true, Plain("10000.5"), kFrequencyEntry},
+        {"a sign", kVhfB, false, Plain("+150.005"), kFrequencySign},
+        {"six decimals", kVhfB, true, Plain("150.0050001"), kFrequencyDecimals},
     };
     CTestView* form = OpenTest();
     ASSERT_NE(form, nullptr);
@@ -391,6 +401,7 @@ TEST_F(TestViewTest, LeavingAfterTransmitTellsTheRadioToReceive)
     {
         SwitchForm,
         EndProgram,
+        ComportSet,
     };
     struct Case
     {
@@ -406,6 +417,7 @@ TEST_F(TestViewTest, LeavingAfterTransmitTellsTheRadioToReceive)
         {"transmit, then receive", {1, 0}, SwitchForm, false},
         {"receive only", {0}, EndProgram, false},
         {"nothing pressed", {}, SwitchForm, false},
+        {"transmit, then Comport set COM2", {1}, ComportSet, true},
     };
     for (const Case& c : cases)
     {
@@ -434,6 +446,12 @@ TEST_F(TestViewTest, LeavingAfterTransmitTellsTheRadioToReceive)
         {
             Frame().SwitchView(VIEW_MODEL);
             ASSERT_EQ(m_app->GetView(VIEW_TEST), nullptr);
+        }
+        else if (c.leave == ComportSet)
+        {
+            m_app->m_portMap.SetDevicePath(2, Path("no-such-port"));
+            ChooseCom2();
+            EXPECT_EQ(form->Link().DeviceName(), Path("no-such-port"));
         }
         else
         {
@@ -522,6 +540,13 @@ TEST_F(TestViewTest, StepsAndBandStepCountFollowTheOwnImage)
         EXPECT_DOUBLE_EQ(form->GetChannelStep(), (c.narrow ? c.narrowKhz : c.wideKhz) / 1000.0);
         EXPECT_EQ(form->BandStepCount(), c.steps);
     }
+    // The arrows stop at the band's lower edge, rather than a step below it.
+    form->LoadFromImage(MakeImage(kVhfA));
+    form->RxFrequency()->Edit()->setText(QStringLiteral("136.0012"));
+    form->RxFrequency()->Spin()->DownArrow()->click();
+    EXPECT_EQ(form->RxFrequency()->Edit()->text(), "136.00000");
+    form->RxFrequency()->Spin()->DownArrow()->click();
+    EXPECT_EQ(form->RxFrequency()->Edit()->text(), "0.00000");
 }
 
 TEST_F(TestViewTest, CancelRestoresTheFormsStartingEntries)

@@ -103,8 +103,11 @@ TEST_F(TwoToneViewTest, AResetImageShowsPlectronUnused)
     CRadioImage target;
     PutByte(target, 0x21, 0x33);
     m_form->StoreToImage(target);
+    EXPECT_EQ(Byte(target, 0x21), 0x33) << "nothing edited, nothing stored";
+    m_form->AniEdit()->setText("1");
+    m_form->StoreToImage(target);
     EXPECT_EQ(Byte(target, 0x21), 0x00); // Plectron keeps no groups
-    EXPECT_EQ(Byte(target, 0x9D), 0xFF);
+    EXPECT_EQ(Byte(target, 0x9D), 0x1F);
     EXPECT_TRUE(m_ui.m_records.empty());
 }
 
@@ -309,7 +312,9 @@ TEST_F(TwoToneViewTest, TheAniNumberTakesDialDigitsOnly)
     {
         SCOPED_TRACE(c.typed);
         m_ui.Clear();
-        m_form->LoadFromImage(CRadioImage());
+        CRadioImage shown;
+        ASSERT_TRUE(shown.SetAniNumber("7")); // so that each text typed is an edit
+        m_form->LoadFromImage(shown);
         m_form->AniEdit()->setText(c.typed);
         CRadioImage target;
         ASSERT_TRUE(target.SetAniNumber("55"));

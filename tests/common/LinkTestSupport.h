@@ -1,4 +1,5 @@
-// Helpers for the link tests: a real pseudo-terminal pair whose master side
+// Helpers for the tests of the link and of what talks over it (the simulated
+// radio, the Radio Comm form): a real pseudo-terminal pair whose master side
 // plays the radio, short port timings, and waits for a state rather than for
 // a time.
 #pragma once
