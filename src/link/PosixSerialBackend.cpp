@@ -5,6 +5,7 @@
 #include "link/PosixSerialBackend.h"
 
 // std
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -289,6 +290,13 @@ SerialResult CPosixSerialBackend::Write(const std::uint8_t* source, std::size_t 
     {
         return SerialResult::Gone;
     }
+    using Clock = std::chrono::steady_clock;
+    // The stall runs from the last byte the device took. It is polled in
+    // short steps and the write tried again after each: a pseudo-terminal
+    // whose reader takes a byte at a time makes room without ever waking a
+    // writer that waits for it.
+    constexpr int kRetryMs = 20;
+    auto lastProgress = Clock::now();
     std::size_t done = 0;
     while (done < count)
     {
@@ -296,6 +304,7 @@ SerialResult CPosixSerialBackend::Write(const std::uint8_t* source, std::size_t 
         if (n > 0)
         {
             done += static_cast<std::size_t>(n);
+            lastProgress = Clock::now();
             continue;
         }
         if (n < 0 && errno == EINTR)
@@ -306,8 +315,15 @@ SerialResult CPosixSerialBackend::Write(const std::uint8_t* source, std::size_t 
         {
             return IsGoneError(errno) ? SerialResult::Gone : SerialResult::Failed;
         }
+        const auto waited =
+            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - lastProgress);
+        if (waited.count() >= stallTimeoutMs)
+        {
+            return SerialResult::TimedOut;
+        }
         pollfd fd{m_nFd, POLLOUT, 0};
-        const int result = ::poll(&fd, 1, stallTimeoutMs);
+        const int step = std::min<int>(kRetryMs, stallTimeoutMs - static_cast<int>(waited.count()));
+        const int result = ::poll(&fd, 1, step);
         if (result < 0 && errno == EINTR)
         {
             continue;
@@ -318,7 +334,7 @@ SerialResult CPosixSerialBackend::Write(const std::uint8_t* source, std::size_t 
         }
         if (result == 0)
         {
-            return SerialResult::TimedOut;
+            continue;
         }
         if (fd.revents & (POLLHUP | POLLERR | POLLNVAL))
         {
