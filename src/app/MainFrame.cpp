@@ -389,7 +389,6 @@ void CMainFrame::OnHelpTopics()
 void CMainFrame::OnImageOpened(const std::string& path, const CRadioImage& loaded)
 {
     m_strFilePath = path;
-    m_app.m_strFilePath = path;
     m_sharedImage = loaded;
     setWindowTitle(QString::fromStdString(path));
 }
@@ -416,7 +415,6 @@ bool CMainFrame::SaveImage(const std::string& path)
         return false;
     }
     m_strFilePath = path;
-    m_app.m_strFilePath = path;
     setWindowTitle(QString::fromStdString(path));
     return true;
 }

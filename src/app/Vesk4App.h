@@ -69,7 +69,6 @@ public:
     std::uint8_t m_bModelUnset = 1;  // no radio model chosen yet
     std::uint8_t m_bPrintBusy = 0;   // a print preview is open
     std::string m_szStartDir;        // current directory at start-up
-    std::string m_strFilePath;       // last dump file opened or saved
     std::string m_strIniPath;        // full path of "Comport.ini"
     std::string m_strProgramDir;     // folder of the program and its installed help
     std::int32_t m_nModelIndex = -1; // model last accepted by the Model view

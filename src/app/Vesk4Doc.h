@@ -5,7 +5,4 @@
 
 class CVesk4Doc
 {
-public:
-    // Nothing to keep: a document is never saved, so closing one never asks.
-    bool IsModified() const { return false; }
 };

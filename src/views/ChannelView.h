@@ -168,7 +168,6 @@ private:
     FormState ReadState() const;
     // Equal in everything the record holds (the group name is not part of it).
     static bool SameRecord(const FormState& a, const FormState& b);
-    void ShowState(const FormState& state);
     // Makes the check with messages and focus; false on the first failure.
     bool CheckEntries(int n, bool report);
     // The shown channel, before the form moves away from it: nothing when it

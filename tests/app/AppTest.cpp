@@ -296,7 +296,7 @@ TEST_F(ShellTest, ClearFromEveryViewEndsInTheModelFormWithNoModel)
     {
         SCOPED_TRACE(index);
         Start();
-        m_app->m_strFilePath = Frame().m_strFilePath = "/some/file";
+        Frame().m_strFilePath = "/some/file";
         Frame().setWindowTitle("/some/file");
         m_app->m_nChannelCode = 2;
         m_app->m_nChannelMode = 1;
@@ -321,7 +321,7 @@ TEST_F(ShellTest, ClearFromEveryViewEndsInTheModelFormWithNoModel)
         }
         EXPECT_TRUE(m_ui.m_records.empty()) << "Clear asks nothing";
         EXPECT_EQ(Frame().windowTitle(), "/some/file");
-        EXPECT_EQ(m_app->m_strFilePath, "/some/file");
+        EXPECT_EQ(Frame().m_strFilePath, "/some/file");
         EXPECT_EQ(m_app->m_nChannelCode, 2);
         EXPECT_EQ(m_app->m_nChannelMode, 1);
         m_app.reset();

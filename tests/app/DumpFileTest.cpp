@@ -106,7 +106,6 @@ TEST_F(DumpFileTest, TheTitleShowsThePathAsChosen)
     EXPECT_FALSE(QFileInfo::exists(m_dir.filePath("ABC")));
     EXPECT_EQ(Frame().windowTitle().toStdString(), Path("ABC"));
     EXPECT_EQ(Frame().m_strFilePath, Path("ABC"));
-    EXPECT_EQ(m_app->m_strFilePath, Path("ABC"));
 
     Save(Path("DEF.dmp"));
     EXPECT_TRUE(QFileInfo::exists(m_dir.filePath("DEF.dmp")));
@@ -169,7 +168,6 @@ TEST_F(DumpFileTest, WriteErrorsKeepTheOldFileTitleAndPath)
         EXPECT_EQ(m_ui.m_records.back().kind, CFakeUiServices::Kind::Message);
         EXPECT_EQ(Frame().windowTitle().toStdString(), Path("first"));
         EXPECT_EQ(Frame().m_strFilePath, Path("first"));
-        EXPECT_EQ(m_app->m_strFilePath, Path("first"));
     }
     EXPECT_TRUE(QFileInfo(m_dir.filePath("folder.dmp")).isDir());
     EXPECT_TRUE(QFileInfo(m_dir.filePath("keep.dmp/inside")).isDir());
@@ -198,7 +196,7 @@ TEST_F(DumpFileTest, AWriteThatRunsOutOfRoomKeepsTheFileItWouldReplace)
     EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{" Write Error !! "});
     EXPECT_EQ(ReadText(Path("radio.dmp")), old);
     EXPECT_EQ(Frame().windowTitle().toStdString(), Path("first"));
-    EXPECT_EQ(m_app->m_strFilePath, Path("first"));
+    EXPECT_EQ(Frame().m_strFilePath, Path("first"));
     EXPECT_EQ(Entries(), QStringList({"first.dmp", "radio.dmp"})) << "no temporary files left";
 
     // With room again the same save goes through.
@@ -310,6 +308,6 @@ TEST_F(DumpFileTest, AnOpenThatFailsSaysWhyAndChangesNothing)
         EXPECT_EQ(ModelForm()->ModelList()->currentIndex(), 4);
         EXPECT_EQ(m_app->m_nChannelCode, 1);
         EXPECT_EQ(Frame().windowTitle().toStdString(), Path("current"));
-        EXPECT_EQ(m_app->m_strFilePath, Path("current"));
+        EXPECT_EQ(Frame().m_strFilePath, Path("current"));
     }
 }
