@@ -24,9 +24,8 @@ CBitRow::CBitRow(QWidget* parent, const char* caption)
     {
         const int column = kBits - 1 - bit;
         auto* heading = new QLabel(column < numbers.size() ? numbers.at(column) : QString(), this);
-        heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         m_pHeadings[static_cast<std::size_t>(bit)] = heading;
-        grid->addWidget(heading, 0, column);
+        grid->addWidget(heading, 0, column, Qt::AlignHCenter | Qt::AlignBottom);
         auto* list = new COptionList(this, UiText::kBitChoices);
         list->setMinimumWidth(44);
         m_pBits[static_cast<std::size_t>(bit)] = list;
