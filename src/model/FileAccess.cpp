@@ -150,6 +150,18 @@ bool ReplaceableTarget(const std::filesystem::path& target, struct stat& old, bo
     }
     return true;
 }
+
+// The temporary file beside what `target` resolves to, once that is a file a
+// save may replace; -1 with errno set otherwise.
+int OpenTemporaryFor(const std::filesystem::path& target, struct stat& old, bool& replacing,
+                     std::string& temp)
+{
+    if (!ReplaceableTarget(target, old, replacing))
+    {
+        return -1;
+    }
+    return CreateTemporary(target, temp);
+}
 } // namespace
 
 bool CanSaveFileSafely(const std::string& path)
@@ -159,15 +171,10 @@ bool CanSaveFileSafely(const std::string& path)
         errno = ENOENT;
         return false;
     }
-    const std::filesystem::path target = ResolveTarget(path);
     struct stat old = {};
     bool replacing = false;
-    if (!ReplaceableTarget(target, old, replacing))
-    {
-        return false;
-    }
     std::string temp;
-    const int fd = CreateTemporary(target, temp);
+    const int fd = OpenTemporaryFor(ResolveTarget(path), old, replacing, temp);
     if (fd < 0)
     {
         return false;
@@ -187,13 +194,8 @@ bool SaveFileSafely(const std::string& path, const std::uint8_t* data, std::size
     const std::filesystem::path target = ResolveTarget(path);
     struct stat old = {};
     bool replacing = false;
-    if (!ReplaceableTarget(target, old, replacing))
-    {
-        return false;
-    }
-
     std::string temp;
-    const int fd = CreateTemporary(target, temp);
+    const int fd = OpenTemporaryFor(target, old, replacing, temp);
     if (fd < 0)
     {
         return false;

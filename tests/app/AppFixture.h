@@ -12,11 +12,13 @@
 #include "app/Vesk4App.h"
 
 // views
+#include "views/ComportDlg.h"
 #include "views/ModelView.h"
 
 // Qt
 #include <QAction>
 #include <QComboBox>
+#include <QRadioButton>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -61,6 +63,20 @@ protected:
         ASSERT_NE(form, nullptr);
         form->ModelList()->setCurrentIndex(model);
         emit form->ModelList()->activated(model);
+    }
+
+    // Utility > Comport set, COM2 and OK, as the user chooses it.
+    void ChooseCom2()
+    {
+        m_ui.m_dialogScripts.push_back(
+            [](QDialog& dialog)
+            {
+                auto& port = dynamic_cast<CComportDlg&>(dialog);
+                port.Comport2()->setChecked(true);
+                port.OnOK();
+                return dialog.result();
+            });
+        Frame().GetCommand(ID_COMPORT_SET)->trigger();
     }
 
     std::string Path(const char* name) const { return m_dir.filePath(name).toStdString(); }

@@ -401,15 +401,7 @@ TEST_F(ShellTest, ComportSetStoresTheChoiceOnlyOnOk)
     EXPECT_EQ(offered, 0);
     EXPECT_EQ(m_app->m_nComPort, 0);
 
-    m_ui.m_dialogScripts.push_back(
-        [](QDialog& dialog)
-        {
-            auto& port = dynamic_cast<CComportDlg&>(dialog);
-            port.Comport2()->setChecked(true);
-            port.OnOK();
-            return dialog.result();
-        });
-    Frame().GetCommand(ID_COMPORT_SET)->trigger();
+    ChooseCom2();
     EXPECT_EQ(m_app->m_nComPort, 1);
     EXPECT_FALSE(QFileInfo::exists(m_dir.filePath("Comport.ini"))) << "written only at exit";
 }

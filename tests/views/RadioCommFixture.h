@@ -73,20 +73,6 @@ protected:
     }
     CConnectView* Form() { return dynamic_cast<CConnectView*>(m_app->GetView(VIEW_CONNECT)); }
 
-    // Utility > Comport set, COM2 and OK, as the user chooses it.
-    void ChooseCom2()
-    {
-        m_ui.m_dialogScripts.push_back(
-            [](QDialog& dialog)
-            {
-                auto& port = dynamic_cast<CComportDlg&>(dialog);
-                port.Comport2()->setChecked(true);
-                port.OnOK();
-                return dialog.result();
-            });
-        Frame().GetCommand(ID_COMPORT_SET)->trigger();
-    }
-
     bool WaitForText(const std::string& text, int timeoutMs = 5000)
     {
         return WaitUntil([&] { return m_ui.CountOf(text) > 0; }, timeoutMs);
