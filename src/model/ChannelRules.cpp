@@ -33,7 +33,7 @@ bool CChannelRules::LoadFromImage(const CRadioImage& image)
     m_nModel = model;
     m_dWideStepKhz = wide;
     m_dNarrowStepKhz = narrow;
-    m_bHighInjection = (ifWord & 0x8000) != 0;
+    m_bHighInjection = IsHighInjectionOffset(ifWord);
     return true;
 }
 

@@ -3,6 +3,7 @@
 
 // model
 #include "model/ChannelNames.h"
+#include "model/ChannelRules.h"
 #include "model/RadioImage.h"
 
 // std
@@ -123,5 +124,61 @@ bool ReadChannelSwitches(const CRadioImage& image, int n, ChannelSwitches& switc
     switchesOut = ChannelSwitches{wide == 0,      power == 0, scrambler == 0,
                                   compander == 0, dtone == 0, ani == 0,
                                   scanA == 0,     scanB == 0, aux};
+    return true;
+}
+
+ChannelSignalling ReadSignalling(const CRadioImage& image, int n, bool transmit)
+{
+    const int i = n - 1;
+    ChannelSignalling signalling;
+    int none = 1;
+    int dcs = 1;
+    (void)(transmit ? image.GetTxSignallingNone(i, none) : image.GetRxSignallingNone(i, none));
+    (void)(transmit ? image.GetTxSignallingType(i, dcs) : image.GetRxSignallingType(i, dcs));
+    if (none == 1)
+    {
+        return signalling;
+    }
+    if (dcs == 1)
+    {
+        int inverted = 0;
+        (void)(transmit ? image.GetTxDcs(i, inverted, signalling.dcsCode)
+                        : image.GetRxDcs(i, inverted, signalling.dcsCode));
+        signalling.type = kSignallingDcs;
+        signalling.dcsInverted = inverted == 1;
+        return signalling;
+    }
+    signalling.type = kSignallingCtcss;
+    signalling.toneValid = transmit ? image.GetTxCtcss(i, signalling.toneIndex)
+                                    : image.GetRxCtcss(i, signalling.toneIndex);
+    return signalling;
+}
+
+bool ReadChannel(const CRadioImage& image, const CChannelRules& rules, int n,
+                 ChannelRecord& recordOut)
+{
+    const int i = n - 1;
+    ChannelRecord record;
+    std::string name;
+    if (!ReadChannelSwitches(image, n, record.switches) || !image.GetChannelName(i, name))
+    {
+        return false;
+    }
+    record.name = NameForDisplay(name);
+    for (const bool transmit : {false, true})
+    {
+        ChannelSideRecord& side = transmit ? record.tx : record.rx;
+        int unused = 1;
+        (void)(transmit ? image.GetTxUnused(i, unused) : image.GetRxUnused(i, unused));
+        (void)(transmit ? image.GetTxWord(i, side.word) : image.GetRxWord(i, side.word));
+        side.unused = unused == 1;
+        if (side.unused ||
+            !rules.WordToFrequency(side.word, transmit, record.switches.narrow, side.mhz))
+        {
+            side.mhz = 0.0;
+        }
+        side.signalling = ReadSignalling(image, n, transmit);
+    }
+    recordOut = record;
     return true;
 }

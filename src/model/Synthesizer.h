@@ -28,6 +28,12 @@ double WordToFrequency(std::uint32_t word, bool isTransmit, int model, double st
 // The IF offset in steps, positive for low-side and negative for high-side
 // injection, rounded half away from zero; 0 for an unknown model or step.
 int ComputeIfOffset(int model, bool lowInjection, double stepHz);
+// A stored IF offset word is a 16-bit two's complement number: negative, it
+// says high-side injection.
+constexpr bool IsHighInjectionOffset(int ifWord)
+{
+    return (ifWord & 0x8000) != 0;
+}
 
 // True when f lies on the step grid counted from 0 Hz, on a 10 Hz scale; false
 // for a step that is not positive or beyond 1 GHz.

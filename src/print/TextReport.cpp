@@ -6,6 +6,7 @@
 
 // model
 #include "model/BandTable.h"
+#include "model/ChannelStore.h"
 #include "model/ModelTexts.h"
 #include "model/OptionTables.h"
 #include "model/RadioImage.h"
@@ -404,41 +405,19 @@ void CTextReport::AppendChannelBlock(const CRadioImage& image, int n)
     };
     const auto signalling = [&](bool transmit) -> std::string
     {
-        int none = 1;
-        int type = 0;
-        int inverted = 0;
-        int code = 0;
-        int tone = 0;
-        if (transmit)
-        {
-            (void)image.GetTxSignallingNone(n, none);
-            (void)image.GetTxSignallingType(n, type);
-        }
-        else
-        {
-            (void)image.GetRxSignallingNone(n, none);
-            (void)image.GetRxSignallingType(n, type);
-        }
-        if (none == 1)
+        const ChannelSignalling side = ReadSignalling(image, n + 1, transmit);
+        if (side.type == kSignallingNone)
         {
             return kNone;
         }
-        std::string text = Word(kSignallingTypeWords, type) + kCodeArrow;
-        if (type == 1)
+        const bool dcs = side.type == kSignallingDcs;
+        std::string text = Word(kSignallingTypeWords, dcs ? 1 : 0) + kCodeArrow;
+        if (dcs)
         {
-            if (transmit)
-            {
-                (void)image.GetTxDcs(n, inverted, code);
-            }
-            else
-            {
-                (void)image.GetRxDcs(n, inverted, code);
-            }
-            return text + Format(inverted == 1 ? kDcsInvertedFormat : kDcsFormat,
-                                 static_cast<unsigned>(code));
+            return text + Format(side.dcsInverted ? kDcsInvertedFormat : kDcsFormat,
+                                 static_cast<unsigned>(side.dcsCode));
         }
-        const bool valid = transmit ? image.GetTxCtcss(n, tone) : image.GetRxCtcss(n, tone);
-        return text + CtcssText(valid ? tone : -1);
+        return text + CtcssText(side.toneValid ? side.toneIndex : -1);
     };
 
     int v = 0;

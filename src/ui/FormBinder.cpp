@@ -8,14 +8,48 @@
 #include "ui/UiServices.h"
 
 // model
+#include "model/RadioImage.h"
 #include "model/TextReaders.h"
 
 // Qt
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QRegularExpressionValidator>
 
-void CFormBinder::Bind(QComboBox* list, int& member)
+FieldAccess<int> CFormBinder::Field(IntGetter get, IntSetter set)
+{
+    return {[get](const CRadioImage& image, int& value)
+            {
+                if (!(image.*get)(value))
+                {
+                    value = -1;
+                }
+            },
+            [set](CRadioImage& image, const int& value) { return (image.*set)(value); }};
+}
+
+FieldAccess<int> CFormBinder::TurnedField(IntGetter get, IntSetter set)
+{
+    return {[get](const CRadioImage& image, int& value)
+            {
+                int stored = -1;
+                value = (image.*get)(stored) && (stored == 0 || stored == 1) ? 1 - stored : -1;
+            },
+            [set](CRadioImage& image, const int& value) { return (image.*set)(1 - value); }};
+}
+
+FieldAccess<std::string> CFormBinder::TextField(TextGetter get, TextSetter set)
+{
+    // The getter's verdict is not asked: the text is shown as it is stored.
+    return {[get](const CRadioImage& image, std::string& text) { (void)(image.*get)(text); },
+            [set](CRadioImage& image, const std::string& text) {
+                return (image.*set)(text.empty() ? std::string_view(" ") : std::string_view(text));
+            }};
+}
+
+void CFormBinder::Bind(QComboBox* list, int& member, FieldAccess<int> field)
 {
     Bind<int>(
         member,
@@ -26,10 +60,37 @@ void CFormBinder::Bind(QComboBox* list, int& member)
         },
         [list](int value)
         { list->setCurrentIndex(value >= 0 && value < list->count() ? value : -1); },
-        [list] { return list; }, nullptr);
+        [list] { return list; }, nullptr, std::move(field));
 }
 
-void CFormBinder::Bind(QLineEdit* edit, std::string& member)
+void CFormBinder::Bind(QCheckBox* box, int& member, FieldAccess<int> field)
+{
+    Bind<int>(
+        member,
+        [box](int& value)
+        {
+            value = box->isChecked() ? 1 : 0;
+            return true;
+        },
+        [box](int value) { box->setChecked(value == 1); }, [box] { return box; }, nullptr,
+        std::move(field));
+}
+
+void CFormBinder::Bind(QRadioButton* first, QRadioButton* second, int& member,
+                       FieldAccess<int> field)
+{
+    Bind<int>(
+        member,
+        [first, second](int& value)
+        {
+            value = second->isChecked() ? 1 : (first->isChecked() ? 0 : -1);
+            return true;
+        },
+        [first, second](int value) { (value == 0 ? first : second)->setChecked(true); },
+        [first] { return first; }, nullptr, std::move(field));
+}
+
+void CFormBinder::Bind(QLineEdit* edit, std::string& member, FieldAccess<std::string> field)
 {
     Bind<std::string>(
         member,
@@ -44,17 +105,18 @@ void CFormBinder::Bind(QLineEdit* edit, std::string& member)
             edit->setText(QString::fromStdString(
                 last == std::string::npos ? std::string() : value.substr(0, last + 1)));
         },
-        [edit] { return edit; }, nullptr);
+        [edit] { return edit; }, nullptr, std::move(field));
 }
 
-void CFormBinder::Bind(QLineEdit* edit, unsigned& member, const char* message)
+void CFormBinder::Bind(QLineEdit* edit, unsigned& member, const char* message,
+                       FieldAccess<unsigned> field)
 {
     edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     Bind<unsigned>(
         member, [edit](unsigned& value) { return ReadUnsigned(edit->text().toStdString(), value); },
         [edit](unsigned value) { edit->setText(QString::number(value)); }, [edit] { return edit; },
-        message);
+        message, std::move(field));
 }
 
 void CFormBinder::Bind(QLineEdit* edit, int& member, const char* message)
@@ -148,4 +210,28 @@ void CFormBinder::WriteAll()
     {
         binding.write();
     }
+}
+
+void CFormBinder::ShowImage(const CRadioImage& image)
+{
+    for (const Binding& binding : m_bindings)
+    {
+        if (binding.show)
+        {
+            binding.show(image);
+        }
+    }
+    WriteAll();
+}
+
+bool CFormBinder::StoreImage(CRadioImage& image) const
+{
+    for (const Binding& binding : m_bindings)
+    {
+        if (binding.store && !binding.store(image))
+        {
+            return false;
+        }
+    }
+    return true;
 }

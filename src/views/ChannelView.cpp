@@ -78,6 +78,15 @@ QLabel* Label(const char* text, QWidget* buddy, QWidget* parent)
     return label;
 }
 
+const SwitchPanelTexts kSwitchTexts{
+    ChannelViewText::kOptionBox,     ChannelViewText::kTxPowerControl,
+    ChannelViewText::kCompand,       ChannelViewText::kDTone,
+    ChannelViewText::kAni,           ChannelViewText::kPowerChoices,
+    ChannelViewText::kEnableChoices, ChannelViewText::kGroupRegistryBox,
+    ChannelViewText::kScanGroupA,    ChannelViewText::kScanGroupB,
+    ChannelViewText::kAuxDataBox,    ChannelViewText::kAuxCaption,
+};
+
 bool SameSide(const ChannelSideEntry& a, const ChannelSideEntry& b)
 {
     return a.frequencyText == b.frequencyText && a.signallingType == b.signallingType &&
@@ -93,14 +102,8 @@ CChannelView::CChannelView(IViewHost& host, QWidget* parent)
       m_pRxFrequency(new CFrequencyBox(this)), m_pRxSignalling(new CSignallingBox(this)),
       m_pTxFrequency(new CFrequencyBox(this)), m_pTxSignalling(new CSignallingBox(this)),
       m_pGroupNumber(NumberBox(this)), m_pGroupSpin(new CSpinButton(this)),
-      m_pGroupName(NameBox(this)), m_pPower(new COptionList(this, ChannelViewText::kPowerChoices)),
-      m_pCompand(new COptionList(this, ChannelViewText::kEnableChoices)),
-      m_pDTone(new COptionList(this, ChannelViewText::kEnableChoices)),
-      m_pAni(new COptionList(this, ChannelViewText::kEnableChoices)),
+      m_pGroupName(NameBox(this)), m_switches(this, kSwitchTexts),
       m_pScrambler(new COptionList(this, ChannelViewText::kEnableChoices)),
-      m_pScanA(new QCheckBox(Latin1(ChannelViewText::kScanGroupA), this)),
-      m_pScanB(new QCheckBox(Latin1(ChannelViewText::kScanGroupB), this)),
-      m_pAux(new CBitRow(this, ChannelViewText::kAuxCaption)),
       m_pCancel(new QPushButton(Latin1(ChannelViewText::kCancel), this)),
       m_pModelNotice(new QLabel(Latin1(ChannelTexts::kModelNotChosen), this))
 {
@@ -179,29 +182,7 @@ void CChannelView::BuildLayout()
     top->addWidget(numberBox(kGroupNumberBox, m_pGroupNumber, m_pGroupSpin, m_pGroupName,
                              kGroupNumberName, kGroupNameName));
 
-    auto* options = new QGroupBox(Latin1(kOptionBox), this);
-    auto* optionGrid = new QGridLayout(options);
-    optionGrid->setContentsMargins(8, 2, 8, 2);
-    optionGrid->setVerticalSpacing(2);
-    const struct
-    {
-        const char* label;
-        COptionList* list;
-        int row;
-        int column;
-    } lists[] = {
-        {kTxPowerControl, m_pPower, 0, 0},
-        {kCompand, m_pCompand, 0, 2},
-        {kDTone, m_pDTone, 1, 0},
-        {kAni, m_pAni, 1, 2},
-    };
-    for (const auto& item : lists)
-    {
-        item.list->setMinimumWidth(90);
-        optionGrid->addWidget(Label(item.label, item.list, options), item.row, item.column);
-        optionGrid->addWidget(item.list, item.row, item.column + 1);
-        name(item.list, item.label);
-    }
+    QGridLayout* optionGrid = m_switches.OptionGrid();
     optionGrid->addWidget(m_pWide, 2, 0);
     optionGrid->addWidget(m_pNarrow, 2, 1);
     optionGrid->addWidget(m_pScrambler, 2, 3);
@@ -209,28 +190,13 @@ void CChannelView::BuildLayout()
     name(m_pNarrow, kNarrow);
     name(m_pScrambler, kScrambler);
 
-    auto* registry = new QGroupBox(Latin1(kGroupRegistryBox), this);
-    auto* registryColumn = new QVBoxLayout(registry);
-    registryColumn->setContentsMargins(4, 2, 8, 2);
-    registryColumn->addWidget(m_pScanA);
-    registryColumn->addWidget(m_pScanB);
-    name(m_pScanA, kScanGroupA);
-    name(m_pScanB, kScanGroupB);
-
     auto* middle = new QHBoxLayout;
-    middle->addWidget(options, 1);
-    middle->addWidget(registry);
-
-    auto* aux = new QGroupBox(Latin1(kAuxDataBox), this);
-    auto* auxRow = new QHBoxLayout(aux);
-    auxRow->setContentsMargins(8, 2, 8, 4);
-    auxRow->addWidget(m_pAux);
-    auxRow->addStretch(1);
-    name(m_pAux, kAuxDataName);
+    middle->addWidget(m_switches.OptionBox(), 1);
+    middle->addWidget(m_switches.RegistryBox());
     name(m_pCancel, kCancel);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(aux, 1);
+    bottom->addWidget(m_switches.AuxBox(), 1);
     bottom->addWidget(m_pCancel, 0, Qt::AlignBottom);
 
     auto* layout = new QVBoxLayout(this);
@@ -267,14 +233,8 @@ CChannelView::FormState CChannelView::ReadState() const
         entry.toneIndex = boxes[side]->ToneList()->Value();
         entry.dcsText = boxes[side]->DcsEdit()->text().toStdString();
     }
-    state.power = m_pPower->Value();
+    state.switches = m_switches.Read();
     state.scrambler = m_pScrambler->Value();
-    state.compand = m_pCompand->Value();
-    state.dtone = m_pDTone->Value();
-    state.ani = m_pAni->Value();
-    state.scanA = m_pScanA->isChecked();
-    state.scanB = m_pScanB->isChecked();
-    state.aux = m_pAux->Value();
     return state;
 }
 
@@ -282,9 +242,7 @@ bool CChannelView::SameRecord(const FormState& a, const FormState& b)
 {
     return a.entry.name == b.entry.name && a.entry.narrow == b.entry.narrow &&
            SameSide(a.entry.rx, b.entry.rx) && SameSide(a.entry.tx, b.entry.tx) &&
-           a.power == b.power && a.scrambler == b.scrambler && a.compand == b.compand &&
-           a.dtone == b.dtone && a.ani == b.ani && a.scanA == b.scanA && a.scanB == b.scanB &&
-           a.aux == b.aux;
+           a.switches == b.switches && a.scrambler == b.scrambler;
 }
 
 bool CChannelView::IsShownChannelChanged() const
@@ -333,81 +291,37 @@ void CChannelView::ReadGroupCount()
 
 void CChannelView::LoadChannel(int n)
 {
-    const int i = n - 1;
-    std::string name;
-    (void)m_image.GetChannelName(i, name);
-    m_pChannelName->setText(QString::fromStdString(NameForDisplay(name)));
-    int wide = 1;
-    (void)m_image.GetWide(i, wide);
-    const bool narrow = wide != 1;
-    (narrow ? m_pNarrow : m_pWide)->setChecked(true);
+    // A channel the image cannot hold shows as empty, with every switch off.
+    ChannelRecord record;
+    (void)ReadChannel(m_image, m_rules, n, record);
+    m_pChannelName->setText(QString::fromStdString(record.name));
+    (record.switches.narrow ? m_pNarrow : m_pWide)->setChecked(true);
 
     CFrequencyBox* frequencies[2] = {m_pRxFrequency, m_pTxFrequency};
     CSignallingBox* boxes[2] = {m_pRxSignalling, m_pTxSignalling};
     for (int side : {kRx, kTx})
     {
-        const bool tx = side == kTx;
-        int unused = 1;
-        std::uint32_t word = kUnusedWord;
-        (void)(tx ? m_image.GetTxUnused(i, unused) : m_image.GetRxUnused(i, unused));
-        (void)(tx ? m_image.GetTxWord(i, word) : m_image.GetRxWord(i, word));
-        double mhz = 0.0;
-        if (unused == 1 || !m_rules.WordToFrequency(word, tx, narrow, mhz))
-        {
-            mhz = 0.0;
-        }
-        frequencies[side]->SetValue(mhz);
-
-        int none = 1;
-        int type = 1;
-        (void)(tx ? m_image.GetTxSignallingNone(i, none) : m_image.GetRxSignallingNone(i, none));
-        (void)(tx ? m_image.GetTxSignallingType(i, type) : m_image.GetRxSignallingType(i, type));
+        const ChannelSideRecord& stored = side == kTx ? record.tx : record.rx;
+        frequencies[side]->SetValue(stored.mhz);
+        const ChannelSignalling& signalling = stored.signalling;
         CSignallingBox* box = boxes[side];
-        if (none == 1)
+        if (signalling.type == kSignallingDcs)
         {
-            box->SetValue(SignallingChoice{SignallingChoice::kNone, SignallingChoice::kNoneValue});
-        }
-        else if (type == 1)
-        {
-            int inverted = 0;
-            int code = 0;
-            (void)(tx ? m_image.GetTxDcs(i, inverted, code) : m_image.GetRxDcs(i, inverted, code));
             box->SetValue(SignallingChoice{SignallingChoice::kDcs, 0});
-            box->DcsEdit()->setText(QString::fromStdString(FormatDcsCode(inverted, code)));
+            box->DcsEdit()->setText(QString::fromStdString(
+                FormatDcsCode(signalling.dcsInverted ? 1 : 0, signalling.dcsCode)));
+        }
+        else if (signalling.type == kSignallingCtcss)
+        {
+            box->SetValue(SignallingChoice{SignallingChoice::kCtcss, signalling.toneIndex});
         }
         else
         {
-            int index = -1;
-            (void)(tx ? m_image.GetTxCtcss(i, index) : m_image.GetRxCtcss(i, index));
-            box->SetValue(SignallingChoice{SignallingChoice::kCtcss, index});
+            box->SetValue(SignallingChoice{SignallingChoice::kNone, SignallingChoice::kNoneValue});
         }
     }
-
-    int bit = 1;
-    const struct
-    {
-        COptionList* list;
-        bool (CRadioImage::*get)(int, int&) const;
-    } options[] = {
-        {m_pPower, &CRadioImage::GetTxPower},     {m_pScrambler, &CRadioImage::GetScrambler},
-        {m_pCompand, &CRadioImage::GetCompander}, {m_pDTone, &CRadioImage::GetDTone},
-        {m_pAni, &CRadioImage::GetAniEnable},
-    };
-    for (const auto& option : options)
-    {
-        bit = 1;
-        (void)(m_image.*option.get)(i, bit);
-        option.list->SetValue(bit);
-    }
-    bit = 1;
-    (void)m_image.GetScanGroupA(i, bit);
-    m_pScanA->setChecked(bit == 0);
-    bit = 1;
-    (void)m_image.GetScanGroupB(i, bit);
-    m_pScanB->setChecked(bit == 0);
-    int aux = 255;
-    (void)m_image.GetAuxData(i, aux);
-    m_pAux->SetValue(aux);
+    m_switches.Show(CSwitchPanel::FromSwitches(record.switches));
+    m_pScrambler->SetValue(record.switches.scrambler ? 0 : 1);
 
     ReadGroupCount();
     {
@@ -496,17 +410,11 @@ bool CChannelView::ValidateChannel(int n)
 
 bool CChannelView::WriteChannel(CRadioImage& image, int n, const FormState& state) const
 {
-    // A list with nothing chosen holds no bit the record could take.
-    const auto isBit = [](int value) { return value == 0 || value == 1; };
-    if (!isBit(state.power) || !isBit(state.compand) || !isBit(state.dtone) || !isBit(state.ani))
-    {
-        return false;
-    }
     // The form offers no scrambler: it always writes it disabled.
-    const ChannelSwitches switches{state.entry.narrow, state.power == 0, false,
-                                   state.compand == 0, state.dtone == 0, state.ani == 0,
-                                   state.scanA,        state.scanB,      state.aux};
-    return image.SetGroupName(m_nShownGroup - 1, NameForImage(m_values.groupName)) &&
+    ChannelSwitches switches;
+    switches.narrow = state.entry.narrow;
+    return CSwitchPanel::ToSwitches(state.switches, switches) &&
+           image.SetGroupName(m_nShownGroup - 1, NameForImage(m_values.groupName)) &&
            ::StoreChannel(image, n, m_values, switches);
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 // own
+#include "views/SwitchPanel.h"
 #include "views/Vesk4View.h"
 
 // model
@@ -95,14 +96,14 @@ public:
     QLineEdit* GroupNumberEdit() const { return m_pGroupNumber; }
     CSpinButton* GroupSpin() const { return m_pGroupSpin; }
     QLineEdit* GroupNameEdit() const { return m_pGroupName; }
-    COptionList* PowerList() const { return m_pPower; }
-    COptionList* CompandList() const { return m_pCompand; }
-    COptionList* DToneList() const { return m_pDTone; }
-    COptionList* AniList() const { return m_pAni; }
+    COptionList* PowerList() const { return m_switches.PowerList(); }
+    COptionList* CompandList() const { return m_switches.CompanderList(); }
+    COptionList* DToneList() const { return m_switches.DToneList(); }
+    COptionList* AniList() const { return m_switches.AniList(); }
     COptionList* ScramblerList() const { return m_pScrambler; }
-    QCheckBox* ScanGroupACheck() const { return m_pScanA; }
-    QCheckBox* ScanGroupBCheck() const { return m_pScanB; }
-    CBitRow* AuxRow() const { return m_pAux; }
+    QCheckBox* ScanGroupACheck() const { return m_switches.ScanGroupACheck(); }
+    QCheckBox* ScanGroupBCheck() const { return m_switches.ScanGroupBCheck(); }
+    CBitRow* AuxRow() const { return m_switches.AuxRow(); }
     QPushButton* CancelButton() const { return m_pCancel; }
     QLabel* ModelNotice() const { return m_pModelNotice; }
 
@@ -114,14 +115,8 @@ private:
     struct FormState
     {
         ChannelEntry entry;
-        int power = 1;
+        CSwitchPanel::Values switches;
         int scrambler = 1;
-        int compand = 1;
-        int dtone = 1;
-        int ani = 1;
-        bool scanA = false;
-        bool scanB = false;
-        int aux = 255;
     };
 
     QLineEdit* m_pChannelNumber;
@@ -136,14 +131,8 @@ private:
     QLineEdit* m_pGroupNumber;
     CSpinButton* m_pGroupSpin;
     QLineEdit* m_pGroupName;
-    COptionList* m_pPower;
-    COptionList* m_pCompand;
-    COptionList* m_pDTone;
-    COptionList* m_pAni;
+    CSwitchPanel m_switches;
     COptionList* m_pScrambler;
-    QCheckBox* m_pScanA;
-    QCheckBox* m_pScanB;
-    CBitRow* m_pAux;
     QPushButton* m_pCancel;
     QLabel* m_pModelNotice;
 

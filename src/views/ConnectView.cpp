@@ -19,7 +19,6 @@
 #include "model/BackupStore.h"
 
 // Qt
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
@@ -322,64 +321,5 @@ void CConnectView::CloseProgress()
 
 void CConnectView::UpdatePortStatus()
 {
-    CRadioLink& link = m_conversation.Link();
-    const std::string device = link.DeviceName();
-    const bool open = link.IsOpen();
-    QString group;
-    if (!open && link.LastError() == PortError::Denied)
-    {
-        group = QFileInfo(QString::fromStdString(device)).group();
-    }
-    m_pPortStatus->setText(PortStatusText(PortNumber(), device, open, link.LastError(), group));
-}
-
-QString CConnectView::PortStatusText(int portNumber, const std::string& device, bool open,
-                                     PortError error, const QString& group)
-{
-    const char* text = ViewText::kPortFailed;
-    if (open)
-    {
-        text = ViewText::kPortOpen;
-    }
-    else
-    {
-        switch (error)
-        {
-        case PortError::Missing:
-            text = ViewText::kPortMissing;
-            break;
-        case PortError::InUse:
-            text = ViewText::kPortInUse;
-            break;
-        case PortError::Denied:
-            text = ViewText::kPortDenied;
-            break;
-        case PortError::NotSerial:
-            text = ViewText::kPortNotSerial;
-            break;
-        case PortError::Configure:
-            text = ViewText::kPortConfigure;
-            break;
-        case PortError::LockTimeout:
-            text = ViewText::kPortLockBusy;
-            break;
-        case PortError::Lost:
-            text = ViewText::kPortLost;
-            break;
-        case PortError::None:
-        case PortError::Failed:
-            break;
-        }
-    }
-    const QString name = QStringLiteral("COM%1").arg(portNumber);
-    const QString path = device.empty() ? QString::fromLatin1(ViewText::kPortNoDevice)
-                                        : QString::fromStdString(device);
-    QString result = QString::fromLatin1(text).arg(name, path);
-    if (text == ViewText::kPortDenied)
-    {
-        result = result.arg(group.isEmpty() || group == QLatin1String("root")
-                                ? QString::fromLatin1(ViewText::kDefaultSerialGroup)
-                                : group);
-    }
-    return result;
+    m_pPortStatus->setText(m_link.PortLine(m_conversation.Link(), false));
 }

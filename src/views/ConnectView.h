@@ -83,12 +83,6 @@ public:
     QPushButton* VerifyButton() const { return m_pVerify; }
     QLabel* PortStatus() const { return m_pPortStatus; }
 
-    // The port line: which device port `portNumber` is and whether it is open,
-    // or why not and what to do about it. `group` owns the device (for the
-    // permission advice); empty means the usual serial group.
-    static QString PortStatusText(int portNumber, const std::string& device, bool open,
-                                  PortError error, const QString& group);
-
 private:
     // Hands the conversation's timers to this form's timer host.
     class CTimerBridge : public ILinkTimerHost

@@ -85,5 +85,5 @@ void CLiveView::ReleaseTransmitter()
 
 void CLiveView::UpdatePortStatus()
 {
-    m_pPortStatus->setText(m_link.PortLine(m_radio));
+    m_pPortStatus->setText(m_link.PortLine(m_radio, true));
 }

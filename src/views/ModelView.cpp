@@ -33,15 +33,67 @@ CModelView::CModelView(IViewHost& host, QWidget* parent)
       m_pDay(CFormRows::TextBox(this, 2, 44)), m_pYear(CFormRows::TextBox(this, 4, 64)),
       m_pCancel(new QPushButton(QString::fromLatin1(ViewText::kCancel), this))
 {
-    m_binder.Bind(m_pModelList, m_nModel);
-    m_binder.Bind(m_pInjectionList, m_nInjection);
-    m_binder.Bind(m_pWideRefList, m_nWideRef);
-    m_binder.Bind(m_pNarrowRefList, m_nNarrowRef);
-    m_binder.Bind(m_pSerial, m_strSerial);
-    m_binder.Bind(m_pCustomer, m_strCustomer);
-    m_binder.Bind(m_pMonthList, m_nMonth);
-    m_binder.Bind(m_pDay, m_nDay, ViewText::kPositiveInteger);
-    m_binder.Bind(m_pYear, m_nYear, ViewText::kPositiveInteger);
+    // Every getter here delivers its value also when it reports the stored
+    // bytes as invalid (an unset model comes back as -1, a blank date as 0),
+    // and the form shows what it was given.
+    const auto storedModel = [](const CRadioImage& image)
+    {
+        int model = -1;
+        (void)image.GetModel(model);
+        return model;
+    };
+    m_binder.Bind(m_pModelList, m_nModel,
+                  {[storedModel](const CRadioImage& image, int& model)
+                   { model = storedModel(image); },
+                   [](CRadioImage& image, const int& model) { return image.SetModel(model); }});
+    // The side is shown as the IF offset says it, which is what the radio
+    // tunes by; the IF offsets themselves are written with the references.
+    m_binder.Bind(m_pInjectionList, m_nInjection,
+                  {[](const CRadioImage& image, int& side)
+                   {
+                       int ifWord = 0;
+                       (void)image.GetWideIfOffset(ifWord);
+                       side = IsHighInjectionOffset(ifWord) ? 0 : 1;
+                   },
+                   [](CRadioImage& image, const int& side) { return image.SetInjection(side); }});
+    m_binder.Bind(m_pWideRefList, m_nWideRef,
+                  {[storedModel](const CRadioImage& image, int& code)
+                   { (void)image.GetWideReferenceCode(storedModel(image), code); },
+                   [this](CRadioImage& image, const int& code)
+                   { return image.SetWideReference(ReferenceStepsOf(m_nModel).hz[code]); }});
+    m_binder.Bind(m_pNarrowRefList, m_nNarrowRef,
+                  {[storedModel](const CRadioImage& image, int& code)
+                   { (void)image.GetNarrowReferenceCode(storedModel(image), code); },
+                   [this](CRadioImage& image, const int& code)
+                   { return image.SetNarrowReference(ReferenceStepsOf(m_nModel).hz[code]); }});
+    m_binder.Bind(
+        m_pSerial, m_strSerial,
+        CFormBinder::TextField(&CRadioImage::GetSerialNumber, &CRadioImage::SetSerialNumber));
+    m_binder.Bind(m_pCustomer, m_strCustomer,
+                  CFormBinder::TextField(&CRadioImage::GetCustomer, &CRadioImage::SetCustomer));
+    // The date is one field of three entries: it is read here entry by entry
+    // and written whole in StoreToImage.
+    const auto datePart = [](int part)
+    {
+        return [part](const CRadioImage& image)
+        {
+            int date[3] = {0, 0, 0};
+            (void)image.GetDate(date[0], date[1], date[2]);
+            return date[part];
+        };
+    };
+    m_binder.Bind(m_pMonthList, m_nMonth,
+                  {[month = datePart(1)](const CRadioImage& image, int& value)
+                   { value = month(image) - 1; },
+                   {}});
+    m_binder.Bind(m_pDay, m_nDay, ViewText::kPositiveInteger,
+                  {[day = datePart(2)](const CRadioImage& image, unsigned& value)
+                   { value = static_cast<unsigned>(day(image)); },
+                   {}});
+    m_binder.Bind(m_pYear, m_nYear, ViewText::kPositiveInteger,
+                  {[year = datePart(0)](const CRadioImage& image, unsigned& value)
+                   { value = static_cast<unsigned>(year(image)); },
+                   {}});
     BuildLayout();
 
     connect(m_pModelList, &COptionList::Chosen, this, [this] { OnModelSelChange(); });
@@ -102,30 +154,12 @@ void CModelView::OnModelSelChange()
 
 void CModelView::RefreshForm()
 {
-    // Every getter below delivers its value also when it reports the stored
-    // bytes as invalid (an unset model comes back as -1, a blank date as 0),
-    // and the form shows what it was given.
+    // The reference lists hold the stored model's steps before they show its
+    // codes.
     int model = -1;
     (void)m_image.GetModel(model);
-    m_nModel = model;
     RebuildReferenceLists(model);
-
-    int ifWord = 0;
-    (void)m_image.GetWideIfOffset(ifWord);
-    m_nInjection = (ifWord & 0x8000) != 0 ? 0 : 1;
-    (void)m_image.GetWideReferenceCode(model, m_nWideRef);
-    (void)m_image.GetNarrowReferenceCode(model, m_nNarrowRef);
-    (void)m_image.GetSerialNumber(m_strSerial);
-    (void)m_image.GetCustomer(m_strCustomer);
-
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    (void)m_image.GetDate(year, month, day);
-    m_nYear = static_cast<unsigned>(year);
-    m_nMonth = month - 1;
-    m_nDay = static_cast<unsigned>(day);
-    m_binder.WriteAll();
+    m_binder.ShowImage(m_image);
     // Read back as the controls show them, which is what a later read finds.
     (void)m_binder.ReadAll(false);
     m_loaded = Shown();
@@ -187,28 +221,19 @@ void CModelView::StoreToImage(CRadioImage& image)
     {
         return;
     }
-    const ReferenceStepRow& row = ReferenceStepsOf(m_nModel);
-    const double wideHz = row.hz[m_nWideRef];
-    const double narrowHz = row.hz[m_nNarrowRef];
-    // Written into a copy, so that a field the image refused leaves `image`
-    // whole rather than half stored.
-    CRadioImage stored = image;
-    bool ok = stored.SetModel(m_nModel) && stored.SetInjection(m_nInjection);
-    if (FindBand(m_nModel) != nullptr)
-    {
-        const bool low = m_nInjection == 1;
-        ok = stored.SetWideIfOffset(ComputeIfOffset(m_nModel, low, wideHz)) &&
-             stored.SetNarrowIfOffset(ComputeIfOffset(m_nModel, low, narrowHz)) && ok;
-    }
-    // An empty box is written as one blank, which leaves the field blank.
-    ok = stored.SetWideReference(wideHz) && stored.SetNarrowReference(narrowHz) &&
-         stored.SetSerialNumber(m_strSerial.empty() ? std::string(" ") : m_strSerial) &&
-         stored.SetCustomer(m_strCustomer.empty() ? std::string(" ") : m_strCustomer) &&
-         stored.SetDate(static_cast<int>(m_nYear), m_nMonth + 1, static_cast<int>(m_nDay)) && ok;
-    if (!ok)
-    {
-        Ui().ShowMessage(ViewText::kSetUpErrorModel, MessageIcon::Warning);
-        return;
-    }
-    image = stored;
+    (void)StoreOnCopy(
+        image, ViewText::kSetUpErrorModel,
+        [this](CRadioImage& stored)
+        {
+            bool ok = true;
+            if (FindBand(m_nModel) != nullptr)
+            {
+                const ReferenceStepRow& row = ReferenceStepsOf(m_nModel);
+                const bool low = m_nInjection == 1;
+                ok = stored.SetWideIfOffset(ComputeIfOffset(m_nModel, low, row.hz[m_nWideRef])) &&
+                     stored.SetNarrowIfOffset(ComputeIfOffset(m_nModel, low, row.hz[m_nNarrowRef]));
+            }
+            return ok && stored.SetDate(static_cast<int>(m_nYear), m_nMonth + 1,
+                                        static_cast<int>(m_nDay));
+        });
 }

@@ -30,7 +30,8 @@ using Getter = bool (CRadioImage::*)(int&) const;
 using Setter = bool (CRadioImage::*)(int);
 
 // One drop list of the form: its label, items (position = stored value),
-// the unit after it and the image field behind it.
+// the unit after it and the image field behind it. A turned list shows the
+// field's 1 first.
 struct FieldRow
 {
     const char* label;
@@ -39,13 +40,14 @@ struct FieldRow
     const char* unit;
     Getter get;
     Setter set;
+    bool turned;
 };
 
 template <std::size_t N>
 constexpr FieldRow Row(const char* label, const char* const (&items)[N], const char* unit,
-                       Getter get, Setter set)
+                       Getter get, Setter set, bool turned = false)
 {
-    return {label, items, static_cast<int>(N), unit, get, set};
+    return {label, items, static_cast<int>(N), unit, get, set, turned};
 }
 
 // In the order of COptionView::Field, which is also the order of the stores.
@@ -66,14 +68,13 @@ const FieldRow kFields[COptionView::kFieldCount] = {
         &CRadioImage::SetPriorityCycle),
     Row(ViewText::kPriTime, ViewText::kPriTimes, ViewText::kSec, &CRadioImage::GetPriorityTime,
         &CRadioImage::SetPriorityTime),
-    Row(ViewText::kDefeatPri2, ViewText::kEnableDisable, nullptr,
-        &CRadioImage::GetDefeatPriority2, &CRadioImage::SetDefeatPriority2),
+    Row(ViewText::kDefeatPri2, ViewText::kEnableDisable, nullptr, &CRadioImage::GetDefeatPriority2,
+        &CRadioImage::SetDefeatPriority2),
     Row(ViewText::kDtmfOnOffTime, ViewText::kDtmfTimings, nullptr, &CRadioImage::GetDtmfTiming,
         &CRadioImage::SetDtmfTiming),
-    // The list shows Enable first, while the image keeps 1 for enabled: the
-    // form turns it over in both directions (RefreshForm, StoreToImage).
+    // The list shows Enable first, while the image keeps 1 for enabled.
     Row(ViewText::kChannelRollOver, ViewText::kEnableDisable, nullptr,
-        &CRadioImage::GetChannelRollOver, &CRadioImage::SetChannelRollOver),
+        &CRadioImage::GetChannelRollOver, &CRadioImage::SetChannelRollOver, true),
     Row(ViewText::kTxTimeOut, ViewText::kTimeOuts, ViewText::kSec, &CRadioImage::GetTimeOutTimer,
         &CRadioImage::SetTimeOutTimer),
     Row(ViewText::kMicOffHook, ViewText::kEnableDisable, nullptr,
@@ -106,30 +107,34 @@ COptionView::COptionView(IViewHost& host, QWidget* parent)
         auto* list = new COptionList(this, {});
         list->SetItems(row.items, static_cast<std::size_t>(row.count));
         m_pLists[static_cast<std::size_t>(field)] = list;
-        m_binder.Bind(list, m_nPositions[static_cast<std::size_t>(field)]);
+        m_binder.Bind(list, m_nPositions[static_cast<std::size_t>(field)],
+                      row.turned ? CFormBinder::TurnedField(row.get, row.set)
+                                 : CFormBinder::Field(row.get, row.set));
     }
     for (int beep = 0; beep < kBeepCount; ++beep)
     {
         auto* box = new QCheckBox(QString::fromLatin1(ViewText::kBeeps[beep]), this);
         m_pBeeps[static_cast<std::size_t>(beep)] = box;
-        m_binder.Bind<int>(
-            m_nBeeps[static_cast<std::size_t>(beep)],
-            [box](int& value)
-            {
-                value = box->isChecked() ? 1 : 0;
-                return true;
-            },
-            [box](int value) { box->setChecked(value == 1); }, [box] { return box; }, nullptr);
+        // The four beeps share one accessor pair; each box takes its own.
+        const auto index = static_cast<std::size_t>(beep);
+        m_binder.Bind(
+            box, m_nBeeps[index],
+            FieldAccess<int>{[index](const CRadioImage& image, int& value)
+                             {
+                                 std::array<int, kBeepCount> beeps{};
+                                 (void)image.GetBeeps(beeps[0], beeps[1], beeps[2], beeps[3]);
+                                 value = beeps[index];
+                             },
+                             [index](CRadioImage& image, const int& value)
+                             {
+                                 std::array<int, kBeepCount> beeps{};
+                                 (void)image.GetBeeps(beeps[0], beeps[1], beeps[2], beeps[3]);
+                                 beeps[index] = value;
+                                 return image.SetBeeps(beeps[0], beeps[1], beeps[2], beeps[3]);
+                             }});
     }
-    m_binder.Bind<int>(
-        m_nCapacity,
-        [this](int& value)
-        {
-            value = m_p320->isChecked() ? 1 : (m_p120->isChecked() ? 0 : -1);
-            return true;
-        },
-        [this](int value) { (value == 0 ? m_p120 : m_p320)->setChecked(true); },
-        [this] { return m_p120; }, nullptr);
+    // The capacity is the application's channel mode, not a field of the image.
+    m_binder.Bind(m_p120, m_p320, m_nCapacity);
     m_binder.Bind(m_pGroupCountList, m_nGroupCountSel);
     BuildLayout();
 
@@ -160,8 +165,8 @@ void COptionView::BuildLayout()
     };
 
     CFormRows scan(this, ViewText::kScanCondition);
-    for (Field field : {kScanType, kScanHoldOnRx, kScanHoldAfterTx, kScanListClear, kScanHoldBy,
-                        kScanHoldAt})
+    for (Field field :
+         {kScanType, kScanHoldOnRx, kScanHoldAfterTx, kScanListClear, kScanHoldBy, kScanHoldAt})
     {
         addField(scan, field);
     }
@@ -233,20 +238,6 @@ void COptionView::ShowDtmfTimes(int timing)
 
 void COptionView::RefreshForm()
 {
-    for (int field = 0; field < kFieldCount; ++field)
-    {
-        int value = -1;
-        // A field the getter reports invalid shows no selection.
-        if (!(m_image.*kFields[field].get)(value))
-        {
-            value = -1;
-        }
-        m_nPositions[static_cast<std::size_t>(field)] = value;
-    }
-    int& rollOver = m_nPositions[kChannelRollOver];
-    rollOver = rollOver == 0 || rollOver == 1 ? 1 - rollOver : -1;
-    (void)m_image.GetBeeps(m_nBeeps[0], m_nBeeps[1], m_nBeeps[2], m_nBeeps[3]);
-
     // The count is used whatever the getter says of it (it calls counts
     // above 15 invalid, which the 320-channel list offers).
     int bigFlag = 0;
@@ -264,8 +255,8 @@ void COptionView::RefreshForm()
             m_nGroupCountSel = i;
         }
     }
+    m_binder.ShowImage(m_image);
     ShowDtmfTimes(m_nPositions[kDtmfTiming]);
-    m_binder.WriteAll();
 }
 
 void COptionView::OnDtmfTimingChanged()
@@ -300,14 +291,6 @@ bool COptionView::ValidateForm()
             wrong = m_pLists[static_cast<std::size_t>(field)];
         }
     }
-    for (int beep = 0; beep < kBeepCount && wrong == nullptr; ++beep)
-    {
-        if (m_nBeeps[static_cast<std::size_t>(beep)] != 0 &&
-            m_nBeeps[static_cast<std::size_t>(beep)] != 1)
-        {
-            wrong = m_pBeeps[static_cast<std::size_t>(beep)];
-        }
-    }
     if (m_nCapacity == 0 || m_nCapacity == 1)
     {
         Host().SetChannelMode(m_nCapacity);
@@ -318,8 +301,7 @@ bool COptionView::ValidateForm()
         wrong = m_p120;
     }
     int count = 0;
-    if (m_nGroupCountSel >= 0 &&
-        ReadInteger(m_pGroupCountList->currentText().toStdString(), count))
+    if (m_nGroupCountSel >= 0 && ReadInteger(m_pGroupCountList->currentText().toStdString(), count))
     {
         m_nGroupCount = count;
     }
@@ -342,25 +324,7 @@ void COptionView::StoreToImage(CRadioImage& image)
     {
         return;
     }
-    // Written into a copy, so that a field the image refused leaves `image`
-    // whole rather than half stored.
-    CRadioImage stored = image;
-    bool ok = true;
-    for (int field = 0; field < kFieldCount && ok; ++field)
-    {
-        int value = m_nPositions[static_cast<std::size_t>(field)];
-        if (field == kChannelRollOver)
-        {
-            value = 1 - value;
-        }
-        ok = (stored.*kFields[field].set)(value);
-    }
-    ok = ok && stored.SetBeeps(m_nBeeps[0], m_nBeeps[1], m_nBeeps[2], m_nBeeps[3]) &&
-         stored.SetGroupCount(m_nCapacity, m_nGroupCount);
-    if (!ok)
-    {
-        Ui().ShowMessage(ViewText::kSetUpErrorOption, MessageIcon::Warning);
-        return;
-    }
-    image = stored;
+    (void)StoreOnCopy(image, ViewText::kSetUpErrorOption,
+                      [this](CRadioImage& stored)
+                      { return stored.SetGroupCount(m_nCapacity, m_nGroupCount); });
 }

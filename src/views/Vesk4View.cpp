@@ -64,6 +64,19 @@ void CVesk4View::StoreToImage(CRadioImage& image)
     image = m_image;
 }
 
+bool CVesk4View::StoreOnCopy(CRadioImage& image, const char* refused,
+                             const std::function<bool(CRadioImage&)>& more)
+{
+    CRadioImage stored = image;
+    if (!m_binder.StoreImage(stored) || (more && !more(stored)))
+    {
+        Ui().ShowMessage(refused, MessageIcon::Warning);
+        return false;
+    }
+    image = stored;
+    return true;
+}
+
 void CVesk4View::LoadFromImage(const CRadioImage& image)
 {
     m_image = image;

@@ -128,6 +128,13 @@ protected:
     // The preview (and any printing from it) ended: the busy flag is cleared.
     void OnEndPrinting();
 
+    // The one way a form stores what it read: every field bound in the binder,
+    // then `more` (the writes that take several entries at once), all into a
+    // copy of `image` that replaces it only when every setter accepted. When
+    // one refused, `image` stays whole and `refused` is shown.
+    bool StoreOnCopy(CRadioImage& image, const char* refused,
+                     const std::function<bool(CRadioImage&)>& more = {});
+
     double m_dChannelStep = 0.0; // MHz
     CRadioImage m_image;
     // Each control of the form bound to its member: ReadForm reads them all,

@@ -2,8 +2,8 @@
 
 // own
 #include "views/ViewLink.h"
-#include "views/ConnectView.h"
 #include "views/ViewHost.h"
+#include "views/ViewTexts.h"
 
 // link
 #include "link/RadioLink.h"
@@ -45,7 +45,7 @@ bool CViewLink::Open(CRadioLink& link)
     return opened;
 }
 
-QString CViewLink::PortLine(const CRadioLink& link) const
+QString CViewLink::PortLine(const CRadioLink& link, bool withRadioState) const
 {
     const std::string device = link.DeviceName();
     const bool open = link.IsOpen();
@@ -54,12 +54,62 @@ QString CViewLink::PortLine(const CRadioLink& link) const
     {
         group = QFileInfo(QString::fromStdString(device)).group();
     }
-    QString line =
-        CConnectView::PortStatusText(PortNumber(), device, open, link.LastError(), group);
-    const std::string demo = m_host.DemoRadioState();
+    QString line = StatusText(PortNumber(), device, open, link.LastError(), group);
+    const std::string demo = withRadioState ? m_host.DemoRadioState() : std::string();
     if (!demo.empty())
     {
         line += QLatin1Char('\n') + QString::fromStdString(demo);
     }
     return line;
+}
+
+QString CViewLink::StatusText(int portNumber, const std::string& device, bool open, PortError error,
+                              const QString& group)
+{
+    const char* text = ViewText::kPortFailed;
+    if (open)
+    {
+        text = ViewText::kPortOpen;
+    }
+    else
+    {
+        switch (error)
+        {
+        case PortError::Missing:
+            text = ViewText::kPortMissing;
+            break;
+        case PortError::InUse:
+            text = ViewText::kPortInUse;
+            break;
+        case PortError::Denied:
+            text = ViewText::kPortDenied;
+            break;
+        case PortError::NotSerial:
+            text = ViewText::kPortNotSerial;
+            break;
+        case PortError::Configure:
+            text = ViewText::kPortConfigure;
+            break;
+        case PortError::LockTimeout:
+            text = ViewText::kPortLockBusy;
+            break;
+        case PortError::Lost:
+            text = ViewText::kPortLost;
+            break;
+        case PortError::None:
+        case PortError::Failed:
+            break;
+        }
+    }
+    const QString name = QStringLiteral("COM%1").arg(portNumber);
+    const QString path = device.empty() ? QString::fromLatin1(ViewText::kPortNoDevice)
+                                        : QString::fromStdString(device);
+    QString result = QString::fromLatin1(text).arg(name, path);
+    if (text == ViewText::kPortDenied)
+    {
+        result = result.arg(group.isEmpty() || group == QLatin1String("root")
+                                ? QString::fromLatin1(ViewText::kDefaultSerialGroup)
+                                : group);
+    }
+    return result;
 }

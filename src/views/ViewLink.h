@@ -6,9 +6,13 @@
 // ui
 #include "ui/LinkSinkAdapter.h"
 
+// link
+#include "link/SerialBackend.h"
+
 // std
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 class CRadioLink;
@@ -35,9 +39,14 @@ public:
     // False when the port could not be opened (the link tells why).
     [[nodiscard]] bool Open(CRadioLink& link);
     // The port line of a form: whether `link`'s port is open and, when not,
-    // why and what to do; in a demonstration, a second line with what the
-    // simulated radio is doing now.
-    QString PortLine(const CRadioLink& link) const;
+    // why and what to do; in a demonstration and when asked, a second line
+    // with what the simulated radio is doing now.
+    QString PortLine(const CRadioLink& link, bool withRadioState) const;
+    // The first line: which device port `portNumber` is and whether it is
+    // open, or why not and what to do about it. `group` owns the device (for
+    // the permission advice); empty means the usual serial group.
+    static QString StatusText(int portNumber, const std::string& device, bool open, PortError error,
+                              const QString& group);
 
 private:
     const IViewHost& m_host;

@@ -544,11 +544,10 @@ TEST(ConnectViewText, PortLineSaysWhyAndWhatToDo)
     };
     for (const auto& c : cases)
     {
-        EXPECT_EQ(
-            CConnectView::PortStatusText(1, "/dev/ttyUSB0", c.open, c.error, c.group).toStdString(),
-            c.expected);
+        EXPECT_EQ(CViewLink::StatusText(1, "/dev/ttyUSB0", c.open, c.error, c.group).toStdString(),
+                  c.expected);
     }
-    EXPECT_EQ(CConnectView::PortStatusText(2, "", false, PortError::Missing, "")
+    EXPECT_EQ(CViewLink::StatusText(2, "", false, PortError::Missing, "")
                   .toStdString()
                   .rfind("COM2 is (no device): not open, no such device.", 0),
               0u);
