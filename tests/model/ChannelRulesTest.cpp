@@ -7,6 +7,7 @@
 #include "model/ChannelGroups.h"
 #include "model/ChannelNames.h"
 #include "model/ChannelRules.h"
+#include "model/ChannelStore.h"
 #include "model/DcsCodeText.h"
 #include "model/Synthesizer.h"
 
@@ -409,6 +410,7 @@ TEST(ChannelCheck, TheFirstFailedCheckInOrderSpeaks)
     }
 }
 
+// Also that what StoreChannel writes of them, ReadChannel gives back.
 TEST(ChannelCheck, APassingEntryGivesTheRecordsValues)
 {
     struct Case
@@ -461,6 +463,38 @@ TEST(ChannelCheck, APassingEntryGivesTheRecordsValues)
             EXPECT_EQ(got.word, want.word) << want.mhz;
             EXPECT_EQ(got.signallingType, want.signallingType) << want.mhz;
             EXPECT_EQ(got.signallingValue, want.signallingValue) << want.mhz;
+        }
+
+        CRadioImage image = BandImage(5, 5000, 5000, false);
+        const ChannelSwitches switches{c.entry.narrow, true,  false, true, false,
+                                       true,           false, true,  0x5A};
+        ASSERT_TRUE(StoreChannel(image, c.entry.channel, values, switches));
+        ChannelRecord record;
+        ASSERT_TRUE(ReadChannel(image, rules, c.entry.channel, record));
+        const bool empty = values.rx.unused; // the radio takes such a channel as empty
+        EXPECT_EQ(record.name, empty ? "" : values.name);
+        EXPECT_EQ(record.switches, empty ? ChannelSwitches{} : switches);
+        for (const auto& [got, want] :
+             {std::pair{record.rx, values.rx}, std::pair{record.tx, values.tx}})
+        {
+            const bool unused = empty || want.unused;
+            EXPECT_EQ(got.unused, unused);
+            EXPECT_EQ(got.word, unused ? kUnusedWord : want.word);
+            EXPECT_NEAR(got.mhz, unused ? 0.0 : want.mhz, 0.00001);
+            // An unused side keeps no signalling.
+            const ChannelSignalling& signalling = got.signalling;
+            const int type = unused ? kSignallingNone : want.signallingType;
+            EXPECT_EQ(signalling.type, type);
+            if (type == kSignallingDcs)
+            {
+                EXPECT_EQ(signalling.dcsInverted, want.signallingValue < 0);
+                EXPECT_EQ(signalling.dcsCode, std::abs(want.signallingValue));
+            }
+            if (type == kSignallingCtcss)
+            {
+                EXPECT_TRUE(signalling.toneValid);
+                EXPECT_EQ(signalling.toneIndex, want.signallingValue);
+            }
         }
     }
 }

@@ -7,8 +7,14 @@
 #include "ui/FrequencyBox.h"
 #include "ui/OptionList.h"
 
+// model
+#include "model/ImageFields.h"
+#include "model/RadioImage.h"
+
 // Qt
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 // std
@@ -137,4 +143,68 @@ TEST(FormBinderTest, WritesEveryMemberIntoItsControl)
         EXPECT_EQ(form.count->text(), QString::number(c.count));
         EXPECT_EQ(form.frequency->Edit()->text(), c.shownFrequency);
     }
+}
+
+TEST(FormBinderTest, FieldsAreShownFromTheImageAndStoredBackWhole)
+{
+    CFakeUiServices ui;
+    QWidget window;
+    auto* model = new COptionList(&window, {"0", "1", "2", "3", "4", "5"});
+    auto* rollOver = new COptionList(&window, {"Enable", "Disable"});
+    auto* defeat = new QCheckBox(&window);
+    auto* high = new QRadioButton(&window);
+    auto* low = new QRadioButton(&window);
+    auto* serial = new QLineEdit(&window);
+    CFormBinder binder(ui);
+    int nModel = 0;
+    int nRollOver = 0;
+    int nDefeat = 0;
+    int nSide = 0;
+    std::string strSerial;
+    using F = CFormBinder;
+    binder.Bind(model, nModel, F::Field(&CRadioImage::GetModel, &CRadioImage::SetModel));
+    binder.Bind(rollOver, nRollOver,
+                F::TurnedField(&CRadioImage::GetChannelRollOver, &CRadioImage::SetChannelRollOver));
+    binder.Bind(defeat, nDefeat,
+                F::Field(&CRadioImage::GetDefeatPriority2, &CRadioImage::SetDefeatPriority2));
+    binder.Bind(high, low, nSide, F::Field(&CRadioImage::GetInjection, &CRadioImage::SetInjection));
+    binder.Bind(serial, strSerial,
+                F::TextField(&CRadioImage::GetSerialNumber, &CRadioImage::SetSerialNumber));
+
+    CRadioImage image;
+    ASSERT_TRUE(image.SetModel(3) && image.SetChannelRollOver(1) && image.SetDefeatPriority2(1) &&
+                image.SetInjection(1) && image.SetSerialNumber("12AB"));
+    binder.ShowImage(image);
+    EXPECT_EQ(model->Value(), 3);
+    EXPECT_EQ(rollOver->Value(), 0) << "the field's 1 is shown first";
+    EXPECT_TRUE(defeat->isChecked());
+    EXPECT_TRUE(low->isChecked());
+    EXPECT_EQ(serial->text(), "12AB");
+
+    model->SetValue(4);
+    rollOver->SetValue(1);
+    defeat->setChecked(false);
+    high->setChecked(true);
+    serial->clear();
+    ASSERT_TRUE(binder.ReadAll());
+    CRadioImage stored = image;
+    ASSERT_TRUE(binder.StoreImage(stored));
+    int value = -1;
+    EXPECT_TRUE(stored.GetModel(value) && value == 4);
+    EXPECT_TRUE(stored.GetChannelRollOver(value) && value == 0);
+    EXPECT_TRUE(stored.GetDefeatPriority2(value) && value == 0);
+    EXPECT_TRUE(stored.GetInjection(value) && value == 0);
+    std::string text;
+    (void)stored.GetSerialNumber(text);
+    EXPECT_EQ(text.find_first_not_of(' '), std::string::npos) << "an empty box leaves it blank";
+
+    // A value the getter calls invalid shows as no entry, and a value the
+    // setter refuses (a list left without a choice) stops the store.
+    const std::uint8_t invalid = 0x20;
+    ASSERT_TRUE(image.WriteBlock(&invalid, ImageFields::kModel.offset, 1));
+    binder.ShowImage(image);
+    EXPECT_EQ(model->Value(), -1);
+    rollOver->SetValue(-1);
+    ASSERT_TRUE(binder.ReadAll());
+    EXPECT_FALSE(binder.StoreImage(stored));
 }
