@@ -3,6 +3,7 @@
 #include "PlanTestSupport.h"
 
 // model
+#include "model/ChannelClipboard.h"
 #include "model/ChannelEdits.h"
 #include "model/ChannelGrid.h"
 #include "model/ChannelTexts.h"
@@ -10,6 +11,7 @@
 #include "model/ImageHistory.h"
 
 // std
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -224,4 +226,32 @@ TEST(ChannelList, HistoryNamesStepsAndKnowsTheSavedState)
     EXPECT_EQ(steps, static_cast<int>(CImageHistory::kDepth));
     EXPECT_EQ(state.channelMode, 5) << "the oldest steps went first";
     EXPECT_FALSE(history.IsAtSave());
+}
+
+TEST(ChannelList, CopiedRowsPasteBackAndRefusedRowsAreNamed)
+{
+    const CRadioImage image = FiveChannels();
+    const std::string copied = ChannelClipboard::Copy(image, kCapacity, 2, 3);
+    ASSERT_EQ(copied.substr(0, 14), "Location\tName\t");
+    EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'), 4) << "a header and three rows";
+
+    // Pasted at 4: the rows become 4, 5 and 6, over the two channels in use.
+    ChannelClipboard::PasteCheck check;
+    ASSERT_TRUE(ChannelClipboard::Check(image, kCapacity, 4, copied, check));
+    EXPECT_EQ(check.overwritten, (std::vector<int>{4, 5}));
+    EXPECT_EQ(check.pasted, (std::vector<int>{4, 5, 6}));
+    EXPECT_TRUE(check.refused.empty());
+    EXPECT_EQ(Names(check.result), "EDCDCB-");
+
+    // Rows without a header, one of them off the band: the others are taken.
+    std::string rows = copied.substr(copied.find('\n') + 1);
+    rows.replace(rows.find("150.200000"), 10, "450.200000");
+    ASSERT_TRUE(ChannelClipboard::Check(image, kCapacity, 6, rows, check));
+    ASSERT_EQ(check.refused.size(), 1u);
+    EXPECT_EQ(check.refused[0].line, 2);
+    EXPECT_EQ(check.refused[0].column, "Frequency");
+    EXPECT_EQ(check.pasted, (std::vector<int>{6, 8}));
+    EXPECT_EQ(Names(check.result), "EDCBAD-");
+
+    EXPECT_FALSE(ChannelClipboard::Check(image, kCapacity, 1, "\n\n", check));
 }
