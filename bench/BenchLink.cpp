@@ -3,6 +3,7 @@
 // time), and a short exchange paced at 2400 baud (wall time / wire time).
 
 // own (tests/common)
+#include "ConversationTurn.h"
 #include "ProgramRunner.h"
 #include "TestFiles.h"
 
@@ -70,17 +71,7 @@ public:
             {
                 return false;
             }
-            int wait = m_timers.MillisecondsToNext();
-            wait = wait < 0 ? 5 : std::min(wait, 5);
-            LinkMessage message;
-            if (m_queue.Wait(wait, message))
-            {
-                m_conversation.OnLinkMessage(message.wParam, message.bytes);
-            }
-            for (const int id : m_timers.TakeDue())
-            {
-                m_conversation.OnTimer(id);
-            }
+            RunConversationTurn(m_conversation, m_queue, m_timers, 5);
         }
         return true;
     }

@@ -2,6 +2,7 @@
 // pseudo-terminal, fault by fault.
 
 // own
+#include "ConversationTurn.h"
 #include "LinkTestSupport.h"
 
 // sim
@@ -68,19 +69,19 @@ protected:
                     }
                 }
             }
-            int wait = m_timers.MillisecondsToNext();
-            wait = wait < 0 ? 50 : std::min(wait, 50);
-            LinkMessage message;
-            if (m_queue.Wait(wait, message))
-            {
-                m_conversation.OnLinkMessage(message.wParam, message.bytes);
-            }
-            for (const int id : m_timers.TakeDue())
-            {
-                m_conversation.OnTimer(id);
-            }
+            RunConversationTurn(m_conversation, m_queue, m_timers, 50);
         }
         return false;
+    }
+
+    // Runs the upload to its end, which must be a whole copy of the radio's
+    // EEPROM.
+    void ExpectWholeCopy()
+    {
+        ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError,
+                              ConversationEvent::WatchdogReset}));
+        EXPECT_EQ(m_events.back().first, ConversationEvent::UploadComplete);
+        EXPECT_EQ(Uploaded(), m_radio.Eeprom());
     }
 
     std::vector<std::uint8_t> Uploaded() const
@@ -102,9 +103,7 @@ TEST_F(SimLinkTest, FullUploadCopiesTheRadiosEeprom)
 {
     Start();
     ASSERT_TRUE(m_conversation.OnUpload());
-    ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}));
-    EXPECT_EQ(m_events.back().first, ConversationEvent::UploadComplete);
-    EXPECT_EQ(Uploaded(), m_radio.Eeprom());
+    ExpectWholeCopy();
     EXPECT_EQ(m_app.m_nChannelCode, 2);
     EXPECT_EQ(m_port.RecordsSent(), 1025);
 }
@@ -220,14 +219,12 @@ TEST_F(SimLinkTest, PausedRadioHoldsTheUploadUntilResumed)
     m_port.SetPaused(true);
     Start();
     ASSERT_TRUE(m_conversation.OnUpload());
-    EXPECT_FALSE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError},
-                          300));
+    EXPECT_FALSE(
+        RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}, 300));
     EXPECT_TRUE(m_radio.Log().empty()); // not even the request was taken in
     EXPECT_EQ(m_port.RecordsSent(), 0);
     m_port.SetPaused(false);
-    ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}));
-    EXPECT_EQ(m_events.back().first, ConversationEvent::UploadComplete);
-    EXPECT_EQ(Uploaded(), m_radio.Eeprom());
+    ExpectWholeCopy();
 }
 
 TEST_F(SimLinkTest, RadioPausedMidUploadSendsNoMoreUntilResumed)
@@ -239,14 +236,11 @@ TEST_F(SimLinkTest, RadioPausedMidUploadSendsNoMoreUntilResumed)
     Start(faults);
     ASSERT_TRUE(m_conversation.OnUpload());
     ASSERT_TRUE(WaitFor([&] { return m_port.IsPaused(); }));
-    EXPECT_FALSE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError},
-                          300));
+    EXPECT_FALSE(
+        RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}, 300));
     EXPECT_EQ(m_port.RecordsSent(), 10);
     m_port.SetPaused(false);
-    ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError,
-                          ConversationEvent::WatchdogReset}));
-    EXPECT_EQ(m_events.back().first, ConversationEvent::UploadComplete);
-    EXPECT_EQ(Uploaded(), m_radio.Eeprom());
+    ExpectWholeCopy();
 }
 
 TEST_F(SimLinkTest, GarbageBetweenRecordsIsDroppedWhenTheLineGoesQuietAfterIt)
@@ -256,9 +250,7 @@ TEST_F(SimLinkTest, GarbageBetweenRecordsIsDroppedWhenTheLineGoesQuietAfterIt)
     faults.garbagePauseMs = 300;
     Start(faults);
     ASSERT_TRUE(m_conversation.OnUpload());
-    ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}));
-    EXPECT_EQ(m_events.back().first, ConversationEvent::UploadComplete);
-    EXPECT_EQ(Uploaded(), m_radio.Eeprom());
+    ExpectWholeCopy();
 }
 
 TEST_F(SimLinkTest, GarbageWithRecordsQueuedBehindItNeverGivesAFalseCopy)
