@@ -74,6 +74,28 @@ protected:
         return false;
     }
 
+    void StartUpload(const SimFaults& faults = {})
+    {
+        Start(faults);
+        ASSERT_TRUE(m_conversation.OnUpload());
+    }
+
+    // An upload whose radio sends 300 bytes of garbage first, the line then
+    // quiet for pauseMs.
+    void StartGarbledUpload(int pauseMs)
+    {
+        StartUpload({.garbageBefore = 300, .garbagePauseMs = pauseMs});
+    }
+
+    // While the radio is paused the upload comes to no end, and no more than
+    // sent records have gone out.
+    void ExpectHeld(int sent)
+    {
+        EXPECT_FALSE(
+            RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}, 300));
+        EXPECT_EQ(m_port.RecordsSent(), sent);
+    }
+
     // Runs the upload to its end, which must be a whole copy of the radio's
     // EEPROM.
     void ExpectWholeCopy()
@@ -101,8 +123,7 @@ protected:
 
 TEST_F(SimLinkTest, FullUploadCopiesTheRadiosEeprom)
 {
-    Start();
-    ASSERT_TRUE(m_conversation.OnUpload());
+    StartUpload();
     ExpectWholeCopy();
     EXPECT_EQ(m_app.m_nChannelCode, 2);
     EXPECT_EQ(m_port.RecordsSent(), 1025);
@@ -161,10 +182,7 @@ TEST_F(SimLinkTest, RamReadAndWriteAndLiveCommandsReachTheRadio)
 
 TEST_F(SimLinkTest, CorruptRecordEndsTheUploadWithACopyError)
 {
-    SimFaults faults;
-    faults.corruptRecord = 100;
-    Start(faults);
-    ASSERT_TRUE(m_conversation.OnUpload());
+    StartUpload({.corruptRecord = 100});
     ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}));
     EXPECT_EQ(m_events.back().first, ConversationEvent::UploadError);
     EXPECT_EQ(m_conversation.ProgressCount(), 99);
@@ -173,10 +191,7 @@ TEST_F(SimLinkTest, CorruptRecordEndsTheUploadWithACopyError)
 
 TEST_F(SimLinkTest, StallMidTransferFiresTheWatchdog)
 {
-    SimFaults faults;
-    faults.stallAfter = 50;
-    Start(faults);
-    ASSERT_TRUE(m_conversation.OnUpload());
+    StartUpload({.stallAfter = 50});
     ASSERT_TRUE(RunUntil({ConversationEvent::WatchdogReset, ConversationEvent::UploadComplete}));
     EXPECT_EQ(m_events.back(), std::make_pair(ConversationEvent::WatchdogReset,
                                               static_cast<int>(ConversationMode::Upload)));
@@ -185,10 +200,7 @@ TEST_F(SimLinkTest, StallMidTransferFiresTheWatchdog)
 
 TEST_F(SimLinkTest, SilentRadioSendsNothing)
 {
-    SimFaults faults;
-    faults.silent = true;
-    Start(faults);
-    ASSERT_TRUE(m_conversation.OnUpload());
+    StartUpload({.silent = true});
     ASSERT_TRUE(WaitFor([&] { return !m_radio.Log().empty(); })); // it heard the request
     EXPECT_FALSE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError,
                            ConversationEvent::WatchdogReset},
@@ -205,8 +217,7 @@ TEST_F(SimLinkTest, HangUpMidTransferIsReportedAsALostPort)
     // write has returned, failing the request instead of the transfer; a
     // paused one hears nothing until the request is out.
     m_port.SetPaused(true);
-    Start(faults);
-    ASSERT_TRUE(m_conversation.OnUpload());
+    StartUpload(faults);
     m_port.SetPaused(false);
     ASSERT_TRUE(RunUntil({ConversationEvent::PortLost, ConversationEvent::UploadComplete}));
     EXPECT_TRUE(m_conversation.Link().IsLost());
@@ -217,12 +228,9 @@ TEST_F(SimLinkTest, HangUpMidTransferIsReportedAsALostPort)
 TEST_F(SimLinkTest, PausedRadioHoldsTheUploadUntilResumed)
 {
     m_port.SetPaused(true);
-    Start();
-    ASSERT_TRUE(m_conversation.OnUpload());
-    EXPECT_FALSE(
-        RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}, 300));
+    StartUpload();
+    ExpectHeld(0);
     EXPECT_TRUE(m_radio.Log().empty()); // not even the request was taken in
-    EXPECT_EQ(m_port.RecordsSent(), 0);
     m_port.SetPaused(false);
     ExpectWholeCopy();
 }
@@ -231,35 +239,22 @@ TEST_F(SimLinkTest, RadioPausedMidUploadSendsNoMoreUntilResumed)
 {
     // The radio pauses itself after its tenth record, however fast the
     // machine: the upload is held open by the radio, not by a race.
-    SimFaults faults;
-    faults.pauseAfterSent = 10;
-    Start(faults);
-    ASSERT_TRUE(m_conversation.OnUpload());
+    StartUpload({.pauseAfterSent = 10});
     ASSERT_TRUE(WaitFor([&] { return m_port.IsPaused(); }));
-    EXPECT_FALSE(
-        RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}, 300));
-    EXPECT_EQ(m_port.RecordsSent(), 10);
+    ExpectHeld(10);
     m_port.SetPaused(false);
     ExpectWholeCopy();
 }
 
 TEST_F(SimLinkTest, GarbageBetweenRecordsIsDroppedWhenTheLineGoesQuietAfterIt)
 {
-    SimFaults faults;
-    faults.garbageBefore = 300;
-    faults.garbagePauseMs = 300;
-    Start(faults);
-    ASSERT_TRUE(m_conversation.OnUpload());
+    StartGarbledUpload(300);
     ExpectWholeCopy();
 }
 
 TEST_F(SimLinkTest, GarbageWithRecordsQueuedBehindItNeverGivesAFalseCopy)
 {
-    SimFaults faults;
-    faults.garbageBefore = 300;
-    faults.garbagePauseMs = 0;
-    Start(faults);
-    ASSERT_TRUE(m_conversation.OnUpload());
+    StartGarbledUpload(0);
     // Records purged with the garbage leave a gap: that is an error, or the
     // watchdog if the purge took the end too; never a complete copy with holes.
     ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError,
