@@ -10,7 +10,6 @@
 #include "cli/Commands.h"
 #include "cli/DownloadSupport.h"
 #include "cli/ExitCodes.h"
-#include "cli/ListingSupport.h"
 #include "cli/RadioSession.h"
 
 // model
