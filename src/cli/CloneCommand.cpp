@@ -10,7 +10,6 @@
 #include "cli/Commands.h"
 #include "cli/DownloadSupport.h"
 #include "cli/ExitCodes.h"
-#include "cli/ListingSupport.h"
 #include "cli/RadioSession.h"
 
 // model
@@ -65,47 +64,15 @@ int FailedAfterRead(int status, const std::string& original)
     std::fprintf(stderr, kCloneOriginalKept, original.c_str());
     return status;
 }
-} // namespace
 
-int RunClone(const CCliOptions& options)
+// The plan onto the radio on an open session.
+int CloneOnto(const CCliOptions& options, CRadioSession& session, const DumpForRadio& file)
 {
-    if (const int status = RequirePort(options); status != kExitOk)
-    {
-        return status;
-    }
-    CRadioImage plan;
-    CPlainAppState planState;
-    if (const int status = LoadDumpArgument(options, plan, planState); status != kExitOk)
-    {
-        return status;
-    }
-    const std::string& planPath = options.m_args[0];
-
-    CRadioSession session(options);
-    if (const int status = session.Open(); status != kExitOk)
-    {
-        return status;
-    }
+    const CRadioImage& plan = file.image;
     CRadioImage radio;
-    std::uint8_t initial[kImageSize];
-    if (radio.ReadBlock(initial, 0, kImageSize))
-    {
-        session.Conversation().SetUploadBuffer(initial);
-    }
-    (void)session.Conversation().OnUpload();
-    if (const int status = session.RunReceive(); status != kExitOk)
+    if (const int status = UploadImage(session, radio, file.path); status != kExitOk)
     {
         return status;
-    }
-    if (const int status = session.Interrupted(); status != kExitOk)
-    {
-        std::fputs(kInterrupted, stderr);
-        return status;
-    }
-    if (!session.Conversation().StoreUploadTo(radio))
-    {
-        std::fprintf(stderr, kFileWriteError, planPath.c_str(), kReasonNotStored);
-        return kExitFile;
     }
 
     // The original is kept even with backups turned off: a clone never writes
@@ -122,11 +89,11 @@ int RunClone(const CCliOptions& options)
     const bool keepOriginal = BackupsWanted(options);
 
     const int radioChannels = session.App().GetChannelMode() == 0 ? 120 : 320;
-    const int planChannels = ImageChannels(planState.m_nChannelCode);
+    const int planChannels = file.channels;
     const CloneRefusal refusal = CImageClone::Check(radio, radioChannels, plan, planChannels);
     if (refusal != CloneRefusal::None)
     {
-        std::fprintf(stderr, kCloneRefused, planPath.c_str(),
+        std::fprintf(stderr, kCloneRefused, file.path.c_str(),
                      RefusalText(refusal, radio, radioChannels, plan, planChannels).c_str());
         if (!keepOriginal)
         {
@@ -153,14 +120,21 @@ int RunClone(const CCliOptions& options)
     if (keepOriginal)
     {
         std::printf(kCloneDone, options.m_strPort.c_str(), serial.c_str(), ModelName(radio),
-                    radioChannels, planPath.c_str(), original.c_str());
+                    radioChannels, file.path.c_str(), original.c_str());
     }
     else
     {
         std::error_code ec;
         std::filesystem::remove(original, ec);
-        std::printf(kCloneDoneNoBackup, options.m_strPort.c_str(), serial.c_str(),
-                    ModelName(radio), radioChannels, planPath.c_str());
+        std::printf(kCloneDoneNoBackup, options.m_strPort.c_str(), serial.c_str(), ModelName(radio),
+                    radioChannels, file.path.c_str());
     }
     return kExitOk;
+}
+} // namespace
+
+int RunClone(const CCliOptions& options)
+{
+    return RunWithDumpOnRadio(options, [&options](CRadioSession& session, const DumpForRadio& file)
+                              { return CloneOnto(options, session, file); });
 }

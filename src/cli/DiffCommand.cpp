@@ -5,6 +5,7 @@
 #include "cli/BackupSupport.h"
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
+#include "cli/DownloadSupport.h"
 #include "cli/ExitCodes.h"
 #include "cli/FileReasons.h"
 #include "cli/ListingSupport.h"
@@ -32,11 +33,7 @@ int ReadRadio(const CCliOptions& options, const CRadioImage& file, CRadioImage& 
     {
         return status;
     }
-    session.Conversation().SetUploadBuffer(pc);
-    // A request that cannot be sent comes back as the conversation's upload
-    // error, which RunReceive reports with its exit status.
-    (void)session.Conversation().OnUpload();
-    if (const int status = session.RunReceive(); status != kExitOk)
+    if (const int status = ReadImage(session, pc); status != kExitOk)
     {
         return status;
     }

@@ -1,9 +1,11 @@
-// Writing an image into the radio and reading it back to compare.
+// Taking images to and from the radio.
 
 // own
 #include "cli/DownloadSupport.h"
 #include "cli/CliTexts.h"
+#include "cli/Commands.h"
 #include "cli/ExitCodes.h"
+#include "cli/ListingSupport.h"
 
 // model
 #include "model/RadioImage.h"
@@ -11,12 +13,69 @@
 // std
 #include <cstdio>
 
+int RunWithDumpOnRadio(
+    const CCliOptions& options,
+    const std::function<int(CRadioSession& session, const DumpForRadio& file)>& step)
+{
+    if (const int status = RequirePort(options); status != kExitOk)
+    {
+        return status;
+    }
+    DumpForRadio file;
+    CPlainAppState fileState;
+    if (const int status = LoadDumpArgument(options, file.image, fileState); status != kExitOk)
+    {
+        return status;
+    }
+    file.path = options.m_args[0];
+    (void)file.image.ReadBlock(file.bytes, 0, kImageSize); // the whole image always fits
+    file.channels = ImageChannels(fileState.m_nChannelCode);
+
+    CRadioSession session(options);
+    if (const int status = session.Open(); status != kExitOk)
+    {
+        return status;
+    }
+    return step(session, file);
+}
+
 int WriteImage(CRadioSession& session, const std::uint8_t* image)
 {
     // A download that cannot start posts its end as a failure, which
     // RunDownload reports with its exit status.
     (void)session.Conversation().OnDownload(image);
     return session.RunDownload();
+}
+
+int ReadImage(CRadioSession& session, const std::uint8_t* start)
+{
+    session.Conversation().SetUploadBuffer(start);
+    // A request that cannot be sent comes back as the conversation's upload
+    // error, which RunReceive reports with its exit status.
+    (void)session.Conversation().OnUpload();
+    return session.RunReceive();
+}
+
+int UploadImage(CRadioSession& session, CRadioImage& image, const std::string& path)
+{
+    const CRadioImage fresh;
+    std::uint8_t start[kImageSize];
+    (void)fresh.ReadBlock(start, 0, kImageSize); // the whole image always fits
+    if (const int status = ReadImage(session, start); status != kExitOk)
+    {
+        return status;
+    }
+    if (const int status = session.Interrupted(); status != kExitOk)
+    {
+        std::fputs(kInterrupted, stderr);
+        return status;
+    }
+    if (!session.Conversation().StoreUploadTo(image))
+    {
+        std::fprintf(stderr, kFileWriteError, path.c_str(), kReasonNotStored);
+        return kExitFile;
+    }
+    return kExitOk;
 }
 
 int ImageChannels(std::int32_t code)
@@ -54,9 +113,7 @@ int ReadBackAndCompare(CRadioSession& session, const std::uint8_t* image, int im
     }
     // What a 120-channel radio does not send compares equal, as in verify:
     // the radio never stores it either.
-    session.Conversation().SetUploadBuffer(image);
-    (void)session.Conversation().OnUpload();
-    if (const int status = session.RunReceive(); status != kExitOk)
+    if (const int status = ReadImage(session, image); status != kExitOk)
     {
         return status;
     }

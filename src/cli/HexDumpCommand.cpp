@@ -3,7 +3,6 @@
 
 // own
 #include "cli/Commands.h"
-#include "cli/ExitCodes.h"
 #include "cli/ListingSupport.h"
 
 // print
@@ -11,20 +10,18 @@
 
 int RunHexDump(const CCliOptions& options)
 {
-    CRadioImage image;
-    CPlainAppState app;
-    if (const int status = LoadDumpArgument(options, image, app); status != kExitOk)
-    {
-        return status;
-    }
-    CHexDump dump;
-    (void)dump.TakeSnapshot(image); // the whole image always fits
-    std::vector<std::string> lines;
-    lines.reserve(CHexDump::kRowCount + 1);
-    lines.push_back(CHexDump::HeaderLine());
-    for (int row = 0; row < CHexDump::kRowCount; ++row)
-    {
-        lines.push_back(dump.RowText(row));
-    }
-    return PrintLines(lines);
+    return PrintListing(options,
+                        [](const CRadioImage& image, const CPlainAppState& /*app*/)
+                        {
+                            CHexDump dump;
+                            (void)dump.TakeSnapshot(image); // the whole image always fits
+                            std::vector<std::string> lines;
+                            lines.reserve(CHexDump::kRowCount + 1);
+                            lines.push_back(CHexDump::HeaderLine());
+                            for (int row = 0; row < CHexDump::kRowCount; ++row)
+                            {
+                                lines.push_back(dump.RowText(row));
+                            }
+                            return lines;
+                        });
 }

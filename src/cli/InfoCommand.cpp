@@ -3,7 +3,6 @@
 
 // own
 #include "cli/Commands.h"
-#include "cli/ExitCodes.h"
 #include "cli/ListingSupport.h"
 
 // print
@@ -11,11 +10,5 @@
 
 int RunInfo(const CCliOptions& options)
 {
-    CRadioImage image;
-    CPlainAppState app;
-    if (const int status = LoadDumpArgument(options, image, app); status != kExitOk)
-    {
-        return status;
-    }
-    return PrintLines(CImageSummary::BuildLines(image, app));
+    return PrintListing(options, &CImageSummary::BuildLines);
 }

@@ -28,6 +28,19 @@ int LoadDumpArgument(const CCliOptions& options, CRadioImage& image, CPlainAppSt
     return LoadDumpFile(options.m_args[0], image, app);
 }
 
+int PrintListing(const CCliOptions& options,
+                 const std::function<std::vector<std::string>(const CRadioImage&,
+                                                              const CPlainAppState&)>& listing)
+{
+    CRadioImage image;
+    CPlainAppState app;
+    if (const int status = LoadDumpArgument(options, image, app); status != kExitOk)
+    {
+        return status;
+    }
+    return PrintLines(listing(image, app));
+}
+
 namespace
 {
 // A write that failed inside stdio may leave no errno to tell why; a pipe

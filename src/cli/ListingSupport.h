@@ -10,6 +10,7 @@
 #include "model/RadioImage.h"
 
 // std
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,14 @@
 // exit status after telling the user why not.
 [[nodiscard]] int LoadDumpArgument(const CCliOptions& options, CRadioImage& image,
                                    CPlainAppState& app);
+
+// What the listing commands share: the one argument loaded as a dump file
+// and the lines listing makes of it printed, or the exit status of the step
+// that failed.
+[[nodiscard]] int PrintListing(
+    const CCliOptions& options,
+    const std::function<std::vector<std::string>(const CRadioImage&, const CPlainAppState&)>&
+        listing);
 
 // One line each on standard output; kExitOk, or kExitFile when the output
 // could not be written (a full disk). A reader that went away ends the

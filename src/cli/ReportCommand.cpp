@@ -3,7 +3,6 @@
 
 // own
 #include "cli/Commands.h"
-#include "cli/ExitCodes.h"
 #include "cli/ListingSupport.h"
 
 // print
@@ -11,13 +10,11 @@
 
 int RunReport(const CCliOptions& options)
 {
-    CRadioImage image;
-    CPlainAppState app;
-    if (const int status = LoadDumpArgument(options, image, app); status != kExitOk)
-    {
-        return status;
-    }
-    CTextReport report;
-    report.Build(image, app.GetChannelMode());
-    return PrintLines(report.GetLines());
+    return PrintListing(options,
+                        [](const CRadioImage& image, const CPlainAppState& app)
+                        {
+                            CTextReport report;
+                            report.Build(image, app.GetChannelMode());
+                            return report.GetLines();
+                        });
 }

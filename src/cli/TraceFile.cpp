@@ -4,6 +4,9 @@
 #include "cli/TraceFile.h"
 #include "cli/CliTexts.h"
 
+// model
+#include "model/TextFormat.h"
+
 // std
 #include <cerrno>
 #include <cinttypes>
@@ -49,8 +52,8 @@ bool CTraceFile::Open(const std::string& path)
     }
     m_start = std::chrono::steady_clock::now();
     const std::string stamp = StartStamp(std::chrono::system_clock::now());
-    m_bFailed = std::fprintf(m_pFile, kTraceFirstLine, stamp.c_str()) < 0 ||
-                std::fflush(m_pFile) != 0;
+    m_bFailed =
+        std::fprintf(m_pFile, kTraceFirstLine, stamp.c_str()) < 0 || std::fflush(m_pFile) != 0;
     return !m_bFailed;
 }
 
@@ -89,29 +92,14 @@ std::string CTraceFile::Describe(const char* mark, const std::uint8_t* bytes, st
     {
         --count;
     }
-    std::string text = mark;
-    for (std::size_t i = 0; i < count; ++i)
-    {
-        const std::uint8_t byte = bytes[i];
-        if (byte >= 0x20 && byte < 0x7F && byte != '\\')
-        {
-            text += static_cast<char>(byte);
-        }
-        else
-        {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            text += escaped;
-        }
-    }
-    return text;
+    return mark + EscapeBytes({reinterpret_cast<const char*>(bytes), count}, "\\");
 }
 
 std::string CTraceFile::StartStamp(std::chrono::system_clock::time_point when)
 {
     const auto sinceEpoch = when.time_since_epoch();
-    const std::time_t seconds =
-        static_cast<std::time_t>(std::chrono::duration_cast<std::chrono::seconds>(sinceEpoch).count());
+    const std::time_t seconds = static_cast<std::time_t>(
+        std::chrono::duration_cast<std::chrono::seconds>(sinceEpoch).count());
     const auto millis =
         std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count() % 1000;
     std::tm utc{};

@@ -5,6 +5,7 @@
 #include "cli/BackupSupport.h"
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
+#include "cli/DownloadSupport.h"
 #include "cli/ExitCodes.h"
 #include "cli/FileReasons.h"
 #include "cli/RadioSession.h"
@@ -46,33 +47,12 @@ int RunUpload(const CCliOptions& options)
     {
         return status;
     }
-    // Before the upload the buffer holds what the form's image would: a
-    // fresh image.
-    CRadioImage shared;
-    std::uint8_t initial[kImageSize];
-    if (shared.ReadBlock(initial, 0, kImageSize))
-    {
-        session.Conversation().SetUploadBuffer(initial);
-    }
-    // A request that cannot be sent comes back as the conversation's upload
-    // error, which RunReceive reports with its exit status.
-    (void)session.Conversation().OnUpload();
-    if (const int status = session.RunReceive(); status != kExitOk)
-    {
-        return status;
-    }
     // A signal after the last record still stops the save: an existing file
     // is replaced only by a run that was let finish.
-    if (const int status = session.Interrupted(); status != kExitOk)
+    CRadioImage shared;
+    if (const int status = UploadImage(session, shared, options.m_strOutput); status != kExitOk)
     {
-        std::fputs(kInterrupted, stderr);
         return status;
-    }
-
-    if (!session.Conversation().StoreUploadTo(shared))
-    {
-        std::fprintf(stderr, kFileWriteError, options.m_strOutput.c_str(), kReasonNotStored);
-        return kExitFile;
     }
     // Kept whatever becomes of the output file: the radio was read.
     (void)KeepBackup(options, shared, session.App());

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -58,7 +59,8 @@ bool UtcParts(std::int64_t time, std::tm& out)
 
 bool EndsWith(const std::string& text, const std::string& end)
 {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 } // namespace
 
@@ -133,26 +135,25 @@ bool CBackupStore::TimeFromName(const std::string& name, std::int64_t& timeOut)
     {
         return false;
     }
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-    if (!ReadDigits(name, 0, 4, year) || !ReadDigits(name, 4, 2, month) ||
-        !ReadDigits(name, 6, 2, day) || !ReadDigits(name, 9, 2, hour) ||
-        !ReadDigits(name, 11, 2, minute) || !ReadDigits(name, 13, 2, second))
+    // yyyymmddThhmmssZ: where each part's digits start, and how many.
+    static constexpr std::size_t kAt[] = {0, 4, 6, 9, 11, 13};
+    static constexpr std::size_t kDigits[] = {4, 2, 2, 2, 2, 2};
+    int parts[std::size(kAt)] = {};
+    for (std::size_t k = 0; k < std::size(kAt); ++k)
+    {
+        if (!ReadDigits(name, kAt[k], kDigits[k], parts[k]))
+        {
+            return false;
+        }
+    }
+    const auto [year, month, day, hour, minute, second] = parts;
+    if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 || second > 60)
     {
         return false;
     }
-    if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 ||
-        second > 60)
-    {
-        return false;
-    }
-    timeOut = DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) *
-                  86400 +
-              hour * 3600 + minute * 60 + second;
+    timeOut =
+        DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * 86400 +
+        hour * 3600 + minute * 60 + second;
     return true;
 }
 
@@ -281,8 +282,8 @@ bool CBackupStore::List(std::vector<BackupEntry>& entries) const
         }
         entries.push_back(entry);
     }
-    std::sort(entries.begin(), entries.end(), [](const BackupEntry& a, const BackupEntry& b) {
-        return a.nTime != b.nTime ? a.nTime < b.nTime : a.strName < b.strName;
-    });
+    std::sort(entries.begin(), entries.end(),
+              [](const BackupEntry& a, const BackupEntry& b)
+              { return a.nTime != b.nTime ? a.nTime < b.nTime : a.strName < b.strName; });
     return true;
 }

@@ -11,13 +11,13 @@
 #include "model/PlanTexts.h"
 #include "model/RadioImage.h"
 #include "model/SignallingTables.h"
+#include "model/TextFormat.h"
 #include "model/TextReaders.h"
 
 // std
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
@@ -60,22 +60,7 @@ constexpr long long kHzPerMhz = 1000000;
 // name the radio can hold never needs it.
 std::string EscapeName(std::string_view name)
 {
-    std::string text;
-    for (const char c : name)
-    {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte > 0x7E || c == '\\')
-        {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            text += escaped;
-        }
-        else
-        {
-            text += c;
-        }
-    }
-    return text;
+    return EscapeBytes(name, "\\");
 }
 
 std::string UnescapeName(std::string_view text)
@@ -96,16 +81,6 @@ std::string UnescapeName(std::string_view text)
         }
     }
     return name;
-}
-
-std::string Format(const char* format, ...)
-{
-    char text[512];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
 }
 
 std::string Trim(std::string_view text)
@@ -168,7 +143,7 @@ bool ReadHz(std::string_view text, long long& hzOut)
 
 std::string HzText(long long hz)
 {
-    return Format("%lld.%06lld", hz / kHzPerMhz, hz % kHzPerMhz);
+    return FormatText("%lld.%06lld", hz / kHzPerMhz, hz % kHzPerMhz);
 }
 
 // The CTCSS index of a tone written in hertz with at most two decimals.
@@ -199,7 +174,7 @@ bool ReadTone(std::string_view text, int& indexOut)
 
 std::string ToneText(int index)
 {
-    return index >= 0 && index < kCtcssCount ? Format("%.1f", kCtcssTones[index])
+    return index >= 0 && index < kCtcssCount ? FormatText("%.1f", kCtcssTones[index])
                                              : std::to_string(index);
 }
 
@@ -240,7 +215,7 @@ SideSignalling ReadSide(const CRadioImage& image, int i, bool transmit)
 std::string CodeText(int code)
 {
     const int digits = DcsDigitsOfValue(code);
-    return digits < 0 ? std::to_string(code) : Format("%03d", digits);
+    return digits < 0 ? std::to_string(code) : FormatText("%03d", digits);
 }
 
 // The tone columns of a channel: Tone, rToneFreq, cToneFreq, DtcsCode,
@@ -407,7 +382,7 @@ public:
         int channel = 0;
         if (!ReadInteger(location, channel) || channel < 1 || channel > capacity)
         {
-            return Fail(kLocation, Format(kNotAChannel, location.c_str(), capacity));
+            return Fail(kLocation, FormatText(kNotAChannel, location.c_str(), capacity));
         }
         out.entry.channel = channel;
         out.entry.name = UnescapeName(m_row.Raw(kName));
@@ -415,7 +390,7 @@ public:
         const std::string mode = Lower(m_row.Get(kMode));
         if (mode != "" && mode != "fm" && mode != "nfm")
         {
-            return Fail(kMode, Format(kBadMode, m_row.Get(kMode).c_str()));
+            return Fail(kMode, FormatText(kBadMode, m_row.Get(kMode).c_str()));
         }
         out.entry.narrow = mode == "nfm";
         out.switches.narrow = out.entry.narrow;
@@ -423,8 +398,8 @@ public:
         long long rxHz = 0;
         if (!ReadHz(m_row.Get(kFrequency), rxHz))
         {
-            return Fail(kFrequency, Format(kWithValue, ChannelTexts::kNotANumber,
-                                           m_row.Get(kFrequency).c_str()));
+            return Fail(kFrequency, FormatText(kWithValue, ChannelTexts::kNotANumber,
+                                               m_row.Get(kFrequency).c_str()));
         }
         out.entry.rx.frequencyText = HzText(rxHz);
         if (!ReadTransmit(rxHz, out))
@@ -443,8 +418,8 @@ private:
         const bool needsOffset = duplex == "+" || duplex == "-" || duplex == "split";
         if (needsOffset && !ReadHz(m_row.Get(kOffset), offset))
         {
-            return Fail(kOffset,
-                        Format(kWithValue, ChannelTexts::kNotANumber, m_row.Get(kOffset).c_str()));
+            return Fail(kOffset, FormatText(kWithValue, ChannelTexts::kNotANumber,
+                                            m_row.Get(kOffset).c_str()));
         }
         long long txHz = rxHz;
         if (duplex == "+")
@@ -465,7 +440,7 @@ private:
         }
         else if (!duplex.empty())
         {
-            return Fail(kDuplex, Format(kBadDuplex, m_row.Get(kDuplex).c_str()));
+            return Fail(kDuplex, FormatText(kBadDuplex, m_row.Get(kDuplex).c_str()));
         }
         out.txColumn = needsOffset ? kOffset : kDuplex;
         if (txHz < 0 || (duplex != "off" && txHz == 0))
@@ -482,10 +457,10 @@ private:
         int index = 0;
         if (!ReadTone(m_row.Get(column), index))
         {
-            return Fail(column, Format(PlanTexts::kBadTone,
-                                       transmit ? ChannelTexts::kTxSignallingError
-                                                : ChannelTexts::kRxSignallingError,
-                                       m_row.Get(column).c_str()));
+            return Fail(column, FormatText(PlanTexts::kBadTone,
+                                           transmit ? ChannelTexts::kTxSignallingError
+                                                    : ChannelTexts::kRxSignallingError,
+                                           m_row.Get(column).c_str()));
         }
         side.entry.signallingType = kSignallingCtcss;
         side.entry.toneIndex = index;
@@ -510,7 +485,7 @@ private:
         if (polarity.size() != 2 || (polarity[0] != 'N' && polarity[0] != 'R') ||
             (polarity[1] != 'N' && polarity[1] != 'R'))
         {
-            return Fail(kDtcsPolarity, Format(kBadPolarity, polarity.c_str()));
+            return Fail(kDtcsPolarity, FormatText(kBadPolarity, polarity.c_str()));
         }
         // The receive code of a cross mode sits in RxDtcsCode where the file
         // has that column, as newer files do.
@@ -542,7 +517,7 @@ private:
             if (arrow == std::string::npos || !known(txKind) || !known(rxKind) ||
                 (txKind.empty() && rxKind.empty()))
             {
-                return Fail(kCrossMode, Format(kBadCrossMode, cross.c_str()));
+                return Fail(kCrossMode, FormatText(kBadCrossMode, cross.c_str()));
             }
             if (txKind == "Tone")
             {
@@ -563,7 +538,7 @@ private:
         }
         else if (!mode.empty())
         {
-            return Fail(kTone, Format(kBadToneMode, mode.c_str()));
+            return Fail(kTone, FormatText(kBadToneMode, mode.c_str()));
         }
         out.entry.rx = ChannelSideEntry{out.entry.rx.frequencyText, out.rx.entry.signallingType,
                                         out.rx.entry.toneIndex, out.rx.entry.dcsText};
@@ -578,13 +553,13 @@ private:
         const std::string skip = Lower(m_row.Get(kSkip));
         if (skip != "" && skip != "s" && skip != "p")
         {
-            return Fail(kSkip, Format(kBadSkip, m_row.Get(kSkip).c_str()));
+            return Fail(kSkip, FormatText(kBadSkip, m_row.Get(kSkip).c_str()));
         }
         switches.scanGroupA = skip != "s";
         const std::string power = Lower(m_row.Get(kPower));
         if (power != "" && power != "high" && power != "low")
         {
-            return Fail(kPower, Format(kBadPower, m_row.Get(kPower).c_str()));
+            return Fail(kPower, FormatText(kBadPower, m_row.Get(kPower).c_str()));
         }
         switches.reducedPower = power == "low";
         return ReadComment(switches);
@@ -647,7 +622,7 @@ private:
             }
             else
             {
-                return Fail(kComment, Format(kBadComment, item.c_str()));
+                return Fail(kComment, FormatText(kBadComment, item.c_str()));
             }
         }
         return true;
@@ -705,10 +680,10 @@ std::string FrequencyRule(const CChannelRules& rules, const ChannelCheckFailure&
     // The same tolerance as the rules' 10 Hz scale.
     if (mhz < low - 0.000005 || mhz > high + 0.000005)
     {
-        return Format(PlanTexts::kOutOfBand, low, high,
-                      transmit ? PlanTexts::kTransmitBand : PlanTexts::kReceiveBand);
+        return FormatText(PlanTexts::kOutOfBand, low, high,
+                          transmit ? PlanTexts::kTransmitBand : PlanTexts::kReceiveBand);
     }
-    return Format(PlanTexts::kOffGrid, rules.GetStepKhz(row.entry.narrow));
+    return FormatText(PlanTexts::kOffGrid, rules.GetStepKhz(row.entry.narrow));
 }
 
 std::string FailureValue(const ChannelCheckFailure& failure, const RowResult& row)
@@ -738,10 +713,10 @@ std::string PlanProblem::Text() const
     std::string text;
     if (line > 0)
     {
-        text = Format(PlanTexts::kLine, line);
+        text = FormatText(PlanTexts::kLine, line);
         if (!column.empty())
         {
-            text += Format(PlanTexts::kColumn, column.c_str());
+            text += FormatText(PlanTexts::kColumn, column.c_str());
         }
         text += ": ";
     }
@@ -808,7 +783,7 @@ bool CChannelPlanCsv::Export(const CRadioImage& image, int capacity, std::string
         const std::vector<std::string> tones = ToneColumns(tx, ReadSide(image, i, false));
         fields.insert(fields.end(), tones.begin(), tones.end());
         fields.push_back(switches.narrow ? "NFM" : "FM");
-        fields.push_back(Format("%.2f", rules.GetStepKhz(switches.narrow)));
+        fields.push_back(FormatText("%.2f", rules.GetStepKhz(switches.narrow)));
         fields.push_back(switches.scanGroupA ? "" : "S");
         fields.push_back(switches.reducedPower ? "Low" : "High");
         fields.push_back(CommentText(switches));
@@ -822,8 +797,8 @@ bool CChannelPlanCsv::Export(const CRadioImage& image, int capacity, std::string
         std::vector<PlanProblem> problems;
         if (!Import(header + line, capacity, true, readBack, problems))
         {
-            notesOut.push_back(Format(PlanTexts::kNotImportable, n,
-                                      problems.empty() ? "" : problems.front().Text().c_str()));
+            notesOut.push_back(FormatText(PlanTexts::kNotImportable, n,
+                                          problems.empty() ? "" : problems.front().Text().c_str()));
             continue;
         }
         std::uint8_t before[kChannelRecordSize];
@@ -834,7 +809,7 @@ bool CChannelPlanCsv::Export(const CRadioImage& image, int capacity, std::string
         (void)readBack.ReadBlock(after, offsetOfRecord, kChannelRecordSize);
         if (!std::equal(before, before + kChannelRecordSize, after))
         {
-            notesOut.push_back(Format(PlanTexts::kNotCarried, n));
+            notesOut.push_back(FormatText(PlanTexts::kNotCarried, n));
         }
     }
     textOut = std::move(text);
@@ -877,7 +852,7 @@ std::vector<std::string> CChannelPlanCsv::UncommonToneNotes(const CRadioImage& i
             {
                 continue;
             }
-            notes.push_back(Format(PlanTexts::kUncommonTone, n, kCtcssTones[side.tone]));
+            notes.push_back(FormatText(PlanTexts::kUncommonTone, n, kCtcssTones[side.tone]));
             break;
         }
     }
@@ -927,7 +902,7 @@ bool CChannelPlanCsv::Import(std::string_view text, int capacity, bool merge, CR
         {
             problemsOut.push_back(
                 PlanProblem{header->line, Trim(header->fields[k]),
-                            Format(kDuplicateColumn, Trim(header->fields[k]).c_str())});
+                            FormatText(kDuplicateColumn, Trim(header->fields[k]).c_str())});
         }
     }
     for (const char* required : {kLocation, kFrequency})
@@ -935,7 +910,7 @@ bool CChannelPlanCsv::Import(std::string_view text, int capacity, bool merge, CR
         if (!columns.Find(required))
         {
             problemsOut.push_back(
-                PlanProblem{header->line, required, Format(kMissingColumn, required)});
+                PlanProblem{header->line, required, FormatText(kMissingColumn, required)});
         }
     }
     if (!problemsOut.empty())
@@ -977,7 +952,7 @@ bool CChannelPlanCsv::Import(std::string_view text, int capacity, bool merge, CR
         if (!fresh)
         {
             (void)import.Fail(kLocation,
-                              Format(kChannelTwice, result.entry.channel, earlier->second));
+                              FormatText(kChannelTwice, result.entry.channel, earlier->second));
             continue;
         }
         ChannelValues values;
@@ -986,7 +961,7 @@ bool CChannelPlanCsv::Import(std::string_view text, int capacity, bool merge, CR
         {
             (void)import.Fail(
                 FailureColumn(failure, result),
-                Format(kWithValue, failure.message, FailureValue(failure, result).c_str()) +
+                FormatText(kWithValue, failure.message, FailureValue(failure, result).c_str()) +
                     FrequencyRule(rules, failure, result));
             continue;
         }

@@ -8,42 +8,19 @@
 #include "model/OptionTables.h"
 #include "model/PlanTexts.h"
 #include "model/SignallingTables.h"
+#include "model/TextFormat.h"
 
 // std
 #include <algorithm>
-#include <cstdarg>
 #include <cstdio>
 
 namespace
 {
-std::string Format(const char* format, ...)
-{
-    char text[256];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
-}
-
 // A text as it is stored, in quotes, with any byte that is not printable ASCII
 // written as \xNN so that blanks and odd bytes show.
 std::string Quoted(const std::string& text)
 {
-    std::string out = "\"";
-    for (const char c : text)
-    {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte > 0x7E || c == '"' || c == '\\')
-        {
-            out += Format("\\x%02X", byte);
-        }
-        else
-        {
-            out += c;
-        }
-    }
-    return out + "\"";
+    return "\"" + EscapeBytes(text, "\"\\") + "\"";
 }
 
 std::string FromTable(const char* const* table, int count, int value)
@@ -67,9 +44,9 @@ std::string Step(const std::uint8_t* bytes)
     const int divider = ((bytes[0] & 0x3F) << 8) | bytes[1];
     if (divider == 0)
     {
-        return Format(PlanTexts::kDivider, divider);
+        return FormatText(PlanTexts::kDivider, divider);
     }
-    return Format(PlanTexts::kKhz, 12800.0 / divider);
+    return FormatText(PlanTexts::kKhz, 12800.0 / divider);
 }
 
 std::string SignedWord(const std::uint8_t* bytes)
@@ -131,7 +108,7 @@ std::string Frequency(const CRadioImage& image, const CChannelRules& rules, int 
     double mhz = 0.0;
     if (!rules.WordToFrequency(word, transmit, wide == 0, mhz))
     {
-        return Format(PlanTexts::kWord, word);
+        return FormatText(PlanTexts::kWord, word);
     }
     return CChannelRules::FormatFrequency(mhz);
 }
@@ -151,14 +128,14 @@ std::string Signalling(const CRadioImage& image, int i, bool transmit)
         int inverted = 0;
         int code = 0;
         (void)(transmit ? image.GetTxDcs(i, inverted, code) : image.GetRxDcs(i, inverted, code));
-        return Format(PlanTexts::kDcs, FormatDcsCode(inverted, code).c_str());
+        return FormatText(PlanTexts::kDcs, FormatDcsCode(inverted, code).c_str());
     }
     int index = 0;
     if (!(transmit ? image.GetTxCtcss(i, index) : image.GetRxCtcss(i, index)))
     {
-        return Format(PlanTexts::kCtcssIndex, index);
+        return FormatText(PlanTexts::kCtcssIndex, index);
     }
-    return Format(PlanTexts::kCtcss, CtcssTone(index));
+    return FormatText(PlanTexts::kCtcss, CtcssTone(index));
 }
 
 std::string Binary(int value)
@@ -261,10 +238,10 @@ void CImageDiff::CompareOptions()
         {kRollOver, ImageMap::kScan, 0x02, kRollOverTexts, 2},
         {kPriorityCycle, ImageMap::kScan, 0x01, kPriorityCycleTexts, 2},
         {kInjection, ImageMap::kInjBeep, 0x10, kInjectionTexts, 2},
-        {Format(kBeep, 'A'), ImageMap::kInjBeep, 0x08, kBeepTexts, 2},
-        {Format(kBeep, 'B'), ImageMap::kInjBeep, 0x04, kBeepTexts, 2},
-        {Format(kBeep, 'C'), ImageMap::kInjBeep, 0x02, kBeepTexts, 2},
-        {Format(kBeep, 'D'), ImageMap::kInjBeep, 0x01, kBeepTexts, 2},
+        {FormatText(kBeep, 'A'), ImageMap::kInjBeep, 0x08, kBeepTexts, 2},
+        {FormatText(kBeep, 'B'), ImageMap::kInjBeep, 0x04, kBeepTexts, 2},
+        {FormatText(kBeep, 'C'), ImageMap::kInjBeep, 0x02, kBeepTexts, 2},
+        {FormatText(kBeep, 'D'), ImageMap::kInjBeep, 0x01, kBeepTexts, 2},
         {kPriorityTime, ImageMap::kTwoTone, 0xC0, kPriorityTimeTexts, 4},
         {kTwoTone, ImageMap::kTwoTone, 0x20, kTwoToneTexts, 2},
         {kTwoToneFormat, ImageMap::kTwoTone, 0x18, kTwoToneFormatReportTexts, 4},
@@ -296,8 +273,8 @@ void CImageDiff::CompareOptions()
         {
             int on = 0;
             int off = 0;
-            textA = DtmfTimes(a, on, off) ? Format(kDtmfTimes, on, off) : textA;
-            textB = DtmfTimes(b, on, off) ? Format(kDtmfTimes, on, off) : textB;
+            textA = DtmfTimes(a, on, off) ? FormatText(kDtmfTimes, on, off) : textA;
+            textB = DtmfTimes(b, on, off) ? FormatText(kDtmfTimes, on, off) : textB;
         }
         Field(option.label, textA, textB, {{option.offset, option.mask}});
     }
@@ -355,7 +332,7 @@ void CImageDiff::CompareGroupNames()
         {
             continue;
         }
-        Field(Format(PlanTexts::kGroupName, g + 1), Quoted(a), Quoted(b), {});
+        Field(FormatText(PlanTexts::kGroupName, g + 1), Quoted(a), Quoted(b), {});
         // Only the bytes up to the end of the longer text: what follows a NUL
         // shows nowhere and stays for the address lines.
         const std::size_t used =
@@ -376,7 +353,7 @@ void CImageDiff::CompareChannel(int i)
     const CChannelRules& rulesB = m_rulesB;
     const std::uint32_t base =
         ImageMap::kChannels + static_cast<std::uint32_t>(i * kChannelRecordSize);
-    const std::string prefix = Format(kChannel, i + 1);
+    const std::string prefix = FormatText(kChannel, i + 1);
 
     std::string nameA;
     std::string nameB;
@@ -434,9 +411,9 @@ void CImageDiff::CompareRemainingBytes()
         const int differing = m_bytesA[address] ^ m_bytesB[address];
         if ((differing & ~m_explained[address]) != 0)
         {
-            m_lines.push_back(Format(PlanTexts::kAddress, address) + " " +
-                              Format(PlanTexts::kByte, m_bytesA[address]) + PlanTexts::kArrow +
-                              Format(PlanTexts::kByte, m_bytesB[address]));
+            m_lines.push_back(FormatText(PlanTexts::kAddress, address) + " " +
+                              FormatText(PlanTexts::kByte, m_bytesA[address]) + PlanTexts::kArrow +
+                              FormatText(PlanTexts::kByte, m_bytesB[address]));
         }
     }
 }

@@ -12,24 +12,14 @@
 #include "model/RadioImage.h"
 #include "model/SignallingTables.h"
 #include "model/Synthesizer.h"
+#include "model/TextFormat.h"
 
 // std
 #include <algorithm>
-#include <cstdarg>
 #include <cstdio>
 
 namespace
 {
-
-std::string Format(const char* format, ...)
-{
-    char buffer[128];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    return buffer;
-}
 
 // A word of a value table; a value outside the table prints nothing rather than
 // reading past it.
@@ -81,7 +71,7 @@ double ChannelFrequency(std::uint32_t word, bool transmit, int model, double ste
 std::string CtcssText(int index)
 {
     const double tone = CtcssTone(index);
-    return tone > 0.0 ? Format(PrintTexts::kCtcssFormat, tone) : std::string(PrintTexts::kNone);
+    return tone > 0.0 ? FormatText(PrintTexts::kCtcssFormat, tone) : std::string(PrintTexts::kNone);
 }
 
 enum class ToneSlot
@@ -109,7 +99,7 @@ std::string ToneText(const CRadioImage& image, int twoToneFormat, ToneSlot slot,
         break;
     }
     const double hz = valid ? TwoToneFrequency(twoToneFormat, index) : 0.0;
-    return hz > 0.0 ? Format(toneFormat, hz) : std::string(noTone);
+    return hz > 0.0 ? FormatText(toneFormat, hz) : std::string(noTone);
 }
 
 bool HasThirdTone(int format)
@@ -188,8 +178,8 @@ void CTextReport::BuildSections(const CRadioImage& image)
                   StepWord(m_dNarrowStepKhz));
     out.push_back(std::string(kSerialNumber) + serial);
     out.push_back(std::string(kCustomer) + customer);
-    out.push_back(std::string(kDateMonth) + Format("%d,", month) + kDateDay + Format("%d,", day) +
-                  kDateYear + Format("%d", year));
+    out.push_back(std::string(kDateMonth) + FormatText("%d,", month) + kDateDay +
+                  FormatText("%d,", day) + kDateYear + FormatText("%d", year));
 
     // [2TONE]
     int unused = 1;
@@ -215,9 +205,9 @@ void CTextReport::BuildSections(const CRadioImage& image)
     }
     else
     {
-        c = Format("%x,", code);
-        g1 = Format("%x,", firstGroup);
-        g2 = Format("%x", secondGroup);
+        c = FormatText("%x,", code);
+        g1 = FormatText("%x,", firstGroup);
+        g2 = FormatText("%x", secondGroup);
     }
     std::string tones;
     if (u)
@@ -276,8 +266,8 @@ void CTextReport::BuildSections(const CRadioImage& image)
     int onMs = 0;
     int offMs = 0;
     (void)DtmfTimes(v, onMs, offMs);
-    out.push_back(std::string(kDtmfOnTime) + Format(kMillisecondsFormat, onMs) + kDtmfOffTime +
-                  Format(kMillisecondsFormat, offMs));
+    out.push_back(std::string(kDtmfOnTime) + FormatText(kMillisecondsFormat, onMs) + kDtmfOffTime +
+                  FormatText(kMillisecondsFormat, offMs));
     (void)image.GetChannelRollOver(v);
     out.push_back(std::string(kRollOver) + EnableWord(1 - v));
     (void)image.GetTimeOutTimer(v);
@@ -304,20 +294,23 @@ void CTextReport::BuildSections(const CRadioImage& image)
     };
     out.push_back(kAdjustHeader);
     out.push_back(std::string(kTxHighPower) +
-                  Format("%d", level(&CRadioImage::GetTxHighPowerLevel)));
-    out.push_back(std::string(kTxLowPower) + Format("%d", level(&CRadioImage::GetTxLowPowerLevel)));
-    out.push_back(std::string(kTxToneLevel) + Format("%d", level(&CRadioImage::GetTxToneLevel)));
+                  FormatText("%d", level(&CRadioImage::GetTxHighPowerLevel)));
+    out.push_back(std::string(kTxLowPower) +
+                  FormatText("%d", level(&CRadioImage::GetTxLowPowerLevel)));
+    out.push_back(std::string(kTxToneLevel) +
+                  FormatText("%d", level(&CRadioImage::GetTxToneLevel)));
     out.push_back(std::string(kDtmfLowTone) +
-                  Format("%d", level(&CRadioImage::GetDtmfLowToneLevel)));
+                  FormatText("%d", level(&CRadioImage::GetDtmfLowToneLevel)));
     out.push_back(std::string(kModulationSensitivity) +
-                  Format("%d", level(&CRadioImage::GetModulationSensitivity)));
+                  FormatText("%d", level(&CRadioImage::GetModulationSensitivity)));
     out.push_back(std::string(kWideModulation) +
-                  Format(kPairedValueFormat, level(&CRadioImage::GetWideModulation)) +
-                  kNarrowModulation + Format("%d", level(&CRadioImage::GetNarrowModulation)));
-    out.push_back(std::string(kSqVolume) + Format("%d", level(&CRadioImage::GetSqVolume)));
+                  FormatText(kPairedValueFormat, level(&CRadioImage::GetWideModulation)) +
+                  kNarrowModulation + FormatText("%d", level(&CRadioImage::GetNarrowModulation)));
+    out.push_back(std::string(kSqVolume) + FormatText("%d", level(&CRadioImage::GetSqVolume)));
     out.push_back(std::string(kWideDemodulation) +
-                  Format(kPairedValueFormat, level(&CRadioImage::GetWideDemodulation)) +
-                  kNarrowDemodulation + Format("%d", level(&CRadioImage::GetNarrowDemodulation)));
+                  FormatText(kPairedValueFormat, level(&CRadioImage::GetWideDemodulation)) +
+                  kNarrowDemodulation +
+                  FormatText("%d", level(&CRadioImage::GetNarrowDemodulation)));
     out.push_back(kBlankLine);
 
     // Group lines
@@ -327,7 +320,7 @@ void CTextReport::BuildSections(const CRadioImage& image)
     {
         std::string name;
         (void)image.GetGroupName(g, name);
-        m_groupLines.push_back(std::string(kGroupNumber) + Format(kGroupNumberFormat, g + 1) +
+        m_groupLines.push_back(std::string(kGroupNumber) + FormatText(kGroupNumberFormat, g + 1) +
                                kGroupAlpha + (name == blankName ? kNone : PrintableName(name)));
     }
     m_bSectionsBuilt = true;
@@ -400,8 +393,8 @@ void CTextReport::AppendChannelBlock(const CRadioImage& image, int n)
             return kSideDisabled;
         }
         // Injection flag 0 is high-side injection: the IF is subtracted.
-        return Format(kFrequencyFormat,
-                      ChannelFrequency(word, transmit, model, stepKhz, injection == 0));
+        return FormatText(kFrequencyFormat,
+                          ChannelFrequency(word, transmit, model, stepKhz, injection == 0));
     };
     const auto signalling = [&](bool transmit) -> std::string
     {
@@ -414,8 +407,8 @@ void CTextReport::AppendChannelBlock(const CRadioImage& image, int n)
         std::string text = Word(kSignallingTypeWords, dcs ? 1 : 0) + kCodeArrow;
         if (dcs)
         {
-            return text + Format(side.dcsInverted ? kDcsInvertedFormat : kDcsFormat,
-                                 static_cast<unsigned>(side.dcsCode));
+            return text + FormatText(side.dcsInverted ? kDcsInvertedFormat : kDcsFormat,
+                                     static_cast<unsigned>(side.dcsCode));
         }
         return text + CtcssText(side.toneValid ? side.toneIndex : -1);
     };
@@ -424,7 +417,7 @@ void CTextReport::AppendChannelBlock(const CRadioImage& image, int n)
     std::string name;
     (void)image.GetChannelName(n, name);
     m_lines.push_back(kChannelHeader);
-    m_lines.push_back(std::string(kChannelNumber) + Format(kChannelNumberFormat, n + 1));
+    m_lines.push_back(std::string(kChannelNumber) + FormatText(kChannelNumberFormat, n + 1));
     m_lines.push_back(std::string(kChannelAlpha) + PrintableName(name));
     m_lines.push_back(std::string(kWideNarrow) + (wide == 1 ? kWide : kNarrow));
     m_lines.push_back(std::string(kRxFreq) + frequency(false));
@@ -445,7 +438,7 @@ void CTextReport::AppendChannelBlock(const CRadioImage& image, int n)
     m_lines.push_back(std::string(kScanGroupA) + (v == 1 ? kScanGroupUnused : kScanGroupUsed) +
                       kScanGroupB + (groupB == 1 ? kScanGroupUnused : kScanGroupUsed));
     (void)image.GetAuxData(n, v);
-    m_lines.push_back(std::string(kAuxData) + Format("%d", v));
+    m_lines.push_back(std::string(kAuxData) + FormatText("%d", v));
     m_lines.push_back(kBlankLine);
 }
 

@@ -7,6 +7,7 @@
 // link
 #include "link/CommPort.h"
 #include "link/LinkQueue.h"
+#include "link/RadioLink.h"
 
 // std
 #include <gtest/gtest.h>
@@ -111,6 +112,27 @@ private:
     int m_nMaster = -1;
     std::string m_strSlave;
 };
+
+// Opens link on the pair's slave side with its reader, posting kLinkMessage
+// to queue as the forms' link does, and drops RTS as a finished write leaves
+// it.
+inline ::testing::AssertionResult OpenOnPty(CRadioLink& link, const CPtyPair& pty,
+                                            CLinkQueue& queue)
+{
+    if (!pty.IsValid())
+    {
+        return ::testing::AssertionFailure() << "no pseudo-terminal pair";
+    }
+    link.SetDevicePath(pty.SlavePath());
+    link.SetNotifyWindow(&queue);
+    link.SetNotifyMessage(kLinkMessage);
+    if (!link.Open(0, true))
+    {
+        return ::testing::AssertionFailure() << "cannot open " << pty.SlavePath();
+    }
+    link.ReleaseRts();
+    return ::testing::AssertionSuccess();
+}
 
 inline std::string Text(const std::vector<std::uint8_t>& bytes)
 {

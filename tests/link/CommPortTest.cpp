@@ -18,12 +18,7 @@ class CommPortTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_pty.IsValid());
-        m_link.SetDevicePath(m_pty.SlavePath());
-        m_link.SetNotifyWindow(&m_queue);
-        m_link.SetNotifyMessage(kLinkMessage);
-        ASSERT_TRUE(m_link.Open(0, true));
-        m_link.ReleaseRts();
+        ASSERT_TRUE(OpenOnPty(m_link, m_pty, m_queue));
         m_nDiscardsBefore = m_link.DiscardCount();
     }
 
@@ -32,6 +27,14 @@ protected:
     {
         LinkMessage message;
         EXPECT_FALSE(m_queue.Wait(waitMs, message)) << "unexpected: " << Text(message.bytes);
+    }
+
+    // The next message is line, posted whole.
+    void ExpectLine(const std::string& line)
+    {
+        LinkMessage message;
+        ASSERT_TRUE(NextMessage(m_queue, message));
+        EXPECT_EQ(Text(message.bytes), line);
     }
 
     // Waits until the reader has thrown away count partial lines or stray
@@ -84,9 +87,7 @@ TEST_F(CommPortTest, PauseLongerThanTheReadWaitInsideALineDiscardsIt)
     ASSERT_TRUE(m_pty.Send(kRecord.substr(10)));
     ExpectDiscards(2);
     ASSERT_TRUE(m_pty.Send("S9030000FC\r\n"));
-    LinkMessage message;
-    ASSERT_TRUE(NextMessage(m_queue, message));
-    EXPECT_EQ(Text(message.bytes), "S9030000FC\r\n");
+    ExpectLine("S9030000FC\r\n");
     ExpectNoMessage();
 }
 
@@ -108,9 +109,7 @@ TEST_F(CommPortTest, SecondStartByteDiscardsThePartialLine)
     ExpectDiscards(1);
     // Assembly starts afresh afterwards.
     ASSERT_TRUE(m_pty.Send(kRecord));
-    LinkMessage message;
-    ASSERT_TRUE(NextMessage(m_queue, message));
-    EXPECT_EQ(Text(message.bytes), kRecord);
+    ExpectLine(kRecord);
 }
 
 TEST_F(CommPortTest, BytesBetweenLinesAreDroppedWithoutAMessage)
@@ -118,18 +117,14 @@ TEST_F(CommPortTest, BytesBetweenLinesAreDroppedWithoutAMessage)
     ASSERT_TRUE(m_pty.Send("\r\nxyz"));
     ExpectDiscards(1);
     ASSERT_TRUE(m_pty.Send(kRecord));
-    LinkMessage message;
-    ASSERT_TRUE(NextMessage(m_queue, message));
-    EXPECT_EQ(Text(message.bytes), kRecord);
+    ExpectLine(kRecord);
 }
 
 TEST_F(CommPortTest, LineLongerThanOneBufferStepIsPostedWhole)
 {
     const std::string line = "S" + std::string(300, 'A') + "\r\n";
     ASSERT_TRUE(m_pty.Send(line));
-    LinkMessage message;
-    ASSERT_TRUE(NextMessage(m_queue, message));
-    EXPECT_EQ(Text(message.bytes), line);
+    ExpectLine(line);
 }
 
 TEST_F(CommPortTest, EndlessLineIsPurgedInsteadOfGrowingWithoutBound)
@@ -151,9 +146,7 @@ TEST_F(CommPortTest, ReopenStartsAFreshReader)
     ASSERT_TRUE(m_link.Open(0, true));
     EXPECT_TRUE(m_link.IsReaderRunning());
     ASSERT_TRUE(m_pty.Send(kRecord));
-    LinkMessage message;
-    ASSERT_TRUE(NextMessage(m_queue, message));
-    EXPECT_EQ(Text(message.bytes), kRecord);
+    ExpectLine(kRecord);
 }
 
 TEST_F(CommPortTest, SecondPortObjectOnTheSameDeviceIsRefused)

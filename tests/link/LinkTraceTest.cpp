@@ -53,14 +53,9 @@ class LinkTraceTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_pty.IsValid());
-        m_link.SetDevicePath(m_pty.SlavePath());
         m_link.SetTimings(ShortTimings());
-        m_link.SetNotifyWindow(&m_queue);
-        m_link.SetNotifyMessage(kLinkMessage);
         m_link.SetTrace(&m_trace);
-        ASSERT_TRUE(m_link.Open(0, true));
-        m_link.ReleaseRts();
+        ASSERT_TRUE(OpenOnPty(m_link, m_pty, m_queue));
     }
     void TearDown() override { m_link.Close(); }
 

@@ -431,6 +431,9 @@ TEST(ChannelPlanCsv, BadRowsAreNamedByLineAndColumnAndNothingIsWritten)
         {"crossMode", "1,,150.0,,,Cross,,,,,,Tone->X,,,,,\r\n", 2, "CrossMode",
          "'Tone->X' is not a cross mode"},
         {"mode", "1,,150.0,,,,,,,,,,AM,,,,\r\n", 2, "Mode", "'AM' is not FM or NFM"},
+        // A value quoted from the file is quoted whole, however long.
+        {"modeLong", "1,,150.0,,,,,,,,,," + std::string(600, 'A') + ",,,,\r\n", 2, "Mode",
+         "'" + std::string(600, 'A') + "' is not FM or NFM"},
         {"skip", "1,,150.0,,,,,,,,,,,,X,,\r\n", 2, "Skip", "'X' is not"},
         {"power", "1,,150.0,,,,,,,,,,,,,5.0W,\r\n", 2, "Power", "'5.0W' is not High or Low"},
         {"commentItem", "1,,150.0,,,,,,,,,,,,,,{ani fast}\r\n", 2, "Comment", "'fast' is not"},

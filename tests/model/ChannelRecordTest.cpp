@@ -111,19 +111,23 @@ TEST_F(ChannelRecord, RecordsSitWhereTheMapSays)
 TEST_F(ChannelRecord, EveryRecordStartsUnusedAfterReset)
 {
     CRadioImage image;
+    using IntField = bool (CRadioImage::*)(int, int&) const;
+    const std::pair<IntField, int> fields[] = {{&CRadioImage::GetRxUnused, 1},
+                                               {&CRadioImage::GetTxUnused, 1},
+                                               {&CRadioImage::GetRxSignallingNone, 1},
+                                               {&CRadioImage::GetTxSignallingNone, 1},
+                                               {&CRadioImage::GetWide, 1},
+                                               {&CRadioImage::GetAuxData, 255}};
     for (int n = 0; n < kChannelCount; ++n)
     {
         int value = -1, inverted = -1;
+        for (const auto& [get, expected] : fields)
+        {
+            value = -1;
+            ASSERT_TRUE((image.*get)(n, value));
+            EXPECT_EQ(value, expected) << n;
+        }
         std::uint32_t word = 0;
-        std::string name;
-        ASSERT_TRUE(image.GetRxUnused(n, value));
-        EXPECT_EQ(value, 1);
-        ASSERT_TRUE(image.GetTxUnused(n, value));
-        EXPECT_EQ(value, 1);
-        ASSERT_TRUE(image.GetRxSignallingNone(n, value));
-        EXPECT_EQ(value, 1);
-        ASSERT_TRUE(image.GetTxSignallingNone(n, value));
-        EXPECT_EQ(value, 1);
         ASSERT_TRUE(image.GetRxWord(n, word));
         EXPECT_EQ(word, kUnusedWord);
         ASSERT_TRUE(image.GetTxWord(n, word));
@@ -131,10 +135,7 @@ TEST_F(ChannelRecord, EveryRecordStartsUnusedAfterReset)
         ASSERT_TRUE(image.GetTxDcs(n, inverted, value));
         EXPECT_EQ(inverted, 1);
         EXPECT_EQ(value, 511);
-        ASSERT_TRUE(image.GetWide(n, value));
-        EXPECT_EQ(value, 1);
-        ASSERT_TRUE(image.GetAuxData(n, value));
-        EXPECT_EQ(value, 255);
+        std::string name;
         ASSERT_TRUE(image.GetChannelName(n, name));
         EXPECT_EQ(name, "            ");
         // Bytes 0-10 are all 0xFF (the check value is simply left as filled).

@@ -62,6 +62,14 @@ protected:
         bytes.resize(length, 0x77);
         return bytes;
     }
+
+    // bytes as a dump file, loaded into image with its capacity state in app.
+    [[nodiscard]] bool LoadBytes(const std::vector<std::uint8_t>& bytes, CRadioImage& image,
+                                 CPlainAppState& app)
+    {
+        const fs::path path = m_dir / "in.dmp";
+        return WriteFile(path, bytes) && image.LoadFromFile(path.string(), app);
+    }
 };
 
 TEST_F(DumpFile, SavedClearedImageHasTheDocumentedLayout)
@@ -116,11 +124,9 @@ TEST_F(DumpFile, HeaderAndReservedWordsComeBackFromTheFile)
     std::copy(std::begin(header), std::end(header), bytes.begin());
     bytes[8200] = 0xB1;
     bytes[8203] = 0xB4;
-    WriteFile(m_dir / "odd.dmp", bytes);
-
     CRadioImage target;
     CPlainAppState app;
-    ASSERT_TRUE(target.LoadFromFile((m_dir / "odd.dmp").string(), app));
+    ASSERT_TRUE(LoadBytes(bytes, target, app));
     EXPECT_EQ(target.WorkBlock().size, 0x44332211U);
     EXPECT_EQ(target.WorkBlock().reserved1[3], 0xA4);
     EXPECT_EQ(target.WorkBlock().reserved2[0], 0xB1);
@@ -206,10 +212,9 @@ TEST_F(DumpFile, CapacityCodeIsTakenUnchecked)
     bytes[8205] = 0x00;
     bytes[8206] = 0x00;
     bytes[8207] = 0x80;
-    WriteFile(m_dir / "min.dmp", bytes);
     CRadioImage target;
     CPlainAppState app;
-    ASSERT_TRUE(target.LoadFromFile((m_dir / "min.dmp").string(), app));
+    ASSERT_TRUE(LoadBytes(bytes, target, app));
     EXPECT_EQ(app.m_nChannelCode, INT32_MIN);
     EXPECT_EQ(app.m_nChannelMode, INT32_MAX);
 }
@@ -231,10 +236,9 @@ TEST_P(DumpFileInjection, FlagFollowsTheSignOfTheWideIfWord)
     auto bytes = DumpOf(source, kDumpFileSize);
     bytes[8 + ImageMap::kWideIf] = c.high;
     bytes[8 + ImageMap::kWideIf + 1] = c.low;
-    WriteFile(m_dir / "inj.dmp", bytes);
     CRadioImage target;
     CPlainAppState app;
-    ASSERT_TRUE(target.LoadFromFile((m_dir / "inj.dmp").string(), app));
+    ASSERT_TRUE(LoadBytes(bytes, target, app));
     int flag = -1;
     ASSERT_TRUE(target.GetInjection(flag));
     EXPECT_EQ(flag, c.flag);
@@ -341,8 +345,8 @@ TEST_F(DumpFile, ACodeMissingFromTheFileIsSavedAsTheCapacityItWasShownWith)
         std::int32_t savedCode;
         std::int32_t reloadedMode;
     } cases[] = {
-        {kBlockSize, 0, 1, 0},           // no code: 120 channels, saved as 1
-        {kDumpFileSize, 0xFF, -1, -2},   // a real -1 is an odd code and stays
+        {kBlockSize, 0, 1, 0},         // no code: 120 channels, saved as 1
+        {kDumpFileSize, 0xFF, -1, -2}, // a real -1 is an odd code and stays
     };
     for (const auto& c : cases)
     {
@@ -350,10 +354,9 @@ TEST_F(DumpFile, ACodeMissingFromTheFileIsSavedAsTheCapacityItWasShownWith)
         auto bytes = DumpOf(source, kDumpFileSize);
         std::fill(bytes.begin() + kBlockSize, bytes.end(), c.codeByte);
         bytes.resize(c.length);
-        WriteFile(m_dir / "in.dmp", bytes);
         CRadioImage image;
         CPlainAppState app;
-        ASSERT_TRUE(image.LoadFromFile((m_dir / "in.dmp").string(), app));
+        ASSERT_TRUE(LoadBytes(bytes, image, app));
         ASSERT_TRUE(image.SaveToFile((m_dir / "out.dmp").string(), app));
         CPlainAppState reloaded;
         ASSERT_TRUE(image.LoadFromFile((m_dir / "out.dmp").string(), reloaded));

@@ -2,6 +2,7 @@
 // pseudo-terminal, fault by fault.
 
 // own
+#include "ConversationTurn.h"
 #include "LinkTestSupport.h"
 
 // sim
@@ -68,19 +69,41 @@ protected:
                     }
                 }
             }
-            int wait = m_timers.MillisecondsToNext();
-            wait = wait < 0 ? 50 : std::min(wait, 50);
-            LinkMessage message;
-            if (m_queue.Wait(wait, message))
-            {
-                m_conversation.OnLinkMessage(message.wParam, message.bytes);
-            }
-            for (const int id : m_timers.TakeDue())
-            {
-                m_conversation.OnTimer(id);
-            }
+            RunConversationTurn(m_conversation, m_queue, m_timers, 50);
         }
         return false;
+    }
+
+    void StartUpload(const SimFaults& faults = {})
+    {
+        Start(faults);
+        ASSERT_TRUE(m_conversation.OnUpload());
+    }
+
+    // An upload whose radio sends 300 bytes of garbage first, the line then
+    // quiet for pauseMs.
+    void StartGarbledUpload(int pauseMs)
+    {
+        StartUpload({.garbageBefore = 300, .garbagePauseMs = pauseMs});
+    }
+
+    // While the radio is paused the upload comes to no end, and no more than
+    // sent records have gone out.
+    void ExpectHeld(int sent)
+    {
+        EXPECT_FALSE(
+            RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}, 300));
+        EXPECT_EQ(m_port.RecordsSent(), sent);
+    }
+
+    // Runs the upload to its end, which must be a whole copy of the radio's
+    // EEPROM.
+    void ExpectWholeCopy()
+    {
+        ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError,
+                              ConversationEvent::WatchdogReset}));
+        EXPECT_EQ(m_events.back().first, ConversationEvent::UploadComplete);
+        EXPECT_EQ(Uploaded(), m_radio.Eeprom());
     }
 
     std::vector<std::uint8_t> Uploaded() const
@@ -100,11 +123,8 @@ protected:
 
 TEST_F(SimLinkTest, FullUploadCopiesTheRadiosEeprom)
 {
-    Start();
-    ASSERT_TRUE(m_conversation.OnUpload());
-    ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}));
-    EXPECT_EQ(m_events.back().first, ConversationEvent::UploadComplete);
-    EXPECT_EQ(Uploaded(), m_radio.Eeprom());
+    StartUpload();
+    ExpectWholeCopy();
     EXPECT_EQ(m_app.m_nChannelCode, 2);
     EXPECT_EQ(m_port.RecordsSent(), 1025);
 }
@@ -162,10 +182,7 @@ TEST_F(SimLinkTest, RamReadAndWriteAndLiveCommandsReachTheRadio)
 
 TEST_F(SimLinkTest, CorruptRecordEndsTheUploadWithACopyError)
 {
-    SimFaults faults;
-    faults.corruptRecord = 100;
-    Start(faults);
-    ASSERT_TRUE(m_conversation.OnUpload());
+    StartUpload({.corruptRecord = 100});
     ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}));
     EXPECT_EQ(m_events.back().first, ConversationEvent::UploadError);
     EXPECT_EQ(m_conversation.ProgressCount(), 99);
@@ -174,10 +191,7 @@ TEST_F(SimLinkTest, CorruptRecordEndsTheUploadWithACopyError)
 
 TEST_F(SimLinkTest, StallMidTransferFiresTheWatchdog)
 {
-    SimFaults faults;
-    faults.stallAfter = 50;
-    Start(faults);
-    ASSERT_TRUE(m_conversation.OnUpload());
+    StartUpload({.stallAfter = 50});
     ASSERT_TRUE(RunUntil({ConversationEvent::WatchdogReset, ConversationEvent::UploadComplete}));
     EXPECT_EQ(m_events.back(), std::make_pair(ConversationEvent::WatchdogReset,
                                               static_cast<int>(ConversationMode::Upload)));
@@ -186,10 +200,7 @@ TEST_F(SimLinkTest, StallMidTransferFiresTheWatchdog)
 
 TEST_F(SimLinkTest, SilentRadioSendsNothing)
 {
-    SimFaults faults;
-    faults.silent = true;
-    Start(faults);
-    ASSERT_TRUE(m_conversation.OnUpload());
+    StartUpload({.silent = true});
     ASSERT_TRUE(WaitFor([&] { return !m_radio.Log().empty(); })); // it heard the request
     EXPECT_FALSE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError,
                            ConversationEvent::WatchdogReset},
@@ -206,8 +217,7 @@ TEST_F(SimLinkTest, HangUpMidTransferIsReportedAsALostPort)
     // write has returned, failing the request instead of the transfer; a
     // paused one hears nothing until the request is out.
     m_port.SetPaused(true);
-    Start(faults);
-    ASSERT_TRUE(m_conversation.OnUpload());
+    StartUpload(faults);
     m_port.SetPaused(false);
     ASSERT_TRUE(RunUntil({ConversationEvent::PortLost, ConversationEvent::UploadComplete}));
     EXPECT_TRUE(m_conversation.Link().IsLost());
@@ -218,56 +228,33 @@ TEST_F(SimLinkTest, HangUpMidTransferIsReportedAsALostPort)
 TEST_F(SimLinkTest, PausedRadioHoldsTheUploadUntilResumed)
 {
     m_port.SetPaused(true);
-    Start();
-    ASSERT_TRUE(m_conversation.OnUpload());
-    EXPECT_FALSE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError},
-                          300));
+    StartUpload();
+    ExpectHeld(0);
     EXPECT_TRUE(m_radio.Log().empty()); // not even the request was taken in
-    EXPECT_EQ(m_port.RecordsSent(), 0);
     m_port.SetPaused(false);
-    ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}));
-    EXPECT_EQ(m_events.back().first, ConversationEvent::UploadComplete);
-    EXPECT_EQ(Uploaded(), m_radio.Eeprom());
+    ExpectWholeCopy();
 }
 
 TEST_F(SimLinkTest, RadioPausedMidUploadSendsNoMoreUntilResumed)
 {
     // The radio pauses itself after its tenth record, however fast the
     // machine: the upload is held open by the radio, not by a race.
-    SimFaults faults;
-    faults.pauseAfterSent = 10;
-    Start(faults);
-    ASSERT_TRUE(m_conversation.OnUpload());
+    StartUpload({.pauseAfterSent = 10});
     ASSERT_TRUE(WaitFor([&] { return m_port.IsPaused(); }));
-    EXPECT_FALSE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError},
-                          300));
-    EXPECT_EQ(m_port.RecordsSent(), 10);
+    ExpectHeld(10);
     m_port.SetPaused(false);
-    ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError,
-                          ConversationEvent::WatchdogReset}));
-    EXPECT_EQ(m_events.back().first, ConversationEvent::UploadComplete);
-    EXPECT_EQ(Uploaded(), m_radio.Eeprom());
+    ExpectWholeCopy();
 }
 
 TEST_F(SimLinkTest, GarbageBetweenRecordsIsDroppedWhenTheLineGoesQuietAfterIt)
 {
-    SimFaults faults;
-    faults.garbageBefore = 300;
-    faults.garbagePauseMs = 300;
-    Start(faults);
-    ASSERT_TRUE(m_conversation.OnUpload());
-    ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}));
-    EXPECT_EQ(m_events.back().first, ConversationEvent::UploadComplete);
-    EXPECT_EQ(Uploaded(), m_radio.Eeprom());
+    StartGarbledUpload(300);
+    ExpectWholeCopy();
 }
 
 TEST_F(SimLinkTest, GarbageWithRecordsQueuedBehindItNeverGivesAFalseCopy)
 {
-    SimFaults faults;
-    faults.garbageBefore = 300;
-    faults.garbagePauseMs = 0;
-    Start(faults);
-    ASSERT_TRUE(m_conversation.OnUpload());
+    StartGarbledUpload(0);
     // Records purged with the garbage leave a gap: that is an error, or the
     // watchdog if the purge took the end too; never a complete copy with holes.
     ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError,
