@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <string>
 
-class CRadioImage;
 class CVesk4App;
 
 class CDemoRadio
@@ -30,13 +29,8 @@ public:
     // True when the command line asks for the demonstration.
     static bool IsRequested(int argc, char** argv);
 
-    // The sample configuration: a VHF radio with its identity filled in and a
-    // dozen named channels with CTCSS and DCS signalling. False when the image
-    // refused one of its fields (the sample and the image disagree).
-    [[nodiscard]] static bool BuildSampleImage(CRadioImage& image);
-
-    // Loads the sample into the simulated radio and starts answering; baud 0
-    // answers as fast as the pseudo-terminal allows.
+    // Loads the sample configuration into the simulated radio and starts
+    // answering; baud 0 answers as fast as the pseudo-terminal allows.
     [[nodiscard]] bool Start(std::uint32_t baud = kDemoBaud);
     // Points COM1 (and COM2) at the simulated radio, and lets the forms ask
     // the application what it is doing.

@@ -177,19 +177,19 @@ void CMainFrame::UpdateCommandUI()
     {
         if (CVesk4View* view = ActiveView())
         {
-            m_app.m_bModelUnset = view->IsModelUnset() ? 1 : 0;
+            m_app.SetModelUnset(view->IsModelUnset());
         }
     }
-    const bool busy = m_app.m_bPrintBusy == 1;
+    const bool busy = m_app.IsPrintBusy();
 
     for (const int id : {ID_VIEW_2TONE, ID_VIEW_CHANNEL, ID_VIEW_OPTION, ID_VIEW_MANUAL,
                          ID_VIEW_TEST, ID_VIEW_ADJUST})
     {
-        GetCommand(id)->setEnabled(ViewOfCommand(id) != m_nCurView && m_app.m_bModelUnset != 1 &&
+        GetCommand(id)->setEnabled(ViewOfCommand(id) != m_nCurView && !m_app.IsModelUnset() &&
                                    !busy);
     }
-    GetCommand(ID_VIEW_MODEL)->setEnabled(m_nCurView != VIEW_MODEL && m_app.m_bPrintBusy == 0);
-    GetCommand(ID_VIEW_CONNECT)->setEnabled(m_app.m_bPrintBusy == 0);
+    GetCommand(ID_VIEW_MODEL)->setEnabled(m_nCurView != VIEW_MODEL && !busy);
+    GetCommand(ID_VIEW_CONNECT)->setEnabled(!busy);
     for (const int id :
          {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_CLEAR, ID_FILE_DIRECTORY, ID_PRINT_TEXT,
           ID_PRINT_HEXDUMP, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
@@ -304,13 +304,13 @@ void CMainFrame::OnFilePrint(bool textReport)
     {
         return;
     }
-    m_app.m_bPrintBusy = 1;
+    m_app.SetPrintBusy(true);
     UpdateCommandUI();
     const bool started =
         textReport ? view->PrintReport(m_strFilePath) : view->PrintHexDump(m_strFilePath);
     if (!started)
     {
-        m_app.m_bPrintBusy = 0;
+        m_app.SetPrintBusy(false);
     }
     UpdateCommandUI();
 }
@@ -324,13 +324,13 @@ void CMainFrame::OnStandardPrint(int id)
     }
     // These hold the busy flag as the Print menu does: nothing else may run
     // while a job is under way.
-    m_app.m_bPrintBusy = 1;
+    m_app.SetPrintBusy(true);
     UpdateCommandUI();
     const bool started = id == ID_FILE_PRINT_PREVIEW ? view->OnFilePrintPreview(m_strFilePath)
                                                      : view->OnFilePrint(m_strFilePath);
     if (!started)
     {
-        m_app.m_bPrintBusy = 0;
+        m_app.SetPrintBusy(false);
     }
     UpdateCommandUI();
 }
@@ -338,7 +338,7 @@ void CMainFrame::OnStandardPrint(int id)
 void CMainFrame::OnFileClear()
 {
     (void)m_sharedImage.Reset();
-    m_app.m_bModelUnset = 1;
+    m_app.SetModelUnset(true);
     // Leaving without ValidateForm or StoreToImage drops the view's edits.
     m_app.CloseView(m_nCurView);
     m_nCurView = VIEW_MODEL;
@@ -358,12 +358,12 @@ void CMainFrame::OnFileDirectory()
 
 void CMainFrame::OnComportSet()
 {
-    CComportDlg dialog(m_app.m_nComPort, this);
+    CComportDlg dialog(m_app.GetComPort(), this);
     if (m_app.Ui().RunDialog(dialog) != QDialog::Accepted)
     {
         return;
     }
-    m_app.m_nComPort = dialog.m_nPort;
+    m_app.SetComPort(dialog.m_nPort);
     // Every form that talks to the radio follows the choice: the port lines
     // of the Adjust and Test forms, too, end with choosing it here.
     if (CVesk4View* view = ActiveView())
@@ -375,7 +375,8 @@ void CMainFrame::OnComportSet()
 void CMainFrame::OnHelpTopics()
 {
     // The start-up directory, not the one chosen later with Directory.
-    const std::string path = CHelpWindow::LocateHelpFile(m_app.m_szStartDir, m_app.m_strProgramDir);
+    const std::string path =
+        CHelpWindow::LocateHelpFile(m_app.GetStartDir(), m_app.GetProgramDir());
     if (path.empty() || !m_pHelpWindow->OpenFile(path))
     {
         m_app.Ui().ShowMessage(AppText::kHelpMissing, MessageIcon::Warning);

@@ -28,9 +28,12 @@ public:
     explicit CMainFrame(CVesk4App& app);
     ~CMainFrame() override;
 
-    int m_nCurView = 0;        // ViewIndex of the active editor view
-    CRadioImage m_sharedImage; // what is saved, printed and moved between views
-    std::string m_strFilePath; // last dump file opened or saved; also the title
+    // ViewIndex of the active editor view.
+    int GetCurrentView() const { return m_nCurView; }
+    // What is saved, printed and moved between views.
+    const CRadioImage& GetSharedImage() const { return m_sharedImage; }
+    // The last dump file opened or saved; also the title.
+    const std::string& GetFilePath() const { return m_strFilePath; }
 
     // Where the child frame of the active view goes.
     QWidget* ClientArea() const;
@@ -80,6 +83,9 @@ protected:
 
 private:
     CVesk4App& m_app;
+    int m_nCurView = 0;
+    CRadioImage m_sharedImage;
+    std::string m_strFilePath;
     std::map<int, QAction*> m_commands;
     CHelpWindow* m_pHelpWindow = nullptr;
 

@@ -113,6 +113,13 @@ void CVesk4App::OnAppAbout()
     m_ui.RunDialog(dialog);
 }
 
+void CVesk4App::AttachDemoRadio(const CDemoRadio& radio, const std::string& devicePath)
+{
+    m_portMap.SetDevicePath(1, devicePath);
+    m_portMap.SetDevicePath(2, devicePath);
+    m_pDemoRadio = &radio;
+}
+
 std::string CVesk4App::DemoRadioState() const
 {
     return m_pDemoRadio != nullptr ? m_pDemoRadio->StateText() : std::string();

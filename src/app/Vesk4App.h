@@ -63,6 +63,26 @@ public:
     void SetChannelMode(std::int32_t mode) override { m_nChannelMode = mode; }
     void ReportReadError() override;
 
+    // The main frame's state of the whole program.
+    void SetComPort(int port) { m_nComPort = port; }
+    int GetModelIndex() const { return m_nModelIndex; }
+    bool IsModelUnset() const { return m_bModelUnset != 0; }
+    void SetModelUnset(bool unset) { m_bModelUnset = unset ? 1 : 0; }
+    bool IsPrintBusy() const { return m_bPrintBusy != 0; }
+    void SetPrintBusy(bool busy) { m_bPrintBusy = busy ? 1 : 0; }
+    // Fixed at start-up: the current directory then, and "Comport.ini" in it.
+    const std::string& GetStartDir() const { return m_szStartDir; }
+    const std::string& GetIniPath() const { return m_strIniPath; }
+    // Where the installed help is looked for: the program's folder, set at
+    // start-up.
+    const std::string& GetProgramDir() const { return m_strProgramDir; }
+    void SetProgramDir(const std::string& folder) { m_strProgramDir = folder; }
+    // Points COM1 and COM2 at the demonstration radio, which must outlive
+    // this object, and lets the forms ask what it is doing.
+    void AttachDemoRadio(const CDemoRadio& radio, const std::string& devicePath);
+
+private:
+    IUiServices& m_ui;
     std::int32_t m_nComPort = 0;     // 0 = COM1, 1 = COM2
     std::int32_t m_nChannelMode = 0; // 0 = 120 channels, nonzero = 320
     std::int32_t m_nChannelCode = 1; // 1 = 120, 2 = 320, -1 = not in the file
@@ -78,10 +98,7 @@ public:
     // The simulated radio of --demo, when the ports lead to it; it outlives
     // this object.
     const CDemoRadio* m_pDemoRadio = nullptr;
-
     std::array<std::unique_ptr<CDocTemplate>, VIEW_COUNT> m_pTemplates;
 
-private:
-    IUiServices& m_ui;
     std::unique_ptr<CMainFrame> m_pMainWnd;
 };

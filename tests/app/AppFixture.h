@@ -65,19 +65,21 @@ protected:
         emit form->ModelList()->activated(model);
     }
 
-    // Utility > Comport set, COM2 and OK, as the user chooses it.
-    void ChooseCom2()
+    // Utility > Comport set, COM1 (0) or COM2 (1) and OK, as the user
+    // chooses it.
+    void ChoosePort(int port)
     {
         m_ui.m_dialogScripts.push_back(
-            [](QDialog& dialog)
+            [port](QDialog& dialog)
             {
-                auto& port = dynamic_cast<CComportDlg&>(dialog);
-                port.Comport2()->setChecked(true);
-                port.OnOK();
+                auto& choice = dynamic_cast<CComportDlg&>(dialog);
+                (port == 0 ? choice.Comport1() : choice.Comport2())->setChecked(true);
+                choice.OnOK();
                 return dialog.result();
             });
         Frame().GetCommand(ID_COMPORT_SET)->trigger();
     }
+    void ChooseCom2() { ChoosePort(1); }
 
     std::string Path(const char* name) const { return m_dir.filePath(name).toStdString(); }
 

@@ -1,7 +1,9 @@
 // The shell: start-up state, menus, enabling rules, switching forms, Clear,
-// Directory, Comport set, help and About.
+// Directory, Comport set, help and About, and the names its dialogs give
+// screen readers.
 
-// own
+// own (and tests/common: AccessibleNames.h)
+#include "AccessibleNames.h"
 #include "AppFixture.h"
 
 // app
@@ -21,6 +23,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QKeySequence>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -51,7 +55,7 @@ TEST_F(ShellTest, StartsWithTheModelFormInAFixedUnframedLayout)
     EXPECT_EQ(Frame().findChild<QToolBar*>(), nullptr);
     EXPECT_EQ(Frame().findChild<QStatusBar*>(), nullptr);
 
-    EXPECT_EQ(Frame().m_nCurView, VIEW_MODEL);
+    EXPECT_EQ(Frame().GetCurrentView(), VIEW_MODEL);
     ASSERT_NE(ModelForm(), nullptr);
     const auto frames = Frame().ClientArea()->findChildren<CChildFrame*>();
     ASSERT_EQ(frames.size(), 1);
@@ -62,13 +66,13 @@ TEST_F(ShellTest, StartsWithTheModelFormInAFixedUnframedLayout)
         EXPECT_EQ(m_app->GetView(index), nullptr) << index;
     }
 
-    EXPECT_EQ(m_app->m_bModelUnset, 1);
-    EXPECT_EQ(m_app->m_bPrintBusy, 0);
-    EXPECT_EQ(m_app->m_nChannelCode, 1);
-    EXPECT_EQ(m_app->m_nChannelMode, 0);
-    EXPECT_EQ(m_app->m_nModelIndex, -1);
-    EXPECT_EQ(m_app->m_szStartDir, m_dir.path().toStdString());
-    EXPECT_EQ(m_app->m_strIniPath, Path("Comport.ini"));
+    EXPECT_TRUE(m_app->IsModelUnset());
+    EXPECT_FALSE(m_app->IsPrintBusy());
+    EXPECT_EQ(m_app->GetChannelCode(), 1);
+    EXPECT_EQ(m_app->GetChannelMode(), 0);
+    EXPECT_EQ(m_app->GetModelIndex(), -1);
+    EXPECT_EQ(m_app->GetStartDir(), m_dir.path().toStdString());
+    EXPECT_EQ(m_app->GetIniPath(), Path("Comport.ini"));
     EXPECT_TRUE(m_ui.m_records.empty());
 }
 
@@ -145,7 +149,7 @@ TEST_F(ShellTest, ChoosingAModelEnablesEveryOtherEditor)
 {
     Start();
     ChooseModel(5);
-    EXPECT_EQ(m_app->m_bModelUnset, 0);
+    EXPECT_FALSE(m_app->IsModelUnset());
     for (const int id : kEditorCommands)
     {
         EXPECT_TRUE(Enabled(id)) << id;
@@ -157,7 +161,7 @@ TEST_F(ShellTest, ChoosingAModelEnablesEveryOtherEditor)
     {
         const int index = ViewOfCommand(id);
         Frame().SwitchView(index);
-        ASSERT_EQ(Frame().m_nCurView, index);
+        ASSERT_EQ(Frame().GetCurrentView(), index);
         for (const int other : kViewCommands)
         {
             const bool expected = other == ID_VIEW_CONNECT || other != id;
@@ -166,56 +170,82 @@ TEST_F(ShellTest, ChoosingAModelEnablesEveryOtherEditor)
     }
 }
 
-TEST_F(ShellTest, WhilePrintingOnlyPortHelpVersionAndEndAreEnabled)
+// Each print command holds the busy flag while its preview or printer dialog
+// is up, so that only Comport set, Help, About and End can be chosen, and
+// prints under the path of the file last saved.
+TEST_F(ShellTest, EveryPrintCommandHoldsTheBusyFlagUntilItsDialogCloses)
 {
     Start();
     ChooseModel(9);
-    m_app->m_bPrintBusy = 1;
-    Frame().UpdateCommandUI();
-    for (const int id : kViewCommands)
+    m_ui.m_files.push_back(Path("radio.dmp"));
+    Frame().GetCommand(ID_FILE_SAVE)->trigger();
+    EXPECT_EQ(Frame().GetCommand(ID_FILE_PRINT)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    std::vector<int> commands(std::begin(kViewCommands), std::end(kViewCommands));
+    commands.insert(commands.end(), std::begin(kFileCommands), std::end(kFileCommands));
+    commands.insert(commands.end(), {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW});
+    commands.insert(commands.end(), std::begin(kAlwaysCommands), std::end(kAlwaysCommands));
+    const auto enabledCommands = [&]
     {
-        EXPECT_FALSE(Enabled(id)) << id;
-    }
-    for (const int id : kFileCommands)
+        std::vector<int> enabled;
+        for (const int id : commands)
+        {
+            if (Enabled(id))
+            {
+                enabled.push_back(id);
+            }
+        }
+        return enabled;
+    };
+    const std::vector<int> idle = enabledCommands();
+    const struct
     {
-        EXPECT_FALSE(Enabled(id)) << id;
-    }
-    for (const int id : kAlwaysCommands)
+        int id;
+        bool preview; // else the printer dialog
+    } cases[] = {
+        {ID_PRINT_TEXT, true},         {ID_PRINT_HEXDUMP, true},      {ID_FILE_PRINT, false},
+        {ID_FILE_PRINT_DIRECT, false}, {ID_FILE_PRINT_PREVIEW, true},
+    };
+    for (const auto& c : cases)
     {
-        EXPECT_TRUE(Enabled(id)) << id;
+        SCOPED_TRACE(c.id);
+        bool busy = false;
+        std::vector<int> during;
+        m_ui.m_dialogScripts.push_back(
+            [&](QDialog& dialog)
+            {
+                busy = m_app->IsPrintBusy();
+                during = enabledCommands();
+                EXPECT_EQ(qobject_cast<QPrintPreviewDialog*>(&dialog) != nullptr, c.preview);
+                EXPECT_EQ(qobject_cast<QPrintDialog*>(&dialog) != nullptr, !c.preview);
+                return static_cast<int>(QDialog::Rejected);
+            });
+        Frame().GetCommand(c.id)->trigger();
+        EXPECT_TRUE(busy);
+        EXPECT_EQ(during, std::vector<int>(std::begin(kAlwaysCommands), std::end(kAlwaysCommands)));
+        EXPECT_FALSE(m_app->IsPrintBusy());
+        EXPECT_EQ(enabledCommands(), idle);
+        EXPECT_EQ(Frame().ActiveView()->GetPrintJob().GetTitle(), Path("radio.dmp"));
     }
 }
 
 TEST_F(ShellTest, OpeningAMenuReevaluatesTheEnabling)
 {
     Start();
-    m_app->m_bPrintBusy = 1;
     const QList<QObject*> owners = Frame().GetCommand(ID_FILE_OPEN)->associatedObjects();
     QMenu* file = owners.isEmpty() ? nullptr : qobject_cast<QMenu*>(owners.front());
     ASSERT_NE(file, nullptr);
-    ASSERT_TRUE(Enabled(ID_FILE_OPEN));
-    emit file->aboutToShow();
-    EXPECT_FALSE(Enabled(ID_FILE_OPEN));
-}
-
-TEST_F(ShellTest, PrintCommandsHoldTheBusyFlagWhileThePreviewIsOpen)
-{
-    Start();
-    bool busyDuringPreview = false;
-    bool openEnabledDuringPreview = true;
+    bool enabledWhenOpened = true;
     m_ui.m_dialogScripts.push_back(
         [&](QDialog& dialog)
         {
-            busyDuringPreview = m_app->m_bPrintBusy == 1;
-            openEnabledDuringPreview = Enabled(ID_FILE_OPEN);
-            EXPECT_NE(qobject_cast<QPrintPreviewDialog*>(&dialog), nullptr);
-            return static_cast<int>(QDialog::Rejected);
+            // Left enabled by mistake while the preview holds the busy flag.
+            Frame().GetCommand(ID_FILE_OPEN)->setEnabled(true);
+            emit file->aboutToShow();
+            enabledWhenOpened = Enabled(ID_FILE_OPEN);
+            return dialog.result();
         });
     Frame().GetCommand(ID_PRINT_HEXDUMP)->trigger();
-    EXPECT_TRUE(busyDuringPreview);
-    EXPECT_FALSE(openEnabledDuringPreview);
-    EXPECT_EQ(m_app->m_bPrintBusy, 0);
-    EXPECT_TRUE(Enabled(ID_FILE_OPEN));
+    EXPECT_FALSE(enabledWhenOpened);
 }
 
 TEST_F(ShellTest, APrintThatCannotReadTheFormClearsTheBusyFlagAtOnce)
@@ -223,7 +253,7 @@ TEST_F(ShellTest, APrintThatCannotReadTheFormClearsTheBusyFlagAtOnce)
     Start();
     ModelForm()->YearEdit()->clear();
     Frame().GetCommand(ID_PRINT_TEXT)->trigger();
-    EXPECT_EQ(m_app->m_bPrintBusy, 0);
+    EXPECT_FALSE(m_app->IsPrintBusy());
     EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{"Please enter a positive integer."});
     EXPECT_TRUE(Enabled(ID_FILE_OPEN));
 }
@@ -247,7 +277,7 @@ TEST_F(ShellTest, SwitchingKeepsExactlyOneViewOpen)
                             VIEW_ADJUST, VIEW_CONNECT, VIEW_MODEL})
     {
         Frame().SwitchView(index);
-        EXPECT_EQ(Frame().m_nCurView, index);
+        EXPECT_EQ(Frame().GetCurrentView(), index);
         for (int other = 0; other < VIEW_COUNT; ++other)
         {
             EXPECT_EQ(m_app->GetView(other) != nullptr, other == index) << index << " " << other;
@@ -264,12 +294,12 @@ TEST_F(ShellTest, AFormThatRefusesToBeLeftStaysActive)
     ModelForm()->DayEdit()->setText("31");
     Frame().SwitchView(VIEW_CHANNEL);
 
-    EXPECT_EQ(Frame().m_nCurView, VIEW_MODEL);
+    EXPECT_EQ(Frame().GetCurrentView(), VIEW_MODEL);
     EXPECT_NE(ModelForm(), nullptr);
     EXPECT_EQ(m_app->GetView(VIEW_CHANNEL), nullptr);
     EXPECT_EQ(m_ui.CountOf(" Set Up Error !! "), 1);
     int model = 0;
-    EXPECT_FALSE(Frame().m_sharedImage.GetModel(model)) << "nothing stored";
+    EXPECT_FALSE(Frame().GetSharedImage().GetModel(model)) << "nothing stored";
 }
 
 TEST_F(ShellTest, LeavingTheModelFormStoresItAndComingBackShowsIt)
@@ -279,9 +309,9 @@ TEST_F(ShellTest, LeavingTheModelFormStoresItAndComingBackShowsIt)
     ModelForm()->SerialEdit()->setText("12AB");
     Frame().SwitchView(VIEW_CHANNEL);
     int model = -1;
-    ASSERT_TRUE(Frame().m_sharedImage.GetModel(model));
+    ASSERT_TRUE(Frame().GetSharedImage().GetModel(model));
     EXPECT_EQ(model, 13);
-    EXPECT_EQ(m_app->m_nModelIndex, 13);
+    EXPECT_EQ(m_app->GetModelIndex(), 13);
 
     Frame().SwitchView(VIEW_MODEL);
     EXPECT_EQ(ModelForm()->ModelList()->currentIndex(), 13);
@@ -296,34 +326,36 @@ TEST_F(ShellTest, ClearFromEveryViewEndsInTheModelFormWithNoModel)
     {
         SCOPED_TRACE(index);
         Start();
-        Frame().m_strFilePath = "/some/file";
-        Frame().setWindowTitle("/some/file");
-        m_app->m_nChannelCode = 2;
-        m_app->m_nChannelMode = 1;
+        m_app->SetChannelCode(2);
+        m_app->SetChannelMode(1);
         ChooseModel(6);
+        // A file saved first: Clear keeps its path and title.
+        m_ui.m_files.push_back(Path("some.dmp"));
+        Frame().GetCommand(ID_FILE_SAVE)->trigger();
+        ASSERT_EQ(Frame().GetFilePath(), Path("some.dmp"));
         Frame().SwitchView(index == VIEW_MODEL ? VIEW_CHANNEL : index);
         Frame().SwitchView(index);
-        ASSERT_EQ(Frame().m_nCurView, index);
+        ASSERT_EQ(Frame().GetCurrentView(), index);
         int model = -1;
-        ASSERT_TRUE(Frame().m_sharedImage.GetModel(model));
+        ASSERT_TRUE(Frame().GetSharedImage().GetModel(model));
         m_ui.Clear();
 
         Frame().GetCommand(ID_FILE_CLEAR)->trigger();
 
-        EXPECT_EQ(Frame().m_nCurView, VIEW_MODEL);
+        EXPECT_EQ(Frame().GetCurrentView(), VIEW_MODEL);
         ASSERT_NE(ModelForm(), nullptr);
         EXPECT_EQ(ModelForm()->ModelList()->currentIndex(), -1);
-        EXPECT_FALSE(Frame().m_sharedImage.GetModel(model));
-        EXPECT_EQ(m_app->m_bModelUnset, 1);
+        EXPECT_FALSE(Frame().GetSharedImage().GetModel(model));
+        EXPECT_TRUE(m_app->IsModelUnset());
         for (const int id : kEditorCommands)
         {
             EXPECT_FALSE(Enabled(id)) << id;
         }
         EXPECT_TRUE(m_ui.m_records.empty()) << "Clear asks nothing";
-        EXPECT_EQ(Frame().windowTitle(), "/some/file");
-        EXPECT_EQ(Frame().m_strFilePath, "/some/file");
-        EXPECT_EQ(m_app->m_nChannelCode, 2);
-        EXPECT_EQ(m_app->m_nChannelMode, 1);
+        EXPECT_EQ(Frame().windowTitle().toStdString(), Path("some.dmp"));
+        EXPECT_EQ(Frame().GetFilePath(), Path("some.dmp"));
+        EXPECT_EQ(m_app->GetChannelCode(), 2);
+        EXPECT_EQ(m_app->GetChannelMode(), 1);
         m_app.reset();
     }
 }
@@ -358,7 +390,7 @@ TEST_F(ShellTest, DirectoryRetriesUntilTheFolderExists)
     EXPECT_FALSE(closedOnBadName);
     EXPECT_EQ(m_ui.CountOf("Directory Name Error !"), 1);
     EXPECT_EQ(QDir::currentPath(), QDir(other.path()).canonicalPath());
-    EXPECT_EQ(m_app->m_strIniPath, Path("Comport.ini")) << "fixed at start-up";
+    EXPECT_EQ(m_app->GetIniPath(), Path("Comport.ini")) << "fixed at start-up";
 
     // The file dialogs start in the new folder.
     Frame().GetCommand(ID_FILE_OPEN)->trigger();
@@ -399,10 +431,10 @@ TEST_F(ShellTest, ComportSetStoresTheChoiceOnlyOnOk)
         });
     Frame().GetCommand(ID_COMPORT_SET)->trigger();
     EXPECT_EQ(offered, 0);
-    EXPECT_EQ(m_app->m_nComPort, 0);
+    EXPECT_EQ(m_app->GetComPort(), 0);
 
     ChooseCom2();
-    EXPECT_EQ(m_app->m_nComPort, 1);
+    EXPECT_EQ(m_app->GetComPort(), 1);
     EXPECT_FALSE(QFileInfo::exists(m_dir.filePath("Comport.ini"))) << "written only at exit";
 }
 
@@ -439,7 +471,7 @@ TEST_F(ShellTest, HelpWithoutAnyCopyTellsTheUser)
 {
     EXPECT_EQ(CHelpWindow::LocateHelpFile(m_dir.path().toStdString(), Path("nowhere")), "");
     Start();
-    m_app->m_strProgramDir = Path("nowhere");
+    m_app->SetProgramDir(Path("nowhere"));
     Frame().GetCommand(ID_HELP_TOPICS)->trigger();
     EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{"The help file Vesk4.hlp cannot be found."});
     EXPECT_FALSE(Frame().GetHelpWindow()->isVisible());
@@ -474,4 +506,13 @@ TEST_F(ShellTest, EndAsksNothing)
     Frame().GetCommand(ID_APP_EXIT)->trigger();
     EXPECT_FALSE(Frame().isVisible());
     EXPECT_TRUE(m_ui.m_records.empty());
+}
+
+TEST(AppDialogsTest, EveryDialogOfTheShellNamesEveryControl)
+{
+    CFakeUiServices ui;
+    CDirectoryDlg directory(ui, nullptr);
+    CAboutDlg about(nullptr);
+    EXPECT_EQ(Unnamed(&directory), QStringList());
+    EXPECT_EQ(Unnamed(&about), QStringList());
 }

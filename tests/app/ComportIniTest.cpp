@@ -5,10 +5,10 @@
 #include "AppFixture.h"
 
 // views
-#include "views/ComportDlg.h"
+#include "views/ConnectView.h"
 
 // Qt
-#include <QRadioButton>
+#include <QLabel>
 
 using ComportIniTest = AppFixture;
 
@@ -38,7 +38,7 @@ TEST_F(ComportIniTest, StartUpReadsThePortAndExitWritesItBack)
             WriteText(Path("Comport.ini"), c.content);
         }
         Start();
-        EXPECT_EQ(m_app->m_nComPort, c.port);
+        EXPECT_EQ(m_app->GetComPort(), c.port);
         m_app->ExitInstance();
         const std::string text = ReadText(Path("Comport.ini"));
         if (!c.content)
@@ -59,7 +59,7 @@ TEST_F(ComportIniTest, ExitKeepsTheRestOfTheFile)
     WriteText(Path("Comport.ini"),
               "[Devices]\r\nCOM1=/dev/ttyUSB0\r\n\r\n[AppComport]\r\nValue=5\r\n");
     Start();
-    m_app->m_nComPort = 0;
+    ChoosePort(0);
     m_app->ExitInstance();
     EXPECT_EQ(ReadText(Path("Comport.ini")),
               "[Devices]\r\nCOM1=/dev/ttyUSB0\r\n\r\n[AppComport]\r\nValue=0\r\n");
@@ -68,15 +68,7 @@ TEST_F(ComportIniTest, ExitKeepsTheRestOfTheFile)
 TEST_F(ComportIniTest, ThePortChosenInComportSetIsWrittenAtExit)
 {
     Start();
-    m_ui.m_dialogScripts.push_back(
-        [](QDialog& dialog)
-        {
-            auto& port = dynamic_cast<CComportDlg&>(dialog);
-            port.Comport2()->setChecked(true);
-            port.OnOK();
-            return dialog.result();
-        });
-    Frame().OnComportSet();
+    ChooseCom2();
     EXPECT_FALSE(QFileInfo::exists(m_dir.filePath("Comport.ini"))) << "written only at exit";
     m_app->ExitInstance();
     EXPECT_EQ(ReadText(Path("Comport.ini")), "[AppComport]\nValue=1\n");
@@ -84,7 +76,7 @@ TEST_F(ComportIniTest, ThePortChosenInComportSetIsWrittenAtExit)
     // The next start picks it up.
     m_app.reset();
     Start();
-    EXPECT_EQ(m_app->m_nComPort, 1);
+    EXPECT_EQ(m_app->GetComPort(), 1);
 }
 
 TEST_F(ComportIniTest, TheFileStaysInTheStartUpDirectory)
@@ -92,7 +84,7 @@ TEST_F(ComportIniTest, TheFileStaysInTheStartUpDirectory)
     Start();
     QTemporaryDir other;
     ASSERT_TRUE(QDir::setCurrent(other.path())); // as File > Directory would
-    m_app->m_nComPort = 1;
+    ChooseCom2();
     m_app->ExitInstance();
     EXPECT_TRUE(QFileInfo::exists(m_dir.filePath("Comport.ini")));
     EXPECT_FALSE(QFileInfo::exists(QDir(other.path()).filePath("Comport.ini")));
@@ -102,7 +94,28 @@ TEST_F(ComportIniTest, AnIniPathThatCannotBeWrittenIsIgnoredAtExit)
 {
     Start();
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("Comport.ini")); // a folder in its place
-    m_app->m_nComPort = 1;
+    ChooseCom2();
+    m_ui.Clear();
     EXPECT_EQ(m_app->ExitInstance(), 0);
     EXPECT_TRUE(m_ui.m_records.empty());
+}
+
+// Section "Devices" names the device behind each port, and Comport set moves
+// the active form to the one chosen.
+TEST_F(ComportIniTest, TheFormsOpenThePortsDeviceAndFollowComportSet)
+{
+    WriteText(Path("Comport.ini"),
+              "[Devices]\r\nCOM1=" + Path("first-tty") + "\r\nCOM2=" + Path("second-tty") + "\r\n");
+    Start();
+    Frame().SwitchView(VIEW_CONNECT);
+    auto* form = dynamic_cast<CConnectView*>(m_app->GetView(VIEW_CONNECT));
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->PortStatus()->text().startsWith(
+        QString::fromStdString("COM1 is " + Path("first-tty") + ": not open")))
+        << form->PortStatus()->text().toStdString();
+    ChooseCom2();
+    EXPECT_EQ(form->PortNumber(), 2);
+    EXPECT_TRUE(form->PortStatus()->text().startsWith(
+        QString::fromStdString("COM2 is " + Path("second-tty") + ": not open")))
+        << form->PortStatus()->text().toStdString();
 }

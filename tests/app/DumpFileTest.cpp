@@ -74,7 +74,7 @@ TEST_F(DumpFileTest, SavingAClearedImageWritesTheBlockAndTheCapacityCode)
               (std::vector<std::uint8_t>{0x0C, 0x20, 0x00, 0x00}));
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.end() - 4, bytes.end()),
               (std::vector<std::uint8_t>{0x01, 0x00, 0x00, 0x00}));
-    EXPECT_EQ(bytes, DumpBytes(Frame().m_sharedImage, 1));
+    EXPECT_EQ(bytes, DumpBytes(Frame().GetSharedImage(), 1));
     EXPECT_EQ(bytes[8 + 0x0D], 0xFF) << "no model";
     EXPECT_TRUE(m_ui.Texts().empty());
     EXPECT_EQ(QFileInfo(m_dir.filePath("cleared.dmp")).permissions() & QFile::ReadOther,
@@ -105,7 +105,7 @@ TEST_F(DumpFileTest, TheTitleShowsThePathAsChosen)
     EXPECT_TRUE(QFileInfo::exists(m_dir.filePath("ABC.dmp")));
     EXPECT_FALSE(QFileInfo::exists(m_dir.filePath("ABC")));
     EXPECT_EQ(Frame().windowTitle().toStdString(), Path("ABC"));
-    EXPECT_EQ(Frame().m_strFilePath, Path("ABC"));
+    EXPECT_EQ(Frame().GetFilePath(), Path("ABC"));
 
     Save(Path("DEF.dmp"));
     EXPECT_TRUE(QFileInfo::exists(m_dir.filePath("DEF.dmp")));
@@ -124,7 +124,7 @@ TEST_F(DumpFileTest, SaveCollectsTheFormAndReplacesAnOlderFile)
     EXPECT_EQ(bytes[8 + 0x0D], 9);
     EXPECT_EQ(bytes[8 + 0], 0x12);
     EXPECT_EQ(bytes[8 + 1], 0xAB);
-    EXPECT_EQ(bytes, DumpBytes(Frame().m_sharedImage, 1));
+    EXPECT_EQ(bytes, DumpBytes(Frame().GetSharedImage(), 1));
 }
 
 TEST_F(DumpFileTest, AnInvalidFormIsNotSavedAndNoDialogIsShown)
@@ -150,7 +150,7 @@ TEST_F(DumpFileTest, CancelledDialogsChangeNothing)
 TEST_F(DumpFileTest, WriteErrorsKeepTheOldFileTitleAndPath)
 {
     Save(Path("first"));
-    ASSERT_EQ(Frame().m_strFilePath, Path("first"));
+    ASSERT_EQ(Frame().GetFilePath(), Path("first"));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.dmp"));
     ASSERT_TRUE(QDir(m_dir.path()).mkpath("keep.dmp/inside"));
 
@@ -167,7 +167,7 @@ TEST_F(DumpFileTest, WriteErrorsKeepTheOldFileTitleAndPath)
         EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{" Write Error !! "});
         EXPECT_EQ(m_ui.m_records.back().kind, CFakeUiServices::Kind::Message);
         EXPECT_EQ(Frame().windowTitle().toStdString(), Path("first"));
-        EXPECT_EQ(Frame().m_strFilePath, Path("first"));
+        EXPECT_EQ(Frame().GetFilePath(), Path("first"));
     }
     EXPECT_TRUE(QFileInfo(m_dir.filePath("folder.dmp")).isDir());
     EXPECT_TRUE(QFileInfo(m_dir.filePath("keep.dmp/inside")).isDir());
@@ -196,12 +196,12 @@ TEST_F(DumpFileTest, AWriteThatRunsOutOfRoomKeepsTheFileItWouldReplace)
     EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{" Write Error !! "});
     EXPECT_EQ(ReadText(Path("radio.dmp")), old);
     EXPECT_EQ(Frame().windowTitle().toStdString(), Path("first"));
-    EXPECT_EQ(Frame().m_strFilePath, Path("first"));
+    EXPECT_EQ(Frame().GetFilePath(), Path("first"));
     EXPECT_EQ(Entries(), QStringList({"first.dmp", "radio.dmp"})) << "no temporary files left";
 
     // With room again the same save goes through.
     Save(Path("radio"));
-    EXPECT_EQ(ReadFile(Path("radio.dmp")), DumpBytes(Frame().m_sharedImage, 1));
+    EXPECT_EQ(ReadFile(Path("radio.dmp")), DumpBytes(Frame().GetSharedImage(), 1));
     EXPECT_EQ(Frame().windowTitle().toStdString(), Path("radio"));
 }
 
@@ -216,7 +216,7 @@ TEST_F(DumpFileTest, SavedConfigurationReopensIdenticallyAfterARestart)
     ModelForm()->NarrowReferenceList()->setCurrentIndex(1);
     Save(Path("roundtrip"));
     const std::vector<std::uint8_t> saved = ReadFile(Path("roundtrip.dmp"));
-    ASSERT_EQ(saved, DumpBytes(Frame().m_sharedImage, 1));
+    ASSERT_EQ(saved, DumpBytes(Frame().GetSharedImage(), 1));
 
     m_app.reset();
     Start();
@@ -232,9 +232,9 @@ TEST_F(DumpFileTest, SavedConfigurationReopensIdenticallyAfterARestart)
     EXPECT_EQ(form->DayEdit()->text(), "4");
     EXPECT_EQ(form->YearEdit()->text(), "1998");
     EXPECT_EQ(Frame().windowTitle().toStdString(), Path("roundtrip.dmp"));
-    EXPECT_EQ(DumpBytes(Frame().m_sharedImage, m_app->m_nChannelCode), saved);
-    EXPECT_EQ(DumpBytes(form->GetImage(), m_app->m_nChannelCode), saved);
-    EXPECT_EQ(m_app->m_bModelUnset, 0);
+    EXPECT_EQ(DumpBytes(Frame().GetSharedImage(), m_app->GetChannelCode()), saved);
+    EXPECT_EQ(DumpBytes(form->GetImage(), m_app->GetChannelCode()), saved);
+    EXPECT_FALSE(m_app->IsModelUnset());
     EXPECT_TRUE(m_ui.Texts().empty());
 
     // Save offers the path last opened in this form.
@@ -253,11 +253,11 @@ TEST_F(DumpFileTest, ShortAndOddFiles)
 
     // Exactly the block, no capacity code: code -1, 120 channels.
     Start();
-    m_app->m_nChannelMode = 1;
+    m_app->SetChannelMode(1);
     WriteFile(Path("block.dmp"), std::vector<std::uint8_t>(base.begin(), base.begin() + 8204));
     Open(Path("block.dmp"));
-    EXPECT_EQ(m_app->m_nChannelCode, -1);
-    EXPECT_EQ(m_app->m_nChannelMode, 0);
+    EXPECT_EQ(m_app->GetChannelCode(), -1);
+    EXPECT_EQ(m_app->GetChannelMode(), 0);
     EXPECT_EQ(ModelForm()->ModelList()->currentIndex(), 5);
     EXPECT_TRUE(m_ui.Texts().empty());
 
@@ -266,8 +266,8 @@ TEST_F(DumpFileTest, ShortAndOddFiles)
     five[8204] = 5;
     WriteFile(Path("five.dmp"), five);
     Open(Path("five.dmp"));
-    EXPECT_EQ(m_app->m_nChannelCode, 5);
-    EXPECT_EQ(m_app->m_nChannelMode, 4);
+    EXPECT_EQ(m_app->GetChannelCode(), 5);
+    EXPECT_EQ(m_app->GetChannelMode(), 4);
 
     // Saved again, it keeps the capacity it was shown with: 120 channels.
     Open(Path("block.dmp"));
@@ -275,8 +275,8 @@ TEST_F(DumpFileTest, ShortAndOddFiles)
     m_app.reset();
     Start();
     Open(Path("resaved.dmp"));
-    EXPECT_EQ(m_app->m_nChannelCode, 1);
-    EXPECT_EQ(m_app->m_nChannelMode, 0);
+    EXPECT_EQ(m_app->GetChannelCode(), 1);
+    EXPECT_EQ(m_app->GetChannelMode(), 0);
 }
 
 TEST_F(DumpFileTest, AnOpenThatFailsSaysWhyAndChangesNothing)
@@ -286,17 +286,20 @@ TEST_F(DumpFileTest, AnOpenThatFailsSaysWhyAndChangesNothing)
     WriteText(Path("short.dmp"), "far too short");
     ASSERT_EQ(::mkfifo(Path("pipe.dmp").c_str(), 0600), 0);
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.dmp"));
-    const std::vector<std::uint8_t> before = DumpBytes(Frame().m_sharedImage, 1);
+    const std::vector<std::uint8_t> before = DumpBytes(Frame().GetSharedImage(), 1);
     const struct
     {
         std::string path;
         std::string text;
     } cases[] = {
         {Path("short.dmp"), " Read Error !! "},
-        {Path("absent.dmp"), "The file " + Path("absent.dmp") + " could not be opened: it does not exist."},
+        {Path("absent.dmp"),
+         "The file " + Path("absent.dmp") + " could not be opened: it does not exist."},
         // A pipe would otherwise freeze the window waiting for a writer.
-        {Path("pipe.dmp"), "The file " + Path("pipe.dmp") + " could not be opened: it is not a regular file."},
-        {Path("folder.dmp"), "The file " + Path("folder.dmp") + " could not be opened: it is not a regular file."},
+        {Path("pipe.dmp"),
+         "The file " + Path("pipe.dmp") + " could not be opened: it is not a regular file."},
+        {Path("folder.dmp"),
+         "The file " + Path("folder.dmp") + " could not be opened: it is not a regular file."},
     };
     for (const auto& c : cases)
     {
@@ -304,10 +307,10 @@ TEST_F(DumpFileTest, AnOpenThatFailsSaysWhyAndChangesNothing)
         m_ui.Clear();
         Open(c.path);
         EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{c.text});
-        EXPECT_EQ(DumpBytes(Frame().m_sharedImage, 1), before);
+        EXPECT_EQ(DumpBytes(Frame().GetSharedImage(), 1), before);
         EXPECT_EQ(ModelForm()->ModelList()->currentIndex(), 4);
-        EXPECT_EQ(m_app->m_nChannelCode, 1);
+        EXPECT_EQ(m_app->GetChannelCode(), 1);
         EXPECT_EQ(Frame().windowTitle().toStdString(), Path("current"));
-        EXPECT_EQ(Frame().m_strFilePath, Path("current"));
+        EXPECT_EQ(Frame().GetFilePath(), Path("current"));
     }
 }

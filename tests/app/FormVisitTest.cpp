@@ -5,8 +5,8 @@
 #include "AppFixture.h"
 #include "../model/PlanTestSupport.h"
 
-// app
-#include "app/DemoRadio.h"
+// sim
+#include "sim/SampleImage.h"
 
 // std
 #include <cstring>
@@ -47,7 +47,7 @@ TEST_F(AppFixture, VisitingEveryFormWithoutAnEditSavesTheFileUnchanged)
          []
          {
              CRadioImage image;
-             EXPECT_TRUE(CDemoRadio::BuildSampleImage(image));
+             EXPECT_TRUE(BuildSampleImage(image));
              EXPECT_TRUE(image.SetTwoToneUnused(0) && image.SetTwoToneFormat(0) &&
                          image.SetTwoToneGroups(3, 3) && image.SetFirstToneIndex(22) &&
                          image.SetSecondToneIndex(27) && image.SetAniNumber("12#4*"));
@@ -60,18 +60,18 @@ TEST_F(AppFixture, VisitingEveryFormWithoutAnEditSavesTheFileUnchanged)
         m_app.reset();
         m_ui.Clear();
         Start();
-        m_app->m_nChannelCode = c.channelCode;
+        m_app->SetChannelCode(c.channelCode);
         ASSERT_TRUE(c.build().SaveToFile(Path("in.dmp"), *m_app));
         ASSERT_TRUE(Frame().OpenDumpFile(Path("in.dmp")));
         for (const int index : {VIEW_CONNECT, VIEW_CHANNEL, VIEW_MANUAL, VIEW_TEST, VIEW_2TONE,
                                 VIEW_OPTION, VIEW_ADJUST, VIEW_MODEL})
         {
-            const CRadioImage before = Frame().m_sharedImage;
-            const int left = Frame().m_nCurView;
+            const CRadioImage before = Frame().GetSharedImage();
+            const int left = Frame().GetCurrentView();
             Frame().SwitchView(index);
-            ASSERT_EQ(Frame().m_nCurView, index);
-            EXPECT_EQ(std::memcmp(Frame().m_sharedImage.WorkBlock().image, before.WorkBlock().image,
-                                  kImageSize),
+            ASSERT_EQ(Frame().GetCurrentView(), index);
+            EXPECT_EQ(std::memcmp(Frame().GetSharedImage().WorkBlock().image,
+                                  before.WorkBlock().image, kImageSize),
                       0)
                 << "changed by leaving form " << left;
         }

@@ -127,7 +127,7 @@ TEST_F(StartupFileTest, AFileNamedAtStartUpShowsItsModelAsFileOpenWould)
     EXPECT_TRUE(Frame().OpenDumpFile(options.m_strFile));
     EXPECT_EQ(ModelForm()->ModelList()->currentIndex(), 5);
     EXPECT_EQ(Frame().windowTitle().toStdString(), Path("radio.dmp"));
-    EXPECT_EQ(Frame().m_strFilePath, Path("radio.dmp"));
+    EXPECT_EQ(Frame().GetFilePath(), Path("radio.dmp"));
     EXPECT_TRUE(m_ui.Texts().empty());
 }
 
@@ -156,7 +156,7 @@ TEST_F(StartupFileTest, AFileThatCannotBeReadGetsTheMessageOfFileOpen)
         ASSERT_EQ(byMenu.size(), 1u);
         EXPECT_EQ(m_ui.Texts(), byMenu);
         EXPECT_EQ(ModelForm()->ModelList()->currentIndex(), -1);
-        EXPECT_EQ(Frame().m_strFilePath, "");
+        EXPECT_EQ(Frame().GetFilePath(), "");
         m_app.reset();
     }
 }

@@ -5,9 +5,6 @@
 // own
 #include "RadioCommFixture.h"
 
-// app
-#include "app/DemoRadio.h"
-
 // link
 #include "link/Record.h"
 
@@ -64,38 +61,16 @@ class AdjustViewTest : public RadioCommFixture
 protected:
     void SetUp() override
     {
-        RadioCommFixture::SetUp();
-        CRadioImage sample;
-        ASSERT_TRUE(CDemoRadio::BuildSampleImage(sample));
-        StartWithRadio(Bytes(sample));
-        ChooseModel(5);
+        StartWithRadio(SampleEeprom());
+        UseModel(5);
     }
 
-    CAdjustView* OpenAdjust()
-    {
-        Frame().SwitchView(VIEW_ADJUST);
-        return dynamic_cast<CAdjustView*>(m_app->GetView(VIEW_ADJUST));
-    }
+    CAdjustView* OpenAdjust() { return OpenForm<CAdjustView>(VIEW_ADJUST); }
 
     void Click(CAdjustView* form, int index, int direction)
     {
         CSpinButton* spin = form->Row(index)->Spin();
         (direction > 0 ? spin->UpArrow() : spin->DownArrow())->click();
-    }
-
-    // The records the radio has taken since `from` entries of its log.
-    std::vector<std::string> ReceivedSince(std::size_t from) const
-    {
-        std::vector<std::string> records;
-        const std::vector<SimLogEntry> log = m_radio.Log();
-        for (std::size_t i = from; i < log.size(); ++i)
-        {
-            if (log[i].received)
-            {
-                records.push_back(log[i].text);
-            }
-        }
-        return records;
     }
 
     // Waits for `count` records after `from`, then a moment more so that one
@@ -202,12 +177,6 @@ TEST_F(AdjustViewTest, ATransmitSideLevelIsReleasedWhenTheFormGoesOrThePortChang
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
-        if (!m_app)
-        {
-            Start();
-            m_app->m_portMap.SetDevicePath(1, m_port.DevicePath());
-            ChooseModel(5);
-        }
         m_ui.Clear();
         CAdjustView* form = OpenAdjust();
         ASSERT_NE(form, nullptr);
@@ -219,15 +188,15 @@ TEST_F(AdjustViewTest, ATransmitSideLevelIsReleasedWhenTheFormGoesOrThePortChang
         const std::size_t sent = m_radio.Log().size();
         if (c.leave == SwitchForm)
         {
-            Frame().SwitchView(VIEW_MODEL);
+            EXPECT_TRUE(LeaveForm());
         }
         else if (c.leave == EndProgram)
         {
-            m_app.reset();
+            CloseForm();
         }
         else
         {
-            m_app->m_portMap.SetDevicePath(2, Path("no-such-port"));
+            m_host.m_portMap.SetDevicePath(2, Path("no-such-port"));
             ChooseCom2();
             EXPECT_EQ(form->Link().DeviceName(), Path("no-such-port"));
         }
@@ -276,7 +245,7 @@ TEST_F(AdjustViewTest, AnUnreadableStoredByteShowsMinusOneAndBlocksLeavingUntilS
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.level);
-        CRadioImage image = Frame().m_sharedImage;
+        CRadioImage image = m_shared;
         ASSERT_TRUE(image.WriteBlock(&c.byte, ImageMap::kAlignment + kAddressOffset[c.level], 1));
         form->LoadFromImage(image);
         m_ui.Clear();
@@ -340,7 +309,7 @@ TEST_F(AdjustViewTest, ThePortLineSaysWhetherTheRadioCanBeReached)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
-        m_app->m_portMap.SetDevicePath(1, c.reachable ? m_port.DevicePath() : Path("no-such-port"));
+        m_host.m_portMap.SetDevicePath(1, c.reachable ? m_port.DevicePath() : Path("no-such-port"));
         CAdjustView* form = OpenAdjust();
         ASSERT_NE(form, nullptr);
         form->OnPortChanged();
@@ -355,50 +324,4 @@ TEST_F(AdjustViewTest, ThePortLineSaysWhetherTheRadioCanBeReached)
         EXPECT_TRUE(m_ui.Texts().empty());
         EXPECT_TRUE(form->PortStatus()->text().contains(QString::fromLatin1(c.says)));
     }
-}
-
-TEST_F(AdjustViewTest, InADemonstrationThePortLineShowsTheLastLevelTheRadioTook)
-{
-    CDemoRadio demo;
-    ASSERT_TRUE(demo.Start(0));
-    demo.Attach(*m_app);
-    CAdjustView* form = OpenAdjust();
-    ASSERT_NE(form, nullptr);
-    form->OnPortChanged();
-    ASSERT_TRUE(form->Link().IsOpen());
-    EXPECT_TRUE(form->PortStatus()->text().contains(QStringLiteral("last level taken: none.")))
-        << form->PortStatus()->text().toStdString();
-
-    const struct
-    {
-        int level;
-        int start;
-        const char* says;
-    } cases[] = {
-        {kSqVolume, 20, "last level taken: SQ Volume 21."},
-        {kTxTone, 64, "last level taken: Tx Tone Level 65 (transmitting)."},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.says);
-        form->Row(c.level)->SetValue(c.start);
-        m_ui.m_answers = {true};
-        Click(form, c.level, 1);
-        form->OnTimer(CAdjustView::TimerId(c.level));
-        EXPECT_TRUE(form->IsTimerSet(CAdjustView::kPortLineTimerId));
-        // The line catches up once the radio's thread has taken the record.
-        const bool shown = WaitUntil(
-            [&]
-            {
-                if (form->IsTimerSet(CAdjustView::kPortLineTimerId))
-                {
-                    form->OnTimer(CAdjustView::kPortLineTimerId);
-                }
-                return form->PortStatus()->text().contains(QString::fromLatin1(c.says));
-            });
-        EXPECT_TRUE(shown) << form->PortStatus()->text().toStdString();
-        EXPECT_TRUE(form->PortStatus()->text().startsWith(QStringLiteral("COM1 is ")));
-    }
-    Frame().SwitchView(VIEW_MODEL);
-    m_app->m_pDemoRadio = nullptr;
 }

@@ -2,8 +2,8 @@
 // forms: the heading reads as described, and each number stands over its own
 // list, as the form is laid out on screen.
 
-// own (shared fixture of the shell tests)
-#include "AppFixture.h"
+// own
+#include "FormFixture.h"
 
 // views
 #include "views/ChannelView.h"
@@ -21,11 +21,11 @@
 #include <cstdlib>
 #include <functional>
 
-TEST_F(AppFixture, EachBitNumberStandsOverItsOwnList)
+using BitHeadingTest = FormFixture;
+
+TEST_F(BitHeadingTest, EachBitNumberStandsOverItsOwnList)
 {
-    WriteText(Path("Comport.ini"), "[Devices]\nCOM1=/nonexistent/vesk4-port\n");
-    Start();
-    ChooseModel(5);
+    UseModel(5);
     const struct
     {
         int view;
@@ -42,8 +42,7 @@ TEST_F(AppFixture, EachBitNumberStandsOverItsOwnList)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.caption);
-        Frame().SwitchView(c.view);
-        CBitRow* row = c.row(m_app->GetView(c.view));
+        CBitRow* row = c.row(OpenForm(c.view));
         ASSERT_NE(row, nullptr);
         ASSERT_TRUE(row->isVisible());
         EXPECT_EQ(row->CaptionText(), c.caption);

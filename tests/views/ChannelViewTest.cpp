@@ -1,8 +1,8 @@
 // The Channel form: its controls, the checks and what a passing entry writes,
 // the untouched channels it must leave alone, and its navigation and timers.
 
-// own (shared fixture of the shell tests)
-#include "AppFixture.h"
+// own
+#include "FormFixture.h"
 
 // views
 #include "views/ChannelView.h"
@@ -64,32 +64,28 @@ std::array<std::uint8_t, kChannelRecordSize> Record(const CRadioImage& image, in
 }
 } // namespace
 
-class ChannelViewTest : public AppFixture
+class ChannelViewTest : public FormFixture
 {
 protected:
     void SetUp() override
     {
-        AppFixture::SetUp();
-        Start();
         UseModel(5); // VHF(H) A Band, 136-160 MHz, wide step 5 kHz
     }
 
     // The model chosen on the Model form, then the Channel form opened.
     void UseModel(int model)
     {
-        Frame().SwitchView(VIEW_MODEL);
-        ChooseModel(model);
-        Frame().SwitchView(VIEW_CHANNEL);
-        m_form = dynamic_cast<CChannelView*>(m_app->GetView(VIEW_CHANNEL));
+        FormFixture::UseModel(model);
+        m_form = OpenForm<CChannelView>(VIEW_CHANNEL);
         ASSERT_NE(m_form, nullptr);
     }
 
     // The shared image with `edit` applied, shown again in the form.
     template <typename Edit> void Reload(Edit edit, int channelMode = 0)
     {
-        m_app->SetChannelMode(channelMode);
-        edit(Frame().m_sharedImage);
-        m_form->LoadFromImage(Frame().m_sharedImage);
+        m_host.SetChannelMode(channelMode);
+        edit(m_shared);
+        m_form->LoadFromImage(m_shared);
     }
 
     static void SetGroupCountByte(CRadioImage& image, std::uint8_t count)
@@ -371,7 +367,7 @@ TEST_F(ChannelViewTest, ChannelsLeftUntouchedStayByteIdentical)
             ASSERT_TRUE(image.WriteBlock(&tone, ImageMap::kChannels + kChannelRecordSize, 1));
         },
         1);
-    const auto before = Bytes(Frame().m_sharedImage);
+    const auto before = Bytes(m_shared);
     for (int i = 0; i < 4; ++i)
     {
         m_form->OnChannelSpin(+1);
@@ -379,8 +375,8 @@ TEST_F(ChannelViewTest, ChannelsLeftUntouchedStayByteIdentical)
     m_form->OnGroupSpin(+1);
     m_form->OnChannelSpin(-1);
     EXPECT_TRUE(m_ui.Texts().empty());
-    Frame().SwitchView(VIEW_MODEL);
-    EXPECT_EQ(Bytes(Frame().m_sharedImage), before);
+    ASSERT_TRUE(LeaveForm());
+    EXPECT_EQ(Bytes(m_shared), before);
 }
 
 TEST_F(ChannelViewTest, EveryChannelStoredAgainUnchangedLeavesTheImageIdentical)
@@ -410,9 +406,9 @@ TEST_F(ChannelViewTest, EveryChannelStoredAgainUnchangedLeavesTheImageIdentical)
         m_form->OnChannelSpin(+1);
         ASSERT_TRUE(m_ui.Texts().empty()) << n << ": " << m_ui.Texts().front();
     }
-    m_form->StoreToImage(Frame().m_sharedImage);
-    const auto written = Bytes(Frame().m_sharedImage);
-    m_form->LoadFromImage(Frame().m_sharedImage);
+    m_form->StoreToImage(m_shared);
+    const auto written = Bytes(m_shared);
+    m_form->LoadFromImage(m_shared);
     for (int n = 1; n <= kChannelCount; ++n)
     {
         m_form->LoadChannel(n);
@@ -627,15 +623,15 @@ TEST_F(ChannelViewTest, CancelRestoresTheShownChannel)
 
 TEST_F(ChannelViewTest, ARefusedWriteStopsTheSwitchAndLeavesTheSharedImage)
 {
-    const auto before = Bytes(Frame().m_sharedImage);
+    const auto before = Bytes(m_shared);
     TypeRx("150.0");
     m_form->PowerList()->setCurrentIndex(-1); // a bit the image cannot hold
     EXPECT_FALSE(m_form->ValidateForm());
     EXPECT_EQ(m_ui.CountOf(ChannelTexts::kEepromSetError), 1);
-    Frame().SwitchView(VIEW_MODEL);
-    EXPECT_EQ(m_app->GetView(VIEW_CHANNEL), m_form);
-    m_form->StoreToImage(Frame().m_sharedImage);
-    EXPECT_EQ(Bytes(Frame().m_sharedImage), before);
+    EXPECT_FALSE(LeaveForm());
+    EXPECT_EQ(Form(), m_form);
+    m_form->StoreToImage(m_shared);
+    EXPECT_EQ(Bytes(m_shared), before);
     EXPECT_FALSE(m_form->StoreChannel(0));
     EXPECT_FALSE(m_form->StoreChannel(321));
 }
@@ -643,7 +639,7 @@ TEST_F(ChannelViewTest, ARefusedWriteStopsTheSwitchAndLeavesTheSharedImage)
 TEST_F(ChannelViewTest, WithoutAModelNothingIsStoredAndNothingBreaks)
 {
     Reload([](CRadioImage& image) { image.Reset(); }, 1);
-    const auto before = Bytes(Frame().m_sharedImage);
+    const auto before = Bytes(m_shared);
     EXPECT_FALSE(m_form->ModelNotice()->isHidden());
     m_form->OnChannelSpin(+1);
     PressKey(m_form->RxFrequencyBox()->Edit(), Qt::Key_Up);
@@ -652,6 +648,6 @@ TEST_F(ChannelViewTest, WithoutAModelNothingIsStoredAndNothingBreaks)
     Type(m_form->ChannelNameEdit(), "NEW");
     m_form->OnChannelSpin(+1);
     EXPECT_EQ(m_ui.CountOf(ChannelTexts::kModelNotChosen), 1);
-    m_form->StoreToImage(Frame().m_sharedImage);
-    EXPECT_EQ(Bytes(Frame().m_sharedImage), before);
+    m_form->StoreToImage(m_shared);
+    EXPECT_EQ(Bytes(m_shared), before);
 }

@@ -5,9 +5,6 @@
 // own
 #include "RadioCommFixture.h"
 
-// app
-#include "app/DemoRadio.h"
-
 // link
 #include "link/LinkTexts.h"
 #include "link/Record.h"
@@ -16,7 +13,6 @@
 #include "model/BackupStore.h"
 
 // views
-#include "views/ComportDlg.h"
 #include "views/RamReadDlg.h"
 #include "views/RamWriteDlg.h"
 #include "views/ViewTexts.h"
@@ -29,26 +25,17 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 
 // std
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 
 namespace
 {
 // A download is held open by a paused radio, not by its speed: this pace only
 // lets the records already on their way drain in a moment once it resumes.
 constexpr std::uint32_t kDownloadBaud = 115200;
-
-std::vector<std::uint8_t> SampleEeprom()
-{
-    CRadioImage image;
-    EXPECT_TRUE(CDemoRadio::BuildSampleImage(image));
-    std::vector<std::uint8_t> bytes(kImageSize);
-    EXPECT_TRUE(image.ReadBlock(bytes.data(), 0, kImageSize));
-    return bytes;
-}
 
 QStringList Lines(QListWidget* list)
 {
@@ -64,6 +51,21 @@ QStringList Lines(QListWidget* list)
 class ConnectViewTest : public RadioCommFixture
 {
 protected:
+    // RAM Read of `count` bytes at `address`, entered and OK.
+    void RamRead(CConnectView* form, const char* address, const char* count)
+    {
+        m_ui.m_dialogScripts.push_back(
+            [address, count](QDialog& dialog)
+            {
+                auto& read = dynamic_cast<CRamReadDlg&>(dialog);
+                read.AddressEdit()->setText(address);
+                read.CountEdit()->setText(count);
+                read.OnOK();
+                return dialog.result();
+            });
+        form->RamReadButton()->click();
+    }
+
     // Up Load through to "EEPROM copy complete.".
     void Upload(CConnectView* form)
     {
@@ -75,8 +77,8 @@ protected:
     // would.
     void SetShared(CConnectView* form, const std::vector<std::uint8_t>& bytes)
     {
-        ASSERT_TRUE(Frame().m_sharedImage.WriteBlock(bytes.data(), 0, kImageSize));
-        form->LoadFromImage(Frame().m_sharedImage);
+        ASSERT_TRUE(m_shared.WriteBlock(bytes.data(), 0, kImageSize));
+        form->LoadFromImage(m_shared);
     }
 
     int RadioRecordsReceived(const std::string& prefix) const
@@ -123,6 +125,23 @@ protected:
     // Lets the radio take what waits; the test cancels straight after, long
     // before the rest of the image could be written at the radio's pace.
     void ResumeRadio() { m_port.SetPaused(false); }
+
+    // The form goes (`go`) during a download: it does not wait the download
+    // out, and the radio takes only part of it.
+    void GoDuringADownload(const std::function<void()>& go)
+    {
+        StartWithRadio(std::vector<std::uint8_t>(kImageSize, 0xFF), {}, kDownloadBaud);
+        CConnectView* form = OpenRadioComm();
+        StartHeldDownload(form);
+        ResumeRadio();
+        QElapsedTimer clock;
+        clock.start();
+        go();
+        // Waiting out the whole download would take many seconds.
+        EXPECT_LT(clock.elapsed(), 2000);
+        WaitForRadioQuiet();
+        EXPECT_LT(RadioRecordsReceived("S1"), 1024);
+    }
 };
 
 TEST_F(ConnectViewTest, UploadFromA320ChannelRadioThenCopyOkBringsItIntoTheSharedImage)
@@ -132,7 +151,7 @@ TEST_F(ConnectViewTest, UploadFromA320ChannelRadioThenCopyOkBringsItIntoTheShare
     CConnectView* form = OpenRadioComm();
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->Conversation().Link().IsOpen());
-    const auto before = Bytes(Frame().m_sharedImage);
+    const auto before = Bytes(m_shared);
 
     form->UploadButton()->click();
     ASSERT_NE(form->Progress(), nullptr);
@@ -144,22 +163,20 @@ TEST_F(ConnectViewTest, UploadFromA320ChannelRadioThenCopyOkBringsItIntoTheShare
     EXPECT_EQ(form->ProgressCount(), 1024);
     EXPECT_TRUE(form->IsUploaded());
     EXPECT_EQ(form->Mode(), ConversationMode::Idle);
-    EXPECT_EQ(m_app->m_nChannelMode, 1);
-    EXPECT_EQ(m_app->m_nChannelCode, 2);
+    EXPECT_EQ(m_host.m_nChannelMode, 1);
+    EXPECT_EQ(m_host.m_nChannelCode, 2);
     EXPECT_EQ(m_ui.m_records.back().icon, MessageIcon::Information);
 
     // Cancel keeps the form and copies nothing.
     m_ui.m_answers = {false};
-    Frame().SwitchView(VIEW_MODEL);
-    EXPECT_EQ(Frame().m_nCurView, VIEW_CONNECT);
+    EXPECT_FALSE(LeaveForm());
     EXPECT_EQ(m_ui.CountOf(ViewText::kCopyOk), 1);
-    EXPECT_EQ(Bytes(Frame().m_sharedImage), before);
+    EXPECT_EQ(Bytes(m_shared), before);
 
     m_ui.m_answers = {true};
-    Frame().SwitchView(VIEW_MODEL);
-    EXPECT_EQ(Frame().m_nCurView, VIEW_MODEL);
+    EXPECT_TRUE(LeaveForm());
     EXPECT_EQ(m_ui.CountOf(ViewText::kCopyOk), 2);
-    EXPECT_EQ(Bytes(Frame().m_sharedImage), eeprom);
+    EXPECT_EQ(Bytes(m_shared), eeprom);
 }
 
 TEST_F(ConnectViewTest, LeavingWithoutAnUploadAsksNothingAndCopiesNothing)
@@ -169,10 +186,9 @@ TEST_F(ConnectViewTest, LeavingWithoutAnUploadAsksNothingAndCopiesNothing)
     auto image = SampleEeprom();
     image[0x345] = 'K';
     SetShared(form, image);
-    Frame().SwitchView(VIEW_MODEL);
-    EXPECT_EQ(Frame().m_nCurView, VIEW_MODEL);
+    EXPECT_TRUE(LeaveForm());
     EXPECT_TRUE(m_ui.Texts().empty());
-    EXPECT_EQ(Bytes(Frame().m_sharedImage), image);
+    EXPECT_EQ(Bytes(m_shared), image);
 }
 
 TEST_F(ConnectViewTest, DownloadWritesTheFormsImageIntoTheRadio)
@@ -235,7 +251,7 @@ TEST_F(ConnectViewTest, VerifyListsEachDifferenceAndAsksWhetherToGoOn)
         EXPECT_EQ(m_ui.CountOf(ViewText::kNotUploadedVerify), 0);
         // Leave without taking the upload, for the next case.
         m_ui.m_answers = {true};
-        Frame().SwitchView(VIEW_MODEL);
+        ASSERT_TRUE(LeaveForm());
     }
 }
 
@@ -291,23 +307,14 @@ TEST_F(ConnectViewTest, RamWriteThenRamReadOfFourBytesAt0123)
     EXPECT_EQ(m_radio.Ram(0x123, 4), (std::vector<std::uint8_t>{0xA5, 0x5A, 0x00, 0xFF}));
     EXPECT_TRUE(m_ui.Texts().empty()) << "nothing is shown after a RAM write";
 
-    m_ui.m_dialogScripts.push_back(
-        [](QDialog& dialog)
-        {
-            auto& read = dynamic_cast<CRamReadDlg&>(dialog);
-            read.AddressEdit()->setText("0123");
-            read.CountEdit()->setText("4");
-            read.OnOK();
-            return dialog.result();
-        });
-    form->RamReadButton()->click();
+    RamRead(form, "0123", "4");
     EXPECT_EQ(Lines(form->ListBox()), QStringList{"Addr   RAMDATA"});
     ASSERT_TRUE(WaitForText(kRamCompleteText));
     EXPECT_EQ(Lines(form->ListBox()), (QStringList{"Addr   RAMDATA", " 123    a5", " 124    5a",
                                                    " 125    00", " 126    ff"}));
     EXPECT_EQ(form->Mode(), ConversationMode::Idle);
     // A RAM read says nothing about the radio's capacity.
-    EXPECT_EQ(m_app->m_nChannelCode, 1);
+    EXPECT_EQ(m_host.m_nChannelCode, 1);
 }
 
 TEST_F(ConnectViewTest, RamDialogsCancelledDoNothing)
@@ -327,16 +334,7 @@ TEST_F(ConnectViewTest, RamReadReplyNearTheTopOfTheAddressSpaceStaysInsideTheBuf
 {
     StartWithRadio(SampleEeprom());
     CConnectView* form = OpenRadioComm();
-    m_ui.m_dialogScripts.push_back(
-        [](QDialog& dialog)
-        {
-            auto& read = dynamic_cast<CRamReadDlg&>(dialog);
-            read.AddressEdit()->setText("fffc");
-            read.CountEdit()->setText("4");
-            read.OnOK();
-            return dialog.result();
-        });
-    form->RamReadButton()->click();
+    RamRead(form, "fffc", "4");
     ASSERT_EQ(form->Mode(), ConversationMode::RamRead);
     // A record claiming eight bytes at 0xFFFC: only the four inside are kept.
     const std::uint8_t data[8] = {1, 2, 3, 4, 5, 6, 7, 8};
@@ -427,9 +425,8 @@ TEST_F(ConnectViewTest, CorruptRecordEndsTheUploadWithACopyErrorAndAPortReset)
 
 TEST_F(ConnectViewTest, PortThatDoesNotExistFailsAtOnceAndSaysWhy)
 {
-    Start();
     const std::string missing = Path("no-such-tty");
-    m_app->m_portMap.SetDevicePath(1, missing);
+    m_host.m_portMap.SetDevicePath(1, missing);
     CConnectView* form = OpenRadioComm();
     EXPECT_FALSE(form->Conversation().Link().IsOpen());
     const QString status = form->PortStatus()->text();
@@ -453,25 +450,16 @@ TEST_F(ConnectViewTest, PortThatDoesNotExistFailsAtOnceAndSaysWhy)
     EXPECT_EQ(m_ui.Texts(), (std::vector<std::string>{kUploadErrorText, kDownloadErrorText}));
 }
 
-TEST_F(ConnectViewTest, ComportSetReopensTheFormOnTheChosenPort)
+TEST_F(ConnectViewTest, ThePortChoiceReopensTheFormOnTheChosenPort)
 {
     StartWithRadio(SampleEeprom());
-    m_app->m_portMap.SetDevicePath(1, Path("no-such-tty"));
-    m_app->m_portMap.SetDevicePath(2, m_port.DevicePath());
+    m_host.m_portMap.SetDevicePath(1, Path("no-such-tty"));
+    m_host.m_portMap.SetDevicePath(2, m_port.DevicePath());
     CConnectView* form = OpenRadioComm();
     EXPECT_FALSE(form->Conversation().Link().IsOpen());
     EXPECT_TRUE(form->PortStatus()->text().startsWith("COM1 is "));
 
-    m_ui.m_dialogScripts.push_back(
-        [](QDialog& dialog)
-        {
-            auto& port = dynamic_cast<CComportDlg&>(dialog);
-            port.Comport2()->setChecked(true);
-            port.OnOK();
-            return dialog.result();
-        });
-    Frame().OnComportSet();
-    EXPECT_EQ(m_app->m_nComPort, 1);
+    ChooseCom2();
     EXPECT_EQ(form->PortNumber(), 2);
     EXPECT_TRUE(form->Conversation().Link().IsOpen());
     EXPECT_EQ(form->PortStatus()->text(),
@@ -479,37 +467,19 @@ TEST_F(ConnectViewTest, ComportSetReopensTheFormOnTheChosenPort)
     Upload(form);
 }
 
-TEST_F(ConnectViewTest, ComportSetDuringADownloadReportsItAsFailedNotComplete)
+TEST_F(ConnectViewTest, APortChangeDuringADownloadReportsItAsFailedNotComplete)
 {
     StartWithRadio(std::vector<std::uint8_t>(kImageSize, 0xFF), {}, kDownloadBaud);
     CConnectView* form = OpenRadioComm();
     StartHeldDownload(form);
-    m_ui.m_dialogScripts.push_back(
-        [](QDialog& dialog)
-        {
-            dynamic_cast<CComportDlg&>(dialog).OnOK();
-            return dialog.result();
-        });
     ResumeRadio();
-    Frame().OnComportSet();
+    // Comport set and OK on the same port.
+    form->OnPortChanged();
     EXPECT_EQ(form->Progress(), nullptr);
     EXPECT_EQ(form->Mode(), ConversationMode::Idle);
     EXPECT_TRUE(form->Conversation().Link().IsOpen());
     WaitForRadioQuiet();
     EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{kDownloadErrorText});
-}
-
-TEST_F(ConnectViewTest, DevicesSectionOfComportIniNamesThePort)
-{
-    m_port.SetBaud(0);
-    m_radio.SetEeprom(SampleEeprom().data());
-    ASSERT_TRUE(m_port.Start());
-    WriteText(Path("Comport.ini"),
-              "[AppComport]\r\nValue=0\r\n[Devices]\r\nCOM1=" + m_port.DevicePath() + "\r\n");
-    Start();
-    CConnectView* form = OpenRadioComm();
-    EXPECT_TRUE(form->Conversation().Link().IsOpen());
-    Upload(form);
 }
 
 TEST(ConnectViewText, PortLineSaysWhyAndWhatToDo)
@@ -555,33 +525,13 @@ TEST(ConnectViewText, PortLineSaysWhyAndWhatToDo)
 
 TEST_F(ConnectViewTest, LeavingDuringADownloadCancelsAndWaitsForTheWorker)
 {
-    StartWithRadio(std::vector<std::uint8_t>(kImageSize, 0xFF), {}, kDownloadBaud);
-    CConnectView* form = OpenRadioComm();
-    StartHeldDownload(form);
-    ResumeRadio();
-    QElapsedTimer clock;
-    clock.start();
-    Frame().SwitchView(VIEW_MODEL);
-    EXPECT_EQ(Frame().m_nCurView, VIEW_MODEL);
-    // Waiting out the whole download would take many seconds.
-    EXPECT_LT(clock.elapsed(), 2000);
-    WaitForRadioQuiet();
-    EXPECT_LT(RadioRecordsReceived("S1"), 1024);
+    GoDuringADownload([this] { EXPECT_TRUE(LeaveForm()); });
     EXPECT_TRUE(m_ui.Texts().empty()) << "what was queued for the form went with it";
 }
 
-TEST_F(ConnectViewTest, EndingTheProgramDuringADownloadWaitsForTheWorker)
+TEST_F(ConnectViewTest, ClosingTheFormDuringADownloadWaitsForTheWorker)
 {
-    StartWithRadio(std::vector<std::uint8_t>(kImageSize, 0xFF), {}, kDownloadBaud);
-    CConnectView* form = OpenRadioComm();
-    StartHeldDownload(form);
-    ResumeRadio();
-    QElapsedTimer clock;
-    clock.start();
-    m_app.reset();
-    EXPECT_LT(clock.elapsed(), 2000);
-    WaitForRadioQuiet();
-    EXPECT_LT(RadioRecordsReceived("S1"), 1024);
+    GoDuringADownload([this] { CloseForm(); });
 }
 
 TEST_F(ConnectViewTest, ALaterUploadThatFailsIsNotCopiedEvenAfterAnEarlierOk)
@@ -592,7 +542,7 @@ TEST_F(ConnectViewTest, ALaterUploadThatFailsIsNotCopiedEvenAfterAnEarlierOk)
     faults.corruptRecord = 1025 + 5;
     StartWithRadio(SampleEeprom(), faults);
     CConnectView* form = OpenRadioComm();
-    const auto before = Bytes(Frame().m_sharedImage);
+    const auto before = Bytes(m_shared);
     Upload(form);
     ASSERT_TRUE(form->ValidateForm() == false); // no answer queued: Cancel
     m_ui.m_answers = {true};
@@ -603,10 +553,9 @@ TEST_F(ConnectViewTest, ALaterUploadThatFailsIsNotCopiedEvenAfterAnEarlierOk)
     form->UploadButton()->click();
     ASSERT_TRUE(WaitForText(kUploadErrorText));
     EXPECT_FALSE(form->IsUploaded());
-    Frame().SwitchView(VIEW_MODEL);
-    EXPECT_EQ(Frame().m_nCurView, VIEW_MODEL);
+    EXPECT_TRUE(LeaveForm());
     EXPECT_EQ(m_ui.CountOf(ViewText::kCopyOk), 0);
-    EXPECT_EQ(Bytes(Frame().m_sharedImage), before) << "a half-overwritten buffer is no copy";
+    EXPECT_EQ(Bytes(m_shared), before) << "a half-overwritten buffer is no copy";
 }
 
 // Every complete upload is also kept in the backup folder; turning backups

@@ -1,8 +1,8 @@
 // The Manual form: one byte of the image shown and changed as hexadecimal or as
 // bits, the address it works on, and what it refuses to write.
 
-// own (shared fixture of the shell tests)
-#include "AppFixture.h"
+// own
+#include "FormFixture.h"
 #include "FormTestSupport.h"
 
 // views
@@ -54,16 +54,13 @@ std::string BitsShown(CBitRow* row)
 }
 } // namespace
 
-class ManualViewTest : public AppFixture
+class ManualViewTest : public FormFixture
 {
 protected:
     void SetUp() override
     {
-        AppFixture::SetUp();
-        Start();
-        ChooseModel(5);
-        Frame().SwitchView(VIEW_MANUAL);
-        m_form = dynamic_cast<CManualView*>(m_app->GetView(VIEW_MANUAL));
+        UseModel(5);
+        m_form = OpenForm<CManualView>(VIEW_MANUAL);
         ASSERT_NE(m_form, nullptr);
         // Distinct bytes to find: address a holds a * 7 + 3.
         std::array<std::uint8_t, 8192> bytes{};
@@ -127,8 +124,8 @@ TEST_F(ManualViewTest, DecisionShowsTheByteAtTheAddress)
         const char* hex;
         const char* bits;
     } cases[] = {
-        {"123", "a", "00001010"}, {"0123", "a", "00001010"}, {"1FFF", "ff", "11111111"},
-        {"1fff", "ff", "11111111"}, {"0", "0", "00000000"},  {"80", "83", "10000011"},
+        {"123", "a", "00001010"},   {"0123", "a", "00001010"}, {"1FFF", "ff", "11111111"},
+        {"1fff", "ff", "11111111"}, {"0", "0", "00000000"},    {"80", "83", "10000011"},
     };
     for (const auto& c : cases)
     {
@@ -147,8 +144,8 @@ TEST_F(ManualViewTest, DecisionAndCancelRefuseAnAddressThatIsNotOneOfTheImage)
     {
         for (QPushButton* button : {m_form->DecisionButton(), m_form->CancelButton()})
         {
-            SCOPED_TRACE(testing::Message() << '"' << address << "\" "
-                                            << button->text().toStdString());
+            SCOPED_TRACE(testing::Message()
+                         << '"' << address << "\" " << button->text().toStdString());
             m_ui.Clear();
             Address("10");
             m_form->DecisionButton()->click();
@@ -169,8 +166,8 @@ TEST_F(ManualViewTest, OkWritesTheHexBoxAndMovesOn)
         const char* hex;
         std::uint32_t written; // address written, or none
         std::uint8_t value;
-        const char* next;      // address shown afterwards
-        const char* message;   // the one message shown, or none
+        const char* next;    // address shown afterwards
+        const char* message; // the one message shown, or none
     } cases[] = {
         {"10", "5a", 0x10, 0x5A, "11", nullptr},
         {"0", "F", 0x00, 0x0F, "1", nullptr},
@@ -206,9 +203,8 @@ TEST_F(ManualViewTest, OkWritesTheHexBoxAndMovesOn)
         {
             EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{c.message});
         }
-        EXPECT_EQ(std::memcmp(m_form->GetImage().WorkBlock().image, expected.WorkBlock().image,
-                              8192),
-                  0);
+        EXPECT_EQ(
+            std::memcmp(m_form->GetImage().WorkBlock().image, expected.WorkBlock().image, 8192), 0);
     }
 }
 
@@ -297,7 +293,7 @@ TEST_F(ManualViewTest, LeavingTheFormKeepsItsChanges)
     Address("1234");
     TypeHex("c3");
     m_form->OkButton()->click();
-    Frame().SwitchView(VIEW_MODEL);
-    EXPECT_EQ(Byte(Frame().m_sharedImage, 0x1234), 0xC3);
-    EXPECT_EQ(Byte(Frame().m_sharedImage, 0x1235), Initial(0x1235));
+    ASSERT_TRUE(LeaveForm());
+    EXPECT_EQ(Byte(m_shared, 0x1234), 0xC3);
+    EXPECT_EQ(Byte(m_shared, 0x1235), Initial(0x1235));
 }

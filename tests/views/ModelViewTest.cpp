@@ -1,8 +1,11 @@
 // The Model form: band defaults, the words it stores, its checks and Cancel.
 
-// own (shared fixture of the shell tests)
-#include "AppFixture.h"
+// own
+#include "FormFixture.h"
 #include "FormTestSupport.h"
+
+// sim
+#include "sim/SampleImage.h"
 
 // views
 #include "views/ViewTexts.h"
@@ -24,16 +27,16 @@ std::uint32_t Word(const CRadioImage& image, std::uint32_t offset)
 }
 } // namespace
 
-class ModelViewTest : public AppFixture
+class ModelViewTest : public FormFixture
 {
 protected:
     void SetUp() override
     {
-        AppFixture::SetUp();
-        Start();
-        m_form = ModelForm();
+        m_form = OpenForm<CModelView>(VIEW_MODEL);
         ASSERT_NE(m_form, nullptr);
     }
+
+    void ChooseModel(int model) { FormFixture::ChooseModel(m_form, model); }
 
     // A valid date, so that only the case under test can fail.
     void SetDate(int monthIndex, const char* day, const char* year)
@@ -93,9 +96,8 @@ TEST_F(ModelViewTest, ChoosingABandSetsItsDefaults)
         EXPECT_EQ(m_form->NarrowReferenceList()->currentText(), c.narrow);
         EXPECT_FALSE(m_form->IsModelUnset());
     }
-    // Nothing reaches an image before the form is stored.
+    // Nothing reaches the form's image before the form is stored.
     int model = 0;
-    EXPECT_FALSE(Frame().m_sharedImage.GetModel(model));
     EXPECT_FALSE(m_form->GetImage().GetModel(model));
 }
 
@@ -139,7 +141,7 @@ TEST_F(ModelViewTest, StoresIfOffsetWordsReferencesAndInjection)
         EXPECT_EQ(Word(image, 0x14), c.narrowWord);
         EXPECT_EQ(Word(image, 0x0E), c.wideDivider);
         EXPECT_EQ(Word(image, 0x10), c.narrowDivider);
-        EXPECT_EQ(m_app->m_nModelIndex, c.model);
+        EXPECT_EQ(m_host.m_nModelIndex, c.model);
     }
     EXPECT_TRUE(m_ui.Texts().empty());
 }
@@ -160,7 +162,7 @@ TEST_F(ModelViewTest, WithoutAModelTheIfOffsetWordsStayAsTheyWere)
     EXPECT_EQ(Word(image, 0x10), 2048u) << "VHF default narrow step 6.25";
     int model = 0;
     EXPECT_FALSE(image.GetModel(model));
-    EXPECT_EQ(m_app->m_nModelIndex, -1);
+    EXPECT_EQ(m_host.m_nModelIndex, -1);
 }
 
 TEST_F(ModelViewTest, DateChecksPutTheFocusOnTheWrongBox)
@@ -258,7 +260,7 @@ TEST_F(ModelViewTest, ModelIndexIsTakenEvenWhenTheFormFails)
     ChooseModel(11);
     m_form->YearEdit()->setText("1900");
     EXPECT_FALSE(m_form->ValidateForm());
-    EXPECT_EQ(m_app->m_nModelIndex, 11);
+    EXPECT_EQ(m_host.m_nModelIndex, 11);
 }
 
 TEST_F(ModelViewTest, AnEmptyDayIsAskedForAsANumberOnly)
@@ -310,4 +312,16 @@ TEST_F(ModelViewTest, ShowsTheImageAndCancelRestoresIt)
     EXPECT_TRUE(image.SetWideIfOffset(0xDCD8));
     m_form->LoadFromImage(image);
     EXPECT_EQ(m_form->InjectionList()->currentText(), "HI");
+}
+
+TEST_F(ModelViewTest, TheDemonstrationSampleSurvivesTheFormUnchanged)
+{
+    CRadioImage sample;
+    ASSERT_TRUE(BuildSampleImage(sample));
+    m_form->LoadFromImage(sample);
+    CRadioImage stored = sample;
+    m_form->StoreToImage(stored);
+    EXPECT_EQ(std::vector<std::uint8_t>(stored.WorkBlock().image, stored.WorkBlock().image + 8192),
+              std::vector<std::uint8_t>(sample.WorkBlock().image, sample.WorkBlock().image + 8192));
+    EXPECT_TRUE(m_ui.Texts().empty());
 }

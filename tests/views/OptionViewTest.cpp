@@ -1,8 +1,8 @@
 // The Option form: what it shows of the image, what it stores, the group
 // counts of each capacity and the capacity it hands to the application.
 
-// own (shared fixture of the shell tests)
-#include "AppFixture.h"
+// own
+#include "FormFixture.h"
 #include "FormTestSupport.h"
 
 // views
@@ -28,16 +28,13 @@ const QStringList kCounts120{"1", "2", "3", "4", "5", "6", "8", "10", "15", "20"
 const QStringList kCounts320{"1", "2", "4", "5", "8", "10", "16", "20", "32", "40"};
 } // namespace
 
-class OptionViewTest : public AppFixture
+class OptionViewTest : public FormFixture
 {
 protected:
     void SetUp() override
     {
-        AppFixture::SetUp();
-        Start();
-        ChooseModel(5);
-        Frame().SwitchView(VIEW_OPTION);
-        m_form = dynamic_cast<COptionView*>(m_app->GetView(VIEW_OPTION));
+        UseModel(5);
+        m_form = OpenForm<COptionView>(VIEW_OPTION);
         ASSERT_NE(m_form, nullptr);
         m_ui.Clear();
     }
@@ -45,7 +42,7 @@ protected:
     // The form shows `image` with the application's channel mode `mode`.
     void Show(const CRadioImage& image, int mode)
     {
-        m_app->m_nChannelMode = mode;
+        m_host.m_nChannelMode = mode;
         m_form->LoadFromImage(image);
     }
 
@@ -70,8 +67,7 @@ TEST_F(OptionViewTest, ListsAreSpelledAsTheRadioNamesThem)
         {COptionView::kScanType, {"NORMAL", "MODIFY", "SECOND", "PS"}},
         {COptionView::kScanHoldOnRx, hold},
         {COptionView::kScanHoldAfterTx, hold},
-        {COptionView::kScanListClear,
-         {"Power/Scan", "When Power On", "When Scan Off", "No Clear"}},
+        {COptionView::kScanListClear, {"Power/Scan", "When Power On", "When Scan Off", "No Clear"}},
         {COptionView::kScanHoldBy, {"NSQ", "SIGNALLING"}},
         {COptionView::kScanHoldAt, {"VACANT CH", "BUSY CH"}},
         {COptionView::kPriorityCycle, {"1/4", "1/8"}},
@@ -109,12 +105,12 @@ TEST_F(OptionViewTest, ShowsTheStoredOptions)
         COptionView::Field field;
         int position;
     } cases[] = {
-        {COptionView::kScanListClear, 3},  {COptionView::kScanHoldBy, 1},
-        {COptionView::kScanHoldAt, 0},     {COptionView::kScanType, 2},
-        {COptionView::kChannelRollOver, 1}, {COptionView::kPriorityCycle, 1},
-        {COptionView::kBusyLockout, 1},    {COptionView::kTimeOutTimer, 1},
+        {COptionView::kScanListClear, 3},      {COptionView::kScanHoldBy, 1},
+        {COptionView::kScanHoldAt, 0},         {COptionView::kScanType, 2},
+        {COptionView::kChannelRollOver, 1},    {COptionView::kPriorityCycle, 1},
+        {COptionView::kBusyLockout, 1},        {COptionView::kTimeOutTimer, 1},
         {COptionView::kMicOffHookScanStop, 0}, {COptionView::kScanHoldOnRx, 1},
-        {COptionView::kScanHoldAfterTx, 2}, {COptionView::kPriorityTime, 2},
+        {COptionView::kScanHoldAfterTx, 2},    {COptionView::kPriorityTime, 2},
     };
     for (const auto& c : cases)
     {
@@ -208,8 +204,8 @@ TEST_F(OptionViewTest, CapacityChoosesTheGroupCountsOffered)
 {
     const struct
     {
-        int mode;     // the application's channel mode when shown
-        int click;    // 0 "120ch", 1 "320ch"
+        int mode;  // the application's channel mode when shown
+        int click; // 0 "120ch", 1 "320ch"
         QStringList before;
         QStringList after;
     } cases[] = {
@@ -231,10 +227,10 @@ TEST_F(OptionViewTest, CapacityChoosesTheGroupCountsOffered)
         EXPECT_EQ(Items(m_form->GroupCountList()), c.after);
         EXPECT_EQ(m_form->GroupCountList()->currentText(), "1");
         // Only validation hands the capacity on.
-        EXPECT_EQ(m_app->m_nChannelMode, c.mode);
+        EXPECT_EQ(m_host.m_nChannelMode, c.mode);
         ASSERT_TRUE(m_form->ValidateForm());
-        EXPECT_EQ(m_app->m_nChannelMode, c.click);
-        EXPECT_EQ(m_app->m_nChannelCode, c.click + 1);
+        EXPECT_EQ(m_host.m_nChannelMode, c.click);
+        EXPECT_EQ(m_host.m_nChannelCode, c.click + 1);
     }
 }
 
@@ -242,7 +238,7 @@ TEST_F(OptionViewTest, ACountTheCapacityDoesNotOfferIsAnError)
 {
     CRadioImage image;
     PutByte(image, 0x25, 15);
-    m_app->m_nChannelCode = 2;
+    m_host.m_nChannelCode = 2;
     Show(image, 1);
     EXPECT_EQ(m_form->GroupCountList()->currentIndex(), -1);
     // Switching to 120 channels and back clears the choice as well.
@@ -259,18 +255,16 @@ TEST_F(OptionViewTest, ACountTheCapacityDoesNotOfferIsAnError)
     EXPECT_EQ(m_ui.m_records.size(), 1U);
     EXPECT_EQ(std::memcmp(target.WorkBlock().image, untouched.WorkBlock().image, 8192), 0);
     // The capacity was taken all the same.
-    EXPECT_EQ(m_app->m_nChannelMode, 0);
-    EXPECT_EQ(m_app->m_nChannelCode, 1);
+    EXPECT_EQ(m_host.m_nChannelMode, 0);
+    EXPECT_EQ(m_host.m_nChannelCode, 1);
 
     // Leaving the form is refused until a count is chosen.
     m_ui.Clear();
-    Frame().SwitchView(VIEW_MODEL);
-    EXPECT_EQ(Frame().m_nCurView, VIEW_OPTION);
+    EXPECT_FALSE(LeaveForm());
     EXPECT_EQ(m_ui.CountOf(ViewText::kSetUpErrorOption), 1);
     Choose(m_form->GroupCountList(), 2);
-    Frame().SwitchView(VIEW_MODEL);
-    EXPECT_EQ(Frame().m_nCurView, VIEW_MODEL);
-    EXPECT_EQ(Byte(Frame().m_sharedImage, 0x25), 4);
+    EXPECT_TRUE(LeaveForm());
+    EXPECT_EQ(Byte(m_shared, 0x25), 4);
 }
 
 TEST_F(OptionViewTest, DtmfTimingShowsItsOnAndOffTimes)
@@ -280,8 +274,8 @@ TEST_F(OptionViewTest, DtmfTimingShowsItsOnAndOffTimes)
         int position;
         const char* on;
         const char* off;
-    } cases[] = {{0, "600", "600"}, {1, "600", "300"}, {3, "300", "150"},
-                 {6, "75", "75"},   {7, "75", "30"}};
+    } cases[] = {
+        {0, "600", "600"}, {1, "600", "300"}, {3, "300", "150"}, {6, "75", "75"}, {7, "75", "30"}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.position);

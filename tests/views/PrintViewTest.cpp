@@ -1,14 +1,17 @@
 // Printing from a form: what the pages show and where, the snapshot each print
-// start takes, the preview and its Print button, the printer dialog and the
-// standard print commands, and the busy flag across all of them.
+// start takes, the preview and its Print button, the printer dialog, the mode
+// of the standard print commands, and the end of every print told to the
+// application.
 
-// own (shared fixtures of the shell and print tests)
-#include "AppFixture.h"
+// own (and tests/common: PdfFile.h)
+#include "FormFixture.h"
 #include "PdfFile.h"
 #include "PrintTestSupport.h"
 
-// views
+// ui
 #include "ui/PagePainter.h"
+
+// views
 #include "views/ViewTexts.h"
 
 // Qt
@@ -40,15 +43,9 @@ QAction* PreviewPrintAction(QDialog& preview)
 }
 } // namespace
 
-class PrintViewTest : public AppFixture
+class PrintViewTest : public FormFixture
 {
 protected:
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        Start();
-    }
-
     // Runs `draw` while the preview of the form's print command is open.
     void WithPreview(const std::function<void(QPrintPreviewDialog&)>& draw)
     {
@@ -87,34 +84,30 @@ protected:
             });
     }
 
-    // The active form shows `image` (the Model form writes only its own fields
-    // back at a print command, so the channels stay).
-    CVesk4View& ActiveFormWith(const CRadioImage& image)
+    // The Model form with a model chosen.
+    CVesk4View& ModelForm()
     {
-        Frame().m_sharedImage = image;
-        CVesk4View* view = Frame().ActiveView();
-        EXPECT_NE(view, nullptr);
-        view->LoadFromImage(image);
-        return *view;
+        CModelView* form = OpenForm<CModelView>(VIEW_MODEL);
+        ChooseModel(form, 5);
+        return *form;
     }
 
-    std::vector<std::pair<int, bool>> Enabling()
+    // That form showing `image` (it writes only its own fields back at a
+    // print command, so the channels stay).
+    CVesk4View& ModelFormWith(const CRadioImage& image)
     {
-        std::vector<std::pair<int, bool>> states;
-        for (const int id : {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_CLEAR, ID_FILE_DIRECTORY,
-                             ID_PRINT_TEXT, ID_PRINT_HEXDUMP, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT,
-                             ID_FILE_PRINT_PREVIEW, ID_VIEW_MODEL, ID_VIEW_CONNECT, ID_VIEW_CHANNEL,
-                             ID_COMPORT_SET, ID_HELP_TOPICS, ID_APP_ABOUT, ID_APP_EXIT})
-        {
-            states.emplace_back(id, Enabled(id));
-        }
-        return states;
+        CVesk4View& form = ModelForm();
+        form.LoadFromImage(image);
+        return form;
     }
+
+    // While a print runs the application holds its busy flag: no end told yet.
+    bool PrintRunning(int endedBefore) const { return m_host.m_nPrintsEnded == endedBefore; }
 };
 
 TEST_F(PrintViewTest, ReportPagesPutTitleLinesAndPageNumberWhereTheGeometrySays)
 {
-    PrintableForm form(*m_app, VIEW_MANUAL, nullptr);
+    PrintableForm form(m_host, VIEW_MANUAL, nullptr);
     form.LoadFromImage(ImageWithChannels(30)); // 38 + 30 x 14 + 40 = 498 lines
     RecordingEngine engine(kWidth, kHeight, kDpi);
     WithPreview(
@@ -169,9 +162,9 @@ TEST_F(PrintViewTest, HexDumpPagesCarryTheCapacityLabelAboveTheHeader)
     const std::uint8_t bytes[16] = {0x41, 0x07, 0x7F, 0x80, 0x7E, '0', '1', '2',
                                     '3',  '4',  '5',  '6',  '7',  '8', '9', ':'};
     ASSERT_TRUE(image.WriteBlock(bytes, 0x100, sizeof bytes));
-    PrintableForm form(*m_app, VIEW_MANUAL, nullptr);
+    PrintableForm form(m_host, VIEW_MANUAL, nullptr);
     form.LoadFromImage(image);
-    m_app->m_nChannelCode = 2;
+    m_host.m_nChannelCode = 2;
     RecordingEngine engine(kWidth, kHeight, kDpi);
     WithPreview(
         [&](QPrintPreviewDialog&)
@@ -229,7 +222,7 @@ TEST(PagePainterTest, TextsAreShownInTheirOwnEncodingWithControlsBlanked)
 
 TEST_F(PrintViewTest, ThePageRangeChosenForPrintingIsHonoured)
 {
-    PrintableForm form(*m_app, VIEW_MANUAL, nullptr);
+    PrintableForm form(m_host, VIEW_MANUAL, nullptr);
     form.LoadFromImage(ImageWithChannels(0));
     RecordingEngine engine(kWidth, kHeight, kDpi);
     WithPreview(
@@ -254,7 +247,7 @@ TEST_F(PrintViewTest, AnEditAfterThePrintStartDoesNotChangeThePages)
     for (const bool report : {false, true})
     {
         SCOPED_TRACE(report ? "report" : "hex dump");
-        PrintableForm form(*m_app, VIEW_MANUAL, nullptr);
+        PrintableForm form(m_host, VIEW_MANUAL, nullptr);
         form.LoadFromImage(ImageWithChannels(2));
         std::vector<QString> before;
         std::vector<QString> after;
@@ -297,21 +290,17 @@ TEST_F(PrintViewTest, AnEditAfterThePrintStartDoesNotChangeThePages)
     }
 }
 
-TEST_F(PrintViewTest, ThePreviewShowsTheJobsPagesAndHoldsTheBusyFlag)
+TEST_F(PrintViewTest, ThePreviewShowsTheJobsPagesAndEndsWithTheApplicationTold)
 {
-    m_app->m_nChannelMode = 1;
-    ChooseModel(5);
-    CVesk4View& view = ActiveFormWith(ImageWithChannels(200));
-    const auto idle = Enabling();
+    m_host.m_nChannelMode = 1;
+    CVesk4View& view = ModelFormWith(ImageWithChannels(200));
     int previewPages = -1;
     int jobPages = -2;
-    bool busy = false;
-    std::vector<std::pair<int, bool>> during;
+    bool running = false;
     WithPreview(
         [&](QPrintPreviewDialog& preview)
         {
-            busy = m_app->m_bPrintBusy == 1;
-            during = Enabling();
+            running = PrintRunning(0);
             auto* widget = preview.findChild<QPrintPreviewWidget*>();
             ASSERT_NE(widget, nullptr);
             widget->updatePreview();
@@ -319,30 +308,21 @@ TEST_F(PrintViewTest, ThePreviewShowsTheJobsPagesAndHoldsTheBusyFlag)
             jobPages =
                 view.GetPrintJob().GetPageCount(CPagePainter::GeometryOf(*preview.printer()));
         });
-    Frame().GetCommand(ID_PRINT_TEXT)->trigger();
+    ASSERT_TRUE(view.PrintReport(""));
 
     EXPECT_EQ(view.GetPrintJob().GetReport().GetChannelsListed(), 200);
     EXPECT_GT(previewPages, 1);
     EXPECT_EQ(previewPages, jobPages);
-    EXPECT_TRUE(busy);
-    for (const auto& [id, enabled] : during)
-    {
-        const bool always =
-            id == ID_COMPORT_SET || id == ID_HELP_TOPICS || id == ID_APP_ABOUT || id == ID_APP_EXIT;
-        EXPECT_EQ(enabled, always) << id;
-    }
-    EXPECT_EQ(m_app->m_bPrintBusy, 0);
-    EXPECT_EQ(Enabling(), idle);
+    EXPECT_TRUE(running);
+    EXPECT_EQ(m_host.m_nPrintsEnded, 1);
 }
 
 TEST_F(PrintViewTest, ThePreviewsPrintButtonPrintsThroughThePrinterDialog)
 {
-    ChooseModel(5);
-    CVesk4View& view = ActiveFormWith(ImageWithChannels(40));
-    Frame().m_strFilePath = Path("radio.dmp");
+    CVesk4View& view = ModelFormWith(ImageWithChannels(40));
     const QString pdf = QString::fromStdString(Path("report.pdf"));
     int expectedPages = 0;
-    bool busyInPrinterDialog = false;
+    bool runningInPrinterDialog = false;
     int previewResult = -1;
     m_ui.m_dialogScripts.push_back(
         [&](QDialog& preview)
@@ -351,7 +331,7 @@ TEST_F(PrintViewTest, ThePreviewsPrintButtonPrintsThroughThePrinterDialog)
             EXPECT_NE(print, nullptr);
             // The capacity may change while the preview is open; the print
             // job that starts now labels its pages anew.
-            m_app->m_nChannelCode = 2;
+            m_host.m_nChannelCode = 2;
             if (print)
             {
                 print->trigger();
@@ -362,16 +342,16 @@ TEST_F(PrintViewTest, ThePreviewsPrintButtonPrintsThroughThePrinterDialog)
     PrintToPdf(pdf,
                [&](QPrintDialog& dialog)
                {
-                   busyInPrinterDialog = m_app->m_bPrintBusy == 1;
+                   runningInPrinterDialog = PrintRunning(0);
                    // The dialog proposes a PDF named after the file, not its path.
                    EXPECT_EQ(dialog.printer()->docName(), "radio.dmp");
                    expectedPages =
                        view.GetPrintJob().GetPageCount(CPagePainter::GeometryOf(*dialog.printer()));
                    EXPECT_EQ(dialog.maxPage(), expectedPages);
                });
-    Frame().GetCommand(ID_PRINT_TEXT)->trigger();
+    ASSERT_TRUE(view.PrintReport(Path("radio.dmp")));
 
-    EXPECT_TRUE(busyInPrinterDialog);
+    EXPECT_TRUE(runningInPrinterDialog);
     EXPECT_EQ(previewResult, QDialog::Accepted) << "printing closes the preview";
     const PdfFile file = PdfFile::Read(pdf);
     EXPECT_TRUE(file.m_bComplete);
@@ -380,61 +360,74 @@ TEST_F(PrintViewTest, ThePreviewsPrintButtonPrintsThroughThePrinterDialog)
     EXPECT_EQ(file.m_nPageTreeCount, expectedPages);
     EXPECT_EQ(view.GetPrintJob().GetTitle(), Path("radio.dmp"));
     EXPECT_EQ(view.GetPrintJob().GetCapacityLabel(), "320Ch");
-    EXPECT_EQ(m_app->m_bPrintBusy, 0);
+    EXPECT_EQ(m_host.m_nPrintsEnded, 1);
     EXPECT_TRUE(m_ui.Texts().empty());
 }
 
 TEST_F(PrintViewTest, StandardPrintCommandsUseTheModeOfTheLastPrintCommand)
 {
-    ChooseModel(5);
-    CVesk4View& view = ActiveFormWith(ImageWithChannels(10));
-    EXPECT_EQ(Frame().GetCommand(ID_FILE_PRINT)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-
+    CVesk4View& view = ModelFormWith(ImageWithChannels(10));
+    enum Command
+    {
+        None,
+        Report,
+        HexDump,
+        Print,
+        Preview
+    };
+    const auto run = [&view](Command command)
+    {
+        return command == Report    ? view.PrintReport("t")
+               : command == HexDump ? view.PrintHexDump("t")
+               : command == Print   ? view.OnFilePrint("t")
+                                    : view.OnFilePrintPreview("t");
+    };
     // Before any print command: the hex dump, then the report once chosen.
     const struct
     {
-        int printCommand; // 0: none before
-        int id;
+        Command printCommand;
+        Command command;
         PrintMode mode;
     } cases[] = {
-        {0, ID_FILE_PRINT, PrintMode::HexDump},
-        {ID_PRINT_TEXT, ID_FILE_PRINT_DIRECT, PrintMode::Report},
-        {ID_PRINT_HEXDUMP, ID_FILE_PRINT, PrintMode::HexDump},
-        {ID_PRINT_TEXT, ID_FILE_PRINT_PREVIEW, PrintMode::Report},
+        {None, Print, PrintMode::HexDump},
+        {Report, Print, PrintMode::Report},
+        {HexDump, Print, PrintMode::HexDump},
+        {Report, Preview, PrintMode::Report},
     };
     int n = 0;
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(c.id);
-        if (c.printCommand != 0)
+        SCOPED_TRACE(c.command * 10 + c.printCommand);
+        if (c.printCommand != None)
         {
-            Frame().GetCommand(c.printCommand)->trigger(); // its preview is closed
+            ASSERT_TRUE(run(c.printCommand)); // its preview is closed
         }
-        bool busy = false;
+        const int ended = m_host.m_nPrintsEnded;
+        bool running = false;
         int expectedPages = 0;
         const QString pdf =
             QString::fromStdString(Path(("out" + std::to_string(++n) + ".pdf").c_str()));
-        if (c.id == ID_FILE_PRINT_PREVIEW)
+        if (c.command == Preview)
         {
-            WithPreview([&](QPrintPreviewDialog&) { busy = m_app->m_bPrintBusy == 1; });
+            WithPreview([&](QPrintPreviewDialog&) { running = PrintRunning(ended); });
         }
         else
         {
             PrintToPdf(pdf,
                        [&](QPrintDialog& dialog)
                        {
-                           busy = m_app->m_bPrintBusy == 1;
+                           running = PrintRunning(ended);
                            expectedPages = view.GetPrintJob().GetPageCount(
                                CPagePainter::GeometryOf(*dialog.printer()));
                        });
         }
         m_ui.m_records.clear();
-        Frame().GetCommand(c.id)->trigger();
+        ASSERT_TRUE(run(c.command));
         ASSERT_EQ(m_ui.m_records.size(), 1u);
         EXPECT_EQ(view.GetPrintJob().GetMode(), c.mode);
-        EXPECT_TRUE(busy);
-        EXPECT_EQ(m_app->m_bPrintBusy, 0);
-        if (c.id != ID_FILE_PRINT_PREVIEW)
+        EXPECT_TRUE(running);
+        EXPECT_EQ(m_host.m_nPrintsEnded, ended + 1);
+        if (c.command != Preview)
         {
             EXPECT_EQ(PdfFile::Read(pdf).m_nPageObjects, expectedPages);
         }
@@ -443,19 +436,19 @@ TEST_F(PrintViewTest, StandardPrintCommandsUseTheModeOfTheLastPrintCommand)
 
 TEST_F(PrintViewTest, APrinterThatCannotTakeThePagesIsReported)
 {
-    ChooseModel(5);
+    CVesk4View& view = ModelForm();
     PrintToPdf(QString::fromStdString(Path("no/such/folder/out.pdf")));
-    Frame().GetCommand(ID_FILE_PRINT)->trigger();
+    ASSERT_TRUE(view.OnFilePrint("t"));
     EXPECT_EQ(m_ui.CountOf(ViewText::kPrintFailed), 1);
-    EXPECT_EQ(m_app->m_bPrintBusy, 0);
+    EXPECT_EQ(m_host.m_nPrintsEnded, 1);
 }
 
 TEST_F(PrintViewTest, CancellingThePrinterDialogPrintsNothing)
 {
-    ChooseModel(5);
-    Frame().GetCommand(ID_FILE_PRINT)->trigger(); // no script: the dialog is cancelled
+    CVesk4View& view = ModelForm();
+    ASSERT_TRUE(view.OnFilePrint("t")); // no script: the dialog is cancelled
     ASSERT_EQ(m_ui.m_records.size(), 1u);
     EXPECT_TRUE(m_ui.Texts().empty());
-    EXPECT_EQ(m_app->m_bPrintBusy, 0);
-    EXPECT_EQ(Frame().ActiveView()->GetPageCount(), 0) << "no page was drawn";
+    EXPECT_EQ(m_host.m_nPrintsEnded, 1);
+    EXPECT_EQ(view.GetPageCount(), 0) << "no page was drawn";
 }

@@ -1,58 +1,32 @@
-// A started application whose COM1 leads to the simulated radio on a
-// pseudo-terminal, with waits that keep the event loop running, for the tests
-// of the Radio Comm form.
+// The forms that talk to the radio on the fake host, whose COM1 leads to the
+// simulated radio on a pseudo-terminal, with waits that keep the event loop
+// running.
 #pragma once
 
-// own (shared fixtures of the shell and link tests)
-#include "LinkTestSupport.h"
-#include "AppFixture.h"
+// own (and tests/common: EventWaits.h)
+#include "EventWaits.h"
+#include "FormFixture.h"
 
 // views
-#include "views/ComportDlg.h"
 #include "views/ConnectView.h"
 
 // sim
+#include "sim/SampleImage.h"
 #include "sim/SimPort.h"
 #include "sim/SimRadio.h"
 
-// Qt
-#include <QCoreApplication>
-#include <QRadioButton>
-
 // std
-#include <chrono>
-#include <functional>
-#include <thread>
+#include <cstdint>
+#include <string>
+#include <vector>
 
-// Runs the event loop until `done` holds or `timeoutMs` passes.
-inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!done())
-    {
-        if (std::chrono::steady_clock::now() > deadline)
-        {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return true;
-}
-
-// Runs the event loop for `ms`.
-inline void Pump(int ms)
-{
-    (void)WaitUntil([] { return false; }, ms);
-}
-
-class RadioCommFixture : public AppFixture
+class RadioCommFixture : public FormFixture
 {
 protected:
     RadioCommFixture() : m_port(m_radio) {}
 
-    // Starts the radio (with `eeprom`, at `baud`, 0 = unpaced) and the program,
-    // and points COM1 at the radio.
+    // Starts the radio (with `eeprom`, at `baud`, 0 = unpaced) and points
+    // COM1 at it.
     void StartWithRadio(const std::vector<std::uint8_t>& eeprom, const SimFaults& faults = {},
                         std::uint32_t baud = 0, int channels = 320)
     {
@@ -61,17 +35,18 @@ protected:
         m_port.SetFaults(faults);
         m_port.SetBaud(baud);
         ASSERT_TRUE(m_port.Start());
-        Start();
-        m_app->m_portMap.SetDevicePath(1, m_port.DevicePath());
+        m_host.m_portMap.SetDevicePath(1, m_port.DevicePath());
     }
 
-    // Switches to the Radio Comm form as the menu command does.
-    CConnectView* OpenRadioComm()
+    CConnectView* OpenRadioComm() { return OpenForm<CConnectView>(VIEW_CONNECT); }
+
+    // Comport set with COM2 chosen and OK: the port choice changes and the
+    // open form is told, as the main frame tells it.
+    void ChooseCom2()
     {
-        Frame().SwitchView(VIEW_CONNECT);
-        return Form();
+        m_host.m_nComPort = 1;
+        Form()->OnPortChanged();
     }
-    CConnectView* Form() { return dynamic_cast<CConnectView*>(m_app->GetView(VIEW_CONNECT)); }
 
     bool WaitForText(const std::string& text, int timeoutMs = 5000)
     {
@@ -85,6 +60,14 @@ protected:
         return bytes;
     }
 
+    // The sample configuration of the demonstration radio, as bytes.
+    static std::vector<std::uint8_t> SampleEeprom()
+    {
+        CRadioImage image;
+        EXPECT_TRUE(BuildSampleImage(image));
+        return Bytes(image);
+    }
+
     // Whether the radio has taken a record that starts with `prefix`.
     bool RadioReceived(const std::string& prefix) const
     {
@@ -96,6 +79,21 @@ protected:
             }
         }
         return false;
+    }
+
+    // The records the radio has taken since `from` entries of its log.
+    std::vector<std::string> ReceivedSince(std::size_t from) const
+    {
+        std::vector<std::string> records;
+        const std::vector<SimLogEntry> log = m_radio.Log();
+        for (std::size_t i = from; i < log.size(); ++i)
+        {
+            if (log[i].received)
+            {
+                records.push_back(log[i].text);
+            }
+        }
+        return records;
     }
 
     CSimRadio m_radio;

@@ -1,13 +1,10 @@
 // The Test form end to end against the simulated radio on a pseudo-terminal:
 // what the radio decodes from "Receive" and "Transmit", the lamp and beeper,
-// the setups refused with nothing sent, the receive command that follows a
-// transmit when the form goes, and the port line of a demonstration.
+// the setups refused with nothing sent, and the receive command that follows a
+// transmit when the form goes.
 
 // own
 #include "RadioCommFixture.h"
-
-// app
-#include "app/DemoRadio.h"
 
 // views
 #include "views/AdjustView.h"
@@ -61,7 +58,7 @@ constexpr Band k800Fine{13, kLowSide, 5000, 12500}; // the 800 MHz codes the oth
 CRadioImage MakeImage(int model, int injection, double wideHz, double narrowHz)
 {
     CRadioImage image;
-    EXPECT_TRUE(CDemoRadio::BuildSampleImage(image));
+    EXPECT_TRUE(BuildSampleImage(image));
     EXPECT_TRUE(image.SetModel(model) && image.SetInjection(injection) &&
                 image.SetWideIfOffset(ComputeIfOffset(model, injection == kLowSide, wideHz)) &&
                 image.SetNarrowIfOffset(ComputeIfOffset(model, injection == kLowSide, narrowHz)) &&
@@ -125,20 +122,13 @@ class TestViewTest : public RadioCommFixture
 protected:
     void SetUp() override
     {
-        RadioCommFixture::SetUp();
-        CRadioImage sample;
-        ASSERT_TRUE(CDemoRadio::BuildSampleImage(sample));
-        StartWithRadio(Bytes(sample));
+        StartWithRadio(SampleEeprom());
         // The application's model (VHF(H) A Band) differs from the images the
         // cases load into the form, so a prescaler taken from it would show.
-        ChooseModel(5);
+        UseModel(5);
     }
 
-    CTestView* OpenTest()
-    {
-        Frame().SwitchView(VIEW_TEST);
-        return dynamic_cast<CTestView*>(m_app->GetView(VIEW_TEST));
-    }
+    CTestView* OpenTest() { return OpenForm<CTestView>(VIEW_TEST); }
 
     // The form and the radio both take `image`, so that the radio decodes
     // with the band, steps and injection the form used.
@@ -154,20 +144,6 @@ protected:
         const int before = m_radio.State().commandsTaken;
         button->click();
         return WaitUntil([&] { return m_radio.State().commandsTaken > before; });
-    }
-
-    std::vector<std::string> ReceivedSince(std::size_t from) const
-    {
-        std::vector<std::string> records;
-        const std::vector<SimLogEntry> log = m_radio.Log();
-        for (std::size_t i = from; i < log.size(); ++i)
-        {
-            if (log[i].received)
-            {
-                records.push_back(log[i].text);
-            }
-        }
-        return records;
     }
 
     // Every record sent after `mark`: a lamp command follows as a marker, and
@@ -422,12 +398,6 @@ TEST_F(TestViewTest, LeavingAfterTransmitTellsTheRadioToReceive)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
-        if (!m_app)
-        {
-            Start();
-            m_app->m_portMap.SetDevicePath(1, m_port.DevicePath());
-            ChooseModel(5);
-        }
         CTestView* form = OpenTest();
         ASSERT_NE(form, nullptr);
         LoadBoth(form, MakeImage(kVhfB));
@@ -444,18 +414,17 @@ TEST_F(TestViewTest, LeavingAfterTransmitTellsTheRadioToReceive)
         const std::size_t mark = m_radio.Log().size();
         if (c.leave == SwitchForm)
         {
-            Frame().SwitchView(VIEW_MODEL);
-            ASSERT_EQ(m_app->GetView(VIEW_TEST), nullptr);
+            ASSERT_TRUE(LeaveForm());
         }
         else if (c.leave == ComportSet)
         {
-            m_app->m_portMap.SetDevicePath(2, Path("no-such-port"));
+            m_host.m_portMap.SetDevicePath(2, Path("no-such-port"));
             ChooseCom2();
             EXPECT_EQ(form->Link().DeviceName(), Path("no-such-port"));
         }
         else
         {
-            m_app.reset();
+            CloseForm();
         }
         if (!c.released)
         {
@@ -567,79 +536,8 @@ TEST_F(TestViewTest, CancelRestoresTheFormsStartingEntries)
     EXPECT_FALSE(form->ScanGroupBCheck()->isChecked());
     EXPECT_EQ(form->AuxRow()->Value(), 0xFF);
     // Nothing of the form reaches the radio image.
-    CRadioImage target = Frame().m_sharedImage;
+    CRadioImage target = m_shared;
     const std::vector<std::uint8_t> before = Bytes(target);
     form->StoreToImage(target);
     EXPECT_EQ(Bytes(target), before);
-}
-
-TEST_F(TestViewTest, InADemonstrationThePortLineSaysWhatTheRadioIsDoing)
-{
-    CDemoRadio demo;
-    ASSERT_TRUE(demo.Start(0));
-    demo.Attach(*m_app);
-    CTestView* form = OpenTest();
-    ASSERT_NE(form, nullptr);
-    form->OnPortChanged();
-    ASSERT_TRUE(form->Link().IsOpen());
-    EXPECT_TRUE(form->PortStatus()->text().contains(
-        QStringLiteral("Simulated radio: no receive or transmit command taken yet; lamp off, "
-                       "beeper off; last level taken: none.")))
-        << form->PortStatus()->text().toStdString();
-
-    form->LoadFromImage(MakeImage(kVhfB));
-    const struct
-    {
-        QPushButton* button;
-        const char* frequency;
-        const char* says;
-    } cases[] = {
-        {form->ReceiveButton(), "152.5", "Simulated radio: receiving on 152.50000 MHz, wide"},
-        {form->TransmitButton(), "151.0", "Simulated radio: transmitting on 151.00000 MHz"},
-        {form->LightOnButton(), nullptr, "; lamp on, beeper off;"},
-        {form->BeepOnButton(), nullptr, "; lamp on, beeper on;"},
-        {form->LightOffButton(), nullptr, "; lamp off, beeper on;"},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.says);
-        if (c.frequency != nullptr)
-        {
-            form->RxFrequency()->Edit()->setText(QString::fromLatin1(c.frequency));
-            form->TxFrequency()->Edit()->setText(QString::fromLatin1(c.frequency));
-        }
-        c.button->click();
-        EXPECT_TRUE(form->IsTimerSet(CTestView::kPortLineTimerId));
-        // The line catches up once the radio's thread has taken the record.
-        const bool shown = WaitUntil(
-            [&]
-            {
-                if (form->IsTimerSet(CTestView::kPortLineTimerId))
-                {
-                    form->OnTimer(CTestView::kPortLineTimerId);
-                }
-                return form->PortStatus()->text().contains(QString::fromLatin1(c.says));
-            });
-        EXPECT_TRUE(shown) << form->PortStatus()->text().toStdString();
-        EXPECT_TRUE(form->PortStatus()->text().startsWith(QStringLiteral("COM1 is ")));
-    }
-    // Leaving tells the radio to receive; the next live form's line catches
-    // up with that once the radio has taken it.
-    Frame().SwitchView(VIEW_ADJUST);
-    auto* adjust = dynamic_cast<CAdjustView*>(m_app->GetView(VIEW_ADJUST));
-    ASSERT_NE(adjust, nullptr);
-    const char* released = "Simulated radio: receiving with no frequency set, wide, no signalling";
-    EXPECT_TRUE(WaitUntil(
-        [&]
-        {
-            if (adjust->IsTimerSet(CAdjustView::kPortLineTimerId))
-            {
-                adjust->OnTimer(CAdjustView::kPortLineTimerId);
-            }
-            return adjust->PortStatus()->text().contains(QString::fromLatin1(released));
-        }))
-        << adjust->PortStatus()->text().toStdString();
-    // The program keeps no pointer to a radio that is gone.
-    Frame().SwitchView(VIEW_MODEL);
-    m_app->m_pDemoRadio = nullptr;
 }

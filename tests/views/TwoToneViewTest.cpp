@@ -1,8 +1,8 @@
 // The 2-Tone form: formats, group codes and tone lists, what it shows of stored
 // values inside and outside the tables, the ANI number, and what it stores.
 
-// own (shared fixture of the shell tests)
-#include "AppFixture.h"
+// own
+#include "FormFixture.h"
 #include "FormTestSupport.h"
 
 // views
@@ -41,16 +41,13 @@ CRadioImage Stored(int used, int format, int g1, int g2, int t1, int t2, int t3)
 }
 } // namespace
 
-class TwoToneViewTest : public AppFixture
+class TwoToneViewTest : public FormFixture
 {
 protected:
     void SetUp() override
     {
-        AppFixture::SetUp();
-        Start();
-        ChooseModel(5);
-        Frame().SwitchView(VIEW_2TONE);
-        m_form = dynamic_cast<C2ToneView*>(m_app->GetView(VIEW_2TONE));
+        UseModel(5);
+        m_form = OpenForm<C2ToneView>(VIEW_2TONE);
         ASSERT_NE(m_form, nullptr);
         m_ui.Clear();
     }
@@ -120,7 +117,7 @@ TEST_F(TwoToneViewTest, TheListsEnabledFollowUseAndFormat)
         bool code;
         bool third;
     } cases[] = {
-        {1, 0, true, false}, {1, 1, false, true},   {1, 2, true, false},
+        {1, 0, true, false},  {1, 1, false, true},  {1, 2, true, false},
         {1, 3, false, false}, {0, 0, false, false}, {0, 1, false, false},
     };
     for (const auto& c : cases)
@@ -254,9 +251,9 @@ TEST_F(TwoToneViewTest, StoredValuesOutsideTheTablesShowNoSelection)
         int format;
         int g1, g2;
         std::uint8_t t1, t2;
-        int tone1Count;    // entries of the first list
-        bool code;         // a code is selected
-        bool tone1Shown;   // the first tone has a selection
+        int tone1Count;  // entries of the first list
+        bool code;       // a code is selected
+        bool tone1Shown; // the first tone has a selection
         bool tone2Shown;
     } cases[] = {
         {"Reach pair without a code", 2, 10, 10, 0, 5, 10, false, true, true},

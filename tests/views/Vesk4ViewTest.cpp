@@ -1,27 +1,26 @@
 // The common view: frequency stepping, the channel step and band limits, the
 // image copies of the base contract, and timers delivered to a form.
 
-// own (shared fixture of the shell tests)
-#include "AppFixture.h"
+// own
+#include "FormFixture.h"
 
 // Qt
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 
-class Vesk4ViewTest : public AppFixture
+// std
+#include <cstring>
+#include <memory>
+#include <vector>
+
+class Vesk4ViewTest : public FormFixture
 {
 protected:
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        Start();
-    }
-
     // A plain form holding an image of `model` with the given dividers.
     std::unique_ptr<CVesk4View> FormWith(int model, double wideHz, double narrowHz)
     {
-        auto form = std::make_unique<CVesk4View>(*m_app, VIEW_CHANNEL, nullptr);
+        auto form = std::make_unique<CVesk4View>(m_host, VIEW_CHANNEL, nullptr);
         CRadioImage image;
         EXPECT_TRUE(image.SetModel(model));
         EXPECT_TRUE(image.SetWideReference(wideHz));
@@ -130,7 +129,7 @@ TEST_F(Vesk4ViewTest, TheBaseContractCopiesTheWholeImage)
     image.m_strExtra3 = "three";
     image.m_nExtra = 42;
     EXPECT_TRUE(image.SetModel(7));
-    CVesk4View form(*m_app, VIEW_MANUAL, nullptr);
+    CVesk4View form(m_host, VIEW_MANUAL, nullptr);
     form.LoadFromImage(image);
     EXPECT_TRUE(form.IsModelUnset());
     EXPECT_TRUE(form.ValidateForm());
@@ -156,7 +155,7 @@ public:
 
 TEST_F(Vesk4ViewTest, TimersReachTheFormOnce)
 {
-    TimedForm form(*m_app, VIEW_TEST, nullptr);
+    TimedForm form(m_host, VIEW_TEST, nullptr);
     form.SetTimer(1, 5);
     form.SetTimer(2, 5);
     form.KillTimer(2);
