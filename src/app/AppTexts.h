@@ -56,6 +56,18 @@ inline constexpr char kViewOption[] = "Option(&O)";
 inline constexpr char kViewManual[] = "Manual(&A)";
 inline constexpr char kViewTest[] = "Test(&T)";
 inline constexpr char kViewAdjust[] = "Adjust(&J)";
+inline constexpr char kViewChannelList[] = "Channel List(&L)";
+// Undo and Redo name the step they take back or make again.
+inline constexpr char kEditUndo[] = "Undo(&U)\tCtrl+Z";
+inline constexpr char kEditUndoStep[] = "Undo %1(&U)\tCtrl+Z";
+inline constexpr char kEditRedo[] = "Redo(&R)\tCtrl+Shift+Z";
+inline constexpr char kEditRedoStep[] = "Redo %1(&R)\tCtrl+Shift+Z";
+// The steps the forms' own stores make, and File Clear's.
+inline constexpr char kFormStep[] = "Edit on the %1 form";
+inline constexpr const char* kFormNames[] = {"Model",  "Radio Comm", "Channel",
+                                             "Manual", "Test",       "2tone",
+                                             "Option", "Adjust",     "Channel List"};
+inline constexpr char kClearStep[] = "File Clear";
 inline constexpr char kComportSet[] = "Comport set(&C)";
 inline constexpr char kHelpTopics[] = "Help Topics(&T)";
 inline constexpr char kAbout[] = "Version(Vesk4) (&A)...";

@@ -6,10 +6,10 @@
 // Qt
 #include <QVBoxLayout>
 
-CChildFrame::CChildFrame(QWidget* clientArea) : QWidget(clientArea)
+CChildFrame::CChildFrame(QWidget* clientArea, bool list) : QWidget(clientArea)
 {
     // No caption, border or title of its own: it is part of the main window.
-    setGeometry(0, 0, kWidth, kHeight);
+    setGeometry(0, 0, list ? kListWidth : kWidth, list ? kListHeight : kHeight);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 }

@@ -11,8 +11,11 @@ class CChildFrame : public QWidget
 public:
     static constexpr int kWidth = 632;
     static constexpr int kHeight = 430;
+    // The pane of the Channel List form, in the window grown for it.
+    static constexpr int kListWidth = 1172;
+    static constexpr int kListHeight = 610;
 
-    explicit CChildFrame(QWidget* clientArea);
+    CChildFrame(QWidget* clientArea, bool list);
 
     // Puts the view into the pane; the pane owns it from then on.
     void SetView(QWidget* view);

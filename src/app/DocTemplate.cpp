@@ -8,6 +8,7 @@
 #include "app/Vesk4Doc.h"
 
 // views
+#include "ui/CommandIds.h"
 #include "views/ViewFactory.h"
 #include "views/Vesk4View.h"
 
@@ -25,7 +26,7 @@ void CDocTemplate::OpenDocumentFile(CVesk4App& app, QWidget* clientArea)
         return;
     }
     m_pDocument = std::make_unique<CVesk4Doc>();
-    m_pFrame = new CChildFrame(clientArea);
+    m_pFrame = new CChildFrame(clientArea, m_nViewIndex == VIEW_CHANNEL_LIST);
     m_pView = CreateView(m_nViewIndex, app, m_pFrame);
     m_pFrame->SetView(m_pView);
     if (CMainFrame* mainFrame = app.GetMainFrame())

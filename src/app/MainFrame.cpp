@@ -122,11 +122,19 @@ void CMainFrame::CreateMenus()
             [this] { close(); });
 
     QMenu* edit = menuBar()->addMenu(QString::fromLatin1(AppText::kMenuEdit));
+    QAction* undo = AddCommand(edit, ID_EDIT_UNDO, AppText::kEditUndo);
+    undo->setShortcut(QKeySequence::Undo);
+    connect(undo, &QAction::triggered, this, [this] { OnEditUndo(); });
+    QAction* redo = AddCommand(edit, ID_EDIT_REDO, AppText::kEditRedo);
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(redo, &QAction::triggered, this, [this] { OnEditRedo(); });
+    edit->addSeparator();
     const std::pair<int, const char*> views[] = {
         {ID_VIEW_MODEL, AppText::kViewModel},     {ID_VIEW_2TONE, AppText::kView2Tone},
         {ID_VIEW_CHANNEL, AppText::kViewChannel}, {ID_VIEW_OPTION, AppText::kViewOption},
         {ID_VIEW_MANUAL, AppText::kViewManual},   {ID_VIEW_TEST, AppText::kViewTest},
-        {ID_VIEW_ADJUST, AppText::kViewAdjust},
+        {ID_VIEW_ADJUST, AppText::kViewAdjust},   {ID_VIEW_CHANNEL_LIST, AppText::kViewChannelList},
     };
     for (const auto& [id, text] : views)
     {
@@ -183,7 +191,7 @@ void CMainFrame::UpdateCommandUI()
     const bool busy = m_app.IsPrintBusy();
 
     for (const int id : {ID_VIEW_2TONE, ID_VIEW_CHANNEL, ID_VIEW_OPTION, ID_VIEW_MANUAL,
-                         ID_VIEW_TEST, ID_VIEW_ADJUST})
+                         ID_VIEW_TEST, ID_VIEW_ADJUST, ID_VIEW_CHANNEL_LIST})
     {
         GetCommand(id)->setEnabled(ViewOfCommand(id) != m_nCurView && !m_app.IsModelUnset() &&
                                    !busy);
@@ -200,6 +208,142 @@ void CMainFrame::UpdateCommandUI()
     {
         GetCommand(id)->setEnabled(true);
     }
+    const auto stepText = [](const char* plain, const char* named, const std::string& step)
+    {
+        return step.empty() ? QString::fromLatin1(plain)
+                            : QString::fromLatin1(named).arg(QString::fromStdString(step));
+    };
+    GetCommand(ID_EDIT_UNDO)
+        ->setText(stepText(AppText::kEditUndo, AppText::kEditUndoStep, m_history.UndoName()));
+    GetCommand(ID_EDIT_REDO)
+        ->setText(stepText(AppText::kEditRedo, AppText::kEditRedoStep, m_history.RedoName()));
+    GetCommand(ID_EDIT_UNDO)->setEnabled(m_history.CanUndo() && !busy);
+    GetCommand(ID_EDIT_REDO)->setEnabled(m_history.CanRedo() && !busy);
+}
+
+ImageState CMainFrame::CurrentState() const
+{
+    return ImageState{m_sharedImage, m_app.GetChannelMode()};
+}
+
+std::string CMainFrame::FormStepName() const
+{
+    const int form = m_nCurView >= 0 && m_nCurView < VIEW_COUNT ? m_nCurView : VIEW_MODEL;
+    return QString::fromLatin1(AppText::kFormStep)
+        .arg(QString::fromLatin1(AppText::kFormNames[form]))
+        .toStdString();
+}
+
+void CMainFrame::StoreActiveView(const std::string& name)
+{
+    CVesk4View* view = ActiveView();
+    if (view == nullptr)
+    {
+        return;
+    }
+    const ImageState before = CurrentState();
+    m_bStoring = true;
+    m_strStepName.clear();
+    view->StoreToImage(m_sharedImage);
+    m_bStoring = false;
+    const std::string step = m_strStepName.empty() ? name : m_strStepName;
+    // An Up Load copied in starts a new history: there is nothing before it
+    // to go back to.
+    if (m_nCurView == VIEW_CONNECT)
+    {
+        if (!(CurrentState() == before))
+        {
+            m_history.Clear();
+        }
+        return;
+    }
+    m_history.Record(step, m_nCurView, before, CurrentState());
+}
+
+void CMainFrame::OnFormEdited(int viewIndex, const std::string& name)
+{
+    if (viewIndex != m_nCurView)
+    {
+        return;
+    }
+    if (m_bStoring)
+    {
+        m_strStepName = name;
+        return;
+    }
+    StoreActiveView(name);
+    UpdateCommandUI();
+}
+
+void CMainFrame::OpenViewOnShared(int index)
+{
+    m_app.CloseView(m_nCurView);
+    m_nCurView = index;
+    // The channel list wants room; every other form keeps the window's size.
+    const bool wide = index == VIEW_CHANNEL_LIST;
+    setFixedSize(wide ? kListWidth : kWidth, wide ? kListHeight : kHeight);
+    m_app.OpenView(index);
+    if (CVesk4View* view = ActiveView())
+    {
+        view->LoadFromImage(m_sharedImage);
+    }
+}
+
+void CMainFrame::RestoreState(const ImageState& state, int form)
+{
+    m_sharedImage = state.image;
+    m_app.SetChannelMode(state.channelMode);
+    m_app.SetChannelCode(state.channelMode != 0 ? 2 : 1);
+    int model = -1;
+    m_app.SetModelUnset(!m_sharedImage.GetModel(model) || model < 0);
+    // The Channel and Channel List forms show the same channels.
+    const auto channels = [](int view)
+    { return view == VIEW_CHANNEL || view == VIEW_CHANNEL_LIST; };
+    const bool shown = form == m_nCurView || (channels(form) && channels(m_nCurView));
+    if (!shown && form >= 0 && form < VIEW_COUNT && form != VIEW_CONNECT)
+    {
+        OpenViewOnShared(form);
+    }
+    else if (CVesk4View* view = ActiveView())
+    {
+        view->LoadFromImage(m_sharedImage);
+    }
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnEditUndo()
+{
+    CVesk4View* view = ActiveView();
+    if (view == nullptr || !view->ValidateForm())
+    {
+        return;
+    }
+    StoreActiveView(FormStepName());
+    const int form = m_history.UndoForm();
+    ImageState state;
+    if (m_history.Undo(state))
+    {
+        RestoreState(state, form);
+    }
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnEditRedo()
+{
+    CVesk4View* view = ActiveView();
+    if (view == nullptr || !view->ValidateForm())
+    {
+        return;
+    }
+    // Pending edits are a new step, which leaves nothing to redo.
+    StoreActiveView(FormStepName());
+    const int form = m_history.RedoForm();
+    ImageState state;
+    if (m_history.Redo(state))
+    {
+        RestoreState(state, form);
+    }
+    UpdateCommandUI();
 }
 
 void CMainFrame::SwitchView(int index)
@@ -214,15 +358,9 @@ void CMainFrame::SwitchView(int index)
         {
             return;
         }
-        view->StoreToImage(m_sharedImage);
-        m_app.CloseView(m_nCurView);
+        StoreActiveView(FormStepName());
     }
-    m_nCurView = index;
-    m_app.OpenView(index);
-    if (CVesk4View* view = ActiveView())
-    {
-        view->LoadFromImage(m_sharedImage);
-    }
+    OpenViewOnShared(index);
     UpdateCommandUI();
 }
 
@@ -337,16 +475,13 @@ void CMainFrame::OnStandardPrint(int id)
 
 void CMainFrame::OnFileClear()
 {
+    // Leaving without ValidateForm or StoreToImage drops the view's edits;
+    // the clearing itself is a step Undo takes back.
+    const ImageState before = CurrentState();
     (void)m_sharedImage.Reset();
     m_app.SetModelUnset(true);
-    // Leaving without ValidateForm or StoreToImage drops the view's edits.
-    m_app.CloseView(m_nCurView);
-    m_nCurView = VIEW_MODEL;
-    m_app.OpenView(VIEW_MODEL);
-    if (CVesk4View* view = ActiveView())
-    {
-        view->LoadFromImage(m_sharedImage);
-    }
+    m_history.Record(AppText::kClearStep, VIEW_MODEL, before, CurrentState());
+    OpenViewOnShared(VIEW_MODEL);
     UpdateCommandUI();
 }
 
@@ -391,6 +526,7 @@ void CMainFrame::OnImageOpened(const std::string& path, const CRadioImage& loade
 {
     m_strFilePath = path;
     m_sharedImage = loaded;
+    m_history.Clear();
     setWindowTitle(QString::fromStdString(path));
 }
 
@@ -407,7 +543,7 @@ bool CMainFrame::SaveImage(const std::string& path)
 {
     if (CVesk4View* view = ActiveView())
     {
-        view->StoreToImage(m_sharedImage);
+        StoreActiveView(FormStepName());
         view->LoadFromImage(m_sharedImage);
     }
     if (!m_sharedImage.SaveToFile(AddDumpExtension(path), m_app))
@@ -415,6 +551,7 @@ bool CMainFrame::SaveImage(const std::string& path)
         m_app.Ui().ShowMessage(AppText::kWriteError, MessageIcon::Warning);
         return false;
     }
+    m_history.MarkSaved();
     m_strFilePath = path;
     setWindowTitle(QString::fromStdString(path));
     return true;

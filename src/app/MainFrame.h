@@ -3,6 +3,7 @@
 #pragma once
 
 // model
+#include "model/ImageHistory.h"
 #include "model/RadioImage.h"
 
 // Qt
@@ -24,6 +25,9 @@ class CMainFrame : public QMainWindow
 public:
     static constexpr int kWidth = 640;
     static constexpr int kHeight = 480;
+    // The window while the Channel List form is on screen.
+    static constexpr int kListWidth = 1180;
+    static constexpr int kListHeight = 660;
 
     explicit CMainFrame(CVesk4App& app);
     ~CMainFrame() override;
@@ -62,6 +66,15 @@ public:
     void OnStandardPrint(int id);
     void OnFileClear();
     void OnFileDirectory();
+    // Edit menu: the last step taken back, or made again. Undo first takes
+    // the active form's pending edits in as a step of their own, and a step
+    // made on another form brings that form up.
+    void OnEditUndo();
+    void OnEditRedo();
+    // Form `viewIndex` made a step on its own image (IViewHost::OnFormEdited).
+    void OnFormEdited(int viewIndex, const std::string& name);
+    const CImageHistory& History() const { return m_history; }
+
     // Utility and Help menus
     void OnComportSet();
     void OnHelpTopics();
@@ -88,8 +101,25 @@ private:
     std::string m_strFilePath;
     std::map<int, QAction*> m_commands;
     CHelpWindow* m_pHelpWindow = nullptr;
+    CImageHistory m_history;
+    // A store of the active view is under way: a step the view reports from
+    // inside it names the step rather than making one of its own.
+    bool m_bStoring = false;
+    std::string m_strStepName;
 
     void CreateMenus();
+    ImageState CurrentState() const;
+    // The active view's edits into the shared image, kept as one step named
+    // `name` when anything changed.
+    void StoreActiveView(const std::string& name);
+    // The step name of the active form's own stores.
+    std::string FormStepName() const;
+    // Puts `state` in place and shows it, on form `form` when the active one
+    // does not show what the step changed.
+    void RestoreState(const ImageState& state, int form);
+    // Closes the active view without storing it and opens `index` on the
+    // shared image, in the window size that view wants.
+    void OpenViewOnShared(int index);
     void CreateStandardPrintCommands();
     QAction* AddCommand(QMenu* menu, int id, const char* text);
 };

@@ -120,6 +120,14 @@ void CVesk4App::AttachDemoRadio(const CDemoRadio& radio, const std::string& devi
     m_pDemoRadio = &radio;
 }
 
+void CVesk4App::OnFormEdited(int viewIndex, const std::string& name)
+{
+    if (m_pMainWnd)
+    {
+        m_pMainWnd->OnFormEdited(viewIndex, name);
+    }
+}
+
 std::string CVesk4App::DemoRadioState() const
 {
     return m_pDemoRadio != nullptr ? m_pDemoRadio->StateText() : std::string();

@@ -55,6 +55,7 @@ public:
     void SetModelIndex(int index) override { m_nModelIndex = index; }
     void OnPrintEnded() override { m_bPrintBusy = 0; }
     std::string DemoRadioState() const override;
+    void OnFormEdited(int viewIndex, const std::string& name) override;
 
     // IAppState: the radio image and the link report the capacity through these.
     std::int32_t GetChannelCode() const override { return m_nChannelCode; }

@@ -13,7 +13,8 @@ enum ViewIndex : int
     VIEW_2TONE = 5,
     VIEW_OPTION = 6,
     VIEW_ADJUST = 7,
-    VIEW_COUNT = 8
+    VIEW_CHANNEL_LIST = 8,
+    VIEW_COUNT = 9
 };
 
 // Menu command identifiers; kept as numbers so that the menu, the enabling rules
@@ -28,6 +29,9 @@ enum CommandId : int
     ID_VIEW_MANUAL = 32776,
     ID_VIEW_TEST = 32777,
     ID_VIEW_ADJUST = 32778,
+    ID_VIEW_CHANNEL_LIST = 32779,
+    ID_EDIT_UNDO = 32786,
+    ID_EDIT_REDO = 32787,
     ID_COMPORT_SET = 32780,
     ID_FILE_CLEAR = 32781,
     ID_PRINT_TEXT = 32782,
@@ -65,6 +69,8 @@ constexpr int ViewOfCommand(int id)
         return VIEW_TEST;
     case ID_VIEW_ADJUST:
         return VIEW_ADJUST;
+    case ID_VIEW_CHANNEL_LIST:
+        return VIEW_CHANNEL_LIST;
     default:
         return -1;
     }

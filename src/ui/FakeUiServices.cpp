@@ -74,6 +74,23 @@ bool CFakeUiServices::AskYesNo(const std::string& text, MessageIcon icon)
     return NextAnswer();
 }
 
+bool CFakeUiServices::AskText(const std::string& prompt, std::string& textInOut)
+{
+    const CModalStandIn modal;
+    m_records.push_back({Kind::Text, prompt, MessageIcon::None});
+    if (m_texts.empty() || !m_texts.front().has_value())
+    {
+        if (!m_texts.empty())
+        {
+            m_texts.pop_front();
+        }
+        return false;
+    }
+    textInOut = *m_texts.front();
+    m_texts.pop_front();
+    return true;
+}
+
 bool CFakeUiServices::NextFile(Kind kind, const FileDialogRequest& request, std::string& pathOut)
 {
     const CModalStandIn modal;
@@ -149,6 +166,7 @@ void CFakeUiServices::Clear()
 {
     m_records.clear();
     m_answers.clear();
+    m_texts.clear();
     m_files.clear();
     m_dialogScripts.clear();
     m_fileRequests.clear();

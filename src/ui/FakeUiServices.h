@@ -23,7 +23,8 @@ public:
         YesNo,
         OpenFile,
         SaveFile,
-        Dialog
+        Dialog,
+        Text
     };
 
     struct Record
@@ -45,6 +46,8 @@ public:
     // (with its controls set up) and returns QDialog::Accepted or Rejected.
     // With nothing queued the dialog is closed with Rejected.
     std::deque<std::function<int(QDialog&)>> m_dialogScripts;
+    // Texts typed into AskText; std::nullopt (or nothing queued) cancels.
+    std::deque<std::optional<std::string>> m_texts;
     // Requests the file dialogs were opened with.
     std::vector<FileDialogRequest> m_fileRequests;
 
@@ -56,6 +59,7 @@ public:
     [[nodiscard]] bool ChooseSaveFile(const FileDialogRequest& request,
                                       std::string& pathOut) override;
     int RunDialog(QDialog& dialog) override;
+    bool AskText(const std::string& prompt, std::string& textInOut) override;
 
     // How many messages or questions had exactly this text.
     int CountOf(const std::string& text) const;

@@ -6,7 +6,10 @@
 
 // Qt
 #include <QDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace
@@ -52,6 +55,19 @@ bool CQtUiServices::AskOkCancel(const std::string& text, MessageIcon icon)
 bool CQtUiServices::AskYesNo(const std::string& text, MessageIcon icon)
 {
     return Ask(text, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool CQtUiServices::AskText(const std::string& prompt, std::string& textInOut)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(m_pParent, QCoreApplication::applicationName(),
+                                               QString::fromStdString(prompt), QLineEdit::Normal,
+                                               QString::fromStdString(textInOut), &ok);
+    if (ok)
+    {
+        textInOut = text.toStdString();
+    }
+    return ok;
 }
 
 bool CQtUiServices::ChooseFile(const FileDialogRequest& request, bool save, std::string& pathOut)

@@ -23,6 +23,7 @@ public:
     [[nodiscard]] bool ChooseSaveFile(const FileDialogRequest& request,
                                       std::string& pathOut) override;
     int RunDialog(QDialog& dialog) override;
+    bool AskText(const std::string& prompt, std::string& textInOut) override;
 
 private:
     QPointer<QWidget> m_pParent;

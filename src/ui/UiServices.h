@@ -41,4 +41,7 @@ public:
                                               std::string& pathOut) = 0;
     // Runs a dialog modally; QDialog::Accepted or QDialog::Rejected.
     virtual int RunDialog(QDialog& dialog) = 0;
+    // A line of text asked for with `prompt`, starting from textInOut; true
+    // with the text typed for OK, false (textInOut as it was) for Cancel.
+    virtual bool AskText(const std::string& prompt, std::string& textInOut) = 0;
 };

@@ -475,6 +475,13 @@ bool CChannelView::CommitShownChannel()
         Ui().ShowMessage(ChannelTexts::kEepromSetError, MessageIcon::Warning);
         return false;
     }
+    // A trial on a copy (ValidateForm) is no step.
+    if (!m_bTrying)
+    {
+        Host().OnFormEdited(
+            GetViewIndex(),
+            QString::fromLatin1(ChannelViewText::kChannelStep).arg(m_nShownChannel).toStdString());
+    }
     return true;
 }
 
@@ -490,7 +497,9 @@ bool CChannelView::ValidateForm()
     // the Save here, before anything is lost.
     const CRadioImage image = m_image;
     const FormState loaded = m_loaded;
+    m_bTrying = true;
     const bool ok = CommitShownChannel();
+    m_bTrying = false;
     m_image = image;
     m_loaded = loaded;
     return ok;

@@ -145,6 +145,8 @@ private:
     FormState m_loaded;
     // The values the last passing check gave the shown entries.
     ChannelValues m_values;
+    // ValidateForm is committing the shown channel on a copy.
+    bool m_bTrying = false;
     // The next channel-spin click is ignored (set by a failed check there).
     bool m_bSwallow = false;
     // The next change of either number box is the form's own.

@@ -42,4 +42,7 @@ inline constexpr char kChannelNameName[] = "Channel Alpha Character";
 inline constexpr char kGroupNumberName[] = "Group Number";
 inline constexpr char kGroupNameName[] = "Group Alpha Character";
 inline constexpr char kAuxDataName[] = "Auxiliay Data";
+
+// The step Edit > Undo takes back once a changed channel is left.
+inline constexpr char kChannelStep[] = "Edit channel %1";
 } // namespace ChannelViewText

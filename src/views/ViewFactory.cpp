@@ -3,6 +3,7 @@
 // own
 #include "views/ViewFactory.h"
 #include "views/AdjustView.h"
+#include "views/ChannelListView.h"
 #include "views/ChannelView.h"
 #include "views/ConnectView.h"
 #include "views/ManualView.h"
@@ -35,6 +36,8 @@ CVesk4View* CreateView(int viewIndex, IViewHost& host, QWidget* parent)
         return new CAdjustView(host, parent);
     case VIEW_TEST:
         return new CTestView(host, parent);
+    case VIEW_CHANNEL_LIST:
+        return new CChannelListView(host, parent);
     default:
         // Forms not built yet are empty, so switching between all eight works.
         return new CVesk4View(host, viewIndex, parent);

@@ -28,4 +28,8 @@ public:
     // now, in one short line; empty when the ports lead to real devices. Safe
     // to ask while the radio takes commands on its own thread.
     virtual std::string DemoRadioState() const { return {}; }
+    // Form `viewIndex` changed its own image by one edit the user can undo,
+    // named for the Edit menu ("Paste 12 channels"): the application takes
+    // the form's image in and keeps the step.
+    virtual void OnFormEdited(int /*viewIndex*/, const std::string& /*name*/) {}
 };

@@ -54,6 +54,13 @@ TEST_F(AppFixture, ASignalEndsTheProgramAsEndDoesAndReleasesTheTransmitter)
         ASSERT_TRUE(program.waitForFinished(20000));
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(program.exitCode(), 128 + signal);
+        // The program drained its last record into the line before it went;
+        // the simulated radio takes it from there on its own thread.
+        const auto heard = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (radio.State().test.side != 'R' && std::chrono::steady_clock::now() < heard)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
         EXPECT_EQ(radio.State().test.side, 'R');
         EXPECT_FALSE(radio.State().test.hasFrequency);
         // Ended through ExitInstance, which keeps the port choice.
