@@ -1,5 +1,4 @@
-// Record composing and decoding, ParseRecord, the test payload and the RAM
-// request checks.
+// Record composing and decoding, ParseRecord and the RAM request checks.
 
 // link
 #include "link/LinkTexts.h"
@@ -9,11 +8,9 @@
 
 // model
 #include "model/AppState.h"
-#include "model/BandTable.h"
 
 // std
 #include <gtest/gtest.h>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -167,139 +164,6 @@ TEST(ParseRecord, EndRecordSetsChannelModeAndCodeFromTheLastEnd)
         EXPECT_EQ(app.m_nChannelMode, c.mode) << c.lastAddress;
         EXPECT_EQ(app.m_nChannelCode, c.mode + 1) << c.lastAddress;
     }
-}
-
-TEST(TestPayload, NoFrequencyCarriesAllOnesInTheDivisorBits)
-{
-    TestSettings settings;
-    settings.frequency = 0.0;
-    settings.signalling = 0x4130;
-    std::uint8_t payload[7];
-    ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, -1, payload));
-    EXPECT_EQ(payload[0], 0x41);
-    EXPECT_EQ(payload[1], 0x3F);
-    EXPECT_EQ(payload[2], 0xFF);
-    EXPECT_EQ(payload[3], 0xFF);
-}
-
-TEST(TestPayload, DivisorFlagsCheckNibbleAndAuxiliary)
-{
-    TestSettings settings;
-    settings.referenceStep = 5.0;
-    settings.frequency = 36.0; // e = 7200
-    settings.signalling = 0xFFFFF;
-    settings.txPowerControl = 1;
-    settings.fixedBit = 1;
-    settings.notScanGroupA = 0;
-    settings.notScanGroupB = 1;
-    settings.compander = 0;
-    settings.wide = 1;
-    settings.dtone = 0;
-    settings.ani = 1;
-    settings.auxiliary = 0xA5;
-    std::uint8_t payload[7];
-    ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, 0, payload));
-    // P = 64: N = 112, A = 32, D = 0x3820.
-    EXPECT_EQ(payload[1], 0xF0);
-    EXPECT_EQ(payload[2], 0x38);
-    EXPECT_EQ(payload[3], 0x20);
-    EXPECT_EQ(payload[4], 0b11010101);
-    unsigned nibbles = (payload[1] & 0xF) + (payload[2] >> 4) + (payload[2] & 0xF) +
-                       (payload[3] >> 4) + (payload[3] & 0xF) + (payload[4] >> 4) +
-                       (payload[4] & 0xF) + payload[5];
-    EXPECT_EQ(nibbles % 16, 0u);
-    EXPECT_EQ(payload[5] & 0xF0, 0);
-    EXPECT_EQ(payload[6], 0xA5);
-
-    // Model 13 divides by 128: N = 56, A = 32.
-    ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, 13, payload));
-    EXPECT_EQ((payload[2] << 8 | payload[3]), (56 << 7) | 32);
-}
-
-namespace
-{
-std::uint32_t DivisorOf(const std::uint8_t payload[7])
-{
-    return (static_cast<std::uint32_t>(payload[1] & 0x0F) << 16) |
-           (static_cast<std::uint32_t>(payload[2]) << 8) | payload[3];
-}
-} // namespace
-
-TEST(TestPayload, CountersComeFromOneRoundedDivisor)
-{
-    // Grid points whose e = f / step falls a hair below a multiple of P.
-    const struct
-    {
-        double mhz;
-        double stepKhz;
-        int model;
-        std::uint32_t n;
-        std::uint32_t a;
-    } cases[] = {
-        {139.2, 5.0, 5, 435, 0},     // 27840 = 435 x 64, not 138.88 MHz
-        {30.08, 2.5, 0, 188, 0},     // 12032 = 188 x 64
-        {403.2, 6.25, 9, 1008, 0},   // 64512 = 1008 x 64
-        {806.4, 6.25, 13, 1008, 0},  // 129024 = 1008 x 128
-        {150.005, 5.0, 6, 468, 49},  // 30001, an ordinary point
-        {150.0025, 5.0, 6, 468, 49}, // 30000.5 rounds half up
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.mhz);
-        TestSettings settings;
-        settings.frequency = c.mhz;
-        settings.referenceStep = c.stepKhz;
-        std::uint8_t payload[7];
-        ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, c.model, payload));
-        EXPECT_EQ(DivisorOf(payload), (c.n << 7) | c.a);
-    }
-}
-
-TEST(TestPayload, EveryGridPointOfEveryBandKeepsItsDivisor)
-{
-    // Whole-number arithmetic on the 10 Hz scale gives the divisor each grid
-    // point must carry; the payload's N x P + A must equal it.
-    for (int model = 0; model < kModelCount; ++model)
-    {
-        const BandInfo* band = FindBand(model);
-        ASSERT_NE(band, nullptr);
-        const std::int64_t prescaler = band->prescaler;
-        for (int code = 0; code < ReferenceCodeCount(model); ++code)
-        {
-            const double stepKhz = StepKhz(model, code);
-            const auto stepUnits = static_cast<std::int64_t>(std::llround(stepKhz * 100.0));
-            const auto low = static_cast<std::int64_t>(std::llround(band->txLow * 100000.0));
-            const auto high = static_cast<std::int64_t>(std::llround(band->txHigh * 100000.0));
-            int wrong = 0;
-            for (std::int64_t units = (low + stepUnits - 1) / stepUnits * stepUnits; units <= high;
-                 units += stepUnits)
-            {
-                TestSettings settings;
-                settings.frequency = static_cast<double>(units) / 100000.0;
-                settings.referenceStep = stepKhz;
-                std::uint8_t payload[7];
-                ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, model, payload));
-                const std::uint32_t divisor = DivisorOf(payload);
-                const std::int64_t decoded = (divisor >> 7) * prescaler + (divisor & 0x7F);
-                if (decoded != units / stepUnits || (divisor & 0x7F) >= prescaler)
-                {
-                    ++wrong;
-                }
-            }
-            EXPECT_EQ(wrong, 0) << "model " << model << ", step " << stepKhz << " kHz";
-        }
-    }
-}
-
-TEST(TestPayload, ZeroReferenceStepIsRefused)
-{
-    TestSettings settings;
-    settings.frequency = 150.0;
-    settings.referenceStep = 0.0;
-    std::uint8_t payload[7];
-    EXPECT_FALSE(CRadioLink::BuildTestPayload(settings, 0, payload));
-    CRadioLink link;
-    EXPECT_FALSE(link.TestReceive(settings));
 }
 
 TEST(RamRules, HexadecimalTextAsTheDialogsTakeIt)

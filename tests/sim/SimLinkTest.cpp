@@ -151,7 +151,7 @@ TEST_F(SimLinkTest, RamReadAndWriteAndLiveCommandsReachTheRadio)
     TestSettings settings;
     ASSERT_TRUE(link.TestTransmit(settings));
     std::uint8_t payload[7];
-    ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, -1, payload));
+    ASSERT_TRUE(CTestRecord::Build(settings, -1, payload));
     ASSERT_TRUE(WaitFor([&] { return m_radio.TestSide() != 0; }));
     EXPECT_EQ(m_radio.TestSide(), 'T');
     EXPECT_EQ(m_radio.TestPayload(), std::vector<std::uint8_t>(payload, payload + 7));
@@ -220,8 +220,8 @@ TEST_F(SimLinkTest, PausedRadioHoldsTheUploadUntilResumed)
     m_port.SetPaused(true);
     Start();
     ASSERT_TRUE(m_conversation.OnUpload());
-    EXPECT_FALSE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError},
-                          300));
+    EXPECT_FALSE(
+        RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}, 300));
     EXPECT_TRUE(m_radio.Log().empty()); // not even the request was taken in
     EXPECT_EQ(m_port.RecordsSent(), 0);
     m_port.SetPaused(false);
@@ -239,8 +239,8 @@ TEST_F(SimLinkTest, RadioPausedMidUploadSendsNoMoreUntilResumed)
     Start(faults);
     ASSERT_TRUE(m_conversation.OnUpload());
     ASSERT_TRUE(WaitFor([&] { return m_port.IsPaused(); }));
-    EXPECT_FALSE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError},
-                          300));
+    EXPECT_FALSE(
+        RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError}, 300));
     EXPECT_EQ(m_port.RecordsSent(), 10);
     m_port.SetPaused(false);
     ASSERT_TRUE(RunUntil({ConversationEvent::UploadComplete, ConversationEvent::UploadError,

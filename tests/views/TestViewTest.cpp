@@ -115,7 +115,7 @@ void Enter(CFrequencyBox* frequency, CSignallingBox* signalling, const Side& sid
 std::string TestRecord(bool transmit, const std::vector<std::uint8_t>& payload)
 {
     const std::string line =
-        CRecord::Compose(transmit ? "M6" : "M4", CRadioLink::kTestAddress, payload.data(), 7);
+        CRecord::Compose(transmit ? "M6" : "M4", RadioCommands::kTestAddress, payload.data(), 7);
     return line.substr(0, line.size() - 2);
 }
 } // namespace
