@@ -18,6 +18,8 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <tuple>
+#include <utility>
 #include <unistd.h>
 
 namespace
@@ -146,12 +148,8 @@ struct TestCase
 };
 
 // A signalling choice: type and value.
-struct Signalling
-{
-    int type;
-    int value;
-};
-constexpr Signalling kQuiet{kSignallingNone, kNoSignallingValue};
+using Signalling = std::pair<int, int>;
+const Signalling kQuiet{kSignallingNone, kNoSignallingValue};
 
 TestSettings Settings(double frequency, double stepKhz, Signalling signalling, bool wide)
 {
@@ -159,8 +157,7 @@ TestSettings Settings(double frequency, double stepKhz, Signalling signalling, b
     s.frequency = frequency;
     s.referenceStep = stepKhz;
     s.noFrequency = frequency == 0.0;
-    s.signallingType = signalling.type;
-    s.signallingValue = signalling.value;
+    std::tie(s.signallingType, s.signallingValue) = signalling;
     s.wide = wide ? 1 : 0;
     return s;
 }

@@ -194,6 +194,9 @@ TEST_F(TestViewTest, TheRadioDecodesWhatReceiveAndTransmitSend)
         bool inverted;
     };
     constexpr Heard kQuiet{SimSignalling::None, -1, false};
+    constexpr Heard kDcs023{SimSignalling::Dcs, 23, false};
+    constexpr Heard kDcs023Inverted{SimSignalling::Dcs, 23, true};
+    constexpr Heard kTone1{SimSignalling::Ctcss, 1, false};
     struct Case
     {
         const char* name;
@@ -221,36 +224,10 @@ TEST_F(TestViewTest, TheRadioDecodesWhatReceiveAndTransmitSend)
          150.005, kQuiet},
         {"transmit 139.2 MHz keys 139.2, not 138.88", kVhfA, true, false, Plain("139.2"), 0xFF,
          true, 139.2, 139.2, kQuiet},
-        {"inverted DCS -023",
-         kVhfB,
-         true,
-         false,
-         Dcs("151.0", "-023"),
-         0xFF,
-         true,
-         151.0,
-         151.0,
-         {SimSignalling::Dcs, 23, true}},
-        {"DCS 023",
-         kVhfB,
-         false,
-         false,
-         Dcs("0", "023"),
-         0xFF,
-         false,
-         0.0,
-         0.0,
-         {SimSignalling::Dcs, 23, false}},
-        {"second CTCSS tone",
-         kVhfB,
-         false,
-         false,
-         Ctcss("0", 1),
-         0xFF,
-         false,
-         0.0,
-         0.0,
-         {SimSignalling::Ctcss, 1, false}},
+        {"inverted DCS -023", kVhfB, true, false, Dcs("151.0", "-023"), 0xFF, true, 151.0, 151.0,
+         kDcs023Inverted},
+        {"DCS 023", kVhfB, false, false, Dcs("0", "023"), 0xFF, false, 0.0, 0.0, kDcs023},
+        {"second CTCSS tone", kVhfB, false, false, Ctcss("0", 1), 0xFF, false, 0.0, 0.0, kTone1},
         {"only the leftmost auxiliary bit", kVhfB, false, false, Plain("0"), 0x80, false, 0.0, 0.0,
          kQuiet},
         // The application's model is 5 (prescaler 64); the form's own image
