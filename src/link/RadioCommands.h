@@ -26,8 +26,10 @@ inline constexpr char kSwitch[] = "M8"; // lamp or beeper, by address
 inline constexpr char kData[] = "S1";
 inline constexpr char kEnd[] = "S9";
 
-// Every line the radio sends is a data or an end record.
+// Every line the radio sends is a data or an end record; every other record
+// it takes is a command. A record starts with one of these two letters.
 inline constexpr char kAnswerStart = kData[0];
+inline constexpr char kCommandStart = kRamWrite[0];
 // The type digits a parsed answer reports.
 inline constexpr int kDataDigit = kData[1] - '0';
 inline constexpr int kEndDigit = kEnd[1] - '0';

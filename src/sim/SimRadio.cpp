@@ -107,7 +107,7 @@ int CSimRadio::Receive(const std::uint8_t* bytes, std::size_t count,
         for (std::size_t i = 0; i < count; ++i)
         {
             const char c = static_cast<char>(bytes[i]);
-            if (c == 'M' || c == 'S')
+            if (c == kCommandStart || c == kAnswerStart)
             {
                 // A record start inside a line: the partial line is lost, as
                 // on a real receiver that resynchronises.
@@ -273,11 +273,11 @@ std::string CSimRadio::TakeCommand(const std::string& type, const DecodedRecord&
         m_bBeeper = (address & kSwitchOn) != 0;
         words = m_bBeeper ? kSimWordBeeperOn : kSimWordBeeperOff;
     }
-    else if (type[0] == 'M')
+    else if (type[0] == kCommandStart)
     {
         words = kSimWordUnknownCommand;
     }
-    if (type[0] == 'M')
+    if (type[0] == kCommandStart)
     {
         ++m_state.commandsTaken;
         m_state.lastAction = words;
