@@ -341,9 +341,12 @@ bool CTestView::BuildSettings(bool transmit, TestSettings& settingsOut, QWidget*
         return false;
     }
     SignallingChoice choice;
-    std::uint32_t word = 0;
+    // Only the check is wanted here: a choice the link has no word for is
+    // refused with the focus on its entry, before anything is sent.
+    std::uint32_t unusedWord = 0;
     const CSignallingBox* box = transmit ? m_pTxSignalling : m_pRxSignalling;
-    if (!box->ReadValue(choice) || !CTestRecord::SignallingWord(choice.type, choice.value, word))
+    if (!box->ReadValue(choice) ||
+        !CTestRecord::SignallingWord(choice.type, choice.value, unusedWord))
     {
         if (entryOut != nullptr)
         {

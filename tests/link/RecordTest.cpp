@@ -216,7 +216,6 @@ Bytes Quiet(std::uint8_t flags, std::uint8_t check, std::uint8_t auxiliary = 0xF
 {
     return {0xFF, 0xFF, 0xFF, 0xFF, flags, check, auxiliary};
 }
-
 } // namespace
 
 TEST(TestPayload, ChoicesBecomeTheirBytesAndTheRadioReadsThemBack)
