@@ -3,6 +3,7 @@
 // own
 #include "link/RadioConversation.h"
 #include "link/LinkTexts.h"
+#include "link/RadioCommands.h"
 #include "link/Record.h"
 
 // model
@@ -12,6 +13,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+
+using namespace RadioCommands;
 
 CRadioConversation::CRadioConversation(IAppState& app, ILinkTimerHost& timers, Callback callback)
     : m_app(app), m_timers(timers), m_callback(std::move(callback)), m_upload(kUploadSize, 0xFF),
@@ -189,11 +192,12 @@ void CRadioConversation::HandleUploadLine(const std::vector<std::uint8_t>& line)
 {
     DecodedRecord record;
     bool acceptable = CRecord::DecodeLine(line.data(), line.size(), record);
-    if (acceptable && record.type[1] == '1')
+    if (acceptable && IsType(record.type, kData))
     {
         acceptable = record.address == m_nExpected;
     }
-    else if (acceptable && record.type[1] == '9' && m_nExpected < RequiredUploadEnd(m_nExpected))
+    else if (acceptable && IsType(record.type, kEnd) &&
+             m_nExpected < RequiredUploadEnd(m_nExpected))
     {
         // Saving or reporting this as a copy would pass the old or blank rest
         // of the buffer off as the radio's.
@@ -204,13 +208,13 @@ void CRadioConversation::HandleUploadLine(const std::vector<std::uint8_t>& line)
                            ? m_link.ParseRecord(line.data(), static_cast<std::int32_t>(line.size()),
                                                 m_upload.data(), kUploadSize)
                            : 0;
-    if (result == 9)
+    if (result == kEndDigit)
     {
         m_bUploaded = true;
         CloseProgress();
         m_timers.SetTimer(kTimerUploadDone, m_nMessageDelayMs);
     }
-    else if (result == 1)
+    else if (result == kDataDigit)
     {
         // From the first record on the buffer no longer holds the previous
         // upload; only this upload's "S9" can make it a whole copy again.
@@ -239,11 +243,11 @@ void CRadioConversation::HandleRamLine(const std::vector<std::uint8_t>& line)
 {
     DecodedRecord record;
     bool acceptable = CRecord::DecodeLine(line.data(), line.size(), record);
-    if (acceptable && record.type[1] == '1')
+    if (acceptable && IsType(record.type, kData))
     {
         acceptable = record.address == m_nExpected;
     }
-    else if (acceptable && record.type[1] == '9')
+    else if (acceptable && IsType(record.type, kEnd))
     {
         acceptable = m_nExpected - m_nRamAddress >= (m_nRamCount & 0xFF);
     }
@@ -255,12 +259,12 @@ void CRadioConversation::HandleRamLine(const std::vector<std::uint8_t>& line)
                                                 m_ram.data(), kRamSize)
                            : 0;
     m_link.SetAppState(&m_app);
-    if (result == 9)
+    if (result == kEndDigit)
     {
         m_mode = ConversationMode::Idle;
         m_timers.SetTimer(kTimerRamDone, m_nMessageDelayMs);
     }
-    else if (result == 1)
+    else if (result == kDataDigit)
     {
         m_nExpected = m_link.LastEnd();
     }

@@ -7,19 +7,20 @@
 // std
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstring>
 #include <system_error>
 
+using namespace RadioCommands;
+
 CRadioLink::CRadioLink() : CCommPort()
 {
-    m_nStartByte = 'S';
+    m_nStartByte = kAnswerStart;
     m_nEndByte = '\n';
 }
 
 CRadioLink::CRadioLink(std::unique_ptr<ISerialBackend> backend) : CCommPort(std::move(backend))
 {
-    m_nStartByte = 'S';
+    m_nStartByte = kAnswerStart;
     m_nEndByte = '\n';
 }
 
@@ -202,7 +203,7 @@ bool CRadioLink::FormatRecord(const char* type, std::uint16_t address, const std
 
 bool CRadioLink::RequestUpload()
 {
-    return FormatRecord("M3", 0x0000, nullptr, 0);
+    return FormatRecord(kUploadRequest, kNoAddress, nullptr, 0);
 }
 
 bool CRadioLink::DownloadImage(const std::uint8_t* image, std::uint32_t count)
@@ -219,12 +220,12 @@ bool CRadioLink::RunDownload(const std::uint8_t* image, std::uint32_t count)
     m_bDownloadEndSent = false;
     if (result)
     {
-        result = FormatRecord("M2", 0x0000, nullptr, 0);
+        result = FormatRecord(kProgram, kProgramAddress, nullptr, 0);
     }
     for (std::uint32_t offset = 0; result && offset < count && !m_bCancel; offset += 8)
     {
         const std::uint32_t n = std::min<std::uint32_t>(count - offset, 8);
-        result = FormatRecord("S1", static_cast<std::uint16_t>(offset), image + offset, n);
+        result = FormatRecord(kData, static_cast<std::uint16_t>(offset), image + offset, n);
         if (result)
         {
             m_nDownloadReached = offset + n;
@@ -235,7 +236,7 @@ bool CRadioLink::RunDownload(const std::uint8_t* image, std::uint32_t count)
     // programming mode.
     if (result)
     {
-        result = FormatRecord("S9", 0x0000, nullptr, 0);
+        result = FormatRecord(kEnd, kNoAddress, nullptr, 0);
         m_bDownloadEndSent = result;
     }
     // Posted even when nothing could be sent, so the owner never waits for
@@ -286,7 +287,7 @@ bool CRadioLink::ReadRam(std::uint32_t address, std::uint32_t count)
         return false;
     }
     const auto n = static_cast<std::uint8_t>(count & 0xFF);
-    return FormatRecord("M1", static_cast<std::uint16_t>(address), &n, 1);
+    return FormatRecord(kRamRead, static_cast<std::uint16_t>(address), &n, 1);
 }
 
 bool CRadioLink::WriteRam(std::uint32_t address, const std::uint8_t* bytes, std::uint32_t count)
@@ -299,7 +300,8 @@ bool CRadioLink::WriteRam(std::uint32_t address, const std::uint8_t* bytes, std:
     for (std::uint32_t offset = 0; offset < count; offset += 8)
     {
         const std::uint32_t n = std::min<std::uint32_t>(count - offset, 8);
-        if (!FormatRecord("M0", static_cast<std::uint16_t>(address + offset), bytes + offset, n))
+        if (!FormatRecord(kRamWrite, static_cast<std::uint16_t>(address + offset), bytes + offset,
+                          n))
         {
             return false;
         }
@@ -310,142 +312,98 @@ bool CRadioLink::WriteRam(std::uint32_t address, const std::uint8_t* bytes, std:
 bool CRadioLink::StoreAdjustments()
 {
     m_bCancel = false;
-    return FormatRecord("M2", kStoreAdjustAddress, nullptr, 0);
+    return FormatRecord(kProgram, kStoreAdjustAddress, nullptr, 0);
 }
 
 bool CRadioLink::SendLiveAdjust(std::uint16_t address, std::uint8_t value, bool receiveSide)
 {
-    return FormatRecord(receiveSide ? "M4" : "M6", address, &value, 1);
+    return FormatRecord(receiveSide ? kLiveReceive : kLiveTransmit, address, &value, 1);
 }
 
 bool CRadioLink::SendTxHighPowerLevel(std::uint8_t value)
 {
-    return SendLiveAdjust(kLiveAdjustBase + 0, value, false);
+    return SendLiveAdjust(kLiveLevelBase + kTxHighPowerLevel, value, false);
 }
 
 bool CRadioLink::SendTxLowPowerLevel(std::uint8_t value)
 {
-    return SendLiveAdjust(kLiveAdjustBase + 1, value, false);
+    return SendLiveAdjust(kLiveLevelBase + kTxLowPowerLevel, value, false);
 }
 
 bool CRadioLink::SendSquelchVolume(std::uint8_t value)
 {
-    return SendLiveAdjust(kLiveAdjustBase + 2, value, true);
+    return SendLiveAdjust(kLiveLevelBase + kSquelchVolume, value, true);
 }
 
 bool CRadioLink::SendTxToneLevel(std::uint8_t value)
 {
-    return SendLiveAdjust(kLiveAdjustBase + 3, value, false);
+    return SendLiveAdjust(kLiveLevelBase + kTxToneLevel, value, false);
 }
 
 bool CRadioLink::SendDtmfLowToneLevel(std::uint8_t value)
 {
-    return SendLiveAdjust(kLiveAdjustBase + 4, value, false);
+    return SendLiveAdjust(kLiveLevelBase + kDtmfLowToneLevel, value, false);
 }
 
 bool CRadioLink::SendModulationSensitivity(std::uint8_t value)
 {
-    return SendLiveAdjust(kLiveAdjustBase + 5, value, false);
+    return SendLiveAdjust(kLiveLevelBase + kModulationSensitivity, value, false);
 }
 
 bool CRadioLink::SendWideBandModulation(std::uint8_t value)
 {
-    return SendLiveAdjust(kLiveAdjustBase + 6, value, false);
+    return SendLiveAdjust(kLiveLevelBase + kWideBandModulation, value, false);
 }
 
 bool CRadioLink::SendNarrowBandModulation(std::uint8_t value)
 {
-    return SendLiveAdjust(kLiveAdjustBase + 7, value, false);
+    return SendLiveAdjust(kLiveLevelBase + kNarrowBandModulation, value, false);
 }
 
 bool CRadioLink::SendWideBandDemodulation(std::uint8_t value)
 {
-    return SendLiveAdjust(kLiveAdjustBase + 8, value, true);
+    return SendLiveAdjust(kLiveLevelBase + kWideBandDemodulation, value, true);
 }
 
 bool CRadioLink::SendNarrowBandDemodulation(std::uint8_t value)
 {
-    return SendLiveAdjust(kLiveAdjustBase + 9, value, true);
-}
-
-bool CRadioLink::BuildTestPayload(const TestSettings& settings, std::int32_t modelIndex,
-                                  std::uint8_t payload[7])
-{
-    const std::int64_t prescaler = modelIndex == 13 ? 128 : 64;
-    std::uint32_t divisor = 0xFFFFF;
-    if (settings.frequency > 1.0)
-    {
-        const double e = settings.frequency / (settings.referenceStep * 0.001);
-        // A zero or absurd reference step gives no divisor the radio could use.
-        if (!std::isfinite(e) || e < 0.0 || e > 1e12)
-        {
-            return false;
-        }
-        // Both counters come from one rounded divisor: e of an exact grid
-        // point can land a hair below a multiple of P, and N taken from e
-        // itself would then lose a whole cycle of P while A wraps to 0.
-        const auto divisorSteps = static_cast<std::int64_t>(std::floor(e + 0.5));
-        const std::int64_t n = divisorSteps / prescaler;
-        const std::int64_t a = divisorSteps % prescaler;
-        divisor = static_cast<std::uint32_t>(((n & 0x7FF) << 7) | (a & 0x7F));
-    }
-    const auto flag = [](std::int32_t value, int bit)
-    { return static_cast<std::uint8_t>(value != 0 ? 1u << bit : 0u); };
-    const std::uint8_t flags = flag(settings.txPowerControl, 7) | flag(settings.fixedBit, 6) |
-                               flag(settings.notScanGroupA, 5) | flag(settings.notScanGroupB, 4) |
-                               flag(settings.compander, 3) | flag(settings.wide, 2) |
-                               flag(settings.dtone, 1) | flag(settings.ani, 0);
-    const auto signalling = static_cast<std::uint32_t>(settings.signalling);
-    payload[0] = static_cast<std::uint8_t>(signalling >> 8);
-    payload[1] =
-        static_cast<std::uint8_t>(((signalling >> 4) & 0x0F) << 4 | ((divisor >> 16) & 0x0F));
-    payload[2] = static_cast<std::uint8_t>(divisor >> 8);
-    payload[3] = static_cast<std::uint8_t>(divisor);
-    payload[4] = flags;
-    unsigned nibbles = payload[1] & 0x0F;
-    for (int i = 2; i <= 4; ++i)
-    {
-        nibbles += (payload[i] >> 4) + (payload[i] & 0x0F);
-    }
-    payload[5] = static_cast<std::uint8_t>((16 - nibbles % 16) % 16);
-    payload[6] = settings.auxiliary;
-    return true;
+    return SendLiveAdjust(kLiveLevelBase + kNarrowBandDemodulation, value, true);
 }
 
 bool CRadioLink::SendTest(const char* type, const TestSettings& settings)
 {
-    std::uint8_t payload[7];
-    if (!BuildTestPayload(settings, m_nModelIndex, payload))
+    std::uint8_t payload[kTestPayloadSize];
+    if (!CTestRecord::Build(settings, m_nModelIndex, payload))
     {
         return false;
     }
-    return FormatRecord(type, kTestAddress, payload, 7);
+    return FormatRecord(type, kTestAddress, payload, kTestPayloadSize);
 }
 
 bool CRadioLink::TestReceive(const TestSettings& settings)
 {
-    return SendTest("M4", settings);
+    return SendTest(kLiveReceive, settings);
 }
 
 bool CRadioLink::TestTransmit(const TestSettings& settings)
 {
-    return SendTest("M6", settings);
+    return SendTest(kLiveTransmit, settings);
 }
 
 bool CRadioLink::SetLight(int on)
 {
-    return FormatRecord("M8", on == 1 ? 0x1001 : 0x1000, nullptr, 0);
+    return FormatRecord(kSwitch, on == 1 ? kLampOn : kLampOff, nullptr, 0);
 }
 
 bool CRadioLink::SetBeep(int on)
 {
-    return FormatRecord("M8", on == 1 ? 0x3001 : 0x3000, nullptr, 0);
+    return FormatRecord(kSwitch, on == 1 ? kBeeperOn : kBeeperOff, nullptr, 0);
 }
 
 int CRadioLink::ParseRecord(const std::uint8_t* line, std::int32_t length, std::uint8_t* target,
                             std::uint32_t targetSize)
 {
-    if (line == nullptr || length < 2 || line[0] != 'S' || line[1] < '0' || line[1] > '9')
+    if (line == nullptr || length < 2 || line[0] != kAnswerStart || line[1] < '0' || line[1] > '9')
     {
         return 0;
     }
@@ -459,13 +417,13 @@ int CRadioLink::ParseRecord(const std::uint8_t* line, std::int32_t length, std::
         return 0;
     }
     const int type = line[1] - '0';
-    if (type == 1)
+    if (type == kDataDigit)
     {
         const std::uint32_t room = targetSize - record.address;
         std::memcpy(target + record.address, record.data, std::min(record.dataCount, room));
         m_nLastEnd = record.address + record.dataCount;
     }
-    else if (type == 9 && m_pApp != nullptr)
+    else if (type == kEndDigit && m_pApp != nullptr)
     {
         const std::int32_t mode = m_nLastEnd >= kFullRadioEnd ? 1 : 0;
         m_pApp->SetChannelMode(mode);

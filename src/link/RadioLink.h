@@ -4,6 +4,8 @@
 
 // own
 #include "link/CommPort.h"
+#include "link/RadioCommands.h"
+#include "link/TestRecord.h"
 
 // model
 #include "model/AppState.h"
@@ -16,24 +18,6 @@
 #include <thread>
 #include <vector>
 
-// Input of TestReceive and TestTransmit, filled by the Test view.
-struct TestSettings
-{
-    double frequency = 0.0;     // MHz; 1.0 or less: no frequency is set
-    double referenceStep = 0.0; // kHz
-    bool noFrequency = false;   // the entered frequency was 0 (not encoded)
-    std::int32_t signalling = 0xFFFFF;
-    std::int32_t txPowerControl = 1; // 1 "Normal", 0 "Lowpower"
-    std::int32_t fixedBit = 1;
-    std::int32_t compander = 1; // 1 "Disable", 0 "Enable"
-    std::int32_t dtone = 1;
-    std::int32_t ani = 1;
-    std::int32_t notScanGroupA = 1;
-    std::int32_t notScanGroupB = 1;
-    std::uint8_t auxiliary = 0xFF;
-    std::int32_t wide = 0; // 0 narrow
-};
-
 class CRadioLink : public CCommPort
 {
 public:
@@ -42,11 +26,6 @@ public:
     // A serial driver lets a blocked writer go on only once its buffer has
     // drained down to about this many bytes.
     static constexpr std::uint32_t kWriteWakeBytes = 256;
-    // The radio's RAM addresses of the ten live alignment values and the test
-    // record.
-    static constexpr std::uint16_t kLiveAdjustBase = 0x4000;
-    static constexpr std::uint16_t kTestAddress = 0x2000;
-    static constexpr std::uint16_t kStoreAdjustAddress = 0x8000;
     // An upload whose last record ends here or later came from a 320-channel radio.
     static constexpr std::uint32_t kFullRadioEnd = 0x1FE9;
 
@@ -120,13 +99,6 @@ public:
     [[nodiscard]] bool TestTransmit(const TestSettings& settings);
     [[nodiscard]] bool SetLight(int on);
     [[nodiscard]] bool SetBeep(int on);
-
-    // The 7-byte test payload for a radio of model `modelIndex`; false
-    // (nothing built) when the frequency and reference step give no usable
-    // divisor. N and A are the quotient and remainder of one divisor rounded
-    // to the nearest whole step.
-    static bool BuildTestPayload(const TestSettings& settings, std::int32_t modelIndex,
-                                 std::uint8_t payload[7]);
 
     // Decodes a received "S" line (with or without its CR LF) into target.
     // Returns the type digit, or 0 for a line that is not a well-formed record

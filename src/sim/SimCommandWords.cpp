@@ -5,22 +5,22 @@
 #include "sim/SimCommandWords.h"
 #include "sim/SimTexts.h"
 
+// link
+#include "link/TestRecord.h"
+
 // model
 #include "model/BandTable.h"
 #include "model/SignallingTables.h"
 
 // std
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
+
+using namespace RadioCommands;
 
 namespace
 {
-constexpr std::uint32_t kNoDivider = 0xFFFFF;
-// Bits 15..4 of the "none" word 0xFFFFF; the payload carries no more of it.
-constexpr std::uint32_t kNoSignalling = 0xFFF0;
-constexpr std::uint32_t kDcsFlag = 0x4000;
-constexpr std::uint32_t kDcsInvert = 0x200;
-
 template <typename... Args> void Append(std::string& text, const char* format, Args... args)
 {
     char buffer[128];
@@ -35,69 +35,56 @@ void DecodeSignalling(std::uint32_t word, SimTestState& out)
     out.ctcssHz = 0.0;
     out.dcsDigits = -1;
     out.dcsInverted = false;
-    if (word == kNoSignalling)
+    out.signalling = SimSignalling::Unknown;
+    int type = kSignallingNone;
+    int value = kNoSignallingValue;
+    if (!CTestRecord::ReadSignalling(word, type, value))
+    {
+        return;
+    }
+    if (type == kSignallingNone)
     {
         out.signalling = SimSignalling::None;
-        return;
     }
-    if ((word & kDcsFlag) != 0)
+    else if (type == kSignallingDcs && IsDcsCode(DcsDigitsOfValue(std::abs(value))))
     {
-        const int value = static_cast<int>((word >> 4) & 0x1FF);
-        const int digits = DcsDigitsOfValue(value);
-        // Only the inversion bit may sit above the code; anything else there
-        // is no word the radio knows.
-        if ((word & ~(kDcsFlag | ((kDcsInvert | 0x1FF) << 4))) == 0 && IsDcsCode(digits))
-        {
-            out.signalling = SimSignalling::Dcs;
-            out.dcsDigits = digits;
-            out.dcsInverted = ((word >> 4) & kDcsInvert) != 0;
-            return;
-        }
+        out.signalling = SimSignalling::Dcs;
+        out.dcsDigits = DcsDigitsOfValue(std::abs(value));
+        out.dcsInverted = value < 0;
     }
-    else if ((word & 0xFF) == 0 && static_cast<int>(word >> 8) < kCtcssCount)
+    else if (type == kSignallingCtcss && value < kCtcssCount)
     {
         out.signalling = SimSignalling::Ctcss;
-        out.ctcssIndex = static_cast<int>(word >> 8);
-        out.ctcssHz = CtcssTone(out.ctcssIndex);
-        return;
+        out.ctcssIndex = value;
+        out.ctcssHz = CtcssTone(value);
     }
-    out.signalling = SimSignalling::Unknown;
 }
 } // namespace
 
 bool DecodeTestPayload(const std::uint8_t* payload, std::size_t count, bool transmit,
                        const SimBandSetup& band, SimTestState& out)
 {
-    if (payload == nullptr || count != 7 || (payload[5] & 0xF0) != 0)
-    {
-        return false;
-    }
-    unsigned nibbles = (payload[1] & 0x0FU) + payload[5];
-    for (int i = 2; i <= 4; ++i)
-    {
-        nibbles += (payload[i] >> 4U) + (payload[i] & 0x0FU);
-    }
-    if (nibbles % 16 != 0)
+    TestRecordParts parts;
+    if (!CTestRecord::Split(payload, count, parts) || !parts.checkValid)
     {
         return false;
     }
 
     SimTestState test;
     test.side = transmit ? 'T' : 'R';
-    test.divider = (static_cast<std::uint32_t>(payload[1] & 0x0F) << 16) |
-                   (static_cast<std::uint32_t>(payload[2]) << 8) | payload[3];
-    const std::uint8_t flags = payload[4];
-    test.highPower = (flags & 0x80) != 0;
-    test.scanGroupA = (flags & 0x20) == 0;
-    test.scanGroupB = (flags & 0x10) == 0;
-    test.compander = (flags & 0x08) == 0;
-    test.wide = (flags & 0x04) != 0;
-    test.dtone = (flags & 0x02) == 0;
-    test.ani = (flags & 0x01) == 0;
-    test.auxiliary = payload[6];
-    DecodeSignalling((static_cast<std::uint32_t>(payload[0]) << 8) | (payload[1] & 0xF0U), test);
+    test.divider = parts.divisor;
+    const std::uint8_t flags = parts.flags;
+    test.highPower = (flags & kFlagNormalPower) != 0;
+    test.scanGroupA = (flags & kFlagNotScanGroupA) == 0;
+    test.scanGroupB = (flags & kFlagNotScanGroupB) == 0;
+    test.compander = (flags & kFlagCompanderOff) == 0;
+    test.wide = (flags & kFlagWide) != 0;
+    test.dtone = (flags & kFlagDtoneOff) == 0;
+    test.ani = (flags & kFlagAniOff) == 0;
+    test.auxiliary = parts.auxiliary;
+    DecodeSignalling(parts.signallingWord, test);
 
-    test.hasFrequency = test.divider != kNoDivider;
+    test.hasFrequency = test.divider != kNoDivisor;
     const BandInfo* info = FindBand(band.model);
     test.stepKhz =
         info != nullptr ? StepKhz(band.model, test.wide ? band.wideCode : band.narrowCode) : 0.0;
@@ -105,9 +92,8 @@ bool DecodeTestPayload(const std::uint8_t* payload, std::size_t count, bool tran
     if (test.hasFrequency && test.bandKnown)
     {
         // The dual-modulus prescaler counts N full cycles of P and A extra ones.
-        const std::uint32_t n = test.divider >> 7;
-        const std::uint32_t a = test.divider & 0x7F;
-        const double divider = static_cast<double>(n) * info->prescaler + a;
+        const double divider =
+            static_cast<double>(parts.counterN) * info->prescaler + parts.counterA;
         const double synthesizer = divider * test.stepKhz * 0.001;
         double air = synthesizer;
         if (!transmit)

@@ -26,6 +26,6 @@ struct SimBandSetup
                                      const SimBandSetup& band, SimTestState& out);
 
 std::string DescribeTest(const SimTestState& test);
-// offset 0..9 from 0x4000.
+// offset 0..9 from the live level base.
 std::string DescribeLevel(int offset, int value, bool transmitting);
 const char* LevelName(int offset);

@@ -4,10 +4,11 @@
 #include "sim/SimRadio.h"
 
 // link
-#include "link/Record.h"
-
-// own
 #include "sim/SimTexts.h"
+
+// link
+#include "link/RadioCommands.h"
+#include "link/Record.h"
 
 // model
 #include "model/AppState.h"
@@ -17,6 +18,8 @@
 // std
 #include <algorithm>
 #include <cstdio>
+
+using namespace RadioCommands;
 
 CSimRadio::CSimRadio() : m_eeprom(kEepromSize, 0xFF), m_ram(kRamSize, 0) {}
 
@@ -104,7 +107,7 @@ int CSimRadio::Receive(const std::uint8_t* bytes, std::size_t count,
         for (std::size_t i = 0; i < count; ++i)
         {
             const char c = static_cast<char>(bytes[i]);
-            if (c == 'M' || c == 'S')
+            if (c == kCommandStart || c == kAnswerStart)
             {
                 // A record start inside a line: the partial line is lost, as
                 // on a real receiver that resynchronises.
@@ -163,34 +166,34 @@ void CSimRadio::HandleLine(const std::string& line, std::vector<std::string>& re
     m_log.back().words = words;
     WriteLogLine(m_log.back());
 
-    if (type == "M3")
+    if (type == kUploadRequest)
     {
         for (std::uint32_t offset = 0; offset < m_nUploadEnd; offset += 8)
         {
             const std::uint32_t n = std::min<std::uint32_t>(8, m_nUploadEnd - offset);
             replies.push_back(
-                CRecord::Compose("S1", static_cast<std::uint16_t>(offset), &m_eeprom[offset], n));
+                CRecord::Compose(kData, static_cast<std::uint16_t>(offset), &m_eeprom[offset], n));
         }
-        replies.push_back(CRecord::Compose("S9", 0, nullptr, 0));
+        replies.push_back(CRecord::Compose(kEnd, kNoAddress, nullptr, 0));
     }
-    else if (type == "M1" && record.dataCount >= 1)
+    else if (type == kRamRead && record.dataCount >= 1)
     {
         const std::uint32_t end = std::min<std::uint32_t>(address + record.data[0], kRamSize);
         for (std::uint32_t a = address; a < end; a += 8)
         {
             const std::uint32_t n = std::min<std::uint32_t>(8, end - a);
-            replies.push_back(CRecord::Compose("S1", static_cast<std::uint16_t>(a), &m_ram[a], n));
+            replies.push_back(CRecord::Compose(kData, static_cast<std::uint16_t>(a), &m_ram[a], n));
         }
-        replies.push_back(CRecord::Compose("S9", 0, nullptr, 0));
+        replies.push_back(CRecord::Compose(kEnd, kNoAddress, nullptr, 0));
     }
-    else if (type == "S1" && m_bDownload)
+    else if (type == kData && m_bDownload)
     {
         for (std::uint32_t i = 0; i < record.dataCount && address + i < kEepromSize; ++i)
         {
             m_eeprom[address + i] = record.data[i];
         }
     }
-    else if (type == "S9" && m_bDownload)
+    else if (type == kEnd && m_bDownload)
     {
         m_bDownload = false;
         ++m_nDownloads;
@@ -201,38 +204,38 @@ void CSimRadio::HandleLine(const std::string& line, std::vector<std::string>& re
 std::string CSimRadio::TakeCommand(const std::string& type, const DecodedRecord& record)
 {
     const std::uint16_t address = record.address;
-    const bool live = type == "M4" || type == "M6";
+    const bool live = type == kLiveReceive || type == kLiveTransmit;
     std::string words;
     char buffer[96];
-    if (type == "M3")
+    if (type == kUploadRequest)
     {
         words = kSimWordUpload;
     }
-    else if (type == "M1" && record.dataCount >= 1)
+    else if (type == kRamRead && record.dataCount >= 1)
     {
         std::snprintf(buffer, sizeof buffer, kSimWordRamRead, static_cast<unsigned>(address),
                       static_cast<unsigned>(record.data[0]));
         words = buffer;
     }
-    else if (type == "M2" && address == 0x0000)
+    else if (type == kProgram && address == kProgramAddress)
     {
         m_bDownload = true;
         words = kSimWordDownloadStart;
     }
-    else if (type == "S9" && m_bDownload)
+    else if (type == kEnd && m_bDownload)
     {
         words = kSimWordDownloadEnd;
     }
-    else if (type == "M2" && address == 0x8000)
+    else if (type == kProgram && address == kStoreAdjustAddress)
     {
         for (std::uint32_t i = 0; i < kAlignmentCount; ++i)
         {
-            m_eeprom[kAlignmentOffset + i] = m_ram[0x4000 + i];
+            m_eeprom[kAlignmentOffset + i] = m_ram[kLiveLevelBase + i];
         }
         ++m_state.adjustmentsStored;
         words = kSimWordStored;
     }
-    else if (type == "M0")
+    else if (type == kRamWrite)
     {
         for (std::uint32_t i = 0; i < record.dataCount && address + i < kRamSize; ++i)
         {
@@ -242,39 +245,39 @@ std::string CSimRadio::TakeCommand(const std::string& type, const DecodedRecord&
                       static_cast<unsigned>(record.dataCount));
         words = buffer;
     }
-    else if (live && address >= 0x4000 && address < 0x4000 + kAlignmentCount &&
+    else if (live && address >= kLiveLevelBase && address < kLiveLevelBase + kAlignmentCount &&
              record.dataCount >= 1)
     {
         m_ram[address] = record.data[0];
-        m_state.lastLevel = address - 0x4000;
+        m_state.lastLevel = address - kLiveLevelBase;
         m_state.lastLevelValue = record.data[0];
-        m_state.lastLevelTransmitting = type == "M6";
+        m_state.lastLevelTransmitting = type == kLiveTransmit;
         words = DescribeLevel(m_state.lastLevel, record.data[0], m_state.lastLevelTransmitting);
     }
-    else if (live && address == 0x2000)
+    else if (live && address == kTestAddress)
     {
-        m_cTestSide = type == "M4" ? 'R' : 'T';
+        m_cTestSide = type == kLiveReceive ? 'R' : 'T';
         m_testPayload.assign(record.data, record.data + record.dataCount);
-        words = DecodeTestPayload(record.data, record.dataCount, type == "M6", BandSetup(),
+        words = DecodeTestPayload(record.data, record.dataCount, type == kLiveTransmit, BandSetup(),
                                   m_state.test)
                     ? DescribeTest(m_state.test)
                     : kSimWordBadTest;
     }
-    else if (type == "M8" && (address & 0xFFFE) == 0x1000)
+    else if (type == kSwitch && (address & ~kSwitchOn) == kLampOff)
     {
-        m_bLamp = (address & 1) != 0;
+        m_bLamp = (address & kSwitchOn) != 0;
         words = m_bLamp ? kSimWordLampOn : kSimWordLampOff;
     }
-    else if (type == "M8" && (address & 0xFFFE) == 0x3000)
+    else if (type == kSwitch && (address & ~kSwitchOn) == kBeeperOff)
     {
-        m_bBeeper = (address & 1) != 0;
+        m_bBeeper = (address & kSwitchOn) != 0;
         words = m_bBeeper ? kSimWordBeeperOn : kSimWordBeeperOff;
     }
-    else if (type[0] == 'M')
+    else if (type[0] == kCommandStart)
     {
         words = kSimWordUnknownCommand;
     }
-    if (type[0] == 'M')
+    if (type[0] == kCommandStart)
     {
         ++m_state.commandsTaken;
         m_state.lastAction = words;
@@ -302,7 +305,8 @@ SimBandSetup CSimRadio::BandSetup() const
 void CSimRadio::LoadLevelsFromEeprom()
 {
     std::copy(m_eeprom.begin() + kAlignmentOffset,
-              m_eeprom.begin() + kAlignmentOffset + kAlignmentCount, m_ram.begin() + 0x4000);
+              m_eeprom.begin() + kAlignmentOffset + kAlignmentCount,
+              m_ram.begin() + kLiveLevelBase);
 }
 
 SimRadioState CSimRadio::State() const
@@ -311,7 +315,7 @@ SimRadioState CSimRadio::State() const
     SimRadioState state = m_state;
     for (int i = 0; i < SimRadioState::kLevelCount; ++i)
     {
-        state.levels[i] = m_ram[0x4000 + i];
+        state.levels[i] = m_ram[kLiveLevelBase + i];
     }
     state.lamp = m_bLamp;
     state.beeper = m_bBeeper;

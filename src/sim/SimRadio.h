@@ -7,6 +7,7 @@
 #include "sim/SimRadioState.h"
 
 // link
+#include "link/RadioCommands.h"
 #include "link/Record.h"
 
 // std
@@ -33,7 +34,7 @@ public:
     // A 120-channel radio's EEPROM ends with its last channel record.
     static constexpr std::uint32_t kEnd120 = 0x0E08;
     static constexpr std::uint32_t kAlignmentOffset = 0x26;
-    static constexpr std::uint32_t kAlignmentCount = 10;
+    static constexpr std::uint32_t kAlignmentCount = RadioCommands::kLiveLevelCount;
     static constexpr std::size_t kMaxLine = 64;
 
     CSimRadio();

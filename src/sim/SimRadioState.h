@@ -2,6 +2,9 @@
 // a copy handed out for display and for tests, never written through.
 #pragma once
 
+// link
+#include "link/RadioCommands.h"
+
 // std
 #include <array>
 #include <cstdint>
@@ -18,15 +21,16 @@ enum class SimSignalling
 // One decoded receive or transmit test command.
 struct SimTestState
 {
-    char side = 0;                   // 'R' receiving, 'T' transmitting, 0 none taken yet
-    bool hasFrequency = false;       // false: the divider was 0xFFFFF
-    bool bandKnown = false;          // the EEPROM names a band, so the divider means a frequency
-    std::uint32_t divider = 0xFFFFF; // the 20-bit divider word as received
-    double stepKhz = 0.0;            // the reference step of the commanded bandwidth
-    double synthesizerMhz = 0.0;     // where the oscillator runs
-    double frequencyMhz = 0.0;       // on air: the oscillator less or plus the IF on receive
+    char side = 0;             // 'R' receiving, 'T' transmitting, 0 none taken yet
+    bool hasFrequency = false; // false: the divider was kNoDivisor
+    bool bandKnown = false;    // the EEPROM names a band, so the divider means a frequency
+    std::uint32_t divider = RadioCommands::kNoDivisor; // the 20-bit divider word as received
+    double stepKhz = 0.0;        // the reference step of the commanded bandwidth
+    double synthesizerMhz = 0.0; // where the oscillator runs
+    double frequencyMhz = 0.0;   // on air: the oscillator less or plus the IF on receive
     SimSignalling signalling = SimSignalling::None;
-    std::uint32_t signallingWord = 0xFFF0; // bits 15..4 of the word as received
+    // bits 15..4 of the word as received
+    std::uint32_t signallingWord = RadioCommands::kNoSignallingCarried;
     int ctcssIndex = -1;
     double ctcssHz = 0.0;
     int dcsDigits = -1; // the code in its octal-digit form, 23 for 023
@@ -43,8 +47,8 @@ struct SimTestState
 
 struct SimRadioState
 {
-    static constexpr int kLevelCount = 10;
-    // The live alignment levels by their offset from 0x4000.
+    static constexpr int kLevelCount = RadioCommands::kLiveLevelCount;
+    // The live alignment levels by their offset from the live level base.
     std::array<int, kLevelCount> levels{};
     int lastLevel = -1; // offset of the last level taken, -1 none
     int lastLevelValue = 0;

@@ -75,7 +75,8 @@ void CLiveView::ReleaseTransmitter()
     TestSettings settings = m_releaseOptions;
     settings.frequency = 0.0;
     settings.noFrequency = true;
-    settings.signalling = kNoSignalling;
+    settings.signallingType = kSignallingNone;
+    settings.signallingValue = kNoSignallingValue;
     m_radio.SetModelIndex(m_nReleaseModel);
     if (m_radio.TestReceive(settings))
     {

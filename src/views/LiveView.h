@@ -27,8 +27,6 @@ public:
     static constexpr int kPortLineTimerId = 1290;
     static constexpr int kPortLineRefreshMs = 100;
     static constexpr int kPortLineRefreshes = 10;
-    // The signalling word that stands for no signalling, and for no divisor.
-    static constexpr std::int32_t kNoSignalling = 0xFFFFF;
 
     // Opens the chosen port once the form is shown.
     void OnInitialUpdate() override;

@@ -36,7 +36,6 @@
 
 // std
 #include <cmath>
-#include <cstdlib>
 #include <utility>
 
 namespace
@@ -45,6 +44,11 @@ constexpr int kRx = 0;
 constexpr int kTx = 1;
 // The largest frequency a box takes, in MHz.
 constexpr double kHighestEntry = 10000.0;
+// The box's choice goes to the link as it stands.
+static_assert(SignallingChoice::kCtcss == kSignallingCtcss &&
+              SignallingChoice::kDcs == kSignallingDcs &&
+              SignallingChoice::kNone == kSignallingNone &&
+              SignallingChoice::kNoneValue == kNoSignallingValue);
 
 QString Latin1(const char* text)
 {
@@ -307,31 +311,6 @@ int CTestView::BandStepCount() const
     return step > 0 ? static_cast<int>(span / step) : 0;
 }
 
-bool CTestView::SignallingWord(const SignallingChoice& choice, std::int32_t& wordOut)
-{
-    switch (choice.type)
-    {
-    case SignallingChoice::kCtcss:
-        if (choice.value < 0)
-        {
-            return false;
-        }
-        wordOut = choice.value << 8;
-        return true;
-    case SignallingChoice::kDcs:
-    {
-        const int code = std::abs(choice.value) + (choice.value < 0 ? 0x200 : 0);
-        wordOut = (code << 4) | 0x4000;
-        return true;
-    }
-    case SignallingChoice::kNone:
-        wordOut = kNoSignalling;
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool CTestView::BuildSettings(bool transmit, TestSettings& settingsOut, QWidget** entryOut,
                               std::string* reasonOut)
 {
@@ -362,9 +341,12 @@ bool CTestView::BuildSettings(bool transmit, TestSettings& settingsOut, QWidget*
         return false;
     }
     SignallingChoice choice;
-    std::int32_t word = kNoSignalling;
+    // Only the check is wanted here: a choice the link has no word for is
+    // refused with the focus on its entry, before anything is sent.
+    std::uint32_t unusedWord = 0;
     const CSignallingBox* box = transmit ? m_pTxSignalling : m_pRxSignalling;
-    if (!box->ReadValue(choice) || !SignallingWord(choice, word))
+    if (!box->ReadValue(choice) ||
+        !CTestRecord::SignallingWord(choice.type, choice.value, unusedWord))
     {
         if (entryOut != nullptr)
         {
@@ -386,7 +368,8 @@ bool CTestView::BuildSettings(bool transmit, TestSettings& settingsOut, QWidget*
     }
     settings.referenceStep = hasModel ? rules.GetStepKhz(narrow) : 0.0;
     settings.noFrequency = f == 0.0;
-    settings.signalling = word;
+    settings.signallingType = choice.type;
+    settings.signallingValue = choice.value;
     settings.txPowerControl = m_nTxPower;
     settings.fixedBit = 1;
     settings.compander = m_nCompander;

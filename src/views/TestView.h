@@ -65,10 +65,6 @@ public:
     [[nodiscard]] bool BuildSettings(bool transmit, TestSettings& settingsOut,
                                      QWidget** entryOut = nullptr,
                                      std::string* reasonOut = nullptr);
-    // The signalling word of a side's choice: 0xFFFFF for none, a tone index
-    // shifted left 8, a DCS code (plus 0x200 when inverted) shifted left 4
-    // with 0x4000 set. False for CTCSS without a tone.
-    [[nodiscard]] static bool SignallingWord(const SignallingChoice& choice, std::int32_t& wordOut);
 
     // ---- for tests -----------------------------------------------------------
     CFrequencyBox* RxFrequency() const { return m_pRxFrequency; }

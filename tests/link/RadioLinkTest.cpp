@@ -105,7 +105,7 @@ TEST_F(RadioLinkTest, TestCommandsSendTheSevenBytePayloadAt2000)
     settings.frequency = 0.0;
     ASSERT_TRUE(m_link.TestReceive(settings));
     std::uint8_t payload[7];
-    ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, -1, payload));
+    ASSERT_TRUE(CTestRecord::Build(settings, -1, payload));
     std::string expected = CRecord::Compose("M4", 0x2000, payload, 7);
     EXPECT_EQ(m_pty.Receive(expected.size()), expected);
     ASSERT_TRUE(m_link.TestTransmit(settings));

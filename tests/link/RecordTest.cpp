@@ -1,21 +1,28 @@
-// Record composing and decoding, ParseRecord, the test payload and the RAM
-// request checks.
+// Record composing and decoding, ParseRecord, the test payload both ways and
+// the RAM request checks.
 
 // link
 #include "link/LinkTexts.h"
 #include "link/RadioLink.h"
 #include "link/RamRules.h"
 #include "link/Record.h"
+#include "link/TestRecord.h"
+
+// sim
+#include "sim/SimCommandWords.h"
 
 // model
 #include "model/AppState.h"
 #include "model/BandTable.h"
+#include "model/SignallingTables.h"
 
 // std
 #include <gtest/gtest.h>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -169,53 +176,6 @@ TEST(ParseRecord, EndRecordSetsChannelModeAndCodeFromTheLastEnd)
     }
 }
 
-TEST(TestPayload, NoFrequencyCarriesAllOnesInTheDivisorBits)
-{
-    TestSettings settings;
-    settings.frequency = 0.0;
-    settings.signalling = 0x4130;
-    std::uint8_t payload[7];
-    ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, -1, payload));
-    EXPECT_EQ(payload[0], 0x41);
-    EXPECT_EQ(payload[1], 0x3F);
-    EXPECT_EQ(payload[2], 0xFF);
-    EXPECT_EQ(payload[3], 0xFF);
-}
-
-TEST(TestPayload, DivisorFlagsCheckNibbleAndAuxiliary)
-{
-    TestSettings settings;
-    settings.referenceStep = 5.0;
-    settings.frequency = 36.0; // e = 7200
-    settings.signalling = 0xFFFFF;
-    settings.txPowerControl = 1;
-    settings.fixedBit = 1;
-    settings.notScanGroupA = 0;
-    settings.notScanGroupB = 1;
-    settings.compander = 0;
-    settings.wide = 1;
-    settings.dtone = 0;
-    settings.ani = 1;
-    settings.auxiliary = 0xA5;
-    std::uint8_t payload[7];
-    ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, 0, payload));
-    // P = 64: N = 112, A = 32, D = 0x3820.
-    EXPECT_EQ(payload[1], 0xF0);
-    EXPECT_EQ(payload[2], 0x38);
-    EXPECT_EQ(payload[3], 0x20);
-    EXPECT_EQ(payload[4], 0b11010101);
-    unsigned nibbles = (payload[1] & 0xF) + (payload[2] >> 4) + (payload[2] & 0xF) +
-                       (payload[3] >> 4) + (payload[3] & 0xF) + (payload[4] >> 4) +
-                       (payload[4] & 0xF) + payload[5];
-    EXPECT_EQ(nibbles % 16, 0u);
-    EXPECT_EQ(payload[5] & 0xF0, 0);
-    EXPECT_EQ(payload[6], 0xA5);
-
-    // Model 13 divides by 128: N = 56, A = 32.
-    ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, 13, payload));
-    EXPECT_EQ((payload[2] << 8 | payload[3]), (56 << 7) | 32);
-}
-
 namespace
 {
 std::uint32_t DivisorOf(const std::uint8_t payload[7])
@@ -223,7 +183,109 @@ std::uint32_t DivisorOf(const std::uint8_t payload[7])
     return (static_cast<std::uint32_t>(payload[1] & 0x0F) << 16) |
            (static_cast<std::uint32_t>(payload[2]) << 8) | payload[3];
 }
+
+using Bytes = std::array<std::uint8_t, RadioCommands::kTestPayloadSize>;
+
+TestSettings Tuned(double mhz, double stepKhz, int type = kSignallingNone,
+                   int value = kNoSignallingValue)
+{
+    TestSettings s;
+    s.frequency = mhz;
+    s.referenceStep = stepKhz;
+    s.signallingType = type;
+    s.signallingValue = value;
+    return s;
+}
+
+// Every option off but the one bit of the flags byte named.
+TestSettings OnlyFlag(unsigned bit)
+{
+    TestSettings s;
+    std::int32_t* const options[] = {&s.txPowerControl, &s.fixedBit,  &s.notScanGroupA,
+                                     &s.notScanGroupB,  &s.compander, &s.wide,
+                                     &s.dtone,          &s.ani};
+    for (unsigned i = 0; i < 8; ++i)
+    {
+        *options[i] = bit == (0x80U >> i) ? 1 : 0;
+    }
+    return s;
+}
+
+// No frequency and no signalling: all ones in both.
+Bytes Quiet(std::uint8_t flags, std::uint8_t check, std::uint8_t auxiliary = 0xFF)
+{
+    return {0xFF, 0xFF, 0xFF, 0xFF, flags, check, auxiliary};
+}
 } // namespace
+
+TEST(TestPayload, ChoicesBecomeTheirBytesAndTheRadioReadsThemBack)
+{
+    TestSettings aux;
+    aux.auxiliary = 0xA5;
+    const struct
+    {
+        const char* name;
+        TestSettings settings;
+        int model;
+        std::optional<Bytes> bytes; // none: nothing built
+    } cases[] = {
+        {"nothing set", TestSettings{}, -1, Quiet(0xFB, 0x0B)},
+        {"CTCSS tone 1", Tuned(150.005, 5.0, kSignallingCtcss, 1), 6,
+         Bytes{0x01, 0x00, 0xEA, 0x31, 0xFB, 0x0A, 0xFF}},
+        {"DCS 023", Tuned(0.0, 5.0, kSignallingDcs, 023), -1,
+         Bytes{0x41, 0x3F, 0xFF, 0xFF, 0xFB, 0x0B, 0xFF}},
+        {"DCS 754 inverted", Tuned(0.0, 5.0, kSignallingDcs, -0754), -1,
+         Bytes{0x7E, 0xCF, 0xFF, 0xFF, 0xFB, 0x0B, 0xFF}},
+        {"normal power", OnlyFlag(0x80), -1, Quiet(0x80, 0x0D)},
+        {"fixed bit", OnlyFlag(0x40), -1, Quiet(0x40, 0x01)},
+        {"not in scan group A", OnlyFlag(0x20), -1, Quiet(0x20, 0x03)},
+        {"not in scan group B", OnlyFlag(0x10), -1, Quiet(0x10, 0x04)},
+        {"compander disabled", OnlyFlag(0x08), -1, Quiet(0x08, 0x0D)},
+        {"wide", OnlyFlag(0x04), -1, Quiet(0x04, 0x01)},
+        {"DTone disabled", OnlyFlag(0x02), -1, Quiet(0x02, 0x03)},
+        {"ANI disabled", OnlyFlag(0x01), -1, Quiet(0x01, 0x04)},
+        {"auxiliary byte", aux, -1, Quiet(0xFB, 0x0B, 0xA5)},
+        // e = 7200: N = 112, A = 32 over 64; N = 56, A = 32 over 128.
+        {"prescaler 64", Tuned(36.0, 5.0), 0, Bytes{0xFF, 0xF0, 0x38, 0x20, 0xFB, 0x09, 0xFF}},
+        {"prescaler 128", Tuned(36.0, 5.0), kModel800,
+         Bytes{0xFF, 0xF0, 0x1C, 0x20, 0xFB, 0x07, 0xFF}},
+        {"1 MHz or less is no frequency", Tuned(1.0, 5.0), 0, Quiet(0xFB, 0x0B)},
+        {"a zero reference step", Tuned(150.0, 0.0), 0, std::nullopt},
+        {"CTCSS without a tone", Tuned(0.0, 5.0, kSignallingCtcss, -1), -1, std::nullopt},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        Bytes built{};
+        ASSERT_EQ(CTestRecord::Build(c.settings, c.model, built.data()), c.bytes.has_value());
+        if (!c.bytes)
+        {
+            continue;
+        }
+        EXPECT_EQ(built, *c.bytes);
+
+        // The radio, with no band in its EEPROM, reports the divisor as sent.
+        SimTestState heard;
+        ASSERT_TRUE(DecodeTestPayload(built.data(), built.size(), true, SimBandSetup{}, heard));
+        const TestSettings& s = c.settings;
+        // The choice as heard: type, and the tone index or signed code.
+        const bool dcs = heard.signalling == SimSignalling::Dcs;
+        const int code = dcs ? DcsValueOfDigits(heard.dcsDigits) : 0;
+        EXPECT_EQ(dcs                                        ? kSignallingDcs
+                  : heard.signalling == SimSignalling::Ctcss ? kSignallingCtcss
+                                                             : kSignallingNone,
+                  s.signallingType);
+        EXPECT_EQ(dcs ? (heard.dcsInverted ? -code : code) : heard.ctcssIndex,
+                  s.signallingType == kSignallingNone ? -1 : s.signallingValue);
+        EXPECT_EQ(heard.hasFrequency, s.frequency > 1.0);
+        EXPECT_EQ(heard.divider, DivisorOf(built.data()));
+        EXPECT_EQ((std::array{heard.highPower, heard.scanGroupA, heard.scanGroupB, heard.compander,
+                              heard.wide, heard.dtone, heard.ani}),
+                  (std::array{s.txPowerControl != 0, s.notScanGroupA == 0, s.notScanGroupB == 0,
+                              s.compander == 0, s.wide != 0, s.dtone == 0, s.ani == 0}));
+        EXPECT_EQ(heard.auxiliary, s.auxiliary);
+    }
+}
 
 TEST(TestPayload, CountersComeFromOneRoundedDivisor)
 {
@@ -250,7 +312,7 @@ TEST(TestPayload, CountersComeFromOneRoundedDivisor)
         settings.frequency = c.mhz;
         settings.referenceStep = c.stepKhz;
         std::uint8_t payload[7];
-        ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, c.model, payload));
+        ASSERT_TRUE(CTestRecord::Build(settings, c.model, payload));
         EXPECT_EQ(DivisorOf(payload), (c.n << 7) | c.a);
     }
 }
@@ -278,7 +340,7 @@ TEST(TestPayload, EveryGridPointOfEveryBandKeepsItsDivisor)
                 settings.frequency = static_cast<double>(units) / 100000.0;
                 settings.referenceStep = stepKhz;
                 std::uint8_t payload[7];
-                ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, model, payload));
+                ASSERT_TRUE(CTestRecord::Build(settings, model, payload));
                 const std::uint32_t divisor = DivisorOf(payload);
                 const std::int64_t decoded = (divisor >> 7) * prescaler + (divisor & 0x7F);
                 if (decoded != units / stepUnits || (divisor & 0x7F) >= prescaler)
@@ -289,17 +351,6 @@ TEST(TestPayload, EveryGridPointOfEveryBandKeepsItsDivisor)
             EXPECT_EQ(wrong, 0) << "model " << model << ", step " << stepKhz << " kHz";
         }
     }
-}
-
-TEST(TestPayload, ZeroReferenceStepIsRefused)
-{
-    TestSettings settings;
-    settings.frequency = 150.0;
-    settings.referenceStep = 0.0;
-    std::uint8_t payload[7];
-    EXPECT_FALSE(CRadioLink::BuildTestPayload(settings, 0, payload));
-    CRadioLink link;
-    EXPECT_FALSE(link.TestReceive(settings));
 }
 
 TEST(RamRules, HexadecimalTextAsTheDialogsTakeIt)

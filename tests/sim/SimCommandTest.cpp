@@ -18,6 +18,8 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <tuple>
+#include <utility>
 #include <unistd.h>
 
 namespace
@@ -145,13 +147,17 @@ struct TestCase
     const char* words;
 };
 
-TestSettings Settings(double frequency, double stepKhz, std::int32_t signalling, bool wide)
+// A signalling choice: type and value.
+using Signalling = std::pair<int, int>;
+const Signalling kQuiet{kSignallingNone, kNoSignallingValue};
+
+TestSettings Settings(double frequency, double stepKhz, Signalling signalling, bool wide)
 {
     TestSettings s;
     s.frequency = frequency;
     s.referenceStep = stepKhz;
     s.noFrequency = frequency == 0.0;
-    s.signalling = signalling;
+    std::tie(s.signallingType, s.signallingValue) = signalling;
     s.wide = wide ? 1 : 0;
     return s;
 }
@@ -171,40 +177,42 @@ TestSettings AllOptions(TestSettings s)
 TEST_F(SimCommandTest, TestCommandsAreDecodedBackIntoWhatTheFormAskedFor)
 {
     const TestCase cases[] = {
-        {"receive with nothing set", 5, 5000.0, 5000.0, 0, false,
-         Settings(0.0, 5.0, 0xFFFFF, false), false, 0.0, 0.0, SimSignalling::None, -1, false,
+        {"receive with nothing set", 5, 5000.0, 5000.0, 0, false, Settings(0.0, 5.0, kQuiet, false),
+         false, 0.0, 0.0, SimSignalling::None, -1, false,
          "receiving with no frequency set, narrow, no signalling"},
-        {"transmit with a tone", 5, 5000.0, 5000.0, 0, true, Settings(150.005, 5.0, 1 << 8, true),
-         true, 150.005, 150.005, SimSignalling::Ctcss, 1, false,
+        {"transmit with a tone", 5, 5000.0, 5000.0, 0, true,
+         Settings(150.005, 5.0, {kSignallingCtcss, 1}, true), true, 150.005, 150.005,
+         SimSignalling::Ctcss, 1, false,
          "transmitting on 150.00500 MHz, wide, high power, CTCSS 71.9 Hz"},
         // High-side injection: the form adds the 45 MHz IF, the radio takes it off.
         {"receive high side, inverted code", 5, 5000.0, 5000.0, 0, false,
-         Settings(150.005 + 45.0, 5.0, 0x6130, true), true, 150.005, 195.005, SimSignalling::Dcs,
-         23, true, "receiving on 150.00500 MHz, wide, DCS 023 inverted"},
+         Settings(150.005 + 45.0, 5.0, {kSignallingDcs, -023}, true), true, 150.005, 195.005,
+         SimSignalling::Dcs, 23, true, "receiving on 150.00500 MHz, wide, DCS 023 inverted"},
         {"receive low side on the narrow step", 9, 5000.0, 6250.0, 1, false,
-         Settings(420.0 - 45.0, 6.25, 0x4130, false), true, 420.0, 375.0, SimSignalling::Dcs, 23,
-         false, "receiving on 420.00000 MHz, narrow, DCS 023"},
+         Settings(420.0 - 45.0, 6.25, {kSignallingDcs, 023}, false), true, 420.0, 375.0,
+         SimSignalling::Dcs, 23, false, "receiving on 420.00000 MHz, narrow, DCS 023"},
         {"800 MHz counts its prescaler in 128s", 13, 12500.0, 6250.0, 1, true,
-         Settings(815.0125, 12.5, 0xFFFFF, true), true, 815.0125, 815.0125, SimSignalling::None, -1,
+         Settings(815.0125, 12.5, kQuiet, true), true, 815.0125, 815.0125, SimSignalling::None, -1,
          false, "transmitting on 815.01250 MHz, wide, high power, no signalling"},
         {"800 MHz receive 70 MHz below", 13, 12500.0, 6250.0, 1, false,
-         Settings(860.0 - 70.0, 6.25, 44 << 8, false), true, 860.0, 790.0, SimSignalling::Ctcss, 44,
-         false, "receiving on 860.00000 MHz, narrow, CTCSS 254.1 Hz"},
+         Settings(860.0 - 70.0, 6.25, {kSignallingCtcss, 44}, false), true, 860.0, 790.0,
+         SimSignalling::Ctcss, 44, false, "receiving on 860.00000 MHz, narrow, CTCSS 254.1 Hz"},
         {"every option the other way", 5, 5000.0, 5000.0, 0, true,
-         AllOptions(Settings(140.0, 5.0, 0xFFFFF, false)), true, 140.0, 140.0, SimSignalling::None,
+         AllOptions(Settings(140.0, 5.0, kQuiet, false)), true, 140.0, 140.0, SimSignalling::None,
          -1, false,
          "transmitting on 140.00000 MHz, narrow, low power, no signalling, compander, DTone, ANI, "
          "scan group A, scan group B, auxiliary 0x80"},
         {"a tone beyond the table", 5, 5000.0, 5000.0, 0, true,
-         Settings(150.005, 5.0, 50 << 8, true), true, 150.005, 150.005, SimSignalling::Unknown, -1,
-         false, "transmitting on 150.00500 MHz, wide, high power, unknown signalling 0x3200"},
+         Settings(150.005, 5.0, {kSignallingCtcss, 50}, true), true, 150.005, 150.005,
+         SimSignalling::Unknown, -1, false,
+         "transmitting on 150.00500 MHz, wide, high power, unknown signalling 0x3200"},
         {"a code that is no DCS code", 5, 5000.0, 5000.0, 0, true,
-         Settings(150.005, 5.0, (0x18 << 4) | 0x4000, true), true, 150.005, 150.005,
+         Settings(150.005, 5.0, {kSignallingDcs, 030}, true), true, 150.005, 150.005,
          SimSignalling::Unknown, -1, false,
          "transmitting on 150.00500 MHz, wide, high power, unknown signalling 0x4180"},
         // e = 7200 gives N = 112, A = 32: divider word 0x3820.
         {"no band in the EEPROM", kNoBand, 5000.0, 5000.0, 0, true,
-         Settings(36.0, 5.0, 0xFFFFF, true), true, 0.0, 0.0, SimSignalling::None, -1, false,
+         Settings(36.0, 5.0, kQuiet, true), true, 0.0, 0.0, SimSignalling::None, -1, false,
          "transmitting on divider 0x03820 (the EEPROM names no band), wide, high power, "
          "no signalling"},
     };
@@ -251,7 +259,7 @@ TEST_F(SimCommandTest, TestCommandsAreDecodedBackIntoWhatTheFormAskedFor)
 TEST_F(SimCommandTest, TestRecordFailingItsCheckNibbleChangesNothing)
 {
     Start(Eeprom(5, 5000.0, 5000.0, 0), 5);
-    ASSERT_TRUE(m_link.TestTransmit(Settings(150.005, 5.0, 0xFFFFF, true)));
+    ASSERT_TRUE(m_link.TestTransmit(Settings(150.005, 5.0, kQuiet, true)));
     ASSERT_TRUE(Taken(1));
     const SimTestState before = m_radio.State().test;
     struct Case
@@ -269,7 +277,7 @@ TEST_F(SimCommandTest, TestRecordFailingItsCheckNibbleChangesNothing)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(m_link.FormatRecord("M4", CRadioLink::kTestAddress, c.bytes.data(),
+        ASSERT_TRUE(m_link.FormatRecord("M4", RadioCommands::kTestAddress, c.bytes.data(),
                                         static_cast<std::uint32_t>(c.bytes.size())));
         ASSERT_TRUE(Taken(++taken));
         const SimTestState after = m_radio.State().test;
@@ -279,7 +287,7 @@ TEST_F(SimCommandTest, TestRecordFailingItsCheckNibbleChangesNothing)
     }
     // The same bytes with the right nibble are taken.
     const std::uint8_t good[7] = {0xFF, 0xF0, 0x38, 0x20, 0xC5, 0x02, 0xFF};
-    ASSERT_TRUE(m_link.FormatRecord("M4", CRadioLink::kTestAddress, good, 7));
+    ASSERT_TRUE(m_link.FormatRecord("M4", RadioCommands::kTestAddress, good, 7));
     ASSERT_TRUE(Taken(++taken));
     EXPECT_EQ(m_radio.State().test.side, 'R');
     EXPECT_EQ(m_radio.State().test.divider, 0x3820u);

@@ -171,7 +171,7 @@ TEST_F(SimLinkTest, RamReadAndWriteAndLiveCommandsReachTheRadio)
     TestSettings settings;
     ASSERT_TRUE(link.TestTransmit(settings));
     std::uint8_t payload[7];
-    ASSERT_TRUE(CRadioLink::BuildTestPayload(settings, -1, payload));
+    ASSERT_TRUE(CTestRecord::Build(settings, -1, payload));
     ASSERT_TRUE(WaitFor([&] { return m_radio.TestSide() != 0; }));
     EXPECT_EQ(m_radio.TestSide(), 'T');
     EXPECT_EQ(m_radio.TestPayload(), std::vector<std::uint8_t>(payload, payload + 7));

@@ -112,7 +112,7 @@ void Enter(CFrequencyBox* frequency, CSignallingBox* signalling, const Side& sid
 std::string TestRecord(bool transmit, const std::vector<std::uint8_t>& payload)
 {
     const std::string line =
-        CRecord::Compose(transmit ? "M6" : "M4", CRadioLink::kTestAddress, payload.data(), 7);
+        CRecord::Compose(transmit ? "M6" : "M4", RadioCommands::kTestAddress, payload.data(), 7);
     return line.substr(0, line.size() - 2);
 }
 } // namespace
@@ -163,6 +163,15 @@ protected:
 
 TEST_F(TestViewTest, TheRadioDecodesWhatReceiveAndTransmitSend)
 {
+    struct Heard
+    {
+        SimSignalling signalling;
+        int toneOrCode; // CTCSS index, or DCS digits negative when inverted
+    };
+    constexpr Heard kQuiet{SimSignalling::None, -1};
+    constexpr Heard kDcs023{SimSignalling::Dcs, 23};
+    constexpr Heard kDcs023Inverted{SimSignalling::Dcs, -23};
+    constexpr Heard kTone1{SimSignalling::Ctcss, 1};
     struct Case
     {
         const char* name;
@@ -175,33 +184,31 @@ TEST_F(TestViewTest, TheRadioDecodesWhatReceiveAndTransmitSend)
         bool hasFrequency;
         double synthesizerMhz;
         double airMhz;
-        std::uint32_t signallingWord; // bits 15..4 as received
+        Heard heard;
     };
     const Case cases[] = {
         {"receive, no frequency, no signalling", kVhfB, false, false, Plain("0"), 0xFF, false, 0.0,
-         0.0, 0xFFF0},
+         0.0, kQuiet},
         {"receive high side adds the 45 MHz IF", kVhfB, false, false, Plain("150.005"), 0xFF, true,
-         195.005, 150.005, 0xFFF0},
+         195.005, 150.005, kQuiet},
         {"receive low side takes the IF away", kVhfBLow, false, false, Plain("160.0"), 0xFF, true,
-         115.0, 160.0, 0xFFF0},
+         115.0, 160.0, kQuiet},
         {"receive narrow on the 6.25 kHz grid", kVhfA, false, true, Plain("136.00625"), 0xFF, true,
-         181.00625, 136.00625, 0xFFF0},
+         181.00625, 136.00625, kQuiet},
         {"transmit carries no IF", kVhfB, true, false, Plain("150.005"), 0xFF, true, 150.005,
-         150.005, 0xFFF0},
-        {"transmit 139.2 MHz keys 139.2, not 138.88", kVhfA, true, false, Plain("139.2"), 0xFF,
-         true, 139.2, 139.2, 0xFFF0},
+         150.005, kQuiet},
         {"inverted DCS -023", kVhfB, true, false, Dcs("151.0", "-023"), 0xFF, true, 151.0, 151.0,
-         0x6130},
-        {"DCS 023", kVhfB, false, false, Dcs("0", "023"), 0xFF, false, 0.0, 0.0, 0x4130},
-        {"second CTCSS tone", kVhfB, false, false, Ctcss("0", 1), 0xFF, false, 0.0, 0.0, 0x0100},
+         kDcs023Inverted},
+        {"DCS 023", kVhfB, false, false, Dcs("0", "023"), 0xFF, false, 0.0, 0.0, kDcs023},
+        {"second CTCSS tone", kVhfB, false, false, Ctcss("0", 1), 0xFF, false, 0.0, 0.0, kTone1},
         {"only the leftmost auxiliary bit", kVhfB, false, false, Plain("0"), 0x80, false, 0.0, 0.0,
-         0xFFF0},
+         kQuiet},
         // The application's model is 5 (prescaler 64); the form's own image
         // is the 800 MHz model, whose prescaler is 128.
         {"800 MHz transmit edge with its own prescaler", k800, true, false, Plain("815.0"), 0xFF,
-         true, 815.0, 815.0, 0xFFF0},
+         true, 815.0, 815.0, kQuiet},
         {"800 MHz receive, low side", k800, false, true, Plain("860.0"), 0xFF, true, 790.0, 860.0,
-         0xFFF0},
+         kQuiet},
     };
     CTestView* form = OpenTest();
     ASSERT_NE(form, nullptr);
@@ -226,30 +233,30 @@ TEST_F(TestViewTest, TheRadioDecodesWhatReceiveAndTransmitSend)
             EXPECT_NEAR(test.synthesizerMhz, c.synthesizerMhz, 1e-6);
             EXPECT_NEAR(test.frequencyMhz, c.airMhz, 1e-6);
         }
-        EXPECT_EQ(test.signallingWord, c.signallingWord);
+        EXPECT_EQ(test.signalling, c.heard.signalling);
+        EXPECT_EQ(test.signalling == SimSignalling::Ctcss ? test.ctcssIndex
+                  : test.dcsInverted                      ? -test.dcsDigits
+                                                          : test.dcsDigits,
+                  c.heard.toneOrCode);
         EXPECT_EQ(test.wide, !c.narrow);
         EXPECT_EQ(test.auxiliary, c.aux);
         EXPECT_EQ(form->IsTransmitting(), c.transmit);
     }
 }
 
-TEST_F(TestViewTest, NoFrequencyAndNoSignallingSendAllOnesInBothPlaces)
+TEST_F(TestViewTest, TheFormsStartingEntriesSendTheRecordTheLinkBuildsForThem)
 {
     CTestView* form = OpenTest();
     ASSERT_NE(form, nullptr);
     ASSERT_TRUE(ClickAndAwait(form->ReceiveButton()));
-    const std::vector<std::uint8_t> payload = m_radio.TestPayload();
-    ASSERT_EQ(payload.size(), 7u);
-    // Signalling bits 15..4 in byte 0 and the high nibble of byte 1, the
-    // divisor's 20 bits in the low nibble of byte 1 and bytes 2 and 3.
-    EXPECT_EQ(payload[0], 0xFF);
-    EXPECT_EQ(payload[1], 0xFF);
-    EXPECT_EQ(payload[2], 0xFF);
-    EXPECT_EQ(payload[3], 0xFF);
-    // Normal power, fixed bit, in neither scan group, compander off, wide,
-    // DTone and ANI off; all auxiliary bits 1.
-    EXPECT_EQ(payload[4], 0xFF);
-    EXPECT_EQ(payload[6], 0xFF);
+    // Normal power, in neither scan group, compander, DTone and ANI
+    // disabled, wide, all auxiliary bits 1; no frequency, no signalling.
+    TestSettings starting;
+    starting.noFrequency = true;
+    starting.wide = 1;
+    std::vector<std::uint8_t> expected(RadioCommands::kTestPayloadSize);
+    ASSERT_TRUE(CTestRecord::Build(starting, -1, expected.data()));
+    EXPECT_EQ(m_radio.TestPayload(), expected);
     EXPECT_EQ(m_radio.TestSide(), 'R');
 }
 
@@ -264,13 +271,12 @@ TEST_F(TestViewTest, OptionsReachTheRadio)
         int ani;
         bool scanA;
         bool scanB;
-        std::uint8_t flags; // byte 4 of the payload
     };
     const Case cases[] = {
-        {"the form's defaults", 1, 1, 1, 1, false, false, 0xFF},
-        {"low power, everything enabled, both groups", 0, 0, 0, 0, true, true, 0x44},
-        {"scan group A only", 1, 1, 1, 1, true, false, 0xDF},
-        {"compander only", 1, 0, 1, 1, false, false, 0xF7},
+        {"the form's defaults", 1, 1, 1, 1, false, false},
+        {"low power, everything enabled, both groups", 0, 0, 0, 0, true, true},
+        {"scan group A only", 1, 1, 1, 1, true, false},
+        {"compander only", 1, 0, 1, 1, false, false},
     };
     CTestView* form = OpenTest();
     ASSERT_NE(form, nullptr);
@@ -284,11 +290,11 @@ TEST_F(TestViewTest, OptionsReachTheRadio)
         form->ScanGroupACheck()->setChecked(c.scanA);
         form->ScanGroupBCheck()->setChecked(c.scanB);
         ASSERT_TRUE(ClickAndAwait(form->TransmitButton()));
-        ASSERT_EQ(m_radio.TestPayload().size(), 7u);
-        EXPECT_EQ(m_radio.TestPayload()[4], c.flags);
         const SimTestState test = m_radio.State().test;
         EXPECT_EQ(test.highPower, c.power == 1);
         EXPECT_EQ(test.compander, c.compander == 0);
+        EXPECT_EQ(test.dtone, c.dtone == 0);
+        EXPECT_EQ(test.ani, c.ani == 0);
         EXPECT_EQ(test.scanGroupA, c.scanA);
         EXPECT_EQ(test.scanGroupB, c.scanB);
     }
@@ -434,16 +440,14 @@ TEST_F(TestViewTest, LeavingAfterTransmitTellsTheRadioToReceive)
         }
         ASSERT_TRUE(WaitUntil([&] { return m_radio.State().commandsTaken > before; }));
         // The last command's options, with no frequency and no signalling.
-        std::vector<std::uint8_t> release = last;
-        release[0] = 0xFF;
-        release[1] = 0xFF;
-        release[2] = 0xFF;
-        release[3] = 0xFF;
-        // The check nibble makes the nibbles of bytes 1 (low) to 5 add up to
-        // a multiple of 16.
-        unsigned nibbles = 0x0F + 4 * 0x0F + (release[4] >> 4) + (release[4] & 0x0F);
-        release[5] = static_cast<std::uint8_t>((16 - nibbles % 16) % 16);
+        const std::vector<std::uint8_t> release = m_radio.TestPayload();
         EXPECT_EQ(ReceivedSince(mark), std::vector<std::string>{TestRecord(false, release)});
+        TestRecordParts lastParts;
+        TestRecordParts releaseParts;
+        ASSERT_TRUE(CTestRecord::Split(last.data(), last.size(), lastParts));
+        ASSERT_TRUE(CTestRecord::Split(release.data(), release.size(), releaseParts));
+        EXPECT_EQ(releaseParts.flags, lastParts.flags);
+        EXPECT_EQ(releaseParts.auxiliary, lastParts.auxiliary);
         const SimTestState test = m_radio.State().test;
         EXPECT_EQ(test.side, 'R');
         EXPECT_FALSE(test.hasFrequency);
