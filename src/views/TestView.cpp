@@ -55,6 +55,15 @@ QString Latin1(const char* text)
     return QString::fromLatin1(text);
 }
 
+const SwitchPanelTexts kSwitchTexts{
+    TestViewText::kOptionBox,     TestViewText::kTxPowerControl,
+    TestViewText::kCompander,     TestViewText::kDTone,
+    TestViewText::kAni,           TestViewText::kPowerChoices,
+    TestViewText::kEnableChoices, TestViewText::kGroupRegistryBox,
+    TestViewText::kScanGroupA,    TestViewText::kScanGroupB,
+    TestViewText::kAuxDataBox,    TestViewText::kAuxCaption,
+};
+
 // The wait cursor while the beeper command goes out.
 class CWaitCursor
 {
@@ -69,14 +78,7 @@ public:
 CTestView::CTestView(IViewHost& host, QWidget* parent)
     : CLiveView(host, VIEW_TEST, parent), m_pRxFrequency(new CFrequencyBox(this)),
       m_pRxSignalling(new CSignallingBox(this)), m_pTxFrequency(new CFrequencyBox(this)),
-      m_pTxSignalling(new CSignallingBox(this)),
-      m_pPower(new COptionList(this, TestViewText::kPowerChoices)),
-      m_pCompander(new COptionList(this, TestViewText::kEnableChoices)),
-      m_pDTone(new COptionList(this, TestViewText::kEnableChoices)),
-      m_pAni(new COptionList(this, TestViewText::kEnableChoices)),
-      m_pScanA(new QCheckBox(Latin1(TestViewText::kScanGroupA), this)),
-      m_pScanB(new QCheckBox(Latin1(TestViewText::kScanGroupB), this)),
-      m_pAux(new CBitRow(this, TestViewText::kAuxCaption)),
+      m_pTxSignalling(new CSignallingBox(this)), m_switches(this, kSwitchTexts),
       m_pWide(new QRadioButton(Latin1(TestViewText::kWide), this)),
       m_pNarrow(new QRadioButton(Latin1(TestViewText::kNarrow), this)),
       m_pReceive(new QPushButton(Latin1(TestViewText::kReceive), this)),
@@ -114,33 +116,17 @@ CTestView::CTestView(IViewHost& host, QWidget* parent)
                 }
             });
     }
-    m_binder.Bind(m_pPower, m_nTxPower);
-    m_binder.Bind(m_pCompander, m_nCompander);
-    m_binder.Bind(m_pDTone, m_nDtone);
-    m_binder.Bind(m_pAni, m_nAni);
-    for (auto [check, member] :
-         {std::pair{m_pScanA, &m_bScanGroupA}, std::pair{m_pScanB, &m_bScanGroupB}})
-    {
-        m_binder.Bind<bool>(
-            *member,
-            [check](bool& value)
-            {
-                value = check->isChecked();
-                return true;
-            },
-            [check](const bool& value) { check->setChecked(value); }, [check] { return check; },
-            nullptr);
-    }
-    m_binder.Bind(m_pAux, m_nAuxBits);
-    m_binder.Bind<int>(
-        m_nBandwidth,
-        [this](int& value)
+    // The switches go to the radio as the list positions stand: their bits.
+    m_binder.Bind<CSwitchPanel::Values>(
+        m_switchValues,
+        [this](CSwitchPanel::Values& values)
         {
-            value = m_pNarrow->isChecked() ? 1 : 0;
+            values = m_switches.Read();
             return true;
         },
-        [this](const int& value) { (value != 0 ? m_pNarrow : m_pWide)->setChecked(true); },
-        [this] { return m_pWide; }, nullptr);
+        [this](const CSwitchPanel::Values& values) { m_switches.Show(values); },
+        [this] { return m_switches.PowerList(); }, nullptr);
+    m_binder.Bind(m_pWide, m_pNarrow, m_nBandwidth);
 
     // The DCS arrows step by the code list of the model's rules, which also
     // reaches the inverted codes below the first one.
@@ -182,27 +168,6 @@ void CTestView::BuildLayout()
 {
     using namespace TestViewText;
 
-    CFormRows options(this, kOptionBox);
-    options.AddRow(kTxPowerControl, m_pPower);
-    options.AddToRow(kCompander, m_pCompander);
-    options.AddRow(kDTone, m_pDTone);
-    options.AddToRow(kAni, m_pAni);
-
-    auto* registry = new QGroupBox(Latin1(kGroupRegistryBox), this);
-    auto* registryColumn = new QVBoxLayout(registry);
-    registryColumn->setContentsMargins(4, 2, 8, 2);
-    registryColumn->addWidget(m_pScanA);
-    registryColumn->addWidget(m_pScanB);
-    CFormRows::Name(m_pScanA, Latin1(kScanGroupA).trimmed());
-    CFormRows::Name(m_pScanB, Latin1(kScanGroupB).trimmed());
-
-    auto* aux = new QGroupBox(Latin1(kAuxDataBox), this);
-    auto* auxRow = new QHBoxLayout(aux);
-    auxRow->setContentsMargins(8, 2, 8, 4);
-    auxRow->addWidget(m_pAux);
-    auxRow->addStretch(1);
-    CFormRows::Name(m_pAux, Latin1(kAuxDataBox));
-
     auto* bandwidth = new QHBoxLayout;
     bandwidth->addWidget(m_pWide);
     bandwidth->addWidget(m_pNarrow);
@@ -231,11 +196,11 @@ void CTestView::BuildLayout()
     }
 
     auto* middle = new QHBoxLayout;
-    middle->addWidget(options.Widget(), 1);
-    middle->addWidget(registry);
+    middle->addWidget(m_switches.OptionBox(), 1);
+    middle->addWidget(m_switches.RegistryBox());
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(aux, 1);
+    bottom->addWidget(m_switches.AuxBox(), 1);
     bottom->addLayout(buttons);
 
     auto* layout = new QVBoxLayout(this);
@@ -264,13 +229,7 @@ void CTestView::RefreshForm()
 {
     m_dRxFreq = 0.0;
     m_dTxFreq = 0.0;
-    m_nTxPower = 1;
-    m_nCompander = 1;
-    m_nDtone = 1;
-    m_nAni = 1;
-    m_bScanGroupA = false;
-    m_bScanGroupB = false;
-    m_nAuxBits = 0xFF;
+    m_switchValues = CSwitchPanel::Values{};
     m_nBandwidth = 0;
     ComputeTestSteps();
     m_binder.WriteAll();
@@ -370,14 +329,14 @@ bool CTestView::BuildSettings(bool transmit, TestSettings& settingsOut, QWidget*
     settings.noFrequency = f == 0.0;
     settings.signallingType = choice.type;
     settings.signallingValue = choice.value;
-    settings.txPowerControl = m_nTxPower;
+    settings.txPowerControl = m_switchValues.power;
     settings.fixedBit = 1;
-    settings.compander = m_nCompander;
-    settings.dtone = m_nDtone;
-    settings.ani = m_nAni;
-    settings.notScanGroupA = m_bScanGroupA ? 0 : 1;
-    settings.notScanGroupB = m_bScanGroupB ? 0 : 1;
-    settings.auxiliary = static_cast<std::uint8_t>(m_nAuxBits);
+    settings.compander = m_switchValues.compander;
+    settings.dtone = m_switchValues.dtone;
+    settings.ani = m_switchValues.ani;
+    settings.notScanGroupA = m_switchValues.scanGroupA ? 0 : 1;
+    settings.notScanGroupB = m_switchValues.scanGroupB ? 0 : 1;
+    settings.auxiliary = static_cast<std::uint8_t>(m_switchValues.aux);
     settings.wide = narrow ? 0 : 1;
     settingsOut = settings;
     return true;

@@ -7,6 +7,7 @@
 
 // own
 #include "views/LiveView.h"
+#include "views/SwitchPanel.h"
 
 // ui
 #include "ui/SignallingBox.h"
@@ -71,13 +72,13 @@ public:
     CFrequencyBox* TxFrequency() const { return m_pTxFrequency; }
     CSignallingBox* RxSignalling() const { return m_pRxSignalling; }
     CSignallingBox* TxSignalling() const { return m_pTxSignalling; }
-    COptionList* PowerList() const { return m_pPower; }
-    COptionList* CompanderList() const { return m_pCompander; }
-    COptionList* DToneList() const { return m_pDTone; }
-    COptionList* AniList() const { return m_pAni; }
-    QCheckBox* ScanGroupACheck() const { return m_pScanA; }
-    QCheckBox* ScanGroupBCheck() const { return m_pScanB; }
-    CBitRow* AuxRow() const { return m_pAux; }
+    COptionList* PowerList() const { return m_switches.PowerList(); }
+    COptionList* CompanderList() const { return m_switches.CompanderList(); }
+    COptionList* DToneList() const { return m_switches.DToneList(); }
+    COptionList* AniList() const { return m_switches.AniList(); }
+    QCheckBox* ScanGroupACheck() const { return m_switches.ScanGroupACheck(); }
+    QCheckBox* ScanGroupBCheck() const { return m_switches.ScanGroupBCheck(); }
+    CBitRow* AuxRow() const { return m_switches.AuxRow(); }
     QRadioButton* WideButton() const { return m_pWide; }
     QRadioButton* NarrowButton() const { return m_pNarrow; }
     QPushButton* ReceiveButton() const { return m_pReceive; }
@@ -100,13 +101,7 @@ private:
     CSignallingBox* m_pRxSignalling;
     CFrequencyBox* m_pTxFrequency;
     CSignallingBox* m_pTxSignalling;
-    COptionList* m_pPower;
-    COptionList* m_pCompander;
-    COptionList* m_pDTone;
-    COptionList* m_pAni;
-    QCheckBox* m_pScanA;
-    QCheckBox* m_pScanB;
-    CBitRow* m_pAux;
+    CSwitchPanel m_switches;
     QRadioButton* m_pWide;
     QRadioButton* m_pNarrow;
     QPushButton* m_pReceive;
@@ -120,14 +115,8 @@ private:
     // The entries, as read by ReadForm.
     double m_dRxFreq = 0.0;
     double m_dTxFreq = 0.0;
-    int m_nTxPower = 1;
-    int m_nCompander = 1;
-    int m_nDtone = 1;
-    int m_nAni = 1;
-    bool m_bScanGroupA = false;
-    bool m_bScanGroupB = false;
-    int m_nAuxBits = 0xFF; // bit 7 from the leftmost list
-    int m_nBandwidth = 0;  // 0 wide, 1 narrow
+    CSwitchPanel::Values m_switchValues;
+    int m_nBandwidth = 0; // 0 wide, 1 narrow
 
     // Derived from the own image by ComputeTestSteps.
     int m_nModel = -1;
