@@ -6,19 +6,19 @@ namespace GridTexts
 {
 inline constexpr char kNumber[] = "Ch";
 inline constexpr char kGroup[] = "Group";
-inline constexpr char kRxFrequency[] = "Receive Freq";
-inline constexpr char kTxFrequency[] = "Transmit Freq";
-inline constexpr char kRxSignalling[] = "Receive Signaling";
-inline constexpr char kTxSignalling[] = "Transmit Signaling";
-inline constexpr char kBandwidth[] = "Wide/Narrow";
-inline constexpr char kPower[] = "Tx Power";
+inline constexpr char kRxFrequency[] = "Rx Freq";
+inline constexpr char kTxFrequency[] = "Tx Freq";
+inline constexpr char kRxSignalling[] = "Rx Signaling";
+inline constexpr char kTxSignalling[] = "Tx Signaling";
+inline constexpr char kBandwidth[] = "W/N";
+inline constexpr char kPower[] = "Power";
 inline constexpr char kCompander[] = "Compand";
 inline constexpr char kDTone[] = "DTone";
 inline constexpr char kAni[] = "ANI";
-inline constexpr char kScrambler[] = "Scrambler";
+inline constexpr char kScrambler[] = "Scramble";
 inline constexpr char kScanGroupA[] = "Scan A";
 inline constexpr char kScanGroupB[] = "Scan B";
-inline constexpr char kAux[] = "Aux Data";
+inline constexpr char kAux[] = "Aux";
 inline constexpr char kName[] = "Name";
 
 // Cell words; the lists offer them in this order.

@@ -105,7 +105,7 @@ CChannelListView::CChannelListView(IViewHost& host, QWidget* parent)
     m_pGroups->setColumnCount(1);
     m_pGroups->setHorizontalHeaderLabels({Latin1(ChannelListText::kGroupNames)});
     m_pGroups->horizontalHeader()->setStretchLastSection(true);
-    m_pGroups->setFixedWidth(190);
+    m_pGroups->setFixedWidth(120);
     CFormRows::Name(m_pGroups, Latin1(ChannelListText::kGroupNames));
     m_pStatus->setWordWrap(true);
 
@@ -182,6 +182,11 @@ void CChannelListView::RefreshForm()
 {
     m_pModel->Reload(Host().GetChannelMode());
     m_pTable->resizeColumnsToContents();
+    // Room for the longest name, so that a name being typed never scrolls.
+    m_pTable->setColumnWidth(CChannelTableModel::ColumnOf(GridColumn::Name),
+                             m_pTable->fontMetrics().horizontalAdvance(
+                                 QString(kNameLength, QLatin1Char('N'))) +
+                                 12);
     FillGroupNames();
     m_pStatus->setText(Latin1(m_pModel->Rules().HasModel() ? ChannelListText::kReady
                                                            : ChannelTexts::kModelNotChosen));
