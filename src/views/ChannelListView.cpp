@@ -44,7 +44,12 @@ QString Latin1(const char* text)
 
 std::string Step(const char* format, int count)
 {
-    return Latin1(format).arg(count).toStdString();
+    QString text = Latin1(format).arg(count);
+    if (count == 1)
+    {
+        text.replace(QStringLiteral(" channels"), QStringLiteral(" channel"));
+    }
+    return text.toStdString();
 }
 
 std::string Lower(std::string text)
@@ -183,10 +188,9 @@ void CChannelListView::RefreshForm()
     m_pModel->Reload(Host().GetChannelMode());
     m_pTable->resizeColumnsToContents();
     // Room for the longest name, so that a name being typed never scrolls.
-    m_pTable->setColumnWidth(CChannelTableModel::ColumnOf(GridColumn::Name),
-                             m_pTable->fontMetrics().horizontalAdvance(
-                                 QString(kNameLength, QLatin1Char('N'))) +
-                                 12);
+    m_pTable->setColumnWidth(
+        CChannelTableModel::ColumnOf(GridColumn::Name),
+        m_pTable->fontMetrics().horizontalAdvance(QString(kNameLength, QLatin1Char('N'))) + 12);
     FillGroupNames();
     m_pStatus->setText(Latin1(m_pModel->Rules().HasModel() ? ChannelListText::kReady
                                                            : ChannelTexts::kModelNotChosen));

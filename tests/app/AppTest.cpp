@@ -35,13 +35,14 @@
 
 namespace
 {
-const int kEditorCommands[] = {ID_VIEW_2TONE,  ID_VIEW_CHANNEL, ID_VIEW_OPTION,
-                               ID_VIEW_MANUAL, ID_VIEW_TEST,    ID_VIEW_ADJUST};
+const int kEditorCommands[] = {ID_VIEW_2TONE, ID_VIEW_CHANNEL, ID_VIEW_OPTION,      ID_VIEW_MANUAL,
+                               ID_VIEW_TEST,  ID_VIEW_ADJUST,  ID_VIEW_CHANNEL_LIST};
 const int kFileCommands[] = {ID_FILE_OPEN,      ID_FILE_SAVE,  ID_FILE_CLEAR,
                              ID_FILE_DIRECTORY, ID_PRINT_TEXT, ID_PRINT_HEXDUMP};
 const int kAlwaysCommands[] = {ID_COMPORT_SET, ID_HELP_TOPICS, ID_APP_ABOUT, ID_APP_EXIT};
-const int kViewCommands[] = {ID_VIEW_MODEL, ID_VIEW_CONNECT, ID_VIEW_CHANNEL, ID_VIEW_MANUAL,
-                             ID_VIEW_TEST,  ID_VIEW_2TONE,   ID_VIEW_OPTION,  ID_VIEW_ADJUST};
+const int kViewCommands[] = {ID_VIEW_MODEL,  ID_VIEW_CONNECT, ID_VIEW_CHANNEL,
+                             ID_VIEW_MANUAL, ID_VIEW_TEST,    ID_VIEW_2TONE,
+                             ID_VIEW_OPTION, ID_VIEW_ADJUST,  ID_VIEW_CHANNEL_LIST};
 } // namespace
 
 using ShellTest = AppFixture;
@@ -94,6 +95,9 @@ TEST_F(ShellTest, MenusCarryEveryCommandWithItsText)
         {ID_VIEW_MANUAL, "Manual(&A)"},
         {ID_VIEW_TEST, "Test(&T)"},
         {ID_VIEW_ADJUST, "Adjust(&J)"},
+        {ID_VIEW_CHANNEL_LIST, "Channel List(&L)"},
+        {ID_EDIT_UNDO, "Undo(&U)\tCtrl+Z"},
+        {ID_EDIT_REDO, "Redo(&R)\tCtrl+Shift+Z"},
         {ID_VIEW_CONNECT, "Radio Comm(&R)"},
         {ID_COMPORT_SET, "Comport set(&C)"},
         {ID_HELP_TOPICS, "Help Topics(&T)"},

@@ -1,0 +1,156 @@
+// Edit > Undo and Redo in the window: every kind of step, made on the form
+// that makes it, is taken back and made again to the same bytes, and a step
+// of another form brings that form up.
+
+// own
+#include "AppFixture.h"
+
+// app
+#include "app/AppTexts.h"
+
+// views
+#include "views/ChannelListView.h"
+#include "views/ChannelTableModel.h"
+#include "views/ChannelView.h"
+#include "ui/FrequencyBox.h"
+#include "views/OptionView.h"
+
+// model
+#include "model/ChannelClipboard.h"
+
+// Qt
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QTableView>
+
+// std
+#include <cstring>
+#include <functional>
+
+namespace
+{
+bool SameBytes(const CRadioImage& a, const CRadioImage& b)
+{
+    return std::memcmp(&a.WorkBlock(), &b.WorkBlock(), sizeof(ImageBlock)) == 0;
+}
+} // namespace
+
+TEST_F(AppFixture, EveryKindOfStepIsUndoneAndRedoneToTheSameBytes)
+{
+    Start();
+    ChooseModel(5);
+    std::string clipboard;
+    const auto list = [this, &clipboard]
+    {
+        Frame().SwitchView(VIEW_CHANNEL_LIST);
+        auto* form = dynamic_cast<CChannelListView*>(Frame().ActiveView());
+        form->SetClipboardForTest([&clipboard] { return clipboard; },
+                                  [&clipboard](const std::string& text) { clipboard = text; });
+        return form;
+    };
+    const auto select = [](CChannelListView* form, int first, int count)
+    {
+        QTableView* table = form->Table();
+        table->selectionModel()->select(
+            QItemSelection(table->model()->index(first - 1, 1),
+                           table->model()->index(first + count - 2, 14)),
+            QItemSelectionModel::ClearAndSelect);
+    };
+    const struct
+    {
+        const char* step; // as Undo names it
+        int form;         // where the step is made
+        std::function<void()> make;
+    } steps[] = {
+        {"Paste 3 channels", VIEW_CHANNEL_LIST,
+         [&]
+         {
+             clipboard = "Location\tName\tFrequency\n1\tA\t150.0\n2\tB\t150.1\n3\tC\t150.2\n";
+             CChannelListView* form = list();
+             select(form, 4, 1);
+             form->OnPaste();
+         }},
+        {"Edit channel 4 Name", VIEW_CHANNEL_LIST,
+         [&] {
+             list()->TableModel()->setData(list()->TableModel()->index(3, 14), "GATE 1",
+                                           Qt::EditRole);
+         }},
+        {"Fill series 3 channels", VIEW_CHANNEL_LIST,
+         [&]
+         {
+             CChannelListView* form = list();
+             select(form, 4, 3);
+             m_ui.m_texts.emplace_back("25");
+             form->OnFillSeries();
+         }},
+        {"Move 2 channels up", VIEW_CHANNEL_LIST,
+         [&]
+         {
+             CChannelListView* form = list();
+             select(form, 5, 2);
+             form->OnMove(-1);
+         }},
+        {"Sort 6 channels", VIEW_CHANNEL_LIST,
+         [&]
+         {
+             CChannelListView* form = list();
+             select(form, 1, 6);
+             form->OnSort(ChannelEdits::SortKey::Name);
+         }},
+        {"Insert 2 channels", VIEW_CHANNEL_LIST,
+         [&]
+         {
+             CChannelListView* form = list();
+             select(form, 1, 2);
+             form->OnInsert();
+         }},
+        {"Delete 1 channel", VIEW_CHANNEL_LIST,
+         [&]
+         {
+             CChannelListView* form = list();
+             select(form, 1, 1);
+             form->OnRemove();
+         }},
+        {"Edit channel 1", VIEW_CHANNEL,
+         [&]
+         {
+             Frame().SwitchView(VIEW_CHANNEL);
+             auto* form = dynamic_cast<CChannelView*>(Frame().ActiveView());
+             form->RxFrequencyBox()->Edit()->setText("151.0");
+             form->ChannelNameEdit()->setText("NORTH");
+             form->OnChannelSpin(1);
+         }},
+        {"Edit on the Option form", VIEW_OPTION,
+         [&]
+         {
+             Frame().SwitchView(VIEW_OPTION);
+             auto* form = dynamic_cast<COptionView*>(Frame().ActiveView());
+             form->List(COptionView::kScanType)->SetValue(0);
+             Frame().SwitchView(VIEW_MODEL);
+         }},
+        {"File Clear", VIEW_MODEL, [&] { Frame().OnFileClear(); }},
+    };
+    // The model chosen is a step of its own, before the ones under test.
+    Frame().OnFormEdited(VIEW_MODEL, "");
+    for (const auto& step : steps)
+    {
+        SCOPED_TRACE(step.step);
+        const CRadioImage before = Frame().GetSharedImage();
+        step.make();
+        // Undo takes the active form's pending edits in first.
+        QAction* undo = Frame().GetCommand(ID_EDIT_UNDO);
+        Frame().OnFormEdited(Frame().GetCurrentView(), "");
+        Frame().UpdateCommandUI();
+        const CRadioImage after = Frame().GetSharedImage();
+        ASSERT_FALSE(SameBytes(before, after));
+        EXPECT_EQ(undo->text().toStdString(),
+                  QString::fromLatin1(AppText::kEditUndoStep).arg(step.step).toStdString());
+        // Undone from the Model form: a step of another form brings it up.
+        Frame().SwitchView(VIEW_MODEL);
+        undo->trigger();
+        EXPECT_TRUE(SameBytes(Frame().GetSharedImage(), before));
+        EXPECT_EQ(Frame().GetCurrentView(), step.form);
+        Frame().GetCommand(ID_EDIT_REDO)->trigger();
+        EXPECT_TRUE(SameBytes(Frame().GetSharedImage(), after));
+    }
+}
