@@ -88,6 +88,9 @@ CChannelListView::CChannelListView(IViewHost& host, QWidget* parent)
                               QAbstractItemView::AnyKeyPressed);
     m_pTable->setTabKeyNavigation(true);
     m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 6);
+    // Every cell of a column is about as wide as the next; measuring the
+    // first rows is enough and keeps opening a full radio quick.
+    m_pTable->horizontalHeader()->setResizeContentsPrecision(32);
     m_pTable->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (int column = CChannelTableModel::kFirstFieldColumn; column < m_pModel->columnCount();
          ++column)
