@@ -6,6 +6,7 @@
 // model
 #include "model/ChannelEdits.h"
 #include "model/CsvTable.h"
+#include "model/TextReaders.h"
 
 // std
 #include <algorithm>
@@ -16,17 +17,6 @@
 namespace
 {
 constexpr char kLocation[] = "Location";
-
-bool SameWord(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y)
-                      {
-                          return std::tolower(static_cast<unsigned char>(x)) ==
-                                 std::tolower(static_cast<unsigned char>(y));
-                      });
-}
 
 // Tab-separated lines as spreadsheets put them on the clipboard: a field in
 // double quotes may hold tabs, line breaks and doubled quotes.
@@ -102,7 +92,7 @@ bool IsHeader(const std::vector<std::string>& fields)
                        {
                            return std::any_of(columns.begin(), columns.end(),
                                               [&field](const std::string& column)
-                                              { return SameWord(field, column); });
+                                              { return SameWordIgnoringCase(field, column); });
                        });
 }
 } // namespace
@@ -159,9 +149,9 @@ bool Check(const CRadioImage& image, int capacity, int at, std::string_view text
     {
         header = CChannelPlanCsv::Columns();
     }
-    auto location =
-        std::find_if(header.begin(), header.end(),
-                     [](const std::string& field) { return SameWord(field, kLocation); });
+    auto location = std::find_if(header.begin(), header.end(),
+                                 [](const std::string& field)
+                                 { return SameWordIgnoringCase(field, kLocation); });
     std::size_t locationColumn = static_cast<std::size_t>(location - header.begin());
     if (location == header.end())
     {

@@ -59,17 +59,6 @@ std::string Trimmed(std::string_view text)
     return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-bool SameWord(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y)
-                      {
-                          return std::tolower(static_cast<unsigned char>(x)) ==
-                                 std::tolower(static_cast<unsigned char>(y));
-                      });
-}
-
 // The position of `text` among the column's choices; -1 when none.
 int ChoiceOf(GridColumn column, std::string_view text)
 {
@@ -77,7 +66,7 @@ int ChoiceOf(GridColumn column, std::string_view text)
     const std::string word = Trimmed(text);
     for (std::size_t i = 0; i < choices.size(); ++i)
     {
-        if (SameWord(word, choices[i]))
+        if (SameWordIgnoringCase(word, choices[i]))
         {
             return static_cast<int>(i);
         }
@@ -120,7 +109,7 @@ bool ReadSignalling(std::string_view typed, ChannelSideEntry& side)
     std::string text = Trimmed(typed);
     side.toneIndex = -1;
     side.dcsText.clear();
-    if (text.empty() || SameWord(text, kNone))
+    if (text.empty() || SameWordIgnoringCase(text, kNone))
     {
         side.signallingType = kSignallingNone;
         return true;

@@ -5,6 +5,7 @@
 #include "model/SignallingTables.h"
 
 // std
+#include <cctype>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -355,4 +356,15 @@ bool ReadDtmfNibble(char c, int& nibbleOut)
     default:
         return false;
     }
+}
+
+bool SameWordIgnoringCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](char x, char y)
+                      {
+                          return std::tolower(static_cast<unsigned char>(x)) ==
+                                 std::tolower(static_cast<unsigned char>(y));
+                      });
 }

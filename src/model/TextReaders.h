@@ -72,3 +72,6 @@ FrequencyTextFault FrequencyFaultOf(std::string_view text);
 // One character of the ANI number: "0".."9", "#", "*" and blank give nibbles
 // 0..9, 10, 11 and 15.
 [[nodiscard]] bool ReadDtmfNibble(char c, int& nibbleOut);
+
+// The same letters, whatever their case.
+[[nodiscard]] bool SameWordIgnoringCase(std::string_view a, std::string_view b);

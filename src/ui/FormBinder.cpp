@@ -142,7 +142,7 @@ void CFormBinder::Bind(CSignallingBox* box, SignallingChoice& member, const char
         [box] { return box->EntryOfType(); }, message);
 }
 
-void CFormBinder::Bind(CBitRow* row, int& member)
+template <typename Row> void CFormBinder::BindRow(Row* row, int& member)
 {
     Bind<int>(
         member,
@@ -154,16 +154,14 @@ void CFormBinder::Bind(CBitRow* row, int& member)
         [row](int value) { row->SetValue(value); }, [row] { return row; }, nullptr);
 }
 
+void CFormBinder::Bind(CBitRow* row, int& member)
+{
+    BindRow(row, member);
+}
+
 void CFormBinder::Bind(CLevelRow* row, int& member)
 {
-    Bind<int>(
-        member,
-        [row](int& value)
-        {
-            value = row->Value();
-            return true;
-        },
-        [row](int value) { row->SetValue(value); }, [row] { return row; }, nullptr);
+    BindRow(row, member);
 }
 
 bool CFormBinder::ReadAll(bool report)

@@ -145,6 +145,9 @@ private:
         std::function<bool(CRadioImage&)> store;
     };
 
+    // A row of lists whose value is what they spell together.
+    template <typename Row> void BindRow(Row* row, int& member);
+
     IUiServices& m_ui;
     std::vector<Binding> m_bindings;
 };

@@ -34,6 +34,8 @@
 #include <cctype>
 #include <cmath>
 #include <set>
+#include <tuple>
+#include <vector>
 
 namespace
 {
@@ -70,6 +72,24 @@ void SplitNumbered(const std::string& name, std::string& prefixOut, long& number
     prefixOut = name.substr(0, digits);
     numberOut =
         digits < name.size() && name.size() - digits < 9 ? std::stol(name.substr(digits)) : -1;
+}
+
+// Writes each cell of `cells` (channel, field, text) in order; at the first
+// the checks refuse, stops and gives the refusal as the user is told it.
+QString SetCells(CRadioImage& image, const CChannelRules& rules,
+                 const std::vector<std::tuple<int, GridColumn, std::string>>& cells)
+{
+    for (const auto& [n, field, text] : cells)
+    {
+        std::string reason;
+        if (!ChannelGrid::SetCell(image, rules, n, field, text, reason))
+        {
+            return Latin1(ChannelListText::kFillRefused)
+                .arg(n)
+                .arg(Latin1(ChannelGrid::Title(field)), QString::fromStdString(reason));
+        }
+    }
+    return {};
 }
 } // namespace
 
@@ -399,31 +419,24 @@ void CChannelListView::OnFillDown()
     {
         return;
     }
-    QString refusal;
-    (void)Apply(
-        Step(ChannelListText::kFillDownStep, count - 1),
-        [&](CRadioImage& image)
+    std::vector<std::tuple<int, GridColumn, std::string>> cells;
+    for (int n = first + 1; n < first + count; ++n)
+    {
+        for (const int column : columns)
         {
-            for (int n = first + 1; n < first + count && refusal.isEmpty(); ++n)
-            {
-                for (const int column : columns)
+            const GridColumn field = CChannelTableModel::FieldOf(column);
+            cells.emplace_back(
+                n, field,
+                ChannelGrid::CellText(m_pModel->Record(first), m_pModel->InUse(first), field));
+        }
+    }
+    QString refusal;
+    (void)Apply(Step(ChannelListText::kFillDownStep, count - 1),
+                [&](CRadioImage& image)
                 {
-                    const GridColumn field = CChannelTableModel::FieldOf(column);
-                    const std::string top = ChannelGrid::CellText(m_pModel->Record(first),
-                                                                  m_pModel->InUse(first), field);
-                    std::string reason;
-                    if (!ChannelGrid::SetCell(image, m_pModel->Rules(), n, field, top, reason))
-                    {
-                        refusal = Latin1(ChannelListText::kFillRefused)
-                                      .arg(n)
-                                      .arg(Latin1(ChannelGrid::Title(field)),
-                                           QString::fromStdString(reason));
-                        break;
-                    }
-                }
-            }
-            return true;
-        });
+                    refusal = SetCells(image, m_pModel->Rules(), cells);
+                    return true;
+                });
     if (!refusal.isEmpty())
     {
         m_pStatus->setText(refusal);
@@ -473,47 +486,34 @@ void CChannelListView::OnFillSeries()
     {
         prefix = top.name.empty() ? std::string() : top.name + " ";
     }
-    QString refusal;
-    (void)Apply(
-        Step(ChannelListText::kFillSeriesStep, count),
-        [&](CRadioImage& image)
+    const auto frequency = [stepKhz](double mhz, int k) {
+        return CChannelRules::FormatFrequency(std::round((mhz + k * stepKhz / 1000.0) * 1e5) / 1e5);
+    };
+    std::vector<std::tuple<int, GridColumn, std::string>> cells;
+    for (int k = 0; k < count; ++k)
+    {
+        const int n = first + k;
+        if (k > 0 && fields.count(GridColumn::RxFrequency) > 0)
         {
-            for (int k = 0; k < count && refusal.isEmpty(); ++k)
-            {
-                const int n = first + k;
-                std::vector<std::pair<GridColumn, std::string>> cells;
-                const auto frequency = [&](double mhz) {
-                    return CChannelRules::FormatFrequency(
-                        std::round((mhz + k * stepKhz / 1000.0) * 1e5) / 1e5);
-                };
-                if (k > 0 && fields.count(GridColumn::RxFrequency) > 0)
+            cells.emplace_back(n, GridColumn::RxFrequency, frequency(top.rx.mhz, k));
+        }
+        if (k > 0 && fields.count(GridColumn::TxFrequency) > 0 && !top.tx.unused)
+        {
+            cells.emplace_back(n, GridColumn::TxFrequency, frequency(top.tx.mhz, k));
+        }
+        if (fields.count(GridColumn::Name) > 0 && (k > 0 || number < 0))
+        {
+            cells.emplace_back(n, GridColumn::Name,
+                               prefix + std::to_string((number < 0 ? 1 : number) + k));
+        }
+    }
+    QString refusal;
+    (void)Apply(Step(ChannelListText::kFillSeriesStep, count),
+                [&](CRadioImage& image)
                 {
-                    cells.emplace_back(GridColumn::RxFrequency, frequency(top.rx.mhz));
-                }
-                if (k > 0 && fields.count(GridColumn::TxFrequency) > 0 && !top.tx.unused)
-                {
-                    cells.emplace_back(GridColumn::TxFrequency, frequency(top.tx.mhz));
-                }
-                if (fields.count(GridColumn::Name) > 0 && (k > 0 || number < 0))
-                {
-                    const long first = number < 0 ? 1 : number;
-                    cells.emplace_back(GridColumn::Name, prefix + std::to_string(first + k));
-                }
-                for (const auto& [field, text] : cells)
-                {
-                    std::string reason;
-                    if (!ChannelGrid::SetCell(image, m_pModel->Rules(), n, field, text, reason))
-                    {
-                        refusal = Latin1(ChannelListText::kFillRefused)
-                                      .arg(n)
-                                      .arg(Latin1(ChannelGrid::Title(field)),
-                                           QString::fromStdString(reason));
-                        break;
-                    }
-                }
-            }
-            return true;
-        });
+                    refusal = SetCells(image, m_pModel->Rules(), cells);
+                    return true;
+                });
     if (!refusal.isEmpty())
     {
         m_pStatus->setText(refusal);

@@ -346,38 +346,24 @@ bool CChannelView::CheckEntries(int n, bool report)
         {
             return false;
         }
+        const std::pair<ChannelField, QWidget*> entries[] = {
+            {ChannelField::ChannelName, m_pChannelName},
+            {ChannelField::GroupName, m_pGroupName},
+            {ChannelField::ChannelNumber, m_pChannelNumber},
+            {ChannelField::RxFrequency, m_pRxFrequency->Edit()},
+            {ChannelField::TxFrequency, m_pTxFrequency->Edit()},
+            {ChannelField::RxDcs, m_pRxSignalling->DcsEdit()},
+            {ChannelField::RxTone, m_pRxSignalling->ToneList()},
+            {ChannelField::TxDcs, m_pTxSignalling->DcsEdit()},
+            {ChannelField::TxTone, m_pTxSignalling->ToneList()},
+        };
         QWidget* focus = nullptr;
-        switch (failure.focus)
+        for (const auto& [field, entry] : entries)
         {
-        case ChannelField::ChannelName:
-            focus = m_pChannelName;
-            break;
-        case ChannelField::GroupName:
-            focus = m_pGroupName;
-            break;
-        case ChannelField::ChannelNumber:
-            focus = m_pChannelNumber;
-            break;
-        case ChannelField::RxFrequency:
-            focus = m_pRxFrequency->Edit();
-            break;
-        case ChannelField::TxFrequency:
-            focus = m_pTxFrequency->Edit();
-            break;
-        case ChannelField::RxDcs:
-            focus = m_pRxSignalling->DcsEdit();
-            break;
-        case ChannelField::RxTone:
-            focus = m_pRxSignalling->ToneList();
-            break;
-        case ChannelField::TxDcs:
-            focus = m_pTxSignalling->DcsEdit();
-            break;
-        case ChannelField::TxTone:
-            focus = m_pTxSignalling->ToneList();
-            break;
-        case ChannelField::None:
-            break;
+            if (field == failure.focus)
+            {
+                focus = entry;
+            }
         }
         if (focus != nullptr)
         {
