@@ -178,40 +178,6 @@ std::string ToneText(int index)
                                              : std::to_string(index);
 }
 
-// One side's signalling as the record holds it.
-struct SideSignalling
-{
-    int type = kSignallingNone;
-    int tone = 0;
-    bool inverted = false;
-    int code = 0;
-};
-
-SideSignalling ReadSide(const CRadioImage& image, int i, bool transmit)
-{
-    SideSignalling side;
-    int none = 1;
-    int type = 1;
-    (void)(transmit ? image.GetTxSignallingNone(i, none) : image.GetRxSignallingNone(i, none));
-    (void)(transmit ? image.GetTxSignallingType(i, type) : image.GetRxSignallingType(i, type));
-    if (none == 1)
-    {
-        return side;
-    }
-    if (type == 1)
-    {
-        int inverted = 0;
-        (void)(transmit ? image.GetTxDcs(i, inverted, side.code)
-                        : image.GetRxDcs(i, inverted, side.code));
-        side.inverted = inverted == 1;
-        side.type = kSignallingDcs;
-        return side;
-    }
-    (void)(transmit ? image.GetTxCtcss(i, side.tone) : image.GetRxCtcss(i, side.tone));
-    side.type = kSignallingCtcss;
-    return side;
-}
-
 std::string CodeText(int code)
 {
     const int digits = DcsDigitsOfValue(code);
@@ -220,7 +186,7 @@ std::string CodeText(int code)
 
 // The tone columns of a channel: Tone, rToneFreq, cToneFreq, DtcsCode,
 // DtcsPolarity, RxDtcsCode, CrossMode.
-std::vector<std::string> ToneColumns(const SideSignalling& tx, const SideSignalling& rx)
+std::vector<std::string> ToneColumns(const ChannelSignalling& tx, const ChannelSignalling& rx)
 {
     std::string mode;
     std::string rTone = kDefaultTone;
@@ -228,28 +194,28 @@ std::vector<std::string> ToneColumns(const SideSignalling& tx, const SideSignall
     std::string code = kDefaultCode;
     std::string rxCode = kDefaultCode;
     std::string cross = kDefaultCross;
-    const char txPolarity = tx.type == kSignallingDcs && tx.inverted ? 'R' : 'N';
-    const char rxPolarity = rx.type == kSignallingDcs && rx.inverted ? 'R' : 'N';
+    const char txPolarity = tx.type == kSignallingDcs && tx.dcsInverted ? 'R' : 'N';
+    const char rxPolarity = rx.type == kSignallingDcs && rx.dcsInverted ? 'R' : 'N';
     const bool txTone = tx.type == kSignallingCtcss;
     const bool rxTone = rx.type == kSignallingCtcss;
     const bool txDcs = tx.type == kSignallingDcs;
     const bool rxDcs = rx.type == kSignallingDcs;
     if (txTone)
     {
-        rTone = ToneText(tx.tone);
+        rTone = ToneText(tx.toneIndex);
     }
     if (rxTone)
     {
-        cTone = ToneText(rx.tone);
+        cTone = ToneText(rx.toneIndex);
     }
     if (txDcs)
     {
-        code = CodeText(tx.code);
+        code = CodeText(tx.dcsCode);
         rxCode = code;
     }
     if (rxDcs)
     {
-        rxCode = CodeText(rx.code);
+        rxCode = CodeText(rx.dcsCode);
         // Readers that take the receive code from DtcsCode get it there too.
         code = txDcs ? code : rxCode;
     }
@@ -261,19 +227,19 @@ std::vector<std::string> ToneColumns(const SideSignalling& tx, const SideSignall
     {
         mode = "Tone";
     }
-    else if (txTone && rxTone && tx.tone == rx.tone)
+    else if (txTone && rxTone && tx.toneIndex == rx.toneIndex)
     {
         mode = "TSQL";
         rTone = cTone;
     }
-    else if (txDcs && rxDcs && tx.code == rx.code)
+    else if (txDcs && rxDcs && tx.dcsCode == rx.dcsCode)
     {
         mode = "DTCS";
     }
     else
     {
         mode = "Cross";
-        const auto kind = [](const SideSignalling& side)
+        const auto kind = [](const ChannelSignalling& side)
         {
             return side.type == kSignallingCtcss ? std::string("Tone")
                    : side.type == kSignallingDcs ? std::string("DTCS")
@@ -765,7 +731,7 @@ bool CChannelPlanCsv::Export(const CRadioImage& image, int capacity, std::string
         (void)image.GetTxUnused(i, txUnused);
         std::string duplex = "off";
         long long offset = 0;
-        SideSignalling tx;
+        ChannelSignalling tx;
         if (txUnused == 0)
         {
             (void)image.GetTxWord(i, word);
@@ -773,14 +739,14 @@ bool CChannelPlanCsv::Export(const CRadioImage& image, int capacity, std::string
             const long long txHz = std::llround(mhz * kHzPerMhz);
             duplex = txHz == rxHz ? "" : txHz > rxHz ? "+" : "-";
             offset = txHz > rxHz ? txHz - rxHz : rxHz - txHz;
-            tx = ReadSide(image, i, true);
+            tx = ReadSignalling(image, i + 1, true);
         }
         std::string name;
         (void)image.GetChannelName(i, name);
 
         std::vector<std::string> fields = {std::to_string(n), EscapeName(NameForDisplay(name)),
                                            HzText(rxHz), duplex, HzText(offset)};
-        const std::vector<std::string> tones = ToneColumns(tx, ReadSide(image, i, false));
+        const std::vector<std::string> tones = ToneColumns(tx, ReadSignalling(image, i + 1, false));
         fields.insert(fields.end(), tones.begin(), tones.end());
         fields.push_back(switches.narrow ? "NFM" : "FM");
         fields.push_back(FormatText("%.2f", rules.GetStepKhz(switches.narrow)));
@@ -846,13 +812,13 @@ std::vector<std::string> CChannelPlanCsv::UncommonToneNotes(const CRadioImage& i
             {
                 continue;
             }
-            const SideSignalling side = ReadSide(image, i, transmit);
-            if (side.type != kSignallingCtcss || side.tone < 0 || side.tone >= kCtcssCount ||
-                isCommon(kCtcssTones[side.tone]))
+            const ChannelSignalling side = ReadSignalling(image, i + 1, transmit);
+            if (side.type != kSignallingCtcss || side.toneIndex < 0 ||
+                side.toneIndex >= kCtcssCount || isCommon(kCtcssTones[side.toneIndex]))
             {
                 continue;
             }
-            notes.push_back(FormatText(PlanTexts::kUncommonTone, n, kCtcssTones[side.tone]));
+            notes.push_back(FormatText(PlanTexts::kUncommonTone, n, kCtcssTones[side.toneIndex]));
             break;
         }
     }

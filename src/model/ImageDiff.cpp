@@ -1,5 +1,6 @@
 // Field-by-field comparison of two radio images.
 #include "model/ImageDiff.h"
+#include "model/ChannelStore.h"
 
 // model
 #include "model/ChannelRules.h"
@@ -115,27 +116,18 @@ std::string Frequency(const CRadioImage& image, const CChannelRules& rules, int 
 
 std::string Signalling(const CRadioImage& image, int i, bool transmit)
 {
-    int none = 1;
-    int type = 1;
-    (void)(transmit ? image.GetTxSignallingNone(i, none) : image.GetRxSignallingNone(i, none));
-    (void)(transmit ? image.GetTxSignallingType(i, type) : image.GetRxSignallingType(i, type));
-    if (none == 1)
+    const ChannelSignalling side = ReadSignalling(image, i + 1, transmit);
+    switch (side.type)
     {
+    case kSignallingDcs:
+        return FormatText(PlanTexts::kDcs,
+                          FormatDcsCode(side.dcsInverted ? 1 : 0, side.dcsCode).c_str());
+    case kSignallingCtcss:
+        return side.toneValid ? FormatText(PlanTexts::kCtcss, CtcssTone(side.toneIndex))
+                              : FormatText(PlanTexts::kCtcssIndex, side.toneIndex);
+    default:
         return PlanTexts::kNone;
     }
-    if (type == 1)
-    {
-        int inverted = 0;
-        int code = 0;
-        (void)(transmit ? image.GetTxDcs(i, inverted, code) : image.GetRxDcs(i, inverted, code));
-        return FormatText(PlanTexts::kDcs, FormatDcsCode(inverted, code).c_str());
-    }
-    int index = 0;
-    if (!(transmit ? image.GetTxCtcss(i, index) : image.GetRxCtcss(i, index)))
-    {
-        return FormatText(PlanTexts::kCtcssIndex, index);
-    }
-    return FormatText(PlanTexts::kCtcss, CtcssTone(index));
 }
 
 std::string Binary(int value)
