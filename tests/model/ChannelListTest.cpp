@@ -255,3 +255,21 @@ TEST(ChannelList, CopiedRowsPasteBackAndRefusedRowsAreNamed)
 
     EXPECT_FALSE(ChannelClipboard::Check(image, kCapacity, 1, "\n\n", check));
 }
+
+// A whole plan pasted from a spreadsheet gives the image an import of the
+// same rows gives.
+TEST(ChannelList, APastedPlanIsTheImportedPlan)
+{
+    const CRadioImage source = FiveChannels();
+    std::string csv;
+    std::vector<std::string> notes;
+    ASSERT_TRUE(CChannelPlanCsv::Export(source, kCapacity, csv, notes));
+    const CRadioImage empty = PlanImage(5, 5000.0, 5000.0);
+    CRadioImage imported = empty;
+    std::vector<PlanProblem> problems;
+    ASSERT_TRUE(CChannelPlanCsv::Import(csv, kCapacity, false, imported, problems));
+    ChannelClipboard::PasteCheck check;
+    ASSERT_TRUE(ChannelClipboard::Check(
+        empty, kCapacity, 1, ChannelClipboard::Copy(source, kCapacity, 1, kCapacity), check));
+    EXPECT_TRUE((ImageState{check.result, 0} == ImageState{imported, 0}));
+}
