@@ -1,6 +1,7 @@
-// Edit > Undo and Redo in the window: every kind of step, made on the form
-// that makes it, is taken back and made again to the same bytes, and a step
-// of another form brings that form up.
+// Edit > Undo and Redo in the window: a step of each kind of form, made on
+// the form that makes it, is taken back and made again to the same bytes, and
+// a step of another form brings that form up. Each edit of the channel list
+// is undone to the same bytes in the model's own tests.
 
 // own
 #include "AppFixture.h"
@@ -12,14 +13,12 @@
 #include "views/ChannelListView.h"
 #include "views/ChannelTableModel.h"
 #include "views/ChannelView.h"
-#include "ui/FrequencyBox.h"
 #include "views/OptionView.h"
 
 // model
 #include "model/ChannelClipboard.h"
 
 // Qt
-#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTableView>
 
@@ -35,7 +34,7 @@ bool SameBytes(const CRadioImage& a, const CRadioImage& b)
 }
 } // namespace
 
-TEST_F(AppFixture, EveryKindOfStepIsUndoneAndRedoneToTheSameBytes)
+TEST_F(AppFixture, StepsOfEveryFormAreUndoneAndRedoneToTheSameBytes)
 {
     Start();
     ChooseModel(5);
@@ -48,14 +47,6 @@ TEST_F(AppFixture, EveryKindOfStepIsUndoneAndRedoneToTheSameBytes)
                                   [&clipboard](const std::string& text) { clipboard = text; });
         return form;
     };
-    const auto select = [](CChannelListView* form, int first, int count)
-    {
-        QTableView* table = form->Table();
-        table->selectionModel()->select(
-            QItemSelection(table->model()->index(first - 1, 1),
-                           table->model()->index(first + count - 2, 14)),
-            QItemSelectionModel::ClearAndSelect);
-    };
     const struct
     {
         const char* step; // as Undo names it
@@ -67,56 +58,16 @@ TEST_F(AppFixture, EveryKindOfStepIsUndoneAndRedoneToTheSameBytes)
          {
              clipboard = "Location\tName\tFrequency\n1\tA\t150.0\n2\tB\t150.1\n3\tC\t150.2\n";
              CChannelListView* form = list();
-             select(form, 4, 1);
+             form->Table()->setCurrentIndex(form->Table()->model()->index(3, 1));
              form->OnPaste();
          }},
-        {"Edit channel 4 Name", VIEW_CHANNEL_LIST,
-         [&] {
-             list()->TableModel()->setData(list()->TableModel()->index(3, 14), "GATE 1",
-                                           Qt::EditRole);
-         }},
-        {"Fill series 3 channels", VIEW_CHANNEL_LIST,
-         [&]
-         {
-             CChannelListView* form = list();
-             select(form, 4, 3);
-             m_ui.m_texts.emplace_back("25");
-             form->OnFillSeries();
-         }},
-        {"Move 2 channels up", VIEW_CHANNEL_LIST,
-         [&]
-         {
-             CChannelListView* form = list();
-             select(form, 5, 2);
-             form->OnMove(-1);
-         }},
-        {"Sort 6 channels", VIEW_CHANNEL_LIST,
-         [&]
-         {
-             CChannelListView* form = list();
-             select(form, 1, 6);
-             form->OnSort(ChannelEdits::SortKey::Name);
-         }},
-        {"Insert 2 channels", VIEW_CHANNEL_LIST,
-         [&]
-         {
-             CChannelListView* form = list();
-             select(form, 1, 2);
-             form->OnInsert();
-         }},
-        {"Delete 1 channel", VIEW_CHANNEL_LIST,
-         [&]
-         {
-             CChannelListView* form = list();
-             select(form, 1, 1);
-             form->OnRemove();
-         }},
-        {"Edit channel 1", VIEW_CHANNEL,
+        {"Edit channel 4", VIEW_CHANNEL,
          [&]
          {
              Frame().SwitchView(VIEW_CHANNEL);
              auto* form = dynamic_cast<CChannelView*>(Frame().ActiveView());
-             form->RxFrequencyBox()->Edit()->setText("151.0");
+             form->ChannelNumberEdit()->setText("4");
+             form->OnTimer(CChannelView::kChannelTimer);
              form->ChannelNameEdit()->setText("NORTH");
              form->OnChannelSpin(1);
          }},
