@@ -24,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTableView>
 #include <QTableWidget>
@@ -61,6 +62,49 @@ std::string Lower(std::string text)
     return text;
 }
 
+// The grid's table: Enter takes a typed entry and goes one row down, and on a
+// cell not being edited only goes down, as a spreadsheet does.
+class CGridTable : public QTableView
+{
+public:
+    using QTableView::QTableView;
+
+protected:
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override
+    {
+        QTableView::closeEditor(editor, hint);
+        // A refused entry keeps the cell, so that it can be put right.
+        const auto* table = dynamic_cast<const CChannelTableModel*>(model());
+        if (hint == QAbstractItemDelegate::SubmitModelCache &&
+            (table == nullptr || table->MarkedCell() != currentIndex()))
+        {
+            MoveDown();
+        }
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && state() != EditingState && event->modifiers() == Qt::NoModifier)
+        {
+            MoveDown();
+            return;
+        }
+        QTableView::keyPressEvent(event);
+    }
+
+private:
+    void MoveDown()
+    {
+        const QModelIndex current = currentIndex();
+        const QModelIndex below = current.sibling(current.row() + 1, current.column());
+        if (below.isValid())
+        {
+            setCurrentIndex(below);
+        }
+    }
+};
+
 // A name and the number it ends in ("GATE 12": "GATE ", 12); -1 without one.
 void SplitNumbered(const std::string& name, std::string& prefixOut, long& numberOut)
 {
@@ -95,7 +139,7 @@ QString SetCells(CRadioImage& image, const CChannelRules& rules,
 
 CChannelListView::CChannelListView(IViewHost& host, QWidget* parent)
     : CVesk4View(host, VIEW_CHANNEL_LIST, parent), m_pModel(new CChannelTableModel(m_image, this)),
-      m_pTable(new QTableView(this)), m_pGroups(new QTableWidget(this)),
+      m_pTable(new CGridTable(this)), m_pGroups(new QTableWidget(this)),
       m_pStatus(new QLabel(Latin1(ChannelListText::kReady), this)),
       m_readClipboard([] { return QGuiApplication::clipboard()->text().toStdString(); }),
       m_writeClipboard([](const std::string& text)
