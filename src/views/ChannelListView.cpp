@@ -474,18 +474,7 @@ void CChannelListView::OnFillDown()
                 ChannelGrid::CellText(m_pModel->Record(first), m_pModel->InUse(first), field));
         }
     }
-    QString refusal;
-    (void)Apply(Step(ChannelListText::kFillDownStep, count - 1),
-                [&](CRadioImage& image)
-                {
-                    refusal = SetCells(image, m_pModel->Rules(), cells);
-                    return true;
-                });
-    if (!refusal.isEmpty())
-    {
-        m_pStatus->setText(refusal);
-        Ui().ShowMessage(refusal.toStdString(), MessageIcon::Warning);
-    }
+    FillCells(Step(ChannelListText::kFillDownStep, count - 1), cells);
 }
 
 void CChannelListView::OnFillSeries()
@@ -551,8 +540,15 @@ void CChannelListView::OnFillSeries()
                                prefix + std::to_string((number < 0 ? 1 : number) + k));
         }
     }
+    FillCells(Step(ChannelListText::kFillSeriesStep, count), cells);
+}
+
+void CChannelListView::FillCells(const std::string& name,
+                                 const std::vector<std::tuple<int, GridColumn, std::string>>& cells)
+{
+    // What was filled before a refusal stays, as one step.
     QString refusal;
-    (void)Apply(Step(ChannelListText::kFillSeriesStep, count),
+    (void)Apply(name,
                 [&](CRadioImage& image)
                 {
                     refusal = SetCells(image, m_pModel->Rules(), cells);

@@ -9,9 +9,14 @@
 // model
 #include "model/ChannelEdits.h"
 
+// model
+#include "model/ChannelGrid.h"
+
 // std
 #include <functional>
 #include <string>
+#include <tuple>
+#include <vector>
 
 class CChannelTableModel;
 class QAction;
@@ -64,6 +69,10 @@ private:
     // becomes the own image, the rows are read again and the host hears of
     // the step named `name`. False when the edit refused.
     bool Apply(const std::string& name, const std::function<bool(CRadioImage&)>& edit);
+    // Writes the cells (channel, field, text) as one step named `name`; a
+    // refused one ends the run and is told.
+    void FillCells(const std::string& name,
+                   const std::vector<std::tuple<int, GridColumn, std::string>>& cells);
     // Selects channels first .. first+count-1 across every column.
     void SelectChannels(int first, int count);
     void ShowRefusal(int n, int column, const QString& reason);
