@@ -174,7 +174,7 @@ bool Sort(CRadioImage& image, const CChannelRules& rules, int capacity, int firs
     const std::vector<Record> records = ReadRecords(image, first, count);
     for (int k = 0; k < count; ++k)
     {
-        ChannelRecord channel;
+        StoredChannel channel;
         (void)ReadChannel(image, rules, first + k, channel);
         const int scanRank =
             channel.switches.scanGroupA ? 0 : (channel.switches.scanGroupB ? 1 : 2);

@@ -187,7 +187,7 @@ std::vector<std::string> Choices(GridColumn column)
     return Info(column).choices;
 }
 
-std::string CellText(const ChannelRecord& record, bool inUse, GridColumn column)
+std::string CellText(const StoredChannel& record, bool inUse, GridColumn column)
 {
     if (!inUse)
     {
@@ -229,7 +229,7 @@ std::string CellText(const ChannelRecord& record, bool inUse, GridColumn column)
     return {};
 }
 
-ChannelEntry EntryOf(const ChannelRecord& record, int n)
+ChannelEntry EntryOf(const StoredChannel& record, int n)
 {
     ChannelEntry entry;
     entry.channel = n;
@@ -258,7 +258,7 @@ bool SetCell(CRadioImage& image, const CChannelRules& rules, int n, GridColumn c
         reasonOut = ChannelTexts::kModelNotChosen;
         return false;
     }
-    ChannelRecord record;
+    StoredChannel record;
     if (!ReadChannel(image, rules, n, record))
     {
         reasonOut = ChannelTexts::kChannelNumberError;
@@ -269,7 +269,7 @@ bool SetCell(CRadioImage& image, const CChannelRules& rules, int n, GridColumn c
     ChannelSwitches switches = inUse ? record.switches : ChannelSwitches{};
     if (!inUse)
     {
-        entry = EntryOf(ChannelRecord{}, n);
+        entry = EntryOf(StoredChannel{}, n);
         entry.narrow = false;
         if (column != GridColumn::RxFrequency)
         {

@@ -42,11 +42,11 @@ std::vector<std::string> Choices(GridColumn column);
 
 // What the cell of `record` shows. An empty channel shows nothing anywhere; an
 // unused transmit side shows no frequency and no signalling.
-std::string CellText(const ChannelRecord& record, bool inUse, GridColumn column);
+std::string CellText(const StoredChannel& record, bool inUse, GridColumn column);
 
 // The entries the Channel form would show for channel n of `record`, so that
 // a change of one cell is checked with all the others as they stand.
-ChannelEntry EntryOf(const ChannelRecord& record, int n);
+ChannelEntry EntryOf(const StoredChannel& record, int n);
 
 // Writes `text` into the cell of channel n (1-based). A blank frequency
 // stands for 0 (the side unused; for the receive side, the channel emptied).

@@ -155,10 +155,10 @@ ChannelSignalling ReadSignalling(const CRadioImage& image, int n, bool transmit)
 }
 
 bool ReadChannel(const CRadioImage& image, const CChannelRules& rules, int n,
-                 ChannelRecord& recordOut)
+                 StoredChannel& recordOut)
 {
     const int i = n - 1;
-    ChannelRecord record;
+    StoredChannel record;
     std::string name;
     if (!ReadChannelSwitches(image, n, record.switches) || !image.GetChannelName(i, name))
     {

@@ -67,7 +67,7 @@ struct ChannelSideRecord
 };
 
 // A channel as its record holds it: what StoreChannel writes, read back.
-struct ChannelRecord
+struct StoredChannel
 {
     std::string name; // as shown: without the blanks that pad it
     ChannelSideRecord rx;
@@ -81,4 +81,4 @@ ChannelSignalling ReadSignalling(const CRadioImage& image, int n, bool transmit)
 // Channel n (1-based), its frequencies read under `rules`; false for a
 // channel outside 1..320. The group name is not read.
 [[nodiscard]] bool ReadChannel(const CRadioImage& image, const CChannelRules& rules, int n,
-                               ChannelRecord& recordOut);
+                               StoredChannel& recordOut);

@@ -490,7 +490,7 @@ void CChannelListView::OnFillSeries()
             fields.insert(CChannelTableModel::FieldOf(index.column()));
         }
     }
-    const ChannelRecord& top = m_pModel->Record(first);
+    const StoredChannel& top = m_pModel->Record(first);
     const bool frequencies =
         fields.count(GridColumn::RxFrequency) + fields.count(GridColumn::TxFrequency) > 0;
     if (count < 2 || !m_pModel->InUse(first) ||
@@ -667,7 +667,7 @@ bool CChannelListView::FindFrom(int start)
         {
             continue;
         }
-        const ChannelRecord& record = m_pModel->Record(n);
+        const StoredChannel& record = m_pModel->Record(n);
         const std::string frequency = CChannelRules::FormatFrequency(record.rx.mhz);
         const bool found = Lower(record.name).find(wanted) != std::string::npos ||
                            frequency.rfind(m_strFind, 0) == 0;

@@ -28,7 +28,7 @@ void CChannelTableModel::Reload(int channelMode)
     // does.
     (void)m_image.GetGroupCount(big, count);
     m_groups = CChannelGroups(channelMode, count);
-    m_records.assign(static_cast<std::size_t>(m_groups.GetCapacity()), ChannelRecord{});
+    m_records.assign(static_cast<std::size_t>(m_groups.GetCapacity()), StoredChannel{});
     m_inUse.assign(m_records.size(), false);
     for (int n = 1; n <= m_groups.GetCapacity(); ++n)
     {
@@ -61,7 +61,7 @@ bool CChannelTableModel::InUse(int n) const
     return n >= 1 && n <= Capacity() && m_inUse[static_cast<std::size_t>(n - 1)];
 }
 
-const ChannelRecord& CChannelTableModel::Record(int n) const
+const StoredChannel& CChannelTableModel::Record(int n) const
 {
     return m_records[static_cast<std::size_t>(n - 1)];
 }

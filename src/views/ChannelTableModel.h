@@ -37,7 +37,7 @@ public:
     const CChannelGroups& Groups() const { return m_groups; }
     const CChannelRules& Rules() const { return m_rules; }
     bool InUse(int n) const;
-    const ChannelRecord& Record(int n) const;
+    const StoredChannel& Record(int n) const;
     // The field of a table column; only for columns from kFirstFieldColumn.
     static GridColumn FieldOf(int column);
     static int ColumnOf(GridColumn field);
@@ -63,7 +63,7 @@ private:
     CRadioImage& m_image;
     CChannelRules m_rules;
     CChannelGroups m_groups;
-    std::vector<ChannelRecord> m_records;
+    std::vector<StoredChannel> m_records;
     std::vector<bool> m_inUse;
     QModelIndex m_marked;
     QString m_markReason;

@@ -292,7 +292,7 @@ void CChannelView::ReadGroupCount()
 void CChannelView::LoadChannel(int n)
 {
     // A channel the image cannot hold shows as empty, with every switch off.
-    ChannelRecord record;
+    StoredChannel record;
     (void)ReadChannel(m_image, m_rules, n, record);
     m_pChannelName->setText(QString::fromStdString(record.name));
     (record.switches.narrow ? m_pNarrow : m_pWide)->setChecked(true);

@@ -43,7 +43,7 @@ std::string Names(const CRadioImage& image)
     std::string names;
     for (int n = 1; n <= 7; ++n)
     {
-        ChannelRecord record;
+        StoredChannel record;
         EXPECT_TRUE(ReadChannel(image, rules, n, record));
         names += ChannelEdits::InUse(image, n) ? record.name : std::string("-");
     }
@@ -179,7 +179,7 @@ TEST(ChannelList, CellsShowAndTakeWhatTheChannelFormWould)
             EXPECT_EQ(reason, c.reason);
             EXPECT_TRUE((ImageState{image, 0} == ImageState{before, 0}));
         }
-        ChannelRecord record;
+        StoredChannel record;
         ASSERT_TRUE(ReadChannel(image, rules, c.n, record));
         EXPECT_EQ(ChannelGrid::CellText(record, ChannelEdits::InUse(image, c.n), c.column),
                   c.shown);

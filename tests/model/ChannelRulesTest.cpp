@@ -469,7 +469,7 @@ TEST(ChannelCheck, APassingEntryGivesTheRecordsValues)
         const ChannelSwitches switches{c.entry.narrow, true,  false, true, false,
                                        true,           false, true,  0x5A};
         ASSERT_TRUE(StoreChannel(image, c.entry.channel, values, switches));
-        ChannelRecord record;
+        StoredChannel record;
         ASSERT_TRUE(ReadChannel(image, rules, c.entry.channel, record));
         const bool empty = values.rx.unused; // the radio takes such a channel as empty
         EXPECT_EQ(record.name, empty ? "" : values.name);
