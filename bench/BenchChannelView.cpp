@@ -4,19 +4,18 @@
 // List form: opening on the full image, pasting 320 rows, a fill series over
 // them, undoing the paste and one cell edit. Figures only, for the record.
 
+// own (tests/common)
+#include "FakeViewHost.h"
+
 // views
 #include "views/ChannelListView.h"
 #include "views/ChannelTableModel.h"
 #include "views/ChannelView.h"
-#include "views/ViewHost.h"
 
 // ui
 #include "ui/CommandIds.h"
 #include "ui/FakeUiServices.h"
 #include "ui/FrequencyBox.h"
-
-// link
-#include "link/PortMap.h"
 
 // model
 #include "model/ChannelClipboard.h"
@@ -38,21 +37,17 @@
 
 namespace
 {
-// Just enough of an application for one form on its own.
-class CBenchHost : public IViewHost
+// The forms' stand-in host, in 320-channel mode, keeping the Channel List
+// form's steps as the main frame keeps them.
+class CBenchHost : public CFakeViewHost
 {
 public:
-    std::int32_t GetChannelCode() const override { return 2; }
-    void SetChannelCode(std::int32_t) override {}
-    std::int32_t GetChannelMode() const override { return 1; }
-    void SetChannelMode(std::int32_t) override {}
-    void ReportReadError() override {}
-    IUiServices& Ui() const override { return m_ui; }
-    int GetComPort() const override { return 0; }
-    const CPortMap& GetPortMap() const override { return m_ports; }
-    void SetModelIndex(int) override {}
-    void OnPrintEnded() override {}
-    // The steps the Channel List form makes, kept as the main frame keeps them.
+    CBenchHost()
+    {
+        m_nChannelMode = 1;
+        m_nChannelCode = 2;
+    }
+
     void OnFormEdited(int, const std::string& name) override
     {
         if (m_pList == nullptr)
@@ -64,13 +59,9 @@ public:
         m_last = after;
     }
 
-    mutable CFakeUiServices m_ui;
     CChannelListView* m_pList = nullptr;
     ImageState m_last;
     CImageHistory m_history;
-
-private:
-    CPortMap m_ports;
 };
 
 using Clock = std::chrono::steady_clock;
