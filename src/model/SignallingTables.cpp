@@ -1,6 +1,11 @@
 // The signalling tables and their helpers.
 #include "model/SignallingTables.h"
 
+// std
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
 namespace
 {
 constexpr int kMaxStoredToneIndex = 59;
@@ -130,6 +135,17 @@ const int kDcsCodes[kDcsCount + 1] = {
     446, 452, 454, 455, 462, 464, 465, 466, 503, 506, 516, 523, 526, 532, 546, 565, 606, 612,
     624, 627, 631, 632, 654, 662, 664, 703, 712, 723, 731, 732, 734, 743, 754,
 };
+
+bool IsCommonCtcssTone(double hz)
+{
+    static constexpr double kCommonTones[] = {
+        67.0,  69.3,  71.9,  74.4,  77.0,  79.7,  82.5,  85.4,  88.5,  91.5,  94.8,  97.4,  100.0,
+        103.5, 107.2, 110.9, 114.8, 118.8, 123.0, 127.3, 131.8, 136.5, 141.3, 146.2, 151.4, 156.7,
+        159.8, 162.2, 165.5, 167.9, 171.3, 173.8, 177.3, 179.9, 183.5, 186.2, 189.9, 192.8, 196.6,
+        199.5, 203.5, 206.5, 210.7, 218.1, 225.7, 229.1, 233.6, 241.8, 250.3, 254.1};
+    return std::any_of(std::begin(kCommonTones), std::end(kCommonTones),
+                       [hz](double common) { return std::abs(common - hz) < 0.05; });
+}
 
 double CtcssTone(int index)
 {

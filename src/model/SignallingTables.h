@@ -23,6 +23,11 @@ extern const int kDcsCodes[kDcsCount + 1];
 // The tone in Hz of a CTCSS index 0..44; 0.0 for any other index.
 double CtcssTone(int index);
 
+// True for a tone of the fifty that programs and radios of other makes
+// commonly offer; the radio's table has three (74.0, 198.0, 202.7 Hz) that
+// they lack.
+bool IsCommonCtcssTone(double hz);
+
 // True when value, in the decimal-digit form, is one of the 104 DCS codes.
 bool IsDcsCode(int value);
 
