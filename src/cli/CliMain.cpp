@@ -68,6 +68,10 @@ int Dispatch(const CCliOptions& options)
     {
         return RunBackups(options);
     }
+    if (command == "check")
+    {
+        return RunCheck(options);
+    }
     if (command == "diff")
     {
         return RunDiff(options);
@@ -104,7 +108,8 @@ int main(int argc, char** argv)
     errno = 0;
     const bool flushed = std::fflush(stdout) == 0;
     const int reason = flushed || errno == 0 ? EIO : errno;
-    if ((!flushed || std::ferror(stdout)) && (status == kExitOk || status == kExitDifferent))
+    if ((!flushed || std::ferror(stdout)) &&
+        (status == kExitOk || status == kExitDifferent || status == kExitBadPlan))
     {
         EndIfReaderGone(reason);
         std::fprintf(stderr, kOutputWriteError, std::strerror(reason));

@@ -83,6 +83,10 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
         {
             m_bVerify = true;
         }
+        else if (arg == "--force")
+        {
+            m_bForce = true;
+        }
         else if (arg == "--trace")
         {
             m_strTrace = argv[++i];

@@ -25,6 +25,8 @@ public:
     std::string m_strBackupDir;
     // download --verify reads the radio back and compares.
     bool m_bVerify = false;
+    // download and clone --force write an image whose check found errors.
+    bool m_bForce = false;
     // --trace FILE: every record sent and received, with times.
     std::string m_strTrace;
     // new --model NAME [--channels 120|320].

@@ -24,6 +24,12 @@ inline constexpr const char* kCliUsage =
     "                                     as a backup\n"
     "  backups                            list the kept backups, newest last, with\n"
     "                                     each radio's serial number and model\n"
+    "  check   FILE.dmp                   what the image would give the radio that it\n"
+    "                                     cannot use (errors) and what to hear of\n"
+    "                                     before programming (warnings), by channel\n"
+    "                                     and field; download and clone make the same\n"
+    "                                     check and write nothing after an error\n"
+    "                                     unless --force is given\n"
     "  diff    A.dmp B.dmp                the differences between two dump files by\n"
     "                                     field (exit 1 when they differ)\n"
     "  diff    --port P A.dmp             the same between a dump file and the radio\n"
@@ -59,6 +65,7 @@ inline constexpr const char* kCliUsage =
     "bit 7 first; absent = 11111111); text before the braces is ignored. Every row\n"
     "is checked as the Channel form checks an entry; a refused row is named by\n"
     "line, column and reason, and nothing is written.\n"
+    "check exits 0 when it finds nothing, 1 with warnings only and 14 with errors.\n"
     "diff exits 0 when the images hold the same configuration and 1 when they\n"
     "differ; export-csv and import-csv exit 14 when the image has no model or a\n"
     "row is refused.\n"
@@ -73,6 +80,7 @@ inline constexpr const char* kCliUsage =
     "  --progress       always draw the progress bar (default: only on a terminal)\n"
     "  --quiet          never draw it\n"
     "  --verify         download: read the radio back and compare\n"
+    "  --force          download, clone: write even when the check finds errors\n"
     "  --trace FILE     write every record sent and received, with the milliseconds\n"
     "                   since the start, to FILE\n"
     "  --no-backup      keep no backup of what is read from the radio (as does\n"
@@ -92,7 +100,8 @@ inline constexpr const char* kCliUsage =
     "away ends the program as SIGPIPE ends cat: 141 in the shell), 11 the radio\n"
     "could not be written, 12 the radio read back differs from what was written,\n"
     "13 a clone plan that does not fit the radio (nothing was written), 14 a CSV\n"
-    "row refused or an image without a model, 130 after Ctrl+C and 143 after\n"
+    "row refused, an image without a model or one whose check found errors\n"
+    "(nothing was written), 130 after Ctrl+C and 143 after\n"
     "SIGTERM (128 + the signal), which cancel a transfer cleanly: a download\n"
     "still sends its end record while the radio takes data, and says so when\n"
     "it cannot.\n";
@@ -174,6 +183,12 @@ inline constexpr const char* kDownloadDone = "EEPROM program complete.\n";
 inline constexpr const char* kVerifySummary = "%zu byte(s) differ.\n";
 
 // diff, export-csv and import-csv.
+inline constexpr const char* kCheckSummary = "%s: %zu error(s), %zu warning(s).\n";
+inline constexpr const char* kCheckRefused =
+    "vesk4-cli: %s is not written: its check found %zu error(s); --force writes it all the "
+    "same.\n";
+inline constexpr const char* kCheckForced =
+    "vesk4-cli: %s is written with %zu error(s), as --force asks.\n";
 inline constexpr const char* kDiffSummary = "%zu difference(s).\n";
 inline constexpr const char* kNoModelForPlan =
     "vesk4-cli: %s has no radio model chosen, so its channels have no frequencies.\n"

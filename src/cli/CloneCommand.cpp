@@ -68,6 +68,14 @@ int FailedAfterRead(int status, const std::string& original)
 // The plan onto the radio on an open session.
 int CloneOnto(const CCliOptions& options, CRadioSession& session, const DumpForRadio& file)
 {
+    // The merge keeps the plan's channels and settings, and a radio whose
+    // model, steps or injection differ is refused; so the plan's check is the
+    // check of what is written, made before the radio is touched.
+    if (const int status = CheckOrRefuse(options, file.image, file.channels, file.path);
+        status != kExitOk)
+    {
+        return status;
+    }
     const CRadioImage& plan = file.image;
     CRadioImage radio;
     if (const int status = UploadImage(session, radio, file.path); status != kExitOk)

@@ -14,6 +14,7 @@
 [[nodiscard]] int RunInfo(const CCliOptions& options);
 [[nodiscard]] int RunClone(const CCliOptions& options);
 [[nodiscard]] int RunBackups(const CCliOptions& options);
+[[nodiscard]] int RunCheck(const CCliOptions& options);
 [[nodiscard]] int RunDiff(const CCliOptions& options);
 [[nodiscard]] int RunExportCsv(const CCliOptions& options);
 [[nodiscard]] int RunImportCsv(const CCliOptions& options);

@@ -15,6 +15,11 @@ int RunDownload(const CCliOptions& options)
         options,
         [&options](CRadioSession& session, const DumpForRadio& file) -> int
         {
+            if (const int status = CheckOrRefuse(options, file.image, file.channels, file.path);
+                status != kExitOk)
+            {
+                return status;
+            }
             if (const int status = WriteImage(session, file.bytes); status != kExitOk)
             {
                 return status;

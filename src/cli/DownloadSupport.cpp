@@ -8,9 +8,11 @@
 #include "cli/ListingSupport.h"
 
 // model
+#include "model/ImageCheck.h"
 #include "model/RadioImage.h"
 
 // std
+#include <algorithm>
 #include <cstdio>
 
 int RunWithDumpOnRadio(
@@ -37,6 +39,26 @@ int RunWithDumpOnRadio(
         return status;
     }
     return step(session, file);
+}
+
+int CheckOrRefuse(const CCliOptions& options, const CRadioImage& image, int channels,
+                  const std::string& path)
+{
+    CImageCheck check;
+    check.Check(image, channels);
+    for (const std::string& line : check.Lines())
+    {
+        std::fprintf(stderr, "%s%s\n", kCliPrefix, line.c_str());
+    }
+    if (!check.HasErrors())
+    {
+        return kExitOk;
+    }
+    const auto errors = static_cast<std::size_t>(std::count_if(
+        check.GetFindings().begin(), check.GetFindings().end(),
+        [](const Finding& finding) { return finding.severity == FindingSeverity::Error; }));
+    std::fprintf(stderr, options.m_bForce ? kCheckForced : kCheckRefused, path.c_str(), errors);
+    return options.m_bForce ? kExitOk : kExitBadPlan;
 }
 
 int WriteImage(CRadioSession& session, const std::uint8_t* image)

@@ -33,6 +33,12 @@ struct DumpForRadio
     const CCliOptions& options,
     const std::function<int(CRadioSession& session, const DumpForRadio& file)>& step);
 
+// Before image (of channels channels, from the file path) goes to the radio:
+// the findings of its check are told on stderr, and with errors the write is
+// refused (kExitBadPlan) unless --force is given. kExitOk to go on.
+[[nodiscard]] int CheckOrRefuse(const CCliOptions& options, const CRadioImage& image, int channels,
+                                const std::string& path);
+
 // Downloads image (8192 bytes) on an open session; the exit status.
 [[nodiscard]] int WriteImage(CRadioSession& session, const std::uint8_t* image);
 

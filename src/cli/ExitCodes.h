@@ -17,5 +17,7 @@ enum ExitCode : int
     kExitWriteFailed = 11,
     kExitVerifyFailed = 12, // the radio read back differs from what was written
     kExitPlanRefused = 13,  // a clone plan that does not fit the radio; nothing written
-    kExitBadPlan = 14, // a CSV plan with refused rows or an image without a model
+    // A CSV plan with refused rows, an image without a model, or an image whose
+    // check found errors; nothing written.
+    kExitBadPlan = 14,
 };

@@ -13,6 +13,7 @@ inline constexpr char kChannel[] = "channel %d";
 // Fields, as the Model, Option, Channel and 2-Tone forms label them.
 inline constexpr char kModel[] = "Model";
 inline constexpr char kGroupCount[] = "Group Count";
+inline constexpr char kChannelNumber[] = "Channel Number";
 inline constexpr char kReceiveFreq[] = "Receive Freq";
 inline constexpr char kTransmitFreq[] = "Transmit Freq";
 inline constexpr char kReceiveSignaling[] = "Receive Signaling Type";

@@ -252,7 +252,7 @@ void CImageCheck::Check(const CRadioImage& image, int capacity)
         }
         if (beyond > 0)
         {
-            Add(FindingSeverity::Warning, kNoChannel, kReceiveFreq,
+            Add(FindingSeverity::Warning, kNoChannel, kChannelNumber,
                 FormatText(kBeyondCapacity, beyond, capacity, capacity));
         }
     }
@@ -289,7 +289,7 @@ void CImageCheck::CheckGroups(const CRadioImage& image, int capacity,
                          [](const Finding& finding)
                          { return finding.severity == FindingSeverity::Error; }))
         {
-            Add(FindingSeverity::Warning, kNoChannel, kReceiveFreq, kNoChannels);
+            Add(FindingSeverity::Warning, kNoChannel, kChannelNumber, kNoChannels);
         }
         return;
     }

@@ -17,6 +17,8 @@
 
 // model
 #include "model/BackupStore.h"
+#include "model/ChannelGroups.h"
+#include "model/ImageCheck.h"
 
 // Qt
 #include <QFontDatabase>
@@ -24,12 +26,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 // std
 #include <array>
 #include <ctime>
 #include <string>
+#include <vector>
 
 CConnectView::CConnectView(IViewHost& host, QWidget* parent)
     : CVesk4View(host, VIEW_CONNECT, parent), m_pList(new QListWidget(this)),
@@ -161,8 +165,43 @@ void CConnectView::OnUpload()
     (void)m_conversation.OnUpload();
 }
 
+bool CConnectView::ConfirmDownload()
+{
+    CImageCheck check;
+    check.Check(m_image, CChannelGroups::CapacityOfChannelMode(Host().GetChannelMode()));
+    const std::vector<std::string> lines = check.Lines();
+    if (lines.empty())
+    {
+        return true;
+    }
+    // A message box taller than the screen hides its buttons.
+    constexpr std::size_t kShown = 20;
+    QStringList shown;
+    for (std::size_t i = 0; i < lines.size() && i < kShown; ++i)
+    {
+        shown << QString::fromStdString(lines[i]);
+    }
+    if (lines.size() > kShown)
+    {
+        shown << QString::fromLatin1(ViewText::kMoreFindings).arg(lines.size() - kShown);
+    }
+    const QString list = shown.join(QLatin1Char('\n'));
+    if (check.HasErrors())
+    {
+        Ui().ShowMessage(QString::fromLatin1(ViewText::kDownLoadRefused).arg(list).toStdString(),
+                         MessageIcon::Error);
+        return false;
+    }
+    return Ui().AskYesNo(QString::fromLatin1(ViewText::kDownLoadWarnings).arg(list).toStdString(),
+                         MessageIcon::Warning);
+}
+
 void CConnectView::OnDownload()
 {
+    if (!ConfirmDownload())
+    {
+        return;
+    }
     CloseProgress();
     OpenProgress();
     std::array<std::uint8_t, kImageSize> bytes{};

@@ -97,6 +97,10 @@ private:
     };
 
     void BuildLayout();
+    // The check of the form's image before Down Load: true to write it (no
+    // findings, or warnings only and the user said Yes); false after errors
+    // or No.
+    bool ConfirmDownload();
     void OnConversationEvent(ConversationEvent event, int value);
     void OpenProgress();
     void CloseProgress();

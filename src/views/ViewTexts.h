@@ -48,6 +48,13 @@ inline constexpr char kNotUploadedVerify[] = " Not Up Loading\n VERIFY OK? ";
 inline constexpr char kFindContinue[] = "find!!\nContinue ?";
 inline constexpr char kVerifyComplete[] = " Verify Complete ";
 inline constexpr char kPleaseWait[] = "PLEASE WAIT !!";
+// The check Down Load makes first: %1 the findings, one a line.
+inline constexpr char kDownLoadRefused[] =
+    "Nothing is written: the radio cannot use what the errors below name. Mend them and "
+    "Down Load again.\n\n%1";
+inline constexpr char kDownLoadWarnings[] = "%1\n\nWrite anyway?";
+// After the first findings of a long list: %1 how many are left out.
+inline constexpr char kMoreFindings[] = "... and %1 more (vesk4-cli check lists them all).";
 
 // The unit beside the frequency boxes of the Channel and Test forms.
 inline constexpr char kMhz[] = "MHz";

@@ -169,7 +169,7 @@ TEST_F(CliEndToEnd, DownloadThenVerifyFindsNoDifferenceAndTheOldImageEveryChange
     const auto a = MakeDump(Path("a.dmp"), 7);
     const auto c = MakeDump(Path("c.dmp"), 11);
     const std::string device = StartSim({"--image", Path("a.dmp"), "--save", Path("saved.dmp")});
-    Result result = Cli({"download", "--port", device, "c.dmp"});
+    Result result = Cli({"download", "--port", device, "c.dmp", "--force"});
     ASSERT_EQ(result.exit, 0) << result.err;
 
     result = Cli({"verify", "--port", device, "c.dmp"});
@@ -287,7 +287,7 @@ TEST_P(CliInterrupt, SignalCancelsTheTransferAsCancelDoes)
     const std::string device =
         StartSim({"--image", Path("a.dmp"), "--baud", c.baud, "--log", Path("sim.log")});
     ASSERT_FALSE(device.empty());
-    const pid_t cli = c.download ? StartCli({"download", "--port", device, "c.dmp"})
+    const pid_t cli = c.download ? StartCli({"download", "--port", device, "c.dmp", "--force"})
                                  : StartCli({"upload", "--port", device, "-o", "b.dmp"});
     const std::string progress = c.download ? "<- S1" : "-> S1";
     const bool underWay = AwaitLogged(progress, 3);
@@ -319,7 +319,8 @@ TEST_F(CliEndToEnd, CtrlCWhileTheRadioTakesNothingSaysTheEndRecordWasNotSent)
     MakeDump(Path("c.dmp"), 9);
     const std::string device = StartSim({"--baud", "38400", "--log", Path("sim.log")});
     ASSERT_FALSE(device.empty());
-    const pid_t cli = StartCli({"download", "--port", device, "c.dmp", "--silence", "0.2"});
+    const pid_t cli =
+        StartCli({"download", "--port", device, "c.dmp", "--silence", "0.2", "--force"});
     const bool underWay = AwaitLogged("<- S1", 3);
     m_sim.Signal(SIGSTOP);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));

@@ -83,6 +83,19 @@ CRadioImage MakePlan(int model = 5)
     return image;
 }
 
+// The plan with channel 3 in use at 150 MHz both ways, named BAD, and with
+// `txWord` as its transmit word: a word of a grid frequency, or (468 << 7) |
+// 100, a swallow count the prescaler of 64 cannot take.
+CRadioImage PlanWithChannel3(std::uint32_t txWord = 0x0EA30)
+{
+    CRadioImage image = MakePlan();
+    EXPECT_TRUE(image.SetRxUnused(2, 0) && image.SetRxWord(2, 0x13098));
+    EXPECT_TRUE(image.SetTxUnused(2, 0) && image.SetTxWord(2, txWord));
+    EXPECT_TRUE(image.SetChannelName(2, "BAD") && image.UpdateCheck(2));
+    return image;
+}
+constexpr std::uint32_t kOffGridWord = (468u << 7) | 100u;
+
 class CliRadioTest : public ::testing::Test
 {
 protected:
@@ -357,7 +370,8 @@ TEST_F(CliRadioTest, ChannelsTheRadioCannotHoldAreADifference)
     ASSERT_FALSE(device.empty());
     for (const char* command : {"verify", "download"})
     {
-        const Result result = Cli({command, "--port", device, "plan.dmp", "--verify"});
+        // Channel 200 is in use without a frequency, which only --force writes.
+        const Result result = Cli({command, "--port", device, "plan.dmp", "--verify", "--force"});
         EXPECT_EQ(result.exit, command[0] == 'v' ? 1 : 12) << command << ": " << result.err;
         EXPECT_NE(result.err.find("holds 120 channels, so only those were compared; 1 channel(s)"),
                   std::string::npos)
@@ -525,3 +539,60 @@ TEST_F(CliRadioTest, BackupsAreListedNewestLast)
     EXPECT_NE(none.err.find("No backups"), std::string::npos) << none.err;
 }
 } // namespace
+
+TEST_F(CliRadioTest, CheckExitsByWhatItFinds)
+{
+    const struct
+    {
+        const char* name;
+        CRadioImage plan;
+        int exit;
+        const char* firstLine; // of standard output; "" for none
+    } cases[] = {
+        {"nothing", PlanWithChannel3(), 0, ""},
+        {"warnings", MakePlan(), 1, "Warning: Channel Number: no channel is in use"},
+        {"errors", PlanWithChannel3(kOffGridWord), 14,
+         "Error: channel 3, Transmit Freq: synthesizer word 0x0EA64 is not that of a frequency "
+         "on the 5 kHz grid of this model"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        SaveDump(c.plan, "plan.dmp");
+        const Result result = Cli({"check", "plan.dmp"});
+        EXPECT_EQ(result.exit, c.exit) << result.err;
+        EXPECT_EQ(Lines(result.out).empty() ? "" : Lines(result.out)[0], c.firstLine);
+    }
+}
+
+// download and clone make the same check: errors write nothing unless
+// --force is given; warnings are told and the write goes on.
+TEST_F(CliRadioTest, DownloadAndCloneRefuseAnImageWithErrors)
+{
+    const CRadioImage radio = MakeRadio();
+    SaveDump(PlanWithChannel3(kOffGridWord), "bad.dmp");
+    SaveDump(MakePlan(), "warned.dmp");
+    const std::string device = StartRadio(radio);
+    ASSERT_FALSE(device.empty());
+    for (const char* command : {"download", "clone"})
+    {
+        SCOPED_TRACE(command);
+        const Result result = Cli({command, "--port", device, "bad.dmp", "--no-backup"});
+        EXPECT_EQ(result.exit, 14) << result.err;
+        EXPECT_NE(result.err.find("Error: channel 3, Transmit Freq:"), std::string::npos)
+            << result.err;
+        EXPECT_NE(result.err.find("bad.dmp is not written"), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(m_radio.DownloadsCompleted(), 0);
+    EXPECT_EQ(RadioEeprom(), ImageBytes(radio));
+
+    Result result = Cli({"download", "--port", device, "warned.dmp"});
+    EXPECT_EQ(result.exit, 0) << result.err;
+    EXPECT_NE(result.err.find("Warning: Channel Number: no channel is in use"), std::string::npos)
+        << result.err;
+    result = Cli({"download", "--port", device, "bad.dmp", "--force"});
+    EXPECT_EQ(result.exit, 0) << result.err;
+    EXPECT_NE(result.err.find("written with 1 error(s), as --force asks"), std::string::npos)
+        << result.err;
+    EXPECT_EQ(RadioEeprom(), LoadImage(Path("bad.dmp")));
+}

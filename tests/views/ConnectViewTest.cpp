@@ -210,6 +210,48 @@ TEST_F(ConnectViewTest, DownloadWritesTheFormsImageIntoTheRadio)
     EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{kDownloadCompleteText});
 }
 
+// Down Load checks the form's image first: an error writes nothing and says
+// which channel and field; warnings ask, and only Yes writes.
+TEST_F(ConnectViewTest, DownloadChecksTheImageFirst)
+{
+    StartWithRadio(std::vector<std::uint8_t>(kImageSize, 0xFF));
+    CConnectView* form = OpenRadioComm();
+    CRadioImage image;
+    ASSERT_TRUE(BuildSampleImage(image));
+    // Channel 3's transmit word with a swallow count the prescaler cannot take.
+    CRadioImage offGrid = image;
+    ASSERT_TRUE(offGrid.SetTxWord(2, (468u << 7) | 100u) && offGrid.UpdateCheck(2));
+    // Channel 4 named as channel 1.
+    CRadioImage warned = image;
+    std::string name;
+    ASSERT_TRUE(warned.GetChannelName(0, name) && warned.SetChannelName(3, name));
+
+    SetShared(form, Bytes(offGrid));
+    form->DownloadButton()->click();
+    ASSERT_EQ(m_ui.m_records.size(), 1U);
+    EXPECT_EQ(m_ui.m_records[0].icon, MessageIcon::Error);
+    EXPECT_NE(m_ui.m_records[0].text.find("Error: channel 3, Transmit Freq: "), std::string::npos)
+        << m_ui.m_records[0].text;
+
+    SetShared(form, Bytes(warned));
+    m_ui.m_answers = {false};
+    form->DownloadButton()->click();
+    ASSERT_EQ(m_ui.m_records.size(), 2U);
+    EXPECT_NE(m_ui.m_records[1].text.find("Warning: channel 4, Alpha Character: "),
+              std::string::npos)
+        << m_ui.m_records[1].text;
+    EXPECT_TRUE(m_ui.m_records[1].text.ends_with("\n\nWrite anyway?")) << m_ui.m_records[1].text;
+    EXPECT_EQ(form->Progress(), nullptr);
+    EXPECT_EQ(form->Mode(), ConversationMode::Idle);
+    EXPECT_FALSE(RadioReceived("M2"));
+
+    m_ui.m_answers = {true};
+    form->DownloadButton()->click();
+    ASSERT_TRUE(WaitForText(kDownloadCompleteText));
+    EXPECT_TRUE(WaitUntil([&] { return m_radio.DownloadsCompleted() == 1; }));
+    EXPECT_EQ(m_radio.Eeprom(), Bytes(warned));
+}
+
 TEST_F(ConnectViewTest, VerifyListsEachDifferenceAndAsksWhetherToGoOn)
 {
     const auto eeprom = SampleEeprom();
