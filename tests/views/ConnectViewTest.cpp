@@ -118,6 +118,8 @@ protected:
         PortTimings timings = link.Timings();
         timings.writeStallMs = 60000;
         link.SetTimings(timings);
+        // An image the check before writing has nothing to say about.
+        SetShared(form, SampleEeprom());
         form->DownloadButton()->click();
         ASSERT_TRUE(WaitUntil([&] { return form->ProgressCount() >= 5; }));
         ASSERT_TRUE(link.IsDownloadRunning());
@@ -485,6 +487,7 @@ TEST_F(ConnectViewTest, PortThatDoesNotExistFailsAtOnceAndSaysWhy)
 
     // Down Load on a port that did not open ends with an error too, instead of
     // leaving "PLEASE WAIT !!" up for good.
+    SetShared(form, SampleEeprom());
     form->DownloadButton()->click();
     ASSERT_TRUE(WaitForText(kDownloadErrorText, 2000));
     EXPECT_EQ(form->Progress(), nullptr);
