@@ -22,6 +22,8 @@ inline constexpr char kAlphaCharacter[] = "Alpha Character";
 inline constexpr char k1stTone[] = "1st Tone Freq";
 inline constexpr char k2ndTone[] = "2nd Tone Freq";
 inline constexpr char k3rdTone[] = "3rd Tone Freq";
+inline constexpr char kGroupFor1st[] = "Group For 1st Tone";
+inline constexpr char kAniNumber[] = "ANI Number";
 
 // Errors: the radio would be given something it cannot use.
 inline constexpr char kOutOfBand[] = "%s MHz is outside %g\xE2\x80\x93%g MHz, the %s band of %s";
@@ -34,6 +36,8 @@ inline constexpr char kBadCtcss[] = "CTCSS index %d is not one of the %d tones o
 inline constexpr char kBadDcs[] = "DCS code %s is not one of the %d codes of the table";
 inline constexpr char kBadGroupCount[] = "%d is outside 1..40";
 inline constexpr char kBadTwoTone[] = "tone index %d is not in the %d tones of %s";
+inline constexpr char kBadToneGroups[] = "the groups %d and %d are not a group pair of %s";
+inline constexpr char kToneNotInGroup[] = "tone index %d is not one of group %d";
 
 // Warnings: the radio takes it, but the technician should hear of it first.
 inline constexpr char kSameReceive[] =
@@ -51,6 +55,8 @@ inline constexpr char kBadCheckValue[] =
 inline constexpr char kUnevenGroups[] =
     "%d does not divide the %d channels evenly; channels %d to %d fall in a group %d past "
     "the count";
+inline constexpr char kBadAni[] =
+    "holds characters other than digits, # and *, which the radio cannot send";
 inline constexpr char kNoChannels[] = "no channel is in use";
 inline constexpr char kEmptyGroups[] = "no channel in use in group %s";
 inline constexpr char kBeyondCapacity[] =

@@ -258,6 +258,11 @@ void CImageCheck::Check(const CRadioImage& image, int capacity)
     }
     CheckGroups(image, capacity, inUse);
     CheckTwoTone(image);
+    std::string ani;
+    if (!image.GetAniNumber(ani))
+    {
+        Add(FindingSeverity::Warning, kNoChannel, kAniNumber, kBadAni);
+    }
     std::stable_partition(m_findings.begin(), m_findings.end(),
                           [](const Finding& finding)
                           { return finding.severity == FindingSeverity::Error; });
@@ -335,6 +340,15 @@ void CImageCheck::CheckTwoTone(const CRadioImage& image)
         {ImageMap::kSecondTone, k2ndTone},
         {ImageMap::kThirdTone, k3rdTone},
     };
+    // Motorola 1+1 and Reach take each tone from a group of their pair.
+    const bool grouped = GroupCodeCount(format) > 0;
+    int groups[2] = {0, 0};
+    (void)image.GetTwoToneGroups(groups[0], groups[1]);
+    if (grouped && FindGroupCode(format, groups[0], groups[1]) < 0)
+    {
+        Add(FindingSeverity::Error, kNoChannel, kGroupFor1st,
+            FormatText(kBadToneGroups, groups[0], groups[1], kTwoToneFormatListTexts[format]));
+    }
     const int used = format == kFormatMotorola22 ? 3 : 2;
     for (int k = 0; k < used; ++k)
     {
@@ -344,6 +358,11 @@ void CImageCheck::CheckTwoTone(const CRadioImage& image)
         {
             Add(FindingSeverity::Error, kNoChannel, tones[k].field,
                 FormatText(kBadTwoTone, index, limit, kTwoToneFormatListTexts[format]));
+        }
+        else if (grouped && TonePositionOfIndex(format, groups[k], index) < 0)
+        {
+            Add(FindingSeverity::Error, kNoChannel, tones[k].field,
+                FormatText(kToneNotInGroup, index, groups[k]));
         }
     }
 }

@@ -139,6 +139,23 @@ const CheckCase kCases[] = {
      120,
      {{E, kNoChannel, k3rdTone}},
      "40 is not in the 36 tones of MOTOROLA 2+2"},
+    {"TwoToneOutsideItsGroups",
+     [](CRadioImage& image)
+     {
+         ASSERT_TRUE(image.SetTwoToneUnused(0));
+         ASSERT_TRUE(image.SetTwoToneFormat(kFormatMotorola11));
+         ASSERT_TRUE(image.SetTwoToneGroups(1, 3)); // no code has this pair
+         ASSERT_TRUE(image.SetFirstToneIndex(5));   // group 1
+         ASSERT_TRUE(image.SetSecondToneIndex(5));  // not in group 3
+     },
+     120,
+     {{E, kNoChannel, kGroupFor1st}, {E, kNoChannel, k2ndTone}},
+     "1 and 3 are not a group pair"},
+    {"AniBeyondDtmf",
+     [](CRadioImage& image) { PutByte(image, ImageMap::kAni, 0x1C); },
+     120,
+     {{W, kNoChannel, kAniNumber}},
+     "cannot send"},
     {"SameReceiver",
      [](CRadioImage& image)
      { PutChannel(image, 7, "SEVEN", Side("150.000", 12), Side("152.000")); },
