@@ -5,7 +5,10 @@
 #include "app/AppTexts.h"
 #include "ui/CommandIds.h"
 #include "app/DirectoryDlg.h"
+#include "app/CompareCommands.h"
 #include "app/HelpWindow.h"
+#include "app/PlanCommands.h"
+#include "app/PlanCompareTexts.h"
 #include "ui/UiServices.h"
 #include "app/Vesk4App.h"
 
@@ -25,31 +28,6 @@
 // std
 #include <cstdio>
 
-namespace
-{
-std::string OpenErrorText(const std::string& path, DumpFileStatus status)
-{
-    const char* reason = AppText::kOpenUnreadable;
-    switch (status)
-    {
-    case DumpFileStatus::Missing:
-        reason = AppText::kOpenMissing;
-        break;
-    case DumpFileStatus::Denied:
-        reason = AppText::kOpenDenied;
-        break;
-    case DumpFileStatus::NotRegular:
-        reason = AppText::kOpenNotRegular;
-        break;
-    default:
-        break;
-    }
-    const int n = std::snprintf(nullptr, 0, AppText::kOpenErrorFormat, path.c_str(), reason);
-    std::string text(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-    std::snprintf(text.data(), text.size() + 1, AppText::kOpenErrorFormat, path.c_str(), reason);
-    return text;
-}
-} // namespace
 
 // The icon is compiled into this static library, whose resource initialiser a
 // linker would otherwise drop.
@@ -58,7 +36,9 @@ static void InitResources()
     Q_INIT_RESOURCE(vesk4);
 }
 
-CMainFrame::CMainFrame(CVesk4App& app) : m_app(app)
+CMainFrame::CMainFrame(CVesk4App& app)
+    : m_app(app), m_pPlans(std::make_unique<CPlanCommands>(*this, app)),
+      m_pCompare(std::make_unique<CCompareCommands>(*this, app))
 {
     InitResources();
     setWindowTitle(QString::fromLatin1(AppText::kMainTitle));
@@ -118,6 +98,13 @@ void CMainFrame::CreateMenus()
     connect(AddCommand(file, ID_FILE_DIRECTORY, AppText::kFileDirectory), &QAction::triggered, this,
             [this] { OnFileDirectory(); });
     file->addSeparator();
+    connect(AddCommand(file, ID_PLAN_IMPORT, PlanCompareText::kImportPlan), &QAction::triggered,
+            this, [this] { m_pPlans->OnImportPlan(); });
+    connect(AddCommand(file, ID_PLAN_EXPORT, PlanCompareText::kExportPlan), &QAction::triggered,
+            this, [this] { m_pPlans->OnExportPlan(); });
+    connect(AddCommand(file, ID_COMPARE_FILE, PlanCompareText::kCompareFile), &QAction::triggered,
+            this, [this] { m_pCompare->OnCompareWithFile(); });
+    file->addSeparator();
     connect(AddCommand(file, ID_APP_EXIT, AppText::kFileEnd), &QAction::triggered, this,
             [this] { close(); });
 
@@ -146,6 +133,8 @@ void CMainFrame::CreateMenus()
     QMenu* utility = menuBar()->addMenu(QString::fromLatin1(AppText::kMenuUtility));
     connect(AddCommand(utility, ID_VIEW_CONNECT, AppText::kViewRadioComm), &QAction::triggered,
             this, [this] { SwitchView(VIEW_CONNECT); });
+    connect(AddCommand(utility, ID_COMPARE_RADIO, PlanCompareText::kCompareRadio),
+            &QAction::triggered, this, [this] { m_pCompare->OnCompareWithRadio(); });
     connect(AddCommand(utility, ID_COMPORT_SET, AppText::kComportSet), &QAction::triggered, this,
             [this] { OnComportSet(); });
 
@@ -200,10 +189,12 @@ void CMainFrame::UpdateCommandUI()
     GetCommand(ID_VIEW_CONNECT)->setEnabled(!busy);
     for (const int id :
          {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_CLEAR, ID_FILE_DIRECTORY, ID_PRINT_TEXT,
-          ID_PRINT_HEXDUMP, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
+          ID_PRINT_HEXDUMP, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW,
+          ID_PLAN_IMPORT, ID_PLAN_EXPORT, ID_COMPARE_FILE})
     {
         GetCommand(id)->setEnabled(!busy);
     }
+    GetCommand(ID_COMPARE_RADIO)->setEnabled(!busy && !m_pCompare->IsReading());
     for (const int id : {ID_COMPORT_SET, ID_HELP_TOPICS, ID_APP_ABOUT, ID_APP_EXIT})
     {
         GetCommand(id)->setEnabled(true);
@@ -473,6 +464,31 @@ void CMainFrame::OnStandardPrint(int id)
     UpdateCommandUI();
 }
 
+bool CMainFrame::TakeActiveEdits()
+{
+    CVesk4View* view = ActiveView();
+    if (view == nullptr || !view->ValidateForm())
+    {
+        return false;
+    }
+    StoreActiveView(FormStepName());
+    view->LoadFromImage(m_sharedImage);
+    UpdateCommandUI();
+    return true;
+}
+
+void CMainFrame::ApplyStep(const std::string& name, const CRadioImage& image)
+{
+    const ImageState before = CurrentState();
+    m_sharedImage = image;
+    m_history.Record(name, m_nCurView, before, CurrentState());
+    if (CVesk4View* view = ActiveView())
+    {
+        view->LoadFromImage(m_sharedImage);
+    }
+    UpdateCommandUI();
+}
+
 void CMainFrame::OnFileClear()
 {
     // Leaving without ValidateForm or StoreToImage drops the view's edits;
@@ -528,6 +544,29 @@ void CMainFrame::OnImageOpened(const std::string& path, const CRadioImage& loade
     m_sharedImage = loaded;
     m_history.Clear();
     setWindowTitle(QString::fromStdString(path));
+}
+
+std::string CMainFrame::OpenErrorText(const std::string& path, DumpFileStatus status)
+{
+    const char* reason = AppText::kOpenUnreadable;
+    switch (status)
+    {
+    case DumpFileStatus::Missing:
+        reason = AppText::kOpenMissing;
+        break;
+    case DumpFileStatus::Denied:
+        reason = AppText::kOpenDenied;
+        break;
+    case DumpFileStatus::NotRegular:
+        reason = AppText::kOpenNotRegular;
+        break;
+    default:
+        break;
+    }
+    const int n = std::snprintf(nullptr, 0, AppText::kOpenErrorFormat, path.c_str(), reason);
+    std::string text(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    std::snprintf(text.data(), text.size() + 1, AppText::kOpenErrorFormat, path.c_str(), reason);
+    return text;
 }
 
 std::string CMainFrame::AddDumpExtension(const std::string& path)
