@@ -101,8 +101,9 @@ void CCompareCommands::OnCompareWithFile()
                  CChannelGroups::CapacityOfChannelMode(m_app.GetChannelMode()), other,
                  CChannelGroups::CapacityOfChannelMode(otherState.GetChannelMode()));
     CCompareWindow* window = NewWindow();
-    window->ShowDiff(diff, QString::fromLatin1(kTheWindow),
-                     QFileInfo(QString::fromStdString(path)).fileName());
+    const QString name = QFileInfo(QString::fromStdString(path)).fileName();
+    window->ShowDiff(diff, {QString::fromLatin1(kTheWindow), QString::fromLatin1(kWindowHeading)},
+                     {name, name});
     window->show();
 }
 
@@ -181,6 +182,7 @@ void CCompareCommands::OnRadioRead(bool ok)
                  CChannelGroups::CapacityOfChannelMode(reader->ReadState().GetChannelMode()));
     reader->deleteLater();
     CCompareWindow* window = NewWindow();
-    window->ShowDiff(diff, QString::fromLatin1(kTheWindow), QString::fromLatin1(kTheRadio));
+    window->ShowDiff(diff, {QString::fromLatin1(kTheWindow), QString::fromLatin1(kWindowHeading)},
+                     {QString::fromLatin1(kTheRadio), QString::fromLatin1(kRadioHeading)});
     window->show();
 }

@@ -52,6 +52,7 @@ CCompareWindow::CCompareWindow(IUiServices& ui, QWidget* parent)
     m_pTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTable->verticalHeader()->setVisible(false);
+    m_pTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_pTable->horizontalHeader()->setStretchLastSection(true);
     m_pTable->setAccessibleName(QString::fromLatin1(kTableName));
     m_pSummary->setTextFormat(Qt::PlainText);
@@ -105,13 +106,15 @@ QString CCompareWindow::FormName(DiffForm form)
     return QString::fromLatin1(AppText::kFormNames[view]);
 }
 
-void CCompareWindow::ShowDiff(const CImageDiff& diff, const QString& firstName,
-                              const QString& secondName)
+void CCompareWindow::ShowDiff(const CImageDiff& diff, const Side& first, const Side& second)
 {
+    const QString& firstName = first.name;
+    const QString& secondName = second.name;
     m_pTable->setSortingEnabled(false);
     m_pRows->removeRows(0, m_pRows->rowCount());
     m_pRows->setHorizontalHeaderLabels({QString::fromLatin1(kFormHeading),
-                                        QString::fromLatin1(kFieldHeading), firstName, secondName});
+                                        QString::fromLatin1(kFieldHeading), first.heading,
+                                        second.heading});
     const std::vector<DiffEntry>& entries = diff.GetEntries();
     for (std::size_t i = 0; i < entries.size(); ++i)
     {
@@ -124,10 +127,10 @@ void CCompareWindow::ShowDiff(const CImageDiff& diff, const QString& firstName,
             return item;
         };
         const QString form = FormName(entry.form);
-        const QString first = QString::fromStdString(entry.first);
-        const QString second = QString::fromStdString(entry.second);
+        const QString a = QString::fromStdString(entry.first);
+        const QString b = QString::fromStdString(entry.second);
         m_pRows->appendRow({cell(form, form), cell(QString::fromStdString(entry.field), QString()),
-                            cell(first, first), cell(second, second)});
+                            cell(a, a), cell(b, b)});
     }
     // Image order (the field column's key) until the user picks a column.
     m_pTable->horizontalHeader()->setSortIndicator(kColumnField, Qt::AscendingOrder);

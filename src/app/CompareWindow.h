@@ -34,9 +34,15 @@ public:
     // A window of its own, deleted when closed.
     CCompareWindow(IUiServices& ui, QWidget* parent);
 
-    // Fills the table from `diff`: what `firstName` holds against what
-    // `secondName` holds, in image order until the user sorts.
-    void ShowDiff(const CImageDiff& diff, const QString& firstName, const QString& secondName);
+    // Fills the table from `diff`: what `first` holds against what `second`
+    // holds (as the summary names them; the headings of their columns), in
+    // image order until the user sorts.
+    struct Side
+    {
+        QString name;
+        QString heading;
+    };
+    void ShowDiff(const CImageDiff& diff, const Side& first, const Side& second);
 
     // The form that edits a field of `form`, as the Edit menu names it.
     static QString FormName(DiffForm form);
