@@ -20,6 +20,9 @@
 #include "model/BackupStore.h"
 #include "model/ImageHistory.h"
 
+// link
+#include "link/LinkTexts.h"
+
 // sim
 #include "sim/SampleImage.h"
 
@@ -97,13 +100,36 @@ TEST_F(CompareRadioTest, ListsExactlyTheFieldsTheRadioDiffersIn)
     std::vector<BackupEntry> backups;
     const CBackupStore store(CBackupStore::DefaultFolder());
     ASSERT_TRUE(store.List(backups));
-    ASSERT_EQ(backups.size(), 1U);
+    ASSERT_FALSE(backups.empty());
     CRadioImage kept;
     CPlainAppState keptState;
-    ASSERT_TRUE(kept.LoadFromFile(store.Folder() + "/" + backups[0].strName, keptState));
+    ASSERT_TRUE(kept.LoadFromFile(store.Folder() + "/" + backups.back().strName, keptState));
     EXPECT_TRUE((ImageState{kept, 1} == ImageState{radio, 1}));
     EXPECT_EQ(keptState.m_nChannelCode, 2);
     EXPECT_TRUE(WaitUntil([&] { return form->Conversation().Link().IsOpen(); }));
     // Nothing the radio said was taken into the window.
     EXPECT_FALSE(Frame().History().CanUndo());
+}
+
+TEST_F(CompareRadioTest, CancelDuringTheReadComparesNothing)
+{
+    // At the radio's own speed the read takes long enough to be cancelled.
+    ASSERT_TRUE(m_demo.Start(2400));
+    Start();
+    m_demo.Attach(*m_app);
+    const CBackupStore store(CBackupStore::DefaultFolder());
+    std::vector<BackupEntry> before;
+    ASSERT_TRUE(store.List(before));
+    Frame().GetCommand(ID_COMPARE_RADIO)->trigger();
+    CCompareCommands& compare = Frame().CompareCommands();
+    ASSERT_NE(compare.Reader(), nullptr);
+    ASSERT_NE(compare.Reader()->Progress(), nullptr);
+    compare.Reader()->Progress()->OnCancel();
+    ASSERT_TRUE(WaitUntil([&] { return !compare.IsReading(); }));
+    EXPECT_EQ(m_ui.CountOf(kUploadCancelledText), 1);
+    EXPECT_TRUE(WaitUntil([&] { return Frame().GetCommand(ID_COMPARE_RADIO)->isEnabled(); }));
+    EXPECT_EQ(compare.LastWindow(), nullptr);
+    std::vector<BackupEntry> after;
+    ASSERT_TRUE(store.List(after));
+    EXPECT_EQ(after.size(), before.size());
 }
