@@ -176,8 +176,7 @@ void CCompareCommands::OnRadioRead(bool ok)
     // The window's side as it was when the read began: the bytes a
     // 120-channel radio does not send were taken from it.
     CImageDiff diff;
-    diff.Compare(reader->PcImage(),
-                 CChannelGroups::CapacityOfChannelMode(m_app.GetChannelMode()),
+    diff.Compare(reader->PcImage(), CChannelGroups::CapacityOfChannelMode(m_app.GetChannelMode()),
                  reader->RadioImage(),
                  CChannelGroups::CapacityOfChannelMode(reader->ReadState().GetChannelMode()));
     reader->deleteLater();

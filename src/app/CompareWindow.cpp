@@ -136,10 +136,10 @@ void CCompareWindow::ShowDiff(const CImageDiff& diff, const Side& first, const S
     m_pTable->horizontalHeader()->setSortIndicator(kColumnField, Qt::AscendingOrder);
     m_pTable->setSortingEnabled(true);
     m_pTable->resizeColumnsToContents();
-    m_pSummary->setText(entries.empty() ? QString::fromLatin1(kNoDifferences)
-                                        : QString::fromLatin1(kSummary)
-                                              .arg(entries.size())
-                                              .arg(firstName, secondName));
+    m_pSummary->setText(
+        entries.empty()
+            ? QString::fromLatin1(kNoDifferences)
+            : QString::fromLatin1(kSummary).arg(entries.size()).arg(firstName, secondName));
     m_pSummary->setAccessibleName(m_pSummary->text());
     m_pCopy->setEnabled(!entries.empty());
     // Either side's name on a printed page says what was compared.
@@ -189,12 +189,13 @@ std::vector<std::string> CCompareWindow::PrintLines() const
     std::size_t fieldWidth = std::string(kFieldHeading).size();
     for (int row = 0; row < m_pRows->rowCount(); ++row)
     {
-        formWidth = std::max<std::size_t>(formWidth, m_pRows->item(row, kColumnForm)->text().size());
+        formWidth =
+            std::max<std::size_t>(formWidth, m_pRows->item(row, kColumnForm)->text().size());
         fieldWidth =
             std::max<std::size_t>(fieldWidth, m_pRows->item(row, kColumnField)->text().size());
     }
-    const auto line = [&](const QString& form, const QString& field, const QString& first,
-                          const QString& second)
+    const auto line =
+        [&](const QString& form, const QString& field, const QString& first, const QString& second)
     {
         return (form.leftJustified(static_cast<int>(formWidth + 2)) +
                 field.leftJustified(static_cast<int>(fieldWidth + 2)) + first +
@@ -213,10 +214,9 @@ std::vector<std::string> CCompareWindow::PrintLines() const
     }
     for (int row = 0; row < m_pRows->rowCount(); ++row)
     {
-        lines.push_back(line(m_pRows->item(row, kColumnForm)->text(),
-                             m_pRows->item(row, kColumnField)->text(),
-                             m_pRows->item(row, kColumnFirst)->text(),
-                             m_pRows->item(row, kColumnSecond)->text()));
+        lines.push_back(line(
+            m_pRows->item(row, kColumnForm)->text(), m_pRows->item(row, kColumnField)->text(),
+            m_pRows->item(row, kColumnFirst)->text(), m_pRows->item(row, kColumnSecond)->text()));
     }
     return lines;
 }

@@ -28,7 +28,6 @@
 // std
 #include <cstdio>
 
-
 // The icon is compiled into this static library, whose resource initialiser a
 // linker would otherwise drop.
 static void InitResources()
@@ -187,10 +186,9 @@ void CMainFrame::UpdateCommandUI()
     }
     GetCommand(ID_VIEW_MODEL)->setEnabled(m_nCurView != VIEW_MODEL && !busy);
     GetCommand(ID_VIEW_CONNECT)->setEnabled(!busy);
-    for (const int id :
-         {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_CLEAR, ID_FILE_DIRECTORY, ID_PRINT_TEXT,
-          ID_PRINT_HEXDUMP, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW,
-          ID_PLAN_IMPORT, ID_PLAN_EXPORT, ID_COMPARE_FILE})
+    for (const int id : {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_CLEAR, ID_FILE_DIRECTORY,
+                         ID_PRINT_TEXT, ID_PRINT_HEXDUMP, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT,
+                         ID_FILE_PRINT_PREVIEW, ID_PLAN_IMPORT, ID_PLAN_EXPORT, ID_COMPARE_FILE})
     {
         GetCommand(id)->setEnabled(!busy);
     }

@@ -184,8 +184,8 @@ void CPlanCommands::OnExportPlan()
     {
         // The dump file's name with the plan's extension.
         const QFileInfo dump(QString::fromStdString(m_frame.GetFilePath()));
-        request.initialName = (dump.completeBaseName() + QString::fromLatin1(kPlanExtension))
-                                  .toStdString();
+        request.initialName =
+            (dump.completeBaseName() + QString::fromLatin1(kPlanExtension)).toStdString();
     }
     request.filter = kPlanFilter;
     request.directory = QDir::currentPath().toStdString();

@@ -52,9 +52,8 @@ inline constexpr char kClose[] = "Close";
 inline constexpr char kTableName[] = "Differences";
 inline constexpr char kPrintArrow[] = " -> ";
 inline constexpr char kPrintFailed[] = "The differences could not be printed.";
-inline constexpr char kBusyPort[] =
-    "The form on screen is busy with a transfer on the port.\n"
-    "Compare with Radio can read the radio once it has ended.";
+inline constexpr char kBusyPort[] = "The form on screen is busy with a transfer on the port.\n"
+                                    "Compare with Radio can read the radio once it has ended.";
 inline constexpr char kBackupFailed[] =
     "The radio's image could not be kept in the backup folder.\n"
     "The comparison itself is complete.";

@@ -20,7 +20,8 @@ CRadioReader::CRadioReader(IViewHost& host, QWidget* parent)
              [this](std::int32_t wParam, std::vector<std::uint8_t> bytes)
              { m_conversation.OnLinkMessage(wParam, bytes); }),
       m_conversation(m_readState, *this,
-                     [this](ConversationEvent event, int value) { OnConversationEvent(event, value); })
+                     [this](ConversationEvent event, int value)
+                     { OnConversationEvent(event, value); })
 {
     m_conversation.SetSink(&m_link.Sink());
 }

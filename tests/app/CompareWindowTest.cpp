@@ -85,10 +85,10 @@ TEST_F(CompareWindowTest, ListsWhatDiffListsAndSortsCopiesAndPrintsIt)
     window->Table()->selectRow(2);
     window->Table()->selectionModel()->select(
         window->Rows()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    const QString row0 = QStringLiteral("Channel\t%1\t%2\t%3\n")
-                             .arg(window->Rows()->item(0, 1)->text(),
-                                  window->Rows()->item(0, 2)->text(),
-                                  window->Rows()->item(0, 3)->text());
+    const QString row0 =
+        QStringLiteral("Channel\t%1\t%2\t%3\n")
+            .arg(window->Rows()->item(0, 1)->text(), window->Rows()->item(0, 2)->text(),
+                 window->Rows()->item(0, 3)->text());
     EXPECT_TRUE(window->SelectedText().startsWith(row0));
     EXPECT_EQ(window->SelectedText().count(QLatin1Char('\n')), 2);
     window->CopyButton()->click();

@@ -28,8 +28,7 @@ TEST_F(PlanCommandsTest, AForeignPlanGivesTheImageTheCommandLineGives)
     m_ui.m_answers.push_back(false);
     Import(Path("plan.csv"));
     EXPECT_EQ(m_ui.CountOf(PlanCompareText::kKeepOthers), 1);
-    EXPECT_EQ(m_ui.Texts().back(),
-              "6 channel(s) in use after the plan " + Path("plan.csv") + ".");
+    EXPECT_EQ(m_ui.Texts().back(), "6 channel(s) in use after the plan " + Path("plan.csv") + ".");
     ASSERT_TRUE(Frame().SaveImage(Path("window.dmp")));
     EXPECT_EQ(ReadFile(Path("window.dmp")), ReadFile(Path("full.dmp")));
 

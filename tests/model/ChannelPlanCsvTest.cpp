@@ -502,8 +502,8 @@ TEST(ChannelPlanCsv, TheRestOfAPlanLeavesTheChannelsOfRefusedRowsAsTheyWere)
 
     // A header that cannot be read leaves no rows to take.
     CRadioImage unreadable = image;
-    EXPECT_FALSE(CChannelPlanCsv::ImportAccepted("Location,Name\r\n1,A\r\n", 120, false,
-                                                 unreadable, restProblems));
+    EXPECT_FALSE(CChannelPlanCsv::ImportAccepted("Location,Name\r\n1,A\r\n", 120, false, unreadable,
+                                                 restProblems));
     EXPECT_EQ(WholeImage(unreadable), WholeImage(image));
 }
 
