@@ -28,6 +28,32 @@
 // std
 #include <cstdio>
 
+namespace
+{
+std::string OpenErrorText(const std::string& path, DumpFileStatus status)
+{
+    const char* reason = AppText::kOpenUnreadable;
+    switch (status)
+    {
+    case DumpFileStatus::Missing:
+        reason = AppText::kOpenMissing;
+        break;
+    case DumpFileStatus::Denied:
+        reason = AppText::kOpenDenied;
+        break;
+    case DumpFileStatus::NotRegular:
+        reason = AppText::kOpenNotRegular;
+        break;
+    default:
+        break;
+    }
+    const int n = std::snprintf(nullptr, 0, AppText::kOpenErrorFormat, path.c_str(), reason);
+    std::string text(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    std::snprintf(text.data(), text.size() + 1, AppText::kOpenErrorFormat, path.c_str(), reason);
+    return text;
+}
+} // namespace
+
 // The icon is compiled into this static library, whose resource initialiser a
 // linker would otherwise drop.
 static void InitResources()
@@ -186,9 +212,13 @@ void CMainFrame::UpdateCommandUI()
     }
     GetCommand(ID_VIEW_MODEL)->setEnabled(m_nCurView != VIEW_MODEL && !busy);
     GetCommand(ID_VIEW_CONNECT)->setEnabled(!busy);
-    for (const int id : {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_CLEAR, ID_FILE_DIRECTORY,
-                         ID_PRINT_TEXT, ID_PRINT_HEXDUMP, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT,
-                         ID_FILE_PRINT_PREVIEW, ID_PLAN_IMPORT, ID_PLAN_EXPORT, ID_COMPARE_FILE})
+    for (const int id :
+         {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_CLEAR, ID_FILE_DIRECTORY, ID_PRINT_TEXT,
+          ID_PRINT_HEXDUMP, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
+    {
+        GetCommand(id)->setEnabled(!busy);
+    }
+    for (const int id : {ID_PLAN_IMPORT, ID_PLAN_EXPORT, ID_COMPARE_FILE})
     {
         GetCommand(id)->setEnabled(!busy);
     }
@@ -546,25 +576,7 @@ void CMainFrame::OnImageOpened(const std::string& path, const CRadioImage& loade
 
 std::string CMainFrame::OpenErrorText(const std::string& path, DumpFileStatus status)
 {
-    const char* reason = AppText::kOpenUnreadable;
-    switch (status)
-    {
-    case DumpFileStatus::Missing:
-        reason = AppText::kOpenMissing;
-        break;
-    case DumpFileStatus::Denied:
-        reason = AppText::kOpenDenied;
-        break;
-    case DumpFileStatus::NotRegular:
-        reason = AppText::kOpenNotRegular;
-        break;
-    default:
-        break;
-    }
-    const int n = std::snprintf(nullptr, 0, AppText::kOpenErrorFormat, path.c_str(), reason);
-    std::string text(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-    std::snprintf(text.data(), text.size() + 1, AppText::kOpenErrorFormat, path.c_str(), reason);
-    return text;
+    return ::OpenErrorText(path, status);
 }
 
 std::string CMainFrame::AddDumpExtension(const std::string& path)
