@@ -5,7 +5,10 @@
 #include "app/AppTexts.h"
 #include "ui/CommandIds.h"
 #include "app/DirectoryDlg.h"
+#include "app/CompareCommands.h"
 #include "app/HelpWindow.h"
+#include "app/PlanCommands.h"
+#include "app/PlanCompareTexts.h"
 #include "ui/UiServices.h"
 #include "app/Vesk4App.h"
 
@@ -58,7 +61,9 @@ static void InitResources()
     Q_INIT_RESOURCE(vesk4);
 }
 
-CMainFrame::CMainFrame(CVesk4App& app) : m_app(app)
+CMainFrame::CMainFrame(CVesk4App& app)
+    : m_app(app), m_pPlans(std::make_unique<CPlanCommands>(*this, app)),
+      m_pCompare(std::make_unique<CCompareCommands>(*this, app))
 {
     InitResources();
     setWindowTitle(QString::fromLatin1(AppText::kMainTitle));
@@ -118,6 +123,13 @@ void CMainFrame::CreateMenus()
     connect(AddCommand(file, ID_FILE_DIRECTORY, AppText::kFileDirectory), &QAction::triggered, this,
             [this] { OnFileDirectory(); });
     file->addSeparator();
+    connect(AddCommand(file, ID_PLAN_IMPORT, PlanCompareText::kImportPlan), &QAction::triggered,
+            this, [this] { m_pPlans->OnImportPlan(); });
+    connect(AddCommand(file, ID_PLAN_EXPORT, PlanCompareText::kExportPlan), &QAction::triggered,
+            this, [this] { m_pPlans->OnExportPlan(); });
+    connect(AddCommand(file, ID_COMPARE_FILE, PlanCompareText::kCompareFile), &QAction::triggered,
+            this, [this] { m_pCompare->OnCompareWithFile(); });
+    file->addSeparator();
     connect(AddCommand(file, ID_APP_EXIT, AppText::kFileEnd), &QAction::triggered, this,
             [this] { close(); });
 
@@ -146,6 +158,8 @@ void CMainFrame::CreateMenus()
     QMenu* utility = menuBar()->addMenu(QString::fromLatin1(AppText::kMenuUtility));
     connect(AddCommand(utility, ID_VIEW_CONNECT, AppText::kViewRadioComm), &QAction::triggered,
             this, [this] { SwitchView(VIEW_CONNECT); });
+    connect(AddCommand(utility, ID_COMPARE_RADIO, PlanCompareText::kCompareRadio),
+            &QAction::triggered, this, [this] { m_pCompare->OnCompareWithRadio(); });
     connect(AddCommand(utility, ID_COMPORT_SET, AppText::kComportSet), &QAction::triggered, this,
             [this] { OnComportSet(); });
 
@@ -204,6 +218,11 @@ void CMainFrame::UpdateCommandUI()
     {
         GetCommand(id)->setEnabled(!busy);
     }
+    for (const int id : {ID_PLAN_IMPORT, ID_PLAN_EXPORT, ID_COMPARE_FILE})
+    {
+        GetCommand(id)->setEnabled(!busy);
+    }
+    GetCommand(ID_COMPARE_RADIO)->setEnabled(!busy && !m_pCompare->IsReading());
     for (const int id : {ID_COMPORT_SET, ID_HELP_TOPICS, ID_APP_ABOUT, ID_APP_EXIT})
     {
         GetCommand(id)->setEnabled(true);
@@ -473,6 +492,31 @@ void CMainFrame::OnStandardPrint(int id)
     UpdateCommandUI();
 }
 
+bool CMainFrame::TakeActiveEdits()
+{
+    CVesk4View* view = ActiveView();
+    if (view == nullptr || !view->ValidateForm())
+    {
+        return false;
+    }
+    StoreActiveView(FormStepName());
+    view->LoadFromImage(m_sharedImage);
+    UpdateCommandUI();
+    return true;
+}
+
+void CMainFrame::ApplyStep(const std::string& name, const CRadioImage& image)
+{
+    const ImageState before = CurrentState();
+    m_sharedImage = image;
+    m_history.Record(name, m_nCurView, before, CurrentState());
+    if (CVesk4View* view = ActiveView())
+    {
+        view->LoadFromImage(m_sharedImage);
+    }
+    UpdateCommandUI();
+}
+
 void CMainFrame::OnFileClear()
 {
     // Leaving without ValidateForm or StoreToImage drops the view's edits;
@@ -528,6 +572,11 @@ void CMainFrame::OnImageOpened(const std::string& path, const CRadioImage& loade
     m_sharedImage = loaded;
     m_history.Clear();
     setWindowTitle(QString::fromStdString(path));
+}
+
+std::string CMainFrame::OpenErrorText(const std::string& path, DumpFileStatus status)
+{
+    return ::OpenErrorText(path, status);
 }
 
 std::string CMainFrame::AddDumpExtension(const std::string& path)

@@ -11,9 +11,12 @@
 
 // std
 #include <map>
+#include <memory>
 #include <string>
 
+class CCompareCommands;
 class CHelpWindow;
+class CPlanCommands;
 class CVesk4App;
 class CVesk4View;
 class QAction;
@@ -90,6 +93,19 @@ public:
     // `path` unchanged if ".dmp" occurs in it anywhere (case-sensitive), else
     // `path` followed by ".dmp".
     static std::string AddDumpExtension(const std::string& path);
+    // "The file PATH could not be opened: REASON." for a dump file File Open
+    // could not read.
+    static std::string OpenErrorText(const std::string& path, DumpFileStatus status);
+
+    // For the channel-plan and compare commands. The active form's pending
+    // edits into the shared image, as Save takes them; false when the form
+    // refused (it said why).
+    [[nodiscard]] bool TakeActiveEdits();
+    // A command replaced the shared image by `image`: one step named `name`
+    // for Undo, shown on the active form.
+    void ApplyStep(const std::string& name, const CRadioImage& image);
+    CPlanCommands& PlanCommands() const { return *m_pPlans; }
+    CCompareCommands& CompareCommands() const { return *m_pCompare; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,6 +122,8 @@ private:
     // inside it names the step rather than making one of its own.
     bool m_bStoring = false;
     std::string m_strStepName;
+    std::unique_ptr<CPlanCommands> m_pPlans;
+    std::unique_ptr<CCompareCommands> m_pCompare;
 
     void CreateMenus();
     ImageState CurrentState() const;

@@ -817,6 +817,18 @@ std::vector<std::string> CChannelPlanCsv::UncommonToneNotes(const CRadioImage& i
 bool CChannelPlanCsv::Import(std::string_view text, int capacity, bool merge, CRadioImage& image,
                              std::vector<PlanProblem>& problemsOut)
 {
+    return ImportRows(text, capacity, merge, false, image, problemsOut);
+}
+
+bool CChannelPlanCsv::ImportAccepted(std::string_view text, int capacity, bool merge,
+                                     CRadioImage& image, std::vector<PlanProblem>& problemsOut)
+{
+    return ImportRows(text, capacity, merge, true, image, problemsOut);
+}
+
+bool CChannelPlanCsv::ImportRows(std::string_view text, int capacity, bool merge, bool skipRefused,
+                                 CRadioImage& image, std::vector<PlanProblem>& problemsOut)
+{
     using namespace PlanTexts;
     problemsOut.clear();
     capacity = std::clamp(capacity, 0, kChannelCount);
@@ -922,11 +934,13 @@ bool CChannelPlanCsv::Import(std::string_view text, int capacity, bool merge, CR
         }
         checked.push_back(Checked{row->line, result.entry.channel, values, result.switches});
     }
-    if (!problemsOut.empty())
+    if (!problemsOut.empty() && !skipRefused)
     {
         return false;
     }
-
+    // A refused row whose channel could be read has that channel in
+    // lineOfChannel, so the channel is neither emptied nor stored below: it
+    // keeps what it held.
     CRadioImage stored = image;
     for (int n = 1; n <= capacity && !merge; ++n)
     {

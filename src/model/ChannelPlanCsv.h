@@ -58,4 +58,17 @@ public:
     // problem found in problemsOut, when any row (or the header) is refused.
     [[nodiscard]] static bool Import(std::string_view text, int capacity, bool merge,
                                      CRadioImage& image, std::vector<PlanProblem>& problemsOut);
+
+    // Import of the rows that pass, for a user who chose to take the rest of
+    // a plan with refused rows: every refused row is in problemsOut, and the
+    // channel a refused row names keeps what it held rather than being
+    // emptied. False, with image unchanged, when the file or its header is
+    // refused, so that no row can be read.
+    [[nodiscard]] static bool ImportAccepted(std::string_view text, int capacity, bool merge,
+                                             CRadioImage& image,
+                                             std::vector<PlanProblem>& problemsOut);
+
+private:
+    static bool ImportRows(std::string_view text, int capacity, bool merge, bool skipRefused,
+                           CRadioImage& image, std::vector<PlanProblem>& problemsOut);
 };

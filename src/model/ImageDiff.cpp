@@ -151,21 +151,33 @@ void CImageDiff::Compare(const CRadioImage& a, int capacityA, const CRadioImage&
     (void)b.ReadBlock(m_bytesB.data(), 0, kImageSize);
     m_explained.assign(kImageSize, 0);
     m_lines.clear();
+    m_entries.clear();
     // Without a model the rules hold no band; frequencies then show as words.
     (void)m_rulesA.LoadFromImage(a);
     (void)m_rulesB.LoadFromImage(b);
 
+    m_eForm = DiffForm::Option;
     Field(PlanTexts::kCapacity, std::to_string(capacityA), std::to_string(capacityB), {});
+    m_eForm = DiffForm::Model;
     CompareHeader();
     CompareOptions();
+    // The Channel form edits the group names beside the channels.
+    m_eForm = DiffForm::Channel;
     CompareGroupNames();
     for (int i = 0; i < kChannelCount; ++i)
     {
         CompareChannel(i);
     }
+    m_eForm = DiffForm::Manual;
     CompareRemainingBytes();
     m_pA = nullptr;
     m_pB = nullptr;
+}
+
+void CImageDiff::Add(const std::string& label, const std::string& a, const std::string& b)
+{
+    m_lines.push_back(label + " " + a + PlanTexts::kArrow + b);
+    m_entries.push_back(DiffEntry{m_eForm, label, a, b});
 }
 
 void CImageDiff::Field(const std::string& label, const std::string& a, const std::string& b,
@@ -175,7 +187,7 @@ void CImageDiff::Field(const std::string& label, const std::string& a, const std
     {
         return;
     }
-    m_lines.push_back(label + " " + a + PlanTexts::kArrow + b);
+    Add(label, a, b);
     for (const Bits& field : bits)
     {
         m_explained[field.offset] |= field.mask;
@@ -219,6 +231,7 @@ void CImageDiff::CompareOptions()
         std::uint8_t mask;
         const char* const* texts; // nullptr: the number itself
         int count;
+        DiffForm form = DiffForm::Option;
     };
     const Option options[] = {
         {kScanHoldOnRx, ImageMap::kScanHold, 0xC0, kScanHoldTexts, 4},
@@ -229,24 +242,24 @@ void CImageDiff::CompareOptions()
         {kScanType, ImageMap::kScan, 0x0C, kScanTypeTexts, 4},
         {kRollOver, ImageMap::kScan, 0x02, kRollOverTexts, 2},
         {kPriorityCycle, ImageMap::kScan, 0x01, kPriorityCycleTexts, 2},
-        {kInjection, ImageMap::kInjBeep, 0x10, kInjectionTexts, 2},
+        {kInjection, ImageMap::kInjBeep, 0x10, kInjectionTexts, 2, DiffForm::Model},
         {FormatText(kBeep, 'A'), ImageMap::kInjBeep, 0x08, kBeepTexts, 2},
         {FormatText(kBeep, 'B'), ImageMap::kInjBeep, 0x04, kBeepTexts, 2},
         {FormatText(kBeep, 'C'), ImageMap::kInjBeep, 0x02, kBeepTexts, 2},
         {FormatText(kBeep, 'D'), ImageMap::kInjBeep, 0x01, kBeepTexts, 2},
         {kPriorityTime, ImageMap::kTwoTone, 0xC0, kPriorityTimeTexts, 4},
-        {kTwoTone, ImageMap::kTwoTone, 0x20, kTwoToneTexts, 2},
-        {kTwoToneFormat, ImageMap::kTwoTone, 0x18, kTwoToneFormatReportTexts, 4},
+        {kTwoTone, ImageMap::kTwoTone, 0x20, kTwoToneTexts, 2, DiffForm::TwoTone},
+        {kTwoToneFormat, ImageMap::kTwoTone, 0x18, kTwoToneFormatReportTexts, 4, DiffForm::TwoTone},
         {kDtmfTiming, ImageMap::kTwoTone, 0x07, nullptr, 0},
         {kBusyLockout, ImageMap::kLockout, 0xC0, kBusyLockoutTexts, 4},
         {kTimeOut, ImageMap::kLockout, 0x38, kTimeOutTimerTexts, 8},
         {kScanStop, ImageMap::kLockout, 0x04, kEnabledAtZero, 2},
         {kDefeatPriority2, ImageMap::kPriority2, 0x80, kEnabledAtZero, 2},
-        {kFirstToneGroup, ImageMap::kToneGroups, 0xF0, nullptr, 0},
-        {kSecondToneGroup, ImageMap::kToneGroups, 0x0F, nullptr, 0},
-        {kFirstTone, ImageMap::kFirstTone, 0xFF, nullptr, 0},
-        {kSecondTone, ImageMap::kSecondTone, 0xFF, nullptr, 0},
-        {kThirdTone, ImageMap::kThirdTone, 0xFF, nullptr, 0},
+        {kFirstToneGroup, ImageMap::kToneGroups, 0xF0, nullptr, 0, DiffForm::TwoTone},
+        {kSecondToneGroup, ImageMap::kToneGroups, 0x0F, nullptr, 0, DiffForm::TwoTone},
+        {kFirstTone, ImageMap::kFirstTone, 0xFF, nullptr, 0, DiffForm::TwoTone},
+        {kSecondTone, ImageMap::kSecondTone, 0xFF, nullptr, 0, DiffForm::TwoTone},
+        {kThirdTone, ImageMap::kThirdTone, 0xFF, nullptr, 0, DiffForm::TwoTone},
         {kGroupCount, ImageMap::kGroupCount, 0xFF, nullptr, 0},
     };
     for (const Option& option : options)
@@ -268,8 +281,10 @@ void CImageDiff::CompareOptions()
             textA = DtmfTimes(a, on, off) ? FormatText(kDtmfTimes, on, off) : textA;
             textB = DtmfTimes(b, on, off) ? FormatText(kDtmfTimes, on, off) : textB;
         }
+        m_eForm = option.form;
         Field(option.label, textA, textB, {{option.offset, option.mask}});
     }
+    m_eForm = DiffForm::TwoTone;
     const std::uint8_t* a = m_bytesA.data() + ImageMap::kAni;
     const std::uint8_t* b = m_bytesB.data() + ImageMap::kAni;
     Field(kAni, Quoted(Nibbles(a, 10, true)), Quoted(Nibbles(b, 10, true)),
@@ -302,6 +317,7 @@ void CImageDiff::CompareOptions()
         }
         return std::to_string(value);
     };
+    m_eForm = DiffForm::Adjust;
     for (int k = 0; k < 10; ++k)
     {
         const std::uint32_t offset = ImageMap::kAlignment + static_cast<std::uint32_t>(k);
@@ -403,9 +419,9 @@ void CImageDiff::CompareRemainingBytes()
         const int differing = m_bytesA[address] ^ m_bytesB[address];
         if ((differing & ~m_explained[address]) != 0)
         {
-            m_lines.push_back(FormatText(PlanTexts::kAddress, address) + " " +
-                              FormatText(PlanTexts::kByte, m_bytesA[address]) + PlanTexts::kArrow +
-                              FormatText(PlanTexts::kByte, m_bytesB[address]));
+            Add(FormatText(PlanTexts::kAddress, address),
+                FormatText(PlanTexts::kByte, m_bytesA[address]),
+                FormatText(PlanTexts::kByte, m_bytesB[address]));
         }
     }
 }

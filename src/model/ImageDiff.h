@@ -13,6 +13,26 @@
 #include <string>
 #include <vector>
 
+// The form of the window on which a differing field is edited.
+enum class DiffForm
+{
+    Model,
+    Channel,
+    Manual, // bytes that no named field accounts for
+    TwoTone,
+    Option,
+    Adjust,
+};
+
+// One differing field, the values as the two images hold them.
+struct DiffEntry
+{
+    DiffForm form = DiffForm::Manual;
+    std::string field;
+    std::string first;
+    std::string second;
+};
+
 class CImageDiff
 {
 public:
@@ -24,6 +44,8 @@ public:
     void Compare(const CRadioImage& a, int capacityA, const CRadioImage& b, int capacityB);
 
     const std::vector<std::string>& GetLines() const { return m_lines; }
+    // The same differences, one per line and in the same order, in parts.
+    const std::vector<DiffEntry>& GetEntries() const { return m_entries; }
     // True when neither the capacities nor any byte of the images differ.
     bool IsSame() const { return m_lines.empty(); }
 
@@ -34,6 +56,7 @@ private:
         std::uint8_t mask;
     };
 
+    void Add(const std::string& label, const std::string& a, const std::string& b);
     void Field(const std::string& label, const std::string& a, const std::string& b,
                std::initializer_list<Bits> bits);
     void CompareHeader();
@@ -51,4 +74,7 @@ private:
     // Bits of the image that a reported field accounts for.
     std::vector<std::uint8_t> m_explained;
     std::vector<std::string> m_lines;
+    std::vector<DiffEntry> m_entries;
+    // The form of the fields being compared now.
+    DiffForm m_eForm = DiffForm::Model;
 };

@@ -15,6 +15,14 @@ void CPrintJob::Start(PrintMode mode, const std::string& title, const CRadioImag
     m_report.BuildSections(image);
 }
 
+void CPrintJob::StartListing(const std::string& title, std::vector<std::string> lines)
+{
+    m_mode = PrintMode::Listing;
+    m_strTitle = title;
+    m_bStarted = true;
+    m_report.SetLines(std::move(lines));
+}
+
 void CPrintJob::Prepare(const CRadioImage& image, const IAppState& app)
 {
     if (!m_bStarted)
@@ -30,13 +38,13 @@ void CPrintJob::Prepare(const CRadioImage& image, const IAppState& app)
 
 int CPrintJob::GetPageCount(const CPageGeometry& geometry) const
 {
-    return m_mode == PrintMode::Report ? m_report.PageCount(geometry)
-                                       : CHexDump::PageCount(geometry);
+    return m_mode == PrintMode::HexDump ? CHexDump::PageCount(geometry)
+                                        : m_report.PageCount(geometry);
 }
 
 bool CPrintJob::LayOutPage(const CPageGeometry& geometry, int page, CPageLayout& layoutOut) const
 {
-    if (m_mode == PrintMode::Report)
+    if (m_mode != PrintMode::HexDump)
     {
         return m_report.LayOutPage(geometry, page, m_strTitle, layoutOut);
     }

@@ -25,12 +25,15 @@
 
 // std
 #include <string>
+#include <vector>
 
 // The stored values of the view's print mode.
 enum class PrintMode
 {
     HexDump = 0,
-    Report = 1
+    Report = 1,
+    // Lines given whole (a comparison), paged as the report is.
+    Listing = 2
 };
 
 class CPrintJob
@@ -40,6 +43,9 @@ public:
     // remembers mode and title, takes the hex snapshot, builds the report
     // sections.
     void Start(PrintMode mode, const std::string& title, const CRadioImage& image);
+    // A listing of lines that no image gives, one line per body line; the
+    // lines are Latin-1, as the report's are.
+    void StartListing(const std::string& title, std::vector<std::string> lines);
 
     // Every start of a preview or a print job: the capacity label from the
     // channel code, and the report lines for the channel mode. A job that

@@ -12,6 +12,7 @@
 // std
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CTextReport
@@ -49,6 +50,8 @@ public:
     static bool IsChannelInUse(const CRadioImage& image, int n);
 
     const std::vector<std::string>& GetLines() const { return m_lines; }
+    // Lines of another listing, paged and laid out as the report's.
+    void SetLines(std::vector<std::string> lines) { m_lines = std::move(lines); }
     int GetChannelsListed() const { return m_nChannelsListed; }
 
     // Paging: L lines per page; a report shorter than a page is one page.

@@ -38,6 +38,11 @@ enum CommandId : int
     ID_PRINT_HEXDUMP = 32783,
     ID_HELP_TOPICS = 32784,
     ID_FILE_DIRECTORY = 32785,
+    // Channel plans and comparisons.
+    ID_PLAN_IMPORT = 32796,
+    ID_PLAN_EXPORT = 32797,
+    ID_COMPARE_FILE = 32798,
+    ID_COMPARE_RADIO = 32799,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
     // The standard print commands; no menu shows them, Ctrl+P reaches Print.

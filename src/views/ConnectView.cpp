@@ -132,6 +132,19 @@ void CConnectView::OnPortChanged()
     UpdatePortStatus();
 }
 
+bool CConnectView::ReleasePort()
+{
+    const ConversationMode mode = m_conversation.Mode();
+    if (mode == ConversationMode::Upload || mode == ConversationMode::Download ||
+        mode == ConversationMode::RamRead)
+    {
+        return false;
+    }
+    m_conversation.Link().Close();
+    UpdatePortStatus();
+    return true;
+}
+
 void CConnectView::RefreshForm() {}
 
 bool CConnectView::ValidateForm()

@@ -45,6 +45,7 @@ public:
     // Reopens the port the application's choice names, with a fresh reader. A
     // download still running is cancelled and reported as failed.
     void OnPortChanged() override;
+    bool ReleasePort() override;
     // The form shows no image fields.
     void RefreshForm() override;
     // Opens the port once the form is shown.

@@ -42,6 +42,15 @@ void CLiveView::OnTimer(int id)
     }
 }
 
+bool CLiveView::ReleasePort()
+{
+    ReleaseTransmitter();
+    KillTimer(kPortLineTimerId);
+    m_radio.Close();
+    UpdatePortStatus();
+    return true;
+}
+
 void CLiveView::OpenLink()
 {
     KillTimer(kPortLineTimerId);

@@ -31,6 +31,8 @@ public:
     // Opens the chosen port once the form is shown.
     void OnInitialUpdate() override;
     void OnTimer(int id) override;
+    // Puts a radio this form keyed back to receive, then closes the port.
+    bool ReleasePort() override;
 
     // ---- for tests -----------------------------------------------------------
     QLabel* PortStatus() const { return m_pPortStatus; }

@@ -51,8 +51,13 @@ public:
     virtual void StoreToImage(CRadioImage& image);
     // Copies `image` into the form's own image and refills the controls.
     virtual void LoadFromImage(const CRadioImage& image);
-    // The port choice changed (Comport set while this form is active).
+    // The port choice changed (Comport set while this form is active). Also
+    // how a form gets back the port it let go in ReleasePort.
     virtual void OnPortChanged();
+    // A read of the radio outside the form needs the port this form holds:
+    // the form closes it until OnPortChanged. False while a transfer of its
+    // own is under way; the port then stays with it. The base holds none.
+    virtual bool ReleasePort() { return true; }
     // Fills the controls from the form's own image.
     virtual void RefreshForm();
 

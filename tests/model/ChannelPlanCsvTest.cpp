@@ -475,6 +475,38 @@ TEST(ChannelPlanCsv, EveryBadRowIsReportedNotJustTheFirst)
     EXPECT_EQ(problems[1].line, 5);
 }
 
+TEST(ChannelPlanCsv, TheRestOfAPlanLeavesTheChannelsOfRefusedRowsAsTheyWere)
+{
+    CRadioImage image = PlanImage(5);
+    PutChannel(image, 2, "KEEP", Side("140"), Side("140"));
+    PutChannel(image, 9, "GONE", Side("141"), Side("141"));
+    const std::string plan =
+        kHeader + "1,NEW,145.0\r\n2,,150.003\r\nx,,150.0\r\n3,,999.0\r\n3,THREE,146.0\r\n";
+    CRadioImage strict = image;
+    std::vector<PlanProblem> problems;
+    EXPECT_FALSE(CChannelPlanCsv::Import(plan, 120, false, strict, problems));
+    EXPECT_EQ(WholeImage(strict), WholeImage(image));
+
+    CRadioImage rest = image;
+    std::vector<PlanProblem> restProblems;
+    ASSERT_TRUE(CChannelPlanCsv::ImportAccepted(plan, 120, false, rest, restProblems));
+    EXPECT_EQ(Problems(restProblems), Problems(problems));
+    ChannelSwitches scanned;
+    scanned.scanGroupA = true;
+    CRadioImage expected = image;
+    ASSERT_TRUE(StoreEmptyChannel(expected, 9));
+    PutChannel(expected, 1, "NEW", Side("145"), Side("145"), scanned);
+    // Channel 3's first row was refused: it keeps what it held (nothing), and
+    // its second row is refused as a repeat.
+    EXPECT_EQ(WholeImage(rest), WholeImage(expected)) << Problems(restProblems);
+
+    // A header that cannot be read leaves no rows to take.
+    CRadioImage unreadable = image;
+    EXPECT_FALSE(CChannelPlanCsv::ImportAccepted("Location,Name\r\n1,A\r\n", 120, false, unreadable,
+                                                 restProblems));
+    EXPECT_EQ(WholeImage(unreadable), WholeImage(image));
+}
+
 TEST(ChannelPlanCsv, HeaderAndFileProblems)
 {
     struct Case

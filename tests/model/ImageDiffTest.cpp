@@ -175,3 +175,57 @@ TEST(ImageDiff, EveryDifferingByteIsAccountedFor)
         EXPECT_LE(diff.GetLines().size(), 3U) << "address " << address;
     }
 }
+
+TEST(ImageDiff, EachFieldIsPlacedOnTheFormThatEditsIt)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void(CRadioImage&)> edit;
+        DiffForm form;
+        std::string field;
+    };
+    const Case cases[] = {
+        {"channel", [](CRadioImage& b) { ASSERT_TRUE(b.SetChannelName(16, "ABD")); },
+         DiffForm::Channel, "ch 17 name"},
+        {"groupName", [](CRadioImage& b) { ASSERT_TRUE(b.SetGroupName(0, "NORTH")); },
+         DiffForm::Channel, "group 1 name"},
+        {"model", [](CRadioImage& b) { ASSERT_TRUE(b.SetModel(6)); }, DiffForm::Model, "model"},
+        // The injection side lives among the option bytes but is the Model form's.
+        {"injection",
+         [](CRadioImage& b)
+         {
+             std::uint8_t byte = 0;
+             ASSERT_TRUE(b.ReadBlock(&byte, 0x19, 1));
+             PutByte(b, 0x19, byte ^ 0x10);
+         },
+         DiffForm::Model, "injection"},
+        {"option", [](CRadioImage& b) { ASSERT_TRUE(b.SetTimeOutTimer(2)); }, DiffForm::Option,
+         "time-out timer"},
+        {"twoTone", [](CRadioImage& b) { ASSERT_TRUE(b.SetAniNumber("12#")); }, DiffForm::TwoTone,
+         "ANI number"},
+        {"alignment", [](CRadioImage& b) { ASSERT_TRUE(b.SetSqVolume(40)); }, DiffForm::Adjust,
+         "SQ Volume"},
+        {"byte", [](CRadioImage& b) { PutByte(b, 0x30, 0x00); }, DiffForm::Manual,
+         "address 0x0030"},
+    };
+    const CRadioImage a = Base();
+    for (const Case& c : cases)
+    {
+        CRadioImage b = a;
+        c.edit(b);
+        CImageDiff diff;
+        diff.Compare(a, 320, b, 320);
+        ASSERT_EQ(diff.GetEntries().size(), diff.GetLines().size()) << c.name;
+        ASSERT_FALSE(diff.GetEntries().empty()) << c.name;
+        const DiffEntry& entry = diff.GetEntries().front();
+        EXPECT_EQ(entry.form, c.form) << c.name;
+        EXPECT_EQ(entry.field, c.field) << c.name;
+        // The parts are the line the command line prints.
+        EXPECT_EQ(Line(entry.field, entry.first, entry.second), diff.GetLines().front()) << c.name;
+    }
+    CImageDiff capacity;
+    capacity.Compare(a, 120, a, 320);
+    ASSERT_EQ(capacity.GetEntries().size(), 1U);
+    EXPECT_EQ(capacity.GetEntries()[0].form, DiffForm::Option);
+}
