@@ -30,30 +30,36 @@ std::string CPortMessages::LastSince(std::size_t mark, const std::string& skip)
     {
         return {};
     }
+    // Every message starts with the program's name; its further lines belong
+    // to it.
+    const std::string prefix = "vesk4-cli: ";
     const std::string text(m_pText + mark, end - mark);
-    std::vector<std::string> lines;
+    std::vector<std::string> messages;
     std::size_t at = 0;
     while (at < text.size())
     {
         std::size_t next = text.find('\n', at);
         next = next == std::string::npos ? text.size() : next;
         const std::string line = text.substr(at, next - at);
-        if (!line.empty() && (skip.empty() || line.rfind(skip, 0) != 0))
-        {
-            lines.push_back(line);
-        }
         at = next + 1;
+        if (line.rfind(prefix, 0) == 0 || messages.empty())
+        {
+            messages.push_back(line);
+        }
+        else if (!line.empty())
+        {
+            messages.back() += " " + line;
+        }
     }
-    if (lines.empty())
+    while (!messages.empty() && !skip.empty() && messages.back().rfind(skip, 0) == 0)
+    {
+        messages.pop_back();
+    }
+    if (messages.empty())
     {
         return {};
     }
-    std::string last = lines.back();
-    if (last.front() == '(' && lines.size() > 1)
-    {
-        last = lines[lines.size() - 2] + " " + last;
-    }
-    const std::string prefix = "vesk4-cli: ";
+    std::string last = messages.back();
     if (last.rfind(prefix, 0) == 0)
     {
         last.erase(0, prefix.size());

@@ -19,9 +19,8 @@ public:
     std::FILE* File() const { return m_pFile != nullptr ? m_pFile : stderr; }
     // Where the messages end now.
     std::size_t Mark();
-    // The last message written since mark, without the program's name before
-    // it, passing over lines that start with skip; a "(why)" line keeps the
-    // line it explains.
+    // The last message written since mark on one line, without the program's
+    // name before it, passing over messages at the end that start with skip.
     std::string LastSince(std::size_t mark, const std::string& skip = {});
 
 private:
