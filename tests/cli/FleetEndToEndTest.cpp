@@ -231,4 +231,35 @@ TEST_F(CliFleetTest, LoopTakesTheNextRadioUntilInterrupted)
     EXPECT_NE(ReadText(m_dir.Path("fleet.out")).find("2 radios: 2 verified, 0 failed"),
               std::string::npos);
 }
+// Ctrl+C while one port writes and another has finished: the write stops
+// after its record and still sends the end record, and both radios have
+// their rows.
+TEST_F(CliFleetTest, CtrlCEndsARunningWriteCleanly)
+{
+    SimFaults held;
+    held.pauseAfter = 1025 + 50; // half-way through the write it takes in nothing
+    const auto devices =
+        StartRadios({{"40000001", held, "failed: ", true}, {"40000002", {}, "verified", true}});
+    const pid_t fleet = StartProgram(Fleet(devices, {}));
+    ASSERT_GT(fleet, 0);
+    bool ready = false;
+    for (int i = 0; i < 600 && !ready; ++i)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        ready = m_ports[0]->IsPaused() && Journal().size() == 1;
+    }
+    ::kill(fleet, SIGINT);
+    m_ports[0]->SetPaused(false);
+    const int exit = WaitExit(fleet);
+    ASSERT_TRUE(ready) << ReadText(m_dir.Path("fleet.err"));
+    EXPECT_EQ(exit, 130);
+    const auto rows = Journal();
+    ASSERT_EQ(rows.size(), 2U);
+    EXPECT_EQ(rows[0].strSerialBefore, "40000002");
+    EXPECT_TRUE(rows[0].Verified());
+    EXPECT_EQ(rows[1].strSerialBefore, "40000001");
+    EXPECT_NE(rows[1].strResult.find("interrupted"), std::string::npos) << rows[1].strResult;
+    EXPECT_FALSE(rows[1].strBackup.empty());
+    EXPECT_FALSE(m_radios[0]->InDownload()) << "the end record reached the radio";
+}
 } // namespace
