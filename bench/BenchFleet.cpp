@@ -93,10 +93,9 @@ int main(int argc, char** argv)
     for (int i = 0; i < count; ++i)
     {
         auto sim = std::make_unique<CBackgroundProgram>();
-        const std::string device =
-            sim->Start(VESK4_RADIOSIM, {"--image", dir.Path("radio.dmp"), "--serial",
-                                        std::to_string(10000001 + i), "--baud",
-                                        std::to_string(baud)});
+        const std::string device = sim->Start(
+            VESK4_RADIOSIM, {"--image", dir.Path("radio.dmp"), "--serial",
+                             std::to_string(10000001 + i), "--baud", std::to_string(baud)});
         if (device.empty())
         {
             std::fputs("vesk4-bench-fleet: vesk4-radiosim did not start\n", stderr);
@@ -124,7 +123,7 @@ int main(int argc, char** argv)
     }
 
     std::vector<std::string> args = {"fleet", "plan.dmp", "--quiet", "--journal",
-                                      dir.Path("journal.csv")};
+                                     dir.Path("journal.csv")};
     for (const std::string& device : devices)
     {
         args.insert(args.end(), {"--port", device});

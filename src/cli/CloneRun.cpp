@@ -127,8 +127,7 @@ int CCloneRun::CloneOnto(const CCliOptions& options, CRadioSession& session,
         return failedAfterRead(status);
     }
     phase(ClonePhase::Verifying);
-    const int status =
-        ReadBackAndCompare(session, bytes, radioChannels, &outcome.nFirstDifference);
+    const int status = ReadBackAndCompare(session, bytes, radioChannels, &outcome.nFirstDifference);
     if (status == kExitOk || status == kExitVerifyFailed)
     {
         CRadioImage readBack;

@@ -108,8 +108,8 @@ int ChannelsBeyondTheRadio(CRadioSession& session, const std::uint8_t* image, in
     }
     if (beyond > 0)
     {
-        std::fprintf(session.Err(), kChannelsBeyondTheRadio, radioChannels, beyond, radioChannels + 1,
-                     imageChannels);
+        std::fprintf(session.Err(), kChannelsBeyondTheRadio, radioChannels, beyond,
+                     radioChannels + 1, imageChannels);
     }
     return beyond;
 }

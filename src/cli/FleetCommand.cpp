@@ -109,8 +109,8 @@ int RunFleet(const CCliOptions& options)
     }
     CLiveLines lines(options.m_nProgress);
     CFleetRun run(options, plan);
-    const int status = run.Run([&lines](const std::vector<FleetPortView>& views)
-                               { lines.Show(views); });
+    const int status =
+        run.Run([&lines](const std::vector<FleetPortView>& views) { lines.Show(views); });
 
     int verified = 0;
     for (const FleetRadio& radio : run.Radios())

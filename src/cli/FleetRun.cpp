@@ -8,23 +8,17 @@
 #include "cli/PortMessages.h"
 #include "cli/RadioSession.h"
 
-// link
-#include "link/RamRules.h"
-
 // model
 #include "model/CloneJournal.h"
 #include "model/Sha256.h"
 
 // std
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <filesystem>
 #include <system_error>
 #include <thread>
 

@@ -121,8 +121,7 @@ void CRadioSession::Wake()
 
 int CRadioSession::Signal() const
 {
-    return m_hooks.pWatch != nullptr ? m_hooks.pWatch->Signal()
-                                     : (m_watch ? m_watch->Signal() : 0);
+    return m_hooks.pWatch != nullptr ? m_hooks.pWatch->Signal() : (m_watch ? m_watch->Signal() : 0);
 }
 
 int CRadioSession::Run(bool awaitAnswer, double timeout)
@@ -130,9 +129,8 @@ int CRadioSession::Run(bool awaitAnswer, double timeout)
     using Clock = std::chrono::steady_clock;
     // The --timeout runs from when the request can have reached the radio:
     // a device that buffers faster than the line may still hold a download.
-    const auto deadline =
-        std::max(Clock::now(), m_conversation.Link().LineClearAt()) +
-        std::chrono::milliseconds(static_cast<long long>(timeout * 1000));
+    const auto deadline = std::max(Clock::now(), m_conversation.Link().LineClearAt()) +
+                          std::chrono::milliseconds(static_cast<long long>(timeout * 1000));
     bool answered = false;
     m_bDone = false;
     m_nExit = kExitOk;

@@ -16,9 +16,18 @@ namespace
 {
 std::vector<std::string> Fields(const JournalRow& row)
 {
-    return {row.strStarted,      row.strEnded,    row.strPort,          row.strDevice,
-            row.strSerialBefore, row.strSerialAfter, row.strModel,      row.strPlan,
-            row.strPlanSha256,   row.strResult,   row.strFirstDifference, row.strBackup,
+    return {row.strStarted,
+            row.strEnded,
+            row.strPort,
+            row.strDevice,
+            row.strSerialBefore,
+            row.strSerialAfter,
+            row.strModel,
+            row.strPlan,
+            row.strPlanSha256,
+            row.strResult,
+            row.strFirstDifference,
+            row.strBackup,
             row.strSeconds};
 }
 
@@ -45,8 +54,9 @@ bool WriteAll(int fd, const std::string& text)
 const std::vector<std::string>& CCloneJournal::Columns()
 {
     static const std::vector<std::string> columns = {
-        "Started", "Ended",      "Port",   "Device",          "SerialBefore", "SerialAfter", "Model",
-        "Plan",    "PlanSha256", "Result", "FirstDifference", "Backup",       "Seconds"};
+        "Started",         "Ended",  "Port",   "Device",     "SerialBefore",
+        "SerialAfter",     "Model",  "Plan",   "PlanSha256", "Result",
+        "FirstDifference", "Backup", "Seconds"};
     return columns;
 }
 
@@ -54,13 +64,15 @@ bool CCloneJournal::Append(const std::string& path, const JournalRow& row)
 {
     // O_NONBLOCK: a pipe or device named by mistake is refused below instead
     // of holding the run up.
-    const int fd = ::open(path.c_str(),
-                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    const int fd = ::open(
+        path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0)
     {
         return false;
     }
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
     {
         ::close(fd);
@@ -134,8 +146,9 @@ JournalSummary CCloneJournal::Summarise(const std::vector<JournalRow>& rows)
             continue;
         }
         auto& last = summary.lastBySerial;
-        const auto found = std::find_if(last.begin(), last.end(), [&row](const auto& entry)
-                                        { return entry.first == row.strSerialBefore; });
+        const auto found =
+            std::find_if(last.begin(), last.end(),
+                         [&row](const auto& entry) { return entry.first == row.strSerialBefore; });
         if (found == last.end())
         {
             last.emplace_back(row.strSerialBefore, row.strResult);

@@ -20,7 +20,7 @@ struct JournalRow
     std::string strModel;
     std::string strPlan;
     std::string strPlanSha256;
-    std::string strResult; // "verified" or "failed: " and the reason
+    std::string strResult;          // "verified" or "failed: " and the reason
     std::string strFirstDifference; // hexadecimal address, empty when none
     std::string strBackup;
     std::string strSeconds;

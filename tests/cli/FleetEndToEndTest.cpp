@@ -35,8 +35,8 @@ struct FleetRadioCase
 {
     const char* serial;
     SimFaults faults;
-    const char* result;   // what its journal row's result starts with
-    bool backup;          // the radio was read, so its original is kept
+    const char* result; // what its journal row's result starts with
+    bool backup;        // the radio was read, so its original is kept
 };
 
 SimFaults Fault(bool silent, bool noise, int hangupAfter)
@@ -157,8 +157,9 @@ TEST_F(CliFleetTest, EachRadioEndsOnItsOwn)
             const FleetRadioCase& c = cases[i];
             SCOPED_TRACE(c.serial);
             allVerified = allVerified && c.result == std::string("verified");
-            const auto row = std::find_if(rows.begin(), rows.end(), [&](const JournalRow& r)
-                                          { return r.strPort == devices[i]; });
+            const auto row =
+                std::find_if(rows.begin(), rows.end(),
+                             [&](const JournalRow& r) { return r.strPort == devices[i]; });
             ASSERT_NE(row, rows.end());
             EXPECT_EQ(row->strResult.rfind(c.result, 0), 0U) << row->strResult;
             EXPECT_EQ(row->strPlanSha256, PlanSha256());

@@ -34,7 +34,8 @@ TEST(PortMessages, TheLastMessageSinceTheMarkIsTheReason)
          {"vesk4-cli: EEPROM program error at 0x0400.\n", "vesk4-cli: the radio's original "
                                                           "image is kept in /b/1.dmp\n"},
          "EEPROM program error at 0x0400."},
-        {{}, {"vesk4-cli: \xe5\x90\x8c\n(another program kept the lock)\n"},
+        {{},
+         {"vesk4-cli: \xe5\x90\x8c\n(another program kept the lock)\n"},
          "\xe5\x90\x8c (another program kept the lock)"},
     };
     for (const auto& c : cases)

@@ -218,8 +218,7 @@ TEST_F(PortLockPlace, UnsafePerUserFolderOrLockFileIsRefusedAtOnce)
         const char* name;
         std::function<bool(const std::string& folder)> prepare; // false: cannot here
     } cases[] = {
-        {"folder writable by others",
-         [](const std::string& folder)
+        {"folder writable by others", [](const std::string& folder)
          { return ::mkdir(folder.c_str(), 0700) == 0 && ::chmod(folder.c_str(), 0777) == 0; }},
         {"folder of another user",
          [](const std::string& folder)
@@ -254,8 +253,7 @@ TEST_F(PortLockPlace, UnsafePerUserFolderOrLockFileIsRefusedAtOnce)
                     ::chown(file.c_str(), OtherUser(), OtherUser()) == 0;
          }},
         {"lock file is a folder",
-         [&](const std::string& folder)
-         {
+         [&](const std::string& folder) {
              return ::mkdir(folder.c_str(), 0700) == 0 &&
                     ::mkdir((folder + lockFile).c_str(), 0700) == 0;
          }},
