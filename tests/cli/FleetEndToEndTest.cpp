@@ -185,6 +185,19 @@ TEST_F(CliFleetTest, EachRadioEndsOnItsOwn)
                                               : "4 radios: 1 verified, 3 failed"),
                   std::string::npos)
             << result.out;
+
+        // The journal command reads the same rows back.
+        ProgramRun journal = Fleet({}, {});
+        journal.args = {"journal", "journal.csv"};
+        const ProgramResult summary = RunProgram(journal);
+        EXPECT_EQ(summary.exit, 0) << summary.err;
+        const auto lines = Lines(summary.out);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.front(), allVerified ? "4 radios done: 4 verified, 0 failed"
+                                                          : "4 radios done: 1 verified, 3 failed");
+        EXPECT_NE(summary.out.find(std::string(cases[0].serial) + ": verified"),
+                  std::string::npos)
+            << summary.out;
     }
 }
 
