@@ -88,6 +88,14 @@ int Dispatch(const CCliOptions& options)
     {
         return RunNew(options);
     }
+    if (command == "fleet")
+    {
+        return RunFleet(options);
+    }
+    if (command == "journal")
+    {
+        return RunJournal(options);
+    }
     return UsageError(kUnknownCommand, command);
 }
 } // namespace

@@ -41,7 +41,8 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
         const std::string arg = argv[i];
         const bool takesValue = arg == "--port" || arg == "-o" || arg == "--output" ||
                                 arg == "--timeout" || arg == "--silence" || arg == "--backup-dir" ||
-                                arg == "--trace" || arg == "--model" || arg == "--channels";
+                                arg == "--trace" || arg == "--model" || arg == "--channels" ||
+                                arg == "--journal";
         if (takesValue && i + 1 >= argc)
         {
             error = Format(kMissingValue, arg);
@@ -70,6 +71,15 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
         else if (arg == "--port")
         {
             m_strPort = argv[++i];
+            m_ports.push_back(m_strPort);
+        }
+        else if (arg == "--journal")
+        {
+            m_strJournal = argv[++i];
+        }
+        else if (arg == "--loop")
+        {
+            m_bLoop = true;
         }
         else if (arg == "--no-backup")
         {

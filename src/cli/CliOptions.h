@@ -9,7 +9,12 @@ class CCliOptions
 {
 public:
     std::string m_strCommand;
-    std::string m_strPort;
+    std::string m_strPort; // the last --port
+    // Every --port in order, for fleet.
+    std::vector<std::string> m_ports;
+    // fleet --journal FILE.csv, --loop.
+    std::string m_strJournal;
+    bool m_bLoop = false;
     std::string m_strOutput;
     std::vector<std::string> m_args;
     double m_dTimeout = 3.0;

@@ -19,6 +19,8 @@
 [[nodiscard]] int RunExportCsv(const CCliOptions& options);
 [[nodiscard]] int RunImportCsv(const CCliOptions& options);
 [[nodiscard]] int RunNew(const CCliOptions& options);
+[[nodiscard]] int RunFleet(const CCliOptions& options);
+[[nodiscard]] int RunJournal(const CCliOptions& options);
 
 // Shared checks: a usage message and kExitUsage, or kExitOk.
 [[nodiscard]] int RequirePort(const CCliOptions& options);

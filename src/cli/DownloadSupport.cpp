@@ -15,6 +15,19 @@
 #include <algorithm>
 #include <cstdio>
 
+int LoadDumpForRadio(const CCliOptions& options, DumpForRadio& file)
+{
+    CPlainAppState fileState;
+    if (const int status = LoadDumpArgument(options, file.image, fileState); status != kExitOk)
+    {
+        return status;
+    }
+    file.path = options.m_args[0];
+    (void)file.image.ReadBlock(file.bytes, 0, kImageSize); // the whole image always fits
+    file.channels = ImageChannels(fileState.m_nChannelCode);
+    return kExitOk;
+}
+
 int RunWithDumpOnRadio(
     const CCliOptions& options,
     const std::function<int(CRadioSession& session, const DumpForRadio& file)>& step)
@@ -24,14 +37,10 @@ int RunWithDumpOnRadio(
         return status;
     }
     DumpForRadio file;
-    CPlainAppState fileState;
-    if (const int status = LoadDumpArgument(options, file.image, fileState); status != kExitOk)
+    if (const int status = LoadDumpForRadio(options, file); status != kExitOk)
     {
         return status;
     }
-    file.path = options.m_args[0];
-    (void)file.image.ReadBlock(file.bytes, 0, kImageSize); // the whole image always fits
-    file.channels = ImageChannels(fileState.m_nChannelCode);
 
     CRadioSession session(options);
     if (const int status = session.Open(); status != kExitOk)
@@ -89,12 +98,12 @@ int UploadImage(CRadioSession& session, CRadioImage& image, const std::string& p
     }
     if (const int status = session.Interrupted(); status != kExitOk)
     {
-        std::fputs(kInterrupted, stderr);
+        std::fputs(kInterrupted, session.Err());
         return status;
     }
     if (!session.Conversation().StoreUploadTo(image))
     {
-        std::fprintf(stderr, kFileWriteError, path.c_str(), kReasonNotStored);
+        std::fprintf(session.Err(), kFileWriteError, path.c_str(), kReasonNotStored);
         return kExitFile;
     }
     return kExitOk;
@@ -121,13 +130,14 @@ int ChannelsBeyondTheRadio(CRadioSession& session, const std::uint8_t* image, in
     }
     if (beyond > 0)
     {
-        std::fprintf(stderr, kChannelsBeyondTheRadio, radioChannels, beyond, radioChannels + 1,
-                     imageChannels);
+        std::fprintf(session.Err(), kChannelsBeyondTheRadio, radioChannels, beyond,
+                     radioChannels + 1, imageChannels);
     }
     return beyond;
 }
 
-int ReadBackAndCompare(CRadioSession& session, const std::uint8_t* image, int imageChannels)
+int ReadBackAndCompare(CRadioSession& session, const std::uint8_t* image, int imageChannels,
+                       std::int64_t* firstDifference)
 {
     if (const int status = session.Interrupted(); status != kExitOk)
     {
@@ -146,7 +156,11 @@ int ReadBackAndCompare(CRadioSession& session, const std::uint8_t* image, int im
         return beyond == 0 ? kExitOk : kExitVerifyFailed;
     }
     const std::uint32_t first = differences.front();
-    std::fprintf(stderr, kReadBackDiffers, first, image[first],
+    if (firstDifference != nullptr)
+    {
+        *firstDifference = first;
+    }
+    std::fprintf(session.Err(), kReadBackDiffers, first, image[first],
                  session.Conversation().UploadBuffer()[first], differences.size());
     return kExitVerifyFailed;
 }

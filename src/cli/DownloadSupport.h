@@ -26,6 +26,10 @@ struct DumpForRadio
     int channels = 0;
 };
 
+// The one argument loaded as a dump file for the radio; its exit status, told
+// when not kExitOk.
+[[nodiscard]] int LoadDumpForRadio(const CCliOptions& options, DumpForRadio& file);
+
 // What download, verify and clone start with: --port is given, the one
 // argument loads as a dump file and the port opens, each told and ended with
 // its exit status when not. step then runs on the open session.
@@ -55,9 +59,10 @@ struct DumpForRadio
 
 // Reads the radio back and compares it with image (of imageChannels
 // channels); on a difference names the first differing address and returns
-// kExitVerifyFailed. A failed read returns its own exit status.
+// kExitVerifyFailed (and in firstDifference when given). A failed read
+// returns its own exit status.
 [[nodiscard]] int ReadBackAndCompare(CRadioSession& session, const std::uint8_t* image,
-                                     int imageChannels);
+                                     int imageChannels, std::int64_t* firstDifference = nullptr);
 
 // The channels of a dump file's capacity code: a file without one is shown
 // with 120 channels, as the windowed program shows it.

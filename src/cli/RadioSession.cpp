@@ -29,12 +29,17 @@ bool ProgressWanted(int option)
 constexpr std::int32_t kWakeMessage = kLinkMessage + 1;
 } // namespace
 
-CRadioSession::CRadioSession(const CCliOptions& options)
-    : m_options(options), m_watch([this] { m_queue.OnLinkMessage(kWakeMessage, 0, {}); }),
-      m_progress(ProgressWanted(options.m_nProgress), CRadioConversation::kProgressRange),
+CRadioSession::CRadioSession(const CCliOptions& options, SessionHooks hooks)
+    : m_options(options), m_hooks(std::move(hooks)),
+      m_progress(ProgressWanted(options.m_nProgress), CRadioConversation::kProgressRange,
+                 m_hooks.pErr),
       m_conversation(m_app, m_timers,
                      [this](ConversationEvent event, int value) { OnEvent(event, value); })
 {
+    if (m_hooks.pWatch == nullptr)
+    {
+        m_watch.emplace([this] { Wake(); });
+    }
     m_conversation.SetSink(&m_queue);
     m_conversation.SetTimings(CRadioConversation::kMessageDelayMs,
                               static_cast<int>(options.m_dSilence * 1000));
@@ -48,7 +53,7 @@ int CRadioSession::Open()
         if (!m_trace.Open(m_options.m_strTrace))
         {
             const int error = errno;
-            std::fprintf(stderr, kTraceOpenError, m_options.m_strTrace.c_str(),
+            std::fprintf(m_hooks.pErr, kTraceOpenError, m_options.m_strTrace.c_str(),
                          FileReason(m_options.m_strTrace, error).c_str());
             return kExitFile;
         }
@@ -60,7 +65,7 @@ int CRadioSession::Open()
     {
         char reason[256];
         std::snprintf(reason, sizeof reason, kBadPortName, m_options.m_strPort.c_str());
-        std::fprintf(stderr, kBadCommandLine, reason);
+        std::fprintf(m_hooks.pErr, kBadCommandLine, reason);
         return kExitUsage;
     }
     m_conversation.SetDevicePath(m_strDevice);
@@ -74,44 +79,58 @@ int CRadioSession::Open()
     switch (m_conversation.Link().LastError())
     {
     case PortError::Missing:
-        std::fprintf(stderr, kNoSuchPort, name, device);
+        std::fprintf(m_hooks.pErr, kNoSuchPort, name, device);
         return kExitNoPort;
     case PortError::InUse:
-        std::fprintf(stderr, kPortBusy, name, device);
+        std::fprintf(m_hooks.pErr, kPortBusy, name, device);
         return kExitPortBusy;
     case PortError::Denied:
-        std::fprintf(stderr, kPortDenied, device);
+        std::fprintf(m_hooks.pErr, kPortDenied, device);
         return kExitPortDenied;
     case PortError::NotSerial:
-        std::fprintf(stderr, kNotSerial, device);
+        std::fprintf(m_hooks.pErr, kNotSerial, device);
         return kExitNoPort;
     case PortError::LockTimeout:
-        std::fprintf(stderr, kLockBusy, kLockTimeoutText);
+        std::fprintf(m_hooks.pErr, kLockBusy, kLockTimeoutText);
         return kExitPortBusy;
     default:
-        std::fprintf(stderr, kPortFailed, name, device);
+        std::fprintf(m_hooks.pErr, kPortFailed, name, device);
         return kExitNoPort;
     }
 }
 
 int CRadioSession::RunReceive()
 {
-    return Run(true);
+    return Run(true, m_options.m_dTimeout);
+}
+
+int CRadioSession::RunReceiveWithin(double seconds)
+{
+    return Run(true, seconds);
 }
 
 int CRadioSession::RunDownload()
 {
-    return Run(false);
+    return Run(false, m_options.m_dTimeout);
 }
 
-int CRadioSession::Run(bool awaitAnswer)
+void CRadioSession::Wake()
+{
+    m_queue.OnLinkMessage(kWakeMessage, 0, {});
+}
+
+int CRadioSession::Signal() const
+{
+    return m_hooks.pWatch != nullptr ? m_hooks.pWatch->Signal() : (m_watch ? m_watch->Signal() : 0);
+}
+
+int CRadioSession::Run(bool awaitAnswer, double timeout)
 {
     using Clock = std::chrono::steady_clock;
     // The --timeout runs from when the request can have reached the radio:
     // a device that buffers faster than the line may still hold a download.
-    const auto deadline =
-        std::max(Clock::now(), m_conversation.Link().LineClearAt()) +
-        std::chrono::milliseconds(static_cast<long long>(m_options.m_dTimeout * 1000));
+    const auto deadline = std::max(Clock::now(), m_conversation.Link().LineClearAt()) +
+                          std::chrono::milliseconds(static_cast<long long>(timeout * 1000));
     bool answered = false;
     m_bDone = false;
     m_nExit = kExitOk;
@@ -124,7 +143,7 @@ int CRadioSession::Run(bool awaitAnswer)
     }
     while (!m_bDone)
     {
-        if (m_watch.Signal() != 0)
+        if (Signal() != 0)
         {
             OnInterrupt();
             break;
@@ -158,13 +177,13 @@ int CRadioSession::Run(bool awaitAnswer)
             m_progress.Finish();
             if (m_conversation.HeardSinceRequest())
             {
-                std::fprintf(stderr, kUnreadableAnswer, kNoValidRecordText,
-                             m_options.m_strPort.c_str(), m_options.m_dTimeout);
+                std::fprintf(m_hooks.pErr, kUnreadableAnswer, kNoValidRecordText,
+                             m_options.m_strPort.c_str(), timeout);
                 m_nExit = kExitBadRecord;
             }
             else
             {
-                std::fprintf(stderr, kNoAnswer, m_options.m_strPort.c_str(), m_options.m_dTimeout);
+                std::fprintf(m_hooks.pErr, kNoAnswer, m_options.m_strPort.c_str(), timeout);
                 m_nExit = kExitNoAnswer;
             }
             m_bDone = true;
@@ -175,7 +194,7 @@ int CRadioSession::Run(bool awaitAnswer)
 
 int CRadioSession::Interrupted() const
 {
-    const int signal = m_watch.Signal();
+    const int signal = Signal();
     return signal == 0 ? kExitOk : CInterruptWatch::ExitStatus(signal);
 }
 
@@ -199,7 +218,7 @@ void CRadioSession::OnInterrupt()
         return;
     }
     m_progress.Finish();
-    std::fprintf(stderr, kInterruptedDownloadNoEnd, link.DownloadReached());
+    std::fprintf(m_hooks.pErr, kInterruptedDownloadNoEnd, link.DownloadReached());
     Finish(Interrupted(), nullptr);
 }
 
@@ -211,7 +230,7 @@ void CRadioSession::OnUploadError(UploadFault fault)
     {
         const std::uint32_t end = m_conversation.ReceivedEnd();
         m_progress.Finish();
-        std::fprintf(stderr, kEarlyEnd, end, CRadioConversation::RequiredUploadEnd(end));
+        std::fprintf(m_hooks.pErr, kEarlyEnd, end, CRadioConversation::RequiredUploadEnd(end));
         Finish(kExitBadRecord, nullptr);
         break;
     }
@@ -236,7 +255,7 @@ void CRadioSession::Finish(int exitCode, const char* message)
     m_progress.Finish();
     if (message != nullptr)
     {
-        std::fputs(message, stderr);
+        std::fputs(message, m_hooks.pErr);
     }
     m_nExit = exitCode;
     m_bDone = true;
@@ -248,6 +267,10 @@ void CRadioSession::OnEvent(ConversationEvent event, int value)
     {
     case ConversationEvent::Progress:
         m_progress.Show(value);
+        if (m_hooks.onProgress)
+        {
+            m_hooks.onProgress(value);
+        }
         break;
     case ConversationEvent::ProgressClosed:
         break;
@@ -266,13 +289,13 @@ void CRadioSession::OnEvent(ConversationEvent event, int value)
         if (!m_conversation.Link().IsLost())
         {
             m_progress.Finish();
-            std::fprintf(stderr, kWriteStopped, m_conversation.Link().DownloadReached());
+            std::fprintf(m_hooks.pErr, kWriteStopped, m_conversation.Link().DownloadReached());
             Finish(kExitWriteFailed, nullptr);
         }
         else if (!m_bDone)
         {
             m_progress.Finish();
-            std::fprintf(stderr, kPortLost, m_strDevice.c_str());
+            std::fprintf(m_hooks.pErr, kPortLost, m_strDevice.c_str());
             Finish(kExitPortLost, nullptr);
         }
         break;
@@ -286,7 +309,7 @@ void CRadioSession::OnEvent(ConversationEvent event, int value)
     case ConversationEvent::LockTimeout:
         if (!m_bDone)
         {
-            std::fprintf(stderr, kLockBusy, kLockTimeoutText);
+            std::fprintf(m_hooks.pErr, kLockBusy, kLockTimeoutText);
         }
         Finish(kExitPortBusy, nullptr);
         break;
@@ -294,7 +317,7 @@ void CRadioSession::OnEvent(ConversationEvent event, int value)
         if (!m_bDone)
         {
             m_progress.Finish();
-            std::fprintf(stderr, kPortLost, m_strDevice.c_str());
+            std::fprintf(m_hooks.pErr, kPortLost, m_strDevice.c_str());
         }
         Finish(kExitPortLost, nullptr);
         break;

@@ -18,12 +18,26 @@
 #include "model/AppState.h"
 
 // std
+#include <cstdio>
+#include <functional>
+#include <optional>
 #include <string>
+
+// What a session of several running at once needs: its messages kept apart,
+// one watch of Ctrl+C for all of them, and its progress told.
+struct SessionHooks
+{
+    std::FILE* pErr = stderr;
+    // Shared by every session of the program; none: the session keeps its own.
+    const CInterruptWatch* pWatch = nullptr;
+    // Called on the session's thread with each position of a transfer.
+    std::function<void(int position)> onProgress;
+};
 
 class CRadioSession
 {
 public:
-    explicit CRadioSession(const CCliOptions& options);
+    explicit CRadioSession(const CCliOptions& options, SessionHooks hooks = {});
 
     // Starts the --trace file, resolves --port and opens it; an exit status
     // other than kExitOk (the message has been shown) when that fails.
@@ -35,29 +49,41 @@ public:
     // Waits for the end of a download. Either wait may follow another on the
     // same session.
     [[nodiscard]] int RunDownload();
+    // RunReceive with its own time for the first answer.
+    [[nodiscard]] int RunReceiveWithin(double seconds);
+
+    // Wakes the session's wait from another thread, so that a signal seen by
+    // a shared watch is acted on at once.
+    void Wake();
+    // Where the session's messages go.
+    std::FILE* Err() const { return m_hooks.pErr; }
 
     // The exit status for Ctrl+C or SIGTERM once one came (the conversation
     // has then been cancelled), else kExitOk.
     int Interrupted() const;
 
     CRadioConversation& Conversation() { return m_conversation; }
+    // The device --port led to, once Open resolved it.
+    const std::string& Device() const { return m_strDevice; }
     CPlainAppState& App() { return m_app; }
 
 private:
-    [[nodiscard]] int Run(bool awaitAnswer);
+    [[nodiscard]] int Run(bool awaitAnswer, double timeout);
+    int Signal() const;
     void OnEvent(ConversationEvent event, int value);
     void Finish(int exitCode, const char* message);
     void OnInterrupt();
     void OnUploadError(UploadFault fault);
 
     const CCliOptions& m_options;
+    SessionHooks m_hooks;
     std::string m_strDevice;
     CPlainAppState m_app;
     CPolledTimers m_timers;
     CLinkQueue m_queue;
     // Before the conversation: the link's threads must start with the
     // signals already blocked.
-    CInterruptWatch m_watch;
+    std::optional<CInterruptWatch> m_watch;
     CProgressBar m_progress;
     // Before the conversation: the link's threads write to it until they end.
     CTraceFile m_trace;

@@ -78,7 +78,11 @@ bool CCommPort::Open(std::int32_t portNumber, bool startReader)
         return false;
     }
 
-    CPortLock lock;
+    {
+        std::lock_guard<std::mutex> guard(m_timingsMutex);
+        m_strLockDevice = CPortLock::ResolvedDevice(device);
+    }
+    CPortLock lock(LockDevice());
     if (!lock.Acquire(Timings().lockTimeoutMs))
     {
         m_eLastError = PortError::LockTimeout;
@@ -169,7 +173,7 @@ void CCommPort::Close()
 
 bool CCommPort::Purge(bool lock)
 {
-    CPortLock portLock;
+    CPortLock portLock(LockDevice());
     if (lock && !LockPort(portLock))
     {
         return false;
@@ -194,7 +198,7 @@ bool CCommPort::Write(const std::uint8_t* bytes, std::uint32_t count)
     {
         return false;
     }
-    CPortLock lock;
+    CPortLock lock(LockDevice());
     if (!LockPort(lock))
     {
         return false;
@@ -307,7 +311,7 @@ std::uint32_t CCommPort::ReadLoop(bool run)
             break;
         }
 
-        CPortLock lock;
+        CPortLock lock(LockDevice());
         if (!lock.Acquire(Timings().lockTimeoutMs, &m_bRun))
         {
             if (m_bRun)
@@ -387,6 +391,12 @@ std::uint32_t CCommPort::ReaderGivesUp()
 }
 
 void CCommPort::ConfigureLine(LineSettings& /*settings*/) {}
+
+std::string CCommPort::LockDevice() const
+{
+    std::lock_guard<std::mutex> guard(m_timingsMutex);
+    return m_strLockDevice;
+}
 
 bool CCommPort::LockPort(CPortLock& lock)
 {

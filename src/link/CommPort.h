@@ -1,6 +1,6 @@
 // One serial port: opened with fixed line settings, a reader thread that
 // assembles received bytes into lines between a start and an end byte, and
-// writes, all serialised through the port lock "Vesk4Mutex".
+// writes, all serialised through the port lock "Vesk4Mutex" of its device.
 #pragma once
 
 // own
@@ -107,6 +107,8 @@ protected:
     // call, so Close can never pull the device from under it; Gone marks the
     // port lost.
     [[nodiscard]] bool LockPort(CPortLock& lock);
+    // The device whose port lock this port takes, as resolved when it opened.
+    std::string LockDevice() const;
     SerialResult PortWrite(const std::uint8_t* bytes, std::size_t count);
     SerialResult PortDrain();
     SerialResult PortSetRts(bool on);
@@ -131,6 +133,8 @@ private:
     std::atomic<std::int32_t> m_nLineMessage{-1};
     std::int32_t m_nPortNumber = 1;
     std::string m_strDevicePath;
+    // Guarded by m_timingsMutex: read by the reader and download threads.
+    std::string m_strLockDevice;
     CPortMap m_portMap;
     std::unique_ptr<ISerialBackend> m_pBackend;
 

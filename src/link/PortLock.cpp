@@ -6,6 +6,9 @@
 // std
 #include <cerrno>
 #include <chrono>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <mutex>
@@ -17,6 +20,42 @@
 namespace
 {
 constexpr char kLockFileName[] = "Vesk4Mutex";
+// File names stay well inside NAME_MAX; a longer device path keeps its
+// beginning and ends in a hash of the whole, so it still has a lock of its own.
+constexpr std::size_t kMaxEscaped = 180;
+
+std::string Escaped(const std::string& text)
+{
+    std::string out;
+    for (const char c : text)
+    {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+            (byte >= '0' && byte <= '9') || byte == '.' || byte == '-' || byte == '_')
+        {
+            out += c;
+        }
+        else
+        {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%%%02X", byte);
+            out += hex;
+        }
+    }
+    if (out.size() > kMaxEscaped)
+    {
+        // FNV-1a: only needs to tell long names apart, not to be secret.
+        std::uint64_t hash = 1469598103934665603ULL;
+        for (const char c : text)
+        {
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+        }
+        char tail[20];
+        std::snprintf(tail, sizeof tail, "~%016llx", static_cast<unsigned long long>(hash));
+        out = out.substr(0, kMaxEscaped) + tail;
+    }
+    return out;
+}
 
 std::mutex& FallbackMutex()
 {
@@ -90,6 +129,25 @@ int OpenLockFolder(std::string& path)
 }
 } // namespace
 
+CPortLock::CPortLock(const std::string& device) : m_strFileName(LockFileName(device)) {}
+
+std::string CPortLock::LockFileName(const std::string& device)
+{
+    if (device.empty())
+    {
+        return kLockFileName;
+    }
+    return std::string(kLockFileName) + "-" + Escaped(ResolvedDevice(device));
+}
+
+std::string CPortLock::ResolvedDevice(const std::string& device)
+{
+    // Two names of one device share a lock; a name that leads nowhere (yet)
+    // is taken as it is written.
+    char resolved[PATH_MAX];
+    return ::realpath(device.c_str(), resolved) != nullptr ? std::string(resolved) : device;
+}
+
 CPortLock::~CPortLock()
 {
     Release();
@@ -120,7 +178,7 @@ bool CPortLock::LockFilePath(std::string& path)
     return true;
 }
 
-int CPortLock::OpenLockFile()
+int CPortLock::OpenLockFile() const
 {
     std::string folder;
     const int folderFd = OpenLockFolder(folder);
@@ -129,7 +187,7 @@ int CPortLock::OpenLockFile()
         return -1;
     }
     // Never read-only: a file this user cannot write is not this user's lock.
-    const int fd = ::openat(folderFd, kLockFileName,
+    const int fd = ::openat(folderFd, m_strFileName.c_str(),
                             O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600);
     ::close(folderFd);
     if (fd < 0)

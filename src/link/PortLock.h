@@ -1,5 +1,6 @@
-// The system-wide port lock "Vesk4Mutex": every port operation of every port
-// object of every running instance is done while holding it.
+// The system-wide port lock "Vesk4Mutex", one per port device: every port
+// operation of every port object of every running instance on that device is
+// done while holding it, while other devices go on at the same time.
 #pragma once
 
 // std
@@ -17,7 +18,11 @@
 class CPortLock
 {
 public:
+    // The lock of no device in particular, the one "Vesk4Mutex" file.
     CPortLock() = default;
+    // The lock of one device: every name that leads to the same device (a
+    // link in /dev/serial/by-id, the device itself) shares it.
+    explicit CPortLock(const std::string& device);
     ~CPortLock();
     CPortLock(const CPortLock&) = delete;
     CPortLock& operator=(const CPortLock&) = delete;
@@ -39,8 +44,19 @@ public:
     static void SetFallbackParent(const std::string& parent);
     static std::string FallbackParent();
 
-private:
-    static int OpenLockFile();
+    // The lock file's name in that folder: Vesk4Mutex for no device, else
+    // Vesk4Mutex- and the device's resolved path with every byte other than
+    // a letter, digit, '.', '-' or '_' written as %XX, so no name can reach
+    // outside the folder or clash with another device's.
+    static std::string LockFileName(const std::string& device);
+    // The path the device name leads to, or the name itself when it leads
+    // nowhere: what a port keeps from its opening, so that its lock stays the
+    // same file even once the device is gone.
+    static std::string ResolvedDevice(const std::string& device);
 
+private:
+    int OpenLockFile() const;
+
+    std::string m_strFileName = "Vesk4Mutex";
     int m_nFd = -1;
 };

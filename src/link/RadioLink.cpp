@@ -58,7 +58,7 @@ bool CRadioLink::Write(const std::uint8_t* bytes, std::uint32_t count)
     {
         return false;
     }
-    CPortLock lock;
+    CPortLock lock(LockDevice());
     if (!LockPort(lock))
     {
         return false;
@@ -172,7 +172,7 @@ void CRadioLink::ReleaseRts()
     {
         return;
     }
-    CPortLock lock;
+    CPortLock lock(LockDevice());
     if (LockPort(lock))
     {
         (void)PortSetRts(false);

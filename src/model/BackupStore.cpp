@@ -47,14 +47,9 @@ bool ReadDigits(const std::string& text, std::size_t at, std::size_t count, int&
 bool UtcParts(std::int64_t time, std::tm& out)
 {
     const auto seconds = static_cast<std::time_t>(time);
-    // Only one thread of each program saves or lists backups.
-    const std::tm* utc = std::gmtime(&seconds);
-    if (utc == nullptr)
-    {
-        return false;
-    }
-    out = *utc;
-    return true;
+    // The ports of a fleet run save their radios' backups on threads of
+    // their own: no shared buffer of gmtime.
+    return ::gmtime_r(&seconds, &out) != nullptr;
 }
 
 bool EndsWith(const std::string& text, const std::string& end)

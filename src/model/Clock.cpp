@@ -20,13 +20,14 @@ LocalDate Today()
         return *PinnedDate();
     }
     const std::time_t now = std::time(nullptr);
-    // Only the user-interface thread asks, so the shared buffer of localtime is safe.
-    const std::tm* local = std::localtime(&now);
-    if (local == nullptr)
+    // Every port of a fleet run makes images on its own thread: no shared
+    // buffer of localtime.
+    std::tm local{};
+    if (::localtime_r(&now, &local) == nullptr)
     {
         return LocalDate{1980, 1, 1};
     }
-    return LocalDate{local->tm_year + 1900, local->tm_mon + 1, local->tm_mday};
+    return LocalDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
 void SetClockForTesting(std::optional<LocalDate> date)

@@ -5,6 +5,9 @@
 #include "sim/SimRadio.h"
 #include "sim/SimTexts.h"
 
+// model
+#include "model/RadioImage.h"
+
 // std
 #include <csignal>
 #include <cstdio>
@@ -12,6 +15,7 @@
 #include <cstring>
 #include <ctime>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -47,6 +51,7 @@ int main(int argc, char** argv)
     std::string imagePath;
     std::string savePath;
     std::string logPath;
+    std::string serial;
     int channels = 320;
     int baud = 0;
     std::uint32_t uploadEnd = 0;
@@ -96,6 +101,12 @@ int main(int argc, char** argv)
         else if (option == "--log")
         {
             logPath = value;
+        }
+        else if (option == "--serial")
+        {
+            // Checked as the radio's own field takes it, once the image is in.
+            serial = value;
+            ok = !serial.empty();
         }
         else if (option == "--channels")
         {
@@ -151,6 +162,20 @@ int main(int argc, char** argv)
     {
         std::fprintf(stderr, kSimImageError, imagePath.c_str());
         return 1;
+    }
+    if (!serial.empty())
+    {
+        CRadioImage image;
+        const std::vector<std::uint8_t> eeprom = radio.Eeprom();
+        std::uint8_t bytes[kImageSize];
+        if (!image.WriteBlock(eeprom.data(), 0, kImageSize) || !image.SetSerialNumber(serial) ||
+            !image.ReadBlock(bytes, 0, kImageSize))
+        {
+            std::fprintf(stderr, kSimBadOption, "--serial");
+            std::fputs(kSimUsage, stderr);
+            return 2;
+        }
+        radio.SetEeprom(bytes);
     }
     if (!logPath.empty() && !radio.SetLogFile(logPath))
     {

@@ -157,6 +157,10 @@ void CSimPort::Run()
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
             continue;
         }
+        if (m_bDetached)
+        {
+            continue;
+        }
         std::vector<std::string> replies;
         const int received = m_radio.Receive(reinterpret_cast<const std::uint8_t*>(buffer),
                                              static_cast<std::size_t>(n), replies);

@@ -35,6 +35,10 @@ public:
     // machine's speed. May be called at any time, also before Start.
     void SetPaused(bool paused);
     bool IsPaused() const { return m_bPaused.load(); }
+    // While detached the radio is off its cable: what the link sends is lost
+    // unheard and nothing answers, as when a radio is taken away from a
+    // programming lead that stays plugged in. May be called at any time.
+    void SetDetached(bool detached) { m_bDetached = detached; }
 
     // Opens the pseudo-terminal (line set raw) and starts answering.
     [[nodiscard]] bool Start();
@@ -65,6 +69,7 @@ private:
     std::atomic<bool> m_bRunning{false};
     std::atomic<bool> m_bHungUp{false};
     std::atomic<bool> m_bPaused{false};
+    std::atomic<bool> m_bDetached{false};
     std::mutex m_pauseMutex;
     std::condition_variable m_pauseChanged;
     std::atomic<int> m_nSent{0};

@@ -9,6 +9,8 @@ inline constexpr const char* kSimUsage =
     "\n"
     "  --image FILE.dmp     start with this EEPROM image (default: all 0xFF)\n"
     "  --save FILE.dmp      write the EEPROM here after every download and at exit\n"
+    "  --serial HEX         give the radio this serial number (up to 8 hex digits),\n"
+    "                       so that several simulated radios tell apart\n"
     "  --channels 120|320   a 120-channel radio uploads up to 0x0E08 (default 320)\n"
     "  --upload-end HEX     upload only the EEPROM below this address\n"
     "  --baud N             pace the line at N baud both ways: what the radio sends\n"

@@ -32,6 +32,21 @@ TEST(CliOptions, CommandOptionsAndArgumentsInAnyOrder)
     EXPECT_EQ(options.m_args, (std::vector<std::string>{"40", "12"}));
 }
 
+TEST(CliOptions, FleetKeepsEveryPortInOrder)
+{
+    CCliOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse({"fleet", "plan.dmp", "--port", "COM1", "--loop", "--port", "/dev/ttyUSB3",
+                       "--journal", "depot.csv"},
+                      options, error))
+        << error;
+    EXPECT_EQ(options.m_ports, (std::vector<std::string>{"COM1", "/dev/ttyUSB3"}));
+    EXPECT_EQ(options.m_strPort, "/dev/ttyUSB3"); // the other commands take the last
+    EXPECT_EQ(options.m_strJournal, "depot.csv");
+    EXPECT_TRUE(options.m_bLoop);
+    EXPECT_EQ(options.m_args, (std::vector<std::string>{"plan.dmp"}));
+}
+
 TEST(CliOptions, RefusesWhatItCannotUnderstand)
 {
     const std::vector<std::vector<const char*>> cases = {
@@ -44,6 +59,7 @@ TEST(CliOptions, RefusesWhatItCannotUnderstand)
         {"upload", "--silence", "0"},
         {"upload", "--silence", "1e9"},
         {"upload", "--silence", "nan"},
+        {"fleet", "plan.dmp", "--journal"},
     };
     for (const auto& args : cases)
     {

@@ -2,6 +2,9 @@
 // program runs as a user would run it, against the simulated radio held in
 // this process so that a test can make it pause or fail at a chosen moment.
 
+// own
+#include "CloneImages.h"
+
 // own (tests/common)
 #include "ProgramRunner.h"
 #include "TestFiles.h"
@@ -38,51 +41,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-std::vector<std::uint8_t> ImageBytes(const CRadioImage& image)
-{
-    std::vector<std::uint8_t> bytes(kImageSize);
-    EXPECT_TRUE(image.ReadBlock(bytes.data(), 0, kImageSize));
-    return bytes;
-}
-
-// A radio of model 5 (VHF(H) A Band) as a factory would leave it: serial
-// number, customer, date, reference steps, high-side injection, alignment.
-CRadioImage MakeRadio(int model = 5)
-{
-    CRadioImage image;
-    EXPECT_TRUE(image.SetSerialNumber("12AB3400"));
-    EXPECT_TRUE(image.SetCustomer("77"));
-    EXPECT_TRUE(image.SetDate(2021, 4, 9));
-    EXPECT_TRUE(image.SetModel(model));
-    EXPECT_TRUE(image.SetWideReference(5000));
-    EXPECT_TRUE(image.SetNarrowReference(6250));
-    EXPECT_TRUE(image.SetWideIfOffset(-9000));
-    EXPECT_TRUE(image.SetNarrowIfOffset(-7200));
-    image.DeriveInjection();
-    EXPECT_TRUE(image.SetTxHighPowerLevel(201));
-    EXPECT_TRUE(image.SetSqVolume(44));
-    EXPECT_TRUE(image.SetChannelName(0, "FACTORY"));
-    return image;
-}
-
-// A dealer's plan for the same model: another serial number and alignment,
-// its own channels, group names, options and ANI.
-CRadioImage MakePlan(int model = 5)
-{
-    CRadioImage image = MakeRadio(model);
-    EXPECT_TRUE(image.SetSerialNumber("99"));
-    EXPECT_TRUE(image.SetCustomer("1"));
-    EXPECT_TRUE(image.SetTxHighPowerLevel(3));
-    EXPECT_TRUE(image.SetSqVolume(2));
-    EXPECT_TRUE(image.SetChannelName(0, "DEPOT"));
-    EXPECT_TRUE(image.SetChannelName(119, "YARD"));
-    EXPECT_TRUE(image.SetRxWord(119, 0x0A408));
-    EXPECT_TRUE(image.SetGroupName(0, "NORTH"));
-    EXPECT_TRUE(image.SetAniNumber("4711"));
-    EXPECT_TRUE(image.SetTimeOutTimer(2));
-    return image;
-}
-
 // The plan with channel 3 in use at 150 MHz both ways, named BAD, and with
 // `txWord` as its transmit word: a word of a grid frequency, or (468 << 7) |
 // 100, a swallow count the prescaler of 64 cannot take.

@@ -17,9 +17,9 @@
 
 namespace
 {
-// A child process that takes the lock, says so through a pipe and holds it
-// until killed.
-pid_t StartHolder()
+// A child process that takes the lock of device (none: the lock of no
+// device), says so through a pipe and holds it until killed.
+pid_t StartHolder(const std::string& device = {})
 {
     int ready[2];
     if (::pipe(ready) != 0)
@@ -30,7 +30,7 @@ pid_t StartHolder()
     if (child == 0)
     {
         ::close(ready[0]);
-        CPortLock lock;
+        CPortLock lock(device);
         if (!lock.Acquire(2000))
         {
             ::_exit(1);
@@ -211,13 +211,14 @@ TEST_F(PortLockPlace, LockFileLivesOnlyInAFolderNoOtherUserCanWrite)
 TEST_F(PortLockPlace, UnsafePerUserFolderOrLockFileIsRefusedAtOnce)
 {
     const std::string other = MakeFolder("other", 0700);
+    // The lock of the device the port below opens.
+    const std::string lockFile = "/" + CPortLock::LockFileName("/dev/null");
     const struct
     {
         const char* name;
         std::function<bool(const std::string& folder)> prepare; // false: cannot here
     } cases[] = {
-        {"folder writable by others",
-         [](const std::string& folder)
+        {"folder writable by others", [](const std::string& folder)
          { return ::mkdir(folder.c_str(), 0700) == 0 && ::chmod(folder.c_str(), 0777) == 0; }},
         {"folder of another user",
          [](const std::string& folder)
@@ -237,25 +238,24 @@ TEST_F(PortLockPlace, UnsafePerUserFolderOrLockFileIsRefusedAtOnce)
          [&](const std::string& folder)
          {
              return ::mkdir(folder.c_str(), 0700) == 0 &&
-                    ::symlink((other + "/Vesk4Mutex").c_str(), (folder + "/Vesk4Mutex").c_str()) == 0;
+                    ::symlink((other + lockFile).c_str(), (folder + lockFile).c_str()) == 0;
          }},
         {"lock file of another user",
-         [](const std::string& folder)
+         [&](const std::string& folder)
          {
              if (OtherUser() == 0 || ::mkdir(folder.c_str(), 0700) != 0)
              {
                  return false;
              }
-             const std::string file = folder + "/Vesk4Mutex";
+             const std::string file = folder + lockFile;
              const int fd = ::open(file.c_str(), O_CREAT | O_WRONLY, 0444);
              return fd >= 0 && ::close(fd) == 0 &&
                     ::chown(file.c_str(), OtherUser(), OtherUser()) == 0;
          }},
         {"lock file is a folder",
-         [](const std::string& folder)
-         {
+         [&](const std::string& folder) {
              return ::mkdir(folder.c_str(), 0700) == 0 &&
-                    ::mkdir((folder + "/Vesk4Mutex").c_str(), 0700) == 0;
+                    ::mkdir((folder + lockFile).c_str(), 0700) == 0;
          }},
     };
     ::unsetenv("XDG_RUNTIME_DIR");
@@ -273,11 +273,11 @@ TEST_F(PortLockPlace, UnsafePerUserFolderOrLockFileIsRefusedAtOnce)
         {
             EXPECT_FALSE(CPortLock::LockFilePath(path)) << path;
         }
-        CPortLock lock;
+        CPortLock lock("/dev/null");
         const auto start = std::chrono::steady_clock::now();
         EXPECT_FALSE(lock.Acquire(5000));
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2500));
-        EXPECT_FALSE(std::filesystem::exists(other + "/Vesk4Mutex"));
+        EXPECT_FALSE(std::filesystem::exists(other + lockFile));
 
         // A port refuses to open rather than run without the lock.
         CCommPort port;
@@ -327,13 +327,14 @@ TEST(PortLock, GivingUpEarlyWhenAskedTo)
 
 TEST(PortLock, HeldByAnotherProcessUntilThatProcessIsKilled)
 {
-    const pid_t holder = StartHolder();
+    CPtyPair pty;
+    ASSERT_TRUE(pty.IsValid());
+    const pid_t holder = StartHolder(pty.SlavePath());
     ASSERT_GT(holder, 0);
-    CPortLock lock;
+    CPortLock lock(pty.SlavePath());
     EXPECT_FALSE(lock.Acquire(200));
 
     // Open gives up with a lock time-out rather than touching the device.
-    CPtyPair pty;
     CCommPort port;
     port.SetDevicePath(pty.SlavePath());
     port.SetLockTimeout(200);
@@ -361,7 +362,7 @@ TEST(PortLock, ReaderReportsALockTimeOutToItsOwnerAndEnds)
     port.SetNotifyMessage(kLinkMessage);
     port.SetLockTimeout(200);
     ASSERT_TRUE(port.Open(0, true));
-    const pid_t holder = StartHolder();
+    const pid_t holder = StartHolder(pty.SlavePath());
     ASSERT_GT(holder, 0);
     ASSERT_TRUE(pty.Send("\x02hello\x03"));
     LinkMessage message;
@@ -371,5 +372,55 @@ TEST(PortLock, ReaderReportsALockTimeOutToItsOwnerAndEnds)
     ::kill(holder, SIGKILL);
     ::waitpid(holder, nullptr, 0);
     EXPECT_TRUE(WaitFor([&] { return !port.IsReaderRunning(); }));
+}
+// Each device has a lock of its own, shared by every name that leads to it,
+// and its file name stays inside the lock folder whatever the device is called.
+TEST(PortLock, OneLockPerDevice)
+{
+    CPtyPair first;
+    CPtyPair second;
+    ASSERT_TRUE(first.IsValid() && second.IsValid());
+    const std::string link = std::string(std::getenv("XDG_RUNTIME_DIR")) + "/by-id-radio";
+    std::filesystem::remove(link);
+    ASSERT_EQ(::symlink(first.SlavePath().c_str(), link.c_str()), 0);
+
+    CPortLock held(first.SlavePath());
+    ASSERT_TRUE(held.Acquire(100));
+    CPortLock other(second.SlavePath());
+    EXPECT_TRUE(other.Acquire(100)) << "another device waits for nobody";
+    CPortLock sameByLink(link);
+    EXPECT_FALSE(sameByLink.Acquire(100)) << "a second name of the held device";
+    CPortLock none;
+    EXPECT_TRUE(none.Acquire(100)) << "the lock of no device is not a device's";
+
+    // Two ports open on two devices at once; a second port on a held device waits.
+    CCommPort portOne;
+    portOne.SetDevicePath(first.SlavePath());
+    portOne.SetLockTimeout(200);
+    EXPECT_FALSE(portOne.Open(0, false));
+    EXPECT_EQ(portOne.LastError(), PortError::LockTimeout);
+    other.Release();
+    CCommPort portTwo;
+    portTwo.SetDevicePath(second.SlavePath());
+    EXPECT_TRUE(portTwo.Open(0, false));
+    std::filesystem::remove(link);
+
+    const struct
+    {
+        const char* device;
+        const char* file;
+    } names[] = {
+        {"", "Vesk4Mutex"},
+        {"/no/such/tty", "Vesk4Mutex-%2Fno%2Fsuch%2Ftty"},
+        {"../x y", "Vesk4Mutex-..%2Fx%20y"},
+    };
+    for (const auto& n : names)
+    {
+        EXPECT_EQ(CPortLock::LockFileName(n.device), n.file);
+    }
+    const std::string longName = "/dev/" + std::string(400, 'a');
+    const std::string longFile = CPortLock::LockFileName(longName);
+    EXPECT_LT(longFile.size(), 255U);
+    EXPECT_NE(longFile, CPortLock::LockFileName(longName + "b"));
 }
 } // namespace
