@@ -83,7 +83,9 @@ public:
                         std::move(entry),
                         std::move(message),
                         {},
-                        {}};
+                        {},
+                        [&member]
+                        { return std::function<void()>([&member, kept = member] { member = kept; }); }};
         if (field.get)
         {
             binding.show = [&member, get = std::move(field.get)](const CRadioImage& image)
@@ -132,6 +134,10 @@ public:
     // as ReadAll last read them; false at the first the image refuses, with
     // `image` then partly written (write into a copy).
     [[nodiscard]] bool StoreImage(CRadioImage& image) const;
+    // Takes note of every bound member; calling the result puts them all back
+    // as they were. For a look at what the entries would store that leaves
+    // the form as it stood.
+    [[nodiscard]] std::function<void()> KeepMembers() const;
 
 private:
     struct Binding
@@ -143,6 +149,7 @@ private:
         std::function<const char*()> message;
         std::function<void(const CRadioImage&)> show; // empty: bound to no field
         std::function<bool(CRadioImage&)> store;
+        std::function<std::function<void()>()> keep; // the member's restorer
     };
 
     // A row of lists whose value is what they spell together.

@@ -7,6 +7,7 @@ namespace UiText
 inline constexpr char kMessageCaption[] = "Vesk4";
 inline constexpr char kOk[] = "OK";
 inline constexpr char kCancel[] = "Cancel";
+inline constexpr char kRestore[] = "Restore";
 
 // Signalling box: the type list, in the order of the stored type codes, and the
 // units beside the tone list and the DCS code box.

@@ -207,6 +207,27 @@ void CAdjustView::StoreToImage(CRadioImage& image)
     (void)WriteLevels(image);
 }
 
+bool CAdjustView::PreviewStore(CRadioImage& image, int& /*channelMode*/)
+{
+    const std::function<void()> restore = m_binder.KeepMembers();
+    const bool readable = m_binder.ReadAll(false);
+    if (readable)
+    {
+        bool inRange = true;
+        for (int i = 0; i < kLevelCount; ++i)
+        {
+            const int value = m_nLevels[static_cast<std::size_t>(i)];
+            inRange = inRange && value >= 0 && value <= Levels()[static_cast<std::size_t>(i)].maximum;
+        }
+        if (inRange)
+        {
+            (void)WriteLevels(image);
+        }
+    }
+    restore();
+    return readable;
+}
+
 void CAdjustView::OnWrite()
 {
     if (!ValidateForm())

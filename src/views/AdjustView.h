@@ -54,6 +54,7 @@ public:
     // Writes the ten levels into `image` when every one is in range; nothing
     // otherwise.
     void StoreToImage(CRadioImage& image) override;
+    bool PreviewStore(CRadioImage& image, int& channelMode) override;
     void RefreshForm() override;
     // The port choice changed: the link moves to the new port (a radio a
     // transmit-side level keyed on the old one is first told to receive).

@@ -154,6 +154,11 @@ void CConnectView::StoreToImage(CRadioImage& image)
     }
 }
 
+bool CConnectView::PreviewStore(CRadioImage& /*image*/, int& /*channelMode*/)
+{
+    return true;
+}
+
 void CConnectView::OnUpload()
 {
     CloseProgress();
