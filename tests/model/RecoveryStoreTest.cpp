@@ -1,0 +1,134 @@
+// The recovery copy of unsaved edits: where it lives, when it is written and
+// removed, and which copies a new start offers back.
+#include "ScopedEnv.h"
+#include "TestFiles.h"
+#include "TestSupport.h"
+
+// model
+#include "model/DumpFile.h"
+#include "model/RecoveryStore.h"
+
+// std
+#include <filesystem>
+#include <string>
+
+// POSIX
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+// A process id that ran and has ended: its program left its copy behind.
+int EndedPid()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+    {
+        ::_exit(0);
+    }
+    int status = 0;
+    EXPECT_EQ(::waitpid(child, &status, 0), child);
+    return static_cast<int>(child);
+}
+
+ImageBlock BlockWithModel(int model)
+{
+    CRadioImage image;
+    EXPECT_TRUE(image.SetModel(model));
+    return image.WorkBlock();
+}
+} // namespace
+
+TEST(RecoveryFolder, FollowsTheStateHomeElseTheHomeFolder)
+{
+    const struct
+    {
+        const char* stateHome;
+        const char* home;
+        const char* expected;
+    } cases[] = {
+        {"/state", "/home/u", "/state/vesk4"},
+        {"relative/state", "/home/u", "/home/u/.local/state/vesk4"},
+        {nullptr, "/home/u", "/home/u/.local/state/vesk4"},
+        {nullptr, nullptr, ""},
+    };
+    for (const auto& c : cases)
+    {
+        CScopedEnv state("XDG_STATE_HOME", c.stateHome);
+        CScopedEnv home("HOME", c.home);
+        EXPECT_EQ(CRecoveryStore::DefaultFolder(), c.expected);
+    }
+}
+
+TEST(RecoveryStore, IsWrittenOnlyWhileThereAreUnsavedEditsAndOnlyWhenTheyChange)
+{
+    CScratchDir dir("recovery");
+    ASSERT_TRUE(dir.IsValid());
+    CRecoveryStore store(dir.Path("state/vesk4"), 4242);
+    const ImageBlock first = BlockWithModel(3);
+
+    ASSERT_TRUE(store.Update(false, first, 2, "/plans/a.dmp"));
+    EXPECT_FALSE(fs::exists(dir.Path("state"))) << "nothing unsaved, nothing made";
+
+    ASSERT_TRUE(store.Update(true, first, 2, "/plans/a.dmp"));
+    EXPECT_EQ(store.DumpPath(), dir.Path("state/vesk4/4242.dmp"));
+    std::vector<std::uint8_t> expected;
+    {
+        ASSERT_TRUE(WriteDumpFile(dir.Path("expected.dmp"), first, 2));
+        expected = ReadFile(dir.Path("expected.dmp"));
+    }
+    EXPECT_EQ(ReadFile(store.DumpPath()), expected);
+    EXPECT_EQ(ReadText(store.SourcePath()), "/plans/a.dmp\n");
+    struct stat info
+    {
+    };
+    ASSERT_EQ(::stat(store.Folder().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u) << "a customer's radio is the owner's alone";
+
+    // The same bytes again are not written again.
+    ASSERT_TRUE(fs::remove(store.DumpPath()));
+    ASSERT_TRUE(store.Update(true, first, 2, "/plans/a.dmp"));
+    EXPECT_FALSE(fs::exists(store.DumpPath()));
+    ASSERT_TRUE(store.Update(true, BlockWithModel(4), 2, "/plans/a.dmp"));
+    EXPECT_TRUE(fs::exists(store.DumpPath()));
+
+    // Saved or discarded: the copy goes, source and all.
+    ASSERT_TRUE(store.Update(false, first, 2, "/plans/a.dmp"));
+    EXPECT_FALSE(fs::exists(store.DumpPath()));
+    EXPECT_FALSE(fs::exists(store.SourcePath()));
+    EXPECT_EQ(fs::directory_iterator(store.Folder()), fs::directory_iterator());
+}
+
+TEST(RecoveryStore, OffersOnlyCopiesOfProgramsNoLongerRunning)
+{
+    CScratchDir dir("recovery");
+    ASSERT_TRUE(dir.IsValid());
+    const std::string folder = dir.Path("vesk4");
+    const int ended = EndedPid();
+    const ImageBlock block = BlockWithModel(5);
+    CRecoveryStore left(folder, ended);
+    ASSERT_TRUE(left.Update(true, block, 1, "/plans/left behind.dmp"));
+    // A running program (the test's parent) and this very program keep theirs.
+    CRecoveryStore running(folder, static_cast<int>(::getppid()));
+    ASSERT_TRUE(running.Update(true, block, 1, "/plans/running.dmp"));
+    CRecoveryStore own(folder, static_cast<int>(::getpid()));
+    ASSERT_TRUE(own.Update(true, block, 1, ""));
+    // Not ours: left alone.
+    ASSERT_TRUE(WriteText(folder + "/notes.dmp", "x"));
+
+    const std::vector<RecoveryCopy> offered = own.LeftBehind();
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(offered[0].nPid, ended);
+    EXPECT_EQ(offered[0].strDumpPath, left.DumpPath());
+    EXPECT_EQ(offered[0].strSourcePath, "/plans/left behind.dmp");
+
+    CRecoveryStore::Discard(offered[0]);
+    EXPECT_FALSE(fs::exists(left.DumpPath()));
+    EXPECT_FALSE(fs::exists(left.SourcePath()));
+    EXPECT_TRUE(own.LeftBehind().empty());
+    EXPECT_TRUE(fs::exists(running.DumpPath()));
+    EXPECT_TRUE(fs::exists(folder + "/notes.dmp"));
+}
