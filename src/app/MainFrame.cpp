@@ -672,10 +672,9 @@ bool CMainFrame::MayDropChanges()
     {
         return true;
     }
-    const std::string question =
-        QString::fromLatin1(AppText::kSaveChangesFormat)
-            .arg(QString::fromStdString(DocumentName()))
-            .toStdString();
+    const std::string question = QString::fromLatin1(AppText::kSaveChangesFormat)
+                                     .arg(QString::fromStdString(DocumentName()))
+                                     .toStdString();
     switch (m_app.Ui().AskSaveChanges(question))
     {
     case SaveAnswer::Save:
@@ -793,7 +792,8 @@ void CMainFrame::FillRecentMenu()
     int number = 1;
     for (const std::string& file : files)
     {
-        const QString text = QStringLiteral("&%1 %2").arg(number++).arg(QString::fromStdString(file));
+        const QString text =
+            QStringLiteral("&%1 %2").arg(number++).arg(QString::fromStdString(file));
         connect(m_pRecentMenu->addAction(text), &QAction::triggered, this,
                 [this, file] { OnRecentFile(file); });
     }

@@ -77,15 +77,16 @@ public:
         // The entry is read into a copy first, so a later refusal leaves the
         // member as it was.
         auto staged = std::make_shared<T>();
-        Binding binding{[read = std::move(read), staged] { return read(*staged); },
-                        [&member, staged] { member = *staged; },
-                        [&member, write = std::move(write)] { write(member); },
-                        std::move(entry),
-                        std::move(message),
-                        {},
-                        {},
-                        [&member]
-                        { return std::function<void()>([&member, kept = member] { member = kept; }); }};
+        Binding binding{
+            [read = std::move(read), staged] { return read(*staged); },
+            [&member, staged] { member = *staged; },
+            [&member, write = std::move(write)] { write(member); },
+            std::move(entry),
+            std::move(message),
+            {},
+            {},
+            [&member]
+            { return std::function<void()>([&member, kept = member] { member = kept; }); }};
         if (field.get)
         {
             binding.show = [&member, get = std::move(field.get)](const CRadioImage& image)

@@ -80,9 +80,11 @@ RestoreAnswer CQtUiServices::AskRestore(const std::string& text)
     QPushButton* restore =
         box.addButton(QString::fromLatin1(UiText::kRestore), QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton(QMessageBox::Discard);
+    // Escape and the title bar's close answer Later too: the copy stays.
+    QPushButton* later =
+        box.addButton(QString::fromLatin1(UiText::kLater), QMessageBox::RejectRole);
     box.setDefaultButton(restore);
-    // Escape or the title bar's close: neither answer, the copy stays.
-    box.setEscapeButton(static_cast<QAbstractButton*>(nullptr));
+    box.setEscapeButton(later);
     box.exec();
     if (box.clickedButton() == restore)
     {

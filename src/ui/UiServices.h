@@ -24,8 +24,8 @@ enum class SaveAnswer
     Cancel
 };
 
-// The answer to the offer of a recovery copy; a closed box is Later: the copy
-// is neither restored nor removed, and offered again at the next start.
+// The answer to the offer of a recovery copy. Later (also a closed box): the
+// copy is neither restored nor removed, and offered again at the next start.
 enum class RestoreAnswer
 {
     Restore,
@@ -52,7 +52,8 @@ public:
     virtual bool AskYesNo(const std::string& text, MessageIcon icon) = 0;
     // Save, Discard and Cancel, before something would drop unsaved edits.
     virtual SaveAnswer AskSaveChanges(const std::string& text) = 0;
-    // Restore and Discard, for what a program that ended unexpectedly left.
+    // Restore, Discard and Later, for what a program that ended unexpectedly
+    // left.
     virtual RestoreAnswer AskRestore(const std::string& text) = 0;
     // True with the full path chosen; false when the user cancelled. Neither
     // dialog requires the file to exist or asks before overwriting.

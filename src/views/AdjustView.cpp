@@ -167,16 +167,25 @@ void CAdjustView::OnTimer(int id)
     RefreshPortLineSoon();
 }
 
-bool CAdjustView::CheckLevels()
+bool CAdjustView::LevelsInRange() const
 {
     for (int i = 0; i < kLevelCount; ++i)
     {
         const int value = m_nLevels[static_cast<std::size_t>(i)];
         if (value < 0 || value > Levels()[static_cast<std::size_t>(i)].maximum)
         {
-            Ui().ShowMessage(AdjustText::kSetError, MessageIcon::Warning);
             return false;
         }
+    }
+    return true;
+}
+
+bool CAdjustView::CheckLevels()
+{
+    if (!LevelsInRange())
+    {
+        Ui().ShowMessage(AdjustText::kSetError, MessageIcon::Warning);
+        return false;
     }
     return true;
 }
@@ -211,18 +220,9 @@ bool CAdjustView::PreviewStore(CRadioImage& image, int& /*channelMode*/)
 {
     const std::function<void()> restore = m_binder.KeepMembers();
     const bool readable = m_binder.ReadAll(false);
-    if (readable)
+    if (readable && LevelsInRange())
     {
-        bool inRange = true;
-        for (int i = 0; i < kLevelCount; ++i)
-        {
-            const int value = m_nLevels[static_cast<std::size_t>(i)];
-            inRange = inRange && value >= 0 && value <= Levels()[static_cast<std::size_t>(i)].maximum;
-        }
-        if (inRange)
-        {
-            (void)WriteLevels(image);
-        }
+        (void)WriteLevels(image);
     }
     restore();
     return readable;

@@ -74,6 +74,8 @@ private:
     static constexpr int kFirstTimerId = 1200;
 
     void BuildLayout();
+    // Every level within its range; says nothing.
+    bool LevelsInRange() const;
     // Every level in its range; otherwise the error message and false.
     [[nodiscard]] bool CheckLevels();
     // Sets the ten levels into `image`; false when the image refused one.

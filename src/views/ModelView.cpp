@@ -236,8 +236,7 @@ bool CModelView::StoreDerived(CRadioImage& stored) const
         ok = stored.SetWideIfOffset(ComputeIfOffset(m_nModel, low, row.hz[m_nWideRef])) &&
              stored.SetNarrowIfOffset(ComputeIfOffset(m_nModel, low, row.hz[m_nNarrowRef]));
     }
-    return ok &&
-           stored.SetDate(static_cast<int>(m_nYear), m_nMonth + 1, static_cast<int>(m_nDay));
+    return ok && stored.SetDate(static_cast<int>(m_nYear), m_nMonth + 1, static_cast<int>(m_nDay));
 }
 
 void CModelView::StoreToImage(CRadioImage& image)

@@ -291,8 +291,7 @@ QWidget* COptionView::WrongEntry(int& count) const
     {
         wrong = m_p120;
     }
-    if (m_nGroupCountSel < 0 ||
-        !ReadInteger(m_pGroupCountList->currentText().toStdString(), count))
+    if (m_nGroupCountSel < 0 || !ReadInteger(m_pGroupCountList->currentText().toStdString(), count))
     {
         count = -1;
         if (wrong == nullptr)

@@ -107,11 +107,7 @@ TEST_F(UnsavedEditsTest, EveryFormsPendingEditsAreMarkedAndCopiedQuietly)
              ModelForm()->YearEdit()->setText("2031");
              return ModelForm()->YearEdit();
          }},
-        {"Channel",
-         [&]
-         {
-             return EditChannel()->ChannelNameEdit();
-         }},
+        {"Channel", [&] { return EditChannel()->ChannelNameEdit(); }},
         {"Option",
          [&]
          {
@@ -215,9 +211,9 @@ TEST_F(UnsavedEditsTest, ACopyLeftBehindIsRestoredDiscardedOrKeptForLater)
 
         Frame().OfferRecovery();
 
-        EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{
-                                    "Vesk4 ended without saving the changes to " +
-                                    Path("plan.dmp") + ". Restore the unsaved changes?"});
+        EXPECT_EQ(m_ui.Texts(),
+                  std::vector<std::string>{"Vesk4 ended without saving the changes to " +
+                                           Path("plan.dmp") + ". Restore the unsaved changes?"});
         int model = -1;
         EXPECT_EQ(Frame().GetSharedImage().GetModel(model) && model == 7, c.restored);
         EXPECT_EQ(Frame().GetFilePath(), c.restored ? Path("plan.dmp") : std::string());
@@ -288,9 +284,9 @@ TEST_F(UnsavedEditsTest, AnEditInAKilledProgramComesBackByteForByte)
     program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vesk4"),
                   {QString::fromStdString(Path("radio.dmp"))});
     ASSERT_TRUE(program.waitForStarted());
-    const std::string copy = CRecoveryStore(CRecoveryStore::DefaultFolder(),
-                                            static_cast<int>(program.processId()))
-                                 .DumpPath();
+    const std::string copy =
+        CRecoveryStore(CRecoveryStore::DefaultFolder(), static_cast<int>(program.processId()))
+            .DumpPath();
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (!fs::exists(copy) && std::chrono::steady_clock::now() < deadline)
     {
