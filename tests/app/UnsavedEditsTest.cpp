@@ -22,10 +22,8 @@
 
 // Qt
 #include <QApplication>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProcess>
 
 // std
 #include <chrono>
@@ -273,17 +271,7 @@ TEST_F(UnsavedEditsTest, AnEditInAKilledProgramComesBackByteForByte)
     ASSERT_TRUE(image.SaveToFile(Path("radio.dmp"), state));
 
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(VESK4_EDIT_DRIVER));
-    environment.insert(QStringLiteral("ASAN_OPTIONS"),
-                       environment.value(QStringLiteral("ASAN_OPTIONS")) +
-                           QStringLiteral(":verify_asan_link_order=0"));
-    program.setProcessEnvironment(environment);
-    program.setWorkingDirectory(m_dir.path());
-    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vesk4"),
-                  {QString::fromStdString(Path("radio.dmp"))});
-    ASSERT_TRUE(program.waitForStarted());
+    StartProgram(program, VESK4_EDIT_DRIVER, Path("radio.dmp"));
     const std::string copy =
         CRecoveryStore(CRecoveryStore::DefaultFolder(), static_cast<int>(program.processId()))
             .DumpPath();

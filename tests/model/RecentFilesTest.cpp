@@ -1,5 +1,4 @@
 // File > Recent Files: order, length, missing files and the file it is kept in.
-#include "ScopedEnv.h"
 #include "TestFiles.h"
 #include "TestSupport.h"
 
@@ -42,24 +41,4 @@ TEST(RecentFiles, KeepsTheLastEightNewestFirstAndShowsOnlyThoseThatExist)
     again.Load();
     EXPECT_EQ(again.Files(), recent.Files());
     EXPECT_EQ(again.Existing(), expected);
-}
-
-TEST(RecentFilesPath, FollowsTheConfigHomeElseTheHomeFolder)
-{
-    const struct
-    {
-        const char* configHome;
-        const char* home;
-        const char* expected;
-    } cases[] = {
-        {"/cfg", "/home/u", "/cfg/vesk4/recent-files"},
-        {"cfg", "/home/u", "/home/u/.config/vesk4/recent-files"},
-        {nullptr, nullptr, ""},
-    };
-    for (const auto& c : cases)
-    {
-        CScopedEnv config("XDG_CONFIG_HOME", c.configHome);
-        CScopedEnv home("HOME", c.home);
-        EXPECT_EQ(CRecentFiles::DefaultPath(), c.expected);
-    }
 }

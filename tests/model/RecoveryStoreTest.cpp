@@ -6,6 +6,7 @@
 
 // model
 #include "model/DumpFile.h"
+#include "model/RecentFiles.h"
 #include "model/RecoveryStore.h"
 
 // std
@@ -42,24 +43,29 @@ ImageBlock BlockWithModel(int model)
 }
 } // namespace
 
-TEST(RecoveryFolder, FollowsTheStateHomeElseTheHomeFolder)
+// The recovery copy goes with the state folder, the recent files with the
+// config folder; a relative XDG folder is ignored.
+TEST(PerUserFiles, FollowTheXdgFoldersElseTheHomeFolder)
 {
     const struct
     {
-        const char* stateHome;
+        const char* xdg;
         const char* home;
-        const char* expected;
+        const char* state;
+        const char* recent;
     } cases[] = {
-        {"/state", "/home/u", "/state/vesk4"},
-        {"relative/state", "/home/u", "/home/u/.local/state/vesk4"},
-        {nullptr, "/home/u", "/home/u/.local/state/vesk4"},
-        {nullptr, nullptr, ""},
+        {"/x", "/home/u", "/x/vesk4", "/x/vesk4/recent-files"},
+        {"relative", "/home/u", "/home/u/.local/state/vesk4",
+         "/home/u/.config/vesk4/recent-files"},
+        {nullptr, nullptr, "", ""},
     };
     for (const auto& c : cases)
     {
-        CScopedEnv state("XDG_STATE_HOME", c.stateHome);
+        CScopedEnv state("XDG_STATE_HOME", c.xdg);
+        CScopedEnv config("XDG_CONFIG_HOME", c.xdg);
         CScopedEnv home("HOME", c.home);
-        EXPECT_EQ(CRecoveryStore::DefaultFolder(), c.expected);
+        EXPECT_EQ(CRecoveryStore::DefaultFolder(), c.state);
+        EXPECT_EQ(CRecentFiles::DefaultPath(), c.recent);
     }
 }
 
@@ -75,12 +81,8 @@ TEST(RecoveryStore, IsWrittenOnlyWhileThereAreUnsavedEditsAndOnlyWhenTheyChange)
 
     ASSERT_TRUE(store.Update(true, first, 2, "/plans/a.dmp"));
     EXPECT_EQ(store.DumpPath(), dir.Path("state/vesk4/4242.dmp"));
-    std::vector<std::uint8_t> expected;
-    {
-        ASSERT_TRUE(WriteDumpFile(dir.Path("expected.dmp"), first, 2));
-        expected = ReadFile(dir.Path("expected.dmp"));
-    }
-    EXPECT_EQ(ReadFile(store.DumpPath()), expected);
+    ASSERT_TRUE(WriteDumpFile(dir.Path("expected.dmp"), first, 2));
+    EXPECT_EQ(ReadFile(store.DumpPath()), ReadFile(dir.Path("expected.dmp")));
     EXPECT_EQ(ReadText(store.SourcePath()), "/plans/a.dmp\n");
     struct stat info
     {
@@ -88,7 +90,7 @@ TEST(RecoveryStore, IsWrittenOnlyWhileThereAreUnsavedEditsAndOnlyWhenTheyChange)
     ASSERT_EQ(::stat(store.Folder().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u) << "a customer's radio is the owner's alone";
 
-    // The same bytes again are not written again.
+    // The same bytes again are not written again; new ones are.
     ASSERT_TRUE(fs::remove(store.DumpPath()));
     ASSERT_TRUE(store.Update(true, first, 2, "/plans/a.dmp"));
     EXPECT_FALSE(fs::exists(store.DumpPath()));
