@@ -510,7 +510,7 @@ TEST_F(ShellTest, AboutShowsTheVersion)
     EXPECT_NE(std::find(labels.begin(), labels.end(), "Borea 320 Version 1.01"), labels.end());
 }
 
-TEST_F(ShellTest, EndAsksNothingWithoutEditsAndAsksWithThem)
+TEST_F(ShellTest, EndAsksNothingWithoutEditsAndSaveWritesTheFileFirst)
 {
     Start();
     Frame().GetCommand(ID_APP_EXIT)->trigger();
@@ -519,13 +519,14 @@ TEST_F(ShellTest, EndAsksNothingWithoutEditsAndAsksWithThem)
 
     Frame().show();
     ChooseModel(3);
-    ModelForm()->YearEdit()->setText("1900"); // unsaved and even invalid
     Frame().GetCommand(ID_APP_EXIT)->trigger();
     EXPECT_TRUE(Frame().isVisible()) << "Cancel keeps the window";
-    m_ui.m_saveAnswers.push_back(SaveAnswer::Discard);
+    m_ui.m_saveAnswers.push_back(SaveAnswer::Save);
+    m_ui.m_files.push_back(Path("ended.dmp"));
     Frame().GetCommand(ID_APP_EXIT)->trigger();
     EXPECT_FALSE(Frame().isVisible());
     EXPECT_EQ(m_ui.CountOf("Save the changes to Untitled?"), 2);
+    EXPECT_EQ(ReadFile(Path("ended.dmp")).size(), kDumpFileSize);
 }
 
 TEST(AppDialogsTest, EveryDialogOfTheShellNamesEveryControl)

@@ -1,6 +1,6 @@
 // Loaded into the vesk4 program by the recovery test: once the window is up it
-// opens the Channel form and puts channel 1 in use with a name, as a user would,
-// and leaves it there unsaved, so that the test can kill the program.
+// opens the Channel form and puts channel 1 in use with a name, as a user
+// would, and leaves it there unsaved, so that the test can kill the program.
 
 // Qt
 #include <QAction>
@@ -10,7 +10,8 @@
 
 namespace
 {
-void TypeName(QTimer* timer)
+// True once the edit is typed.
+bool TypeEdit()
 {
     for (QWidget* window : QApplication::topLevelWidgets())
     {
@@ -21,30 +22,21 @@ void TypeName(QTimer* timer)
                 action->trigger();
             }
         }
-        QLineEdit* frequency = nullptr;
-        QLineEdit* name = nullptr;
+        QLineEdit* boxes[2] = {};
         for (QLineEdit* edit : window->findChildren<QLineEdit*>())
         {
-            if (!edit->isVisible())
-            {
-                continue;
-            }
-            if (edit->accessibleName() == QLatin1String("Receive Freq"))
-            {
-                frequency = edit;
-            }
-            if (edit->accessibleName() == QLatin1String("Channel Alpha Character"))
-            {
-                name = edit;
-            }
+            const QString name = edit->accessibleName();
+            boxes[0] = name == QLatin1String("Receive Freq") ? edit : boxes[0];
+            boxes[1] = name == QLatin1String("Channel Alpha Character") ? edit : boxes[1];
         }
-        if (frequency != nullptr && name != nullptr)
+        if (boxes[0] != nullptr && boxes[1] != nullptr && boxes[1]->isVisible())
         {
-            frequency->setText(QStringLiteral("150.00000"));
-            name->setText(QStringLiteral("NORTH"));
-            timer->stop();
+            boxes[0]->setText(QStringLiteral("150.00000"));
+            boxes[1]->setText(QStringLiteral("NORTH"));
+            return true;
         }
     }
+    return false;
 }
 
 void StartDriving()
@@ -55,7 +47,14 @@ void StartDriving()
         []
         {
             auto* timer = new QTimer(qApp);
-            QObject::connect(timer, &QTimer::timeout, timer, [timer] { TypeName(timer); });
+            QObject::connect(timer, &QTimer::timeout, timer,
+                             [timer]
+                             {
+                                 if (TypeEdit())
+                                 {
+                                     timer->stop();
+                                 }
+                             });
             timer->start(100);
         },
         Qt::QueuedConnection);

@@ -1,5 +1,6 @@
 // The recovery copy of unsaved edits: where it lives, when it is written and
 // removed, and which copies a new start offers back.
+#include "ProgramRunner.h"
 #include "ScopedEnv.h"
 #include "TestFiles.h"
 #include "TestSupport.h"
@@ -15,26 +16,12 @@
 
 // POSIX
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace
 {
-// A process id that ran and has ended: its program left its copy behind.
-int EndedPid()
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-    {
-        ::_exit(0);
-    }
-    int status = 0;
-    EXPECT_EQ(::waitpid(child, &status, 0), child);
-    return static_cast<int>(child);
-}
-
 ImageBlock BlockWithModel(int model)
 {
     CRadioImage image;
@@ -109,7 +96,7 @@ TEST(RecoveryStore, OffersOnlyCopiesOfProgramsNoLongerRunning)
     CScratchDir dir("recovery");
     ASSERT_TRUE(dir.IsValid());
     const std::string folder = dir.Path("vesk4");
-    const int ended = EndedPid();
+    const int ended = static_cast<int>(EndedProcessId());
     const ImageBlock block = BlockWithModel(5);
     CRecoveryStore left(folder, ended);
     ASSERT_TRUE(left.Update(true, block, 1, "/plans/left behind.dmp"));
