@@ -21,6 +21,16 @@ inline constexpr char kOpenMissing[] = "it does not exist";
 inline constexpr char kOpenDenied[] = "permission to read it was denied";
 inline constexpr char kOpenNotRegular[] = "it is not a regular file";
 inline constexpr char kOpenUnreadable[] = "it could not be read";
+// Unsaved edits: %1 is the file's name, kUntitled for an image never opened or
+// saved; the title begins with kUnsavedMark while there are any.
+inline constexpr char kSaveChangesFormat[] = "Save the changes to %1?";
+inline constexpr char kUntitled[] = "Untitled";
+inline constexpr char kUnsavedMark[] = "*";
+// A recovery copy left by a program that ended without saving; %1 the file
+// it came from.
+inline constexpr char kRestoreFormat[] =
+    "Vesk4 ended without saving the changes to %1. Restore the unsaved changes?";
+inline constexpr char kRestoreFailed[] = "The unsaved changes could not be read.";
 inline constexpr char kDirectoryNameError[] = "Directory Name Error !";
 inline constexpr char kHelpMissing[] = "The help file Vesk4.hlp cannot be found.";
 inline constexpr char kDemoStartError[] =
@@ -48,6 +58,8 @@ inline constexpr char kPrintHexDump[] = "Hex. Dump(&H)";
 inline constexpr char kFileClear[] = "Clear(&C)";
 inline constexpr char kFileDirectory[] = "Directory(&D)";
 inline constexpr char kFileEnd[] = "End(&X)";
+inline constexpr char kMenuRecentFiles[] = "Recent Files(&R)";
+inline constexpr char kNoRecentFiles[] = "(none)";
 inline constexpr char kViewModel[] = "Model(&M)";
 inline constexpr char kViewRadioComm[] = "Radio Comm(&R)";
 inline constexpr char kView2Tone[] = "2tone(&N)";

@@ -24,9 +24,14 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 // std
 #include <cstdio>
+#include <filesystem>
+
+// POSIX
+#include <unistd.h>
 
 namespace
 {
@@ -63,8 +68,11 @@ static void InitResources()
 
 CMainFrame::CMainFrame(CVesk4App& app)
     : m_app(app), m_pPlans(std::make_unique<CPlanCommands>(*this, app)),
-      m_pCompare(std::make_unique<CCompareCommands>(*this, app))
+      m_pCompare(std::make_unique<CCompareCommands>(*this, app)),
+      m_recovery(CRecoveryStore::DefaultFolder(), static_cast<int>(::getpid())),
+      m_recent(CRecentFiles::DefaultPath())
 {
+    m_recent.Load();
     InitResources();
     setWindowTitle(QString::fromLatin1(AppText::kMainTitle));
     setWindowIcon(QIcon(QStringLiteral(":/vesk4/vesk4.png")));
@@ -75,6 +83,11 @@ CMainFrame::CMainFrame(CVesk4App& app)
     CreateMenus();
     CreateStandardPrintCommands();
     m_pHelpWindow = new CHelpWindow(this);
+    // Often enough that a kill loses the last few seconds of work at most,
+    // and the marker follows typing closely.
+    m_pUnsavedTimer = new QTimer(this);
+    connect(m_pUnsavedTimer, &QTimer::timeout, this, [this] { UpdateUnsavedState(); });
+    m_pUnsavedTimer->start(kUnsavedCheckMs);
     UpdateCommandUI();
 }
 
@@ -122,6 +135,8 @@ void CMainFrame::CreateMenus()
             [this] { OnFileClear(); });
     connect(AddCommand(file, ID_FILE_DIRECTORY, AppText::kFileDirectory), &QAction::triggered, this,
             [this] { OnFileDirectory(); });
+    m_pRecentMenu = file->addMenu(QString::fromLatin1(AppText::kMenuRecentFiles));
+    connect(m_pRecentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
     file->addSeparator();
     connect(AddCommand(file, ID_PLAN_IMPORT, PlanCompareText::kImportPlan), &QAction::triggered,
             this, [this] { m_pPlans->OnImportPlan(); });
@@ -238,6 +253,8 @@ void CMainFrame::UpdateCommandUI()
         ->setText(stepText(AppText::kEditRedo, AppText::kEditRedoStep, m_history.RedoName()));
     GetCommand(ID_EDIT_UNDO)->setEnabled(m_history.CanUndo() && !busy);
     GetCommand(ID_EDIT_REDO)->setEnabled(m_history.CanRedo() && !busy);
+    m_pRecentMenu->setEnabled(!busy);
+    UpdateUnsavedState();
 }
 
 ImageState CMainFrame::CurrentState() const
@@ -253,12 +270,40 @@ std::string CMainFrame::FormStepName() const
         .toStdString();
 }
 
-void CMainFrame::StoreActiveView(const std::string& name)
+bool CMainFrame::StoreActiveView(const std::string& name)
 {
     CVesk4View* view = ActiveView();
     if (view == nullptr)
     {
-        return;
+        return true;
+    }
+    if (m_nCurView == VIEW_CONNECT)
+    {
+        // An Up Load copied in replaces everything: tried on a copy first, so
+        // that unsaved edits can still be saved, or the copy given up.
+        const ImageState before = CurrentState();
+        const std::int32_t code = m_app.GetChannelCode();
+        CRadioImage incoming = m_sharedImage;
+        view->StoreToImage(incoming);
+        if (ImageState{incoming, m_app.GetChannelMode()} == before)
+        {
+            return true;
+        }
+        const std::int32_t newMode = m_app.GetChannelMode();
+        const std::int32_t newCode = m_app.GetChannelCode();
+        m_app.SetChannelMode(before.channelMode);
+        m_app.SetChannelCode(code);
+        if (HasUnsavedChanges() && !MayDropChanges())
+        {
+            return false;
+        }
+        m_app.SetChannelMode(newMode);
+        m_app.SetChannelCode(newCode);
+        m_sharedImage = incoming;
+        // A new history: there is nothing before it to go back to.
+        m_history.Clear();
+        m_bRecovered = false;
+        return true;
     }
     const ImageState before = CurrentState();
     m_bStoring = true;
@@ -266,17 +311,8 @@ void CMainFrame::StoreActiveView(const std::string& name)
     view->StoreToImage(m_sharedImage);
     m_bStoring = false;
     const std::string step = m_strStepName.empty() ? name : m_strStepName;
-    // An Up Load copied in starts a new history: there is nothing before it
-    // to go back to.
-    if (m_nCurView == VIEW_CONNECT)
-    {
-        if (!(CurrentState() == before))
-        {
-            m_history.Clear();
-        }
-        return;
-    }
     m_history.Record(step, m_nCurView, before, CurrentState());
+    return true;
 }
 
 void CMainFrame::OnFormEdited(int viewIndex, const std::string& name)
@@ -290,7 +326,7 @@ void CMainFrame::OnFormEdited(int viewIndex, const std::string& name)
         m_strStepName = name;
         return;
     }
-    StoreActiveView(name);
+    (void)StoreActiveView(name);
     UpdateCommandUI();
 }
 
@@ -337,7 +373,10 @@ void CMainFrame::OnEditUndo()
     {
         return;
     }
-    StoreActiveView(FormStepName());
+    if (!StoreActiveView(FormStepName()))
+    {
+        return;
+    }
     const int form = m_history.UndoForm();
     ImageState state;
     if (m_history.Undo(state))
@@ -355,7 +394,10 @@ void CMainFrame::OnEditRedo()
         return;
     }
     // Pending edits are a new step, which leaves nothing to redo.
-    StoreActiveView(FormStepName());
+    if (!StoreActiveView(FormStepName()))
+    {
+        return;
+    }
     const int form = m_history.RedoForm();
     ImageState state;
     if (m_history.Redo(state))
@@ -373,11 +415,10 @@ void CMainFrame::SwitchView(int index)
     }
     if (CVesk4View* view = ActiveView())
     {
-        if (!view->ValidateForm())
+        if (!view->ValidateForm() || !StoreActiveView(FormStepName()))
         {
             return;
         }
-        StoreActiveView(FormStepName());
     }
     OpenViewOnShared(index);
     UpdateCommandUI();
@@ -386,7 +427,7 @@ void CMainFrame::SwitchView(int index)
 void CMainFrame::OnFileOpen()
 {
     CVesk4View* view = ActiveView();
-    if (view == nullptr)
+    if (view == nullptr || !MayDropChanges())
     {
         return;
     }
@@ -425,33 +466,56 @@ bool CMainFrame::OpenDumpFile(const std::string& path)
     }
     OnImageOpened(path, loaded);
     view->OnImageOpened(path, loaded);
+    (void)m_recent.Add(path);
     UpdateCommandUI();
     return true;
 }
 
 void CMainFrame::OnFileSave()
 {
+    (void)SaveWithDialog(true);
+}
+
+bool CMainFrame::SaveWithDialog(bool withView)
+{
     CVesk4View* view = ActiveView();
     if (view == nullptr)
     {
-        return;
+        return false;
     }
     FileDialogRequest request;
     request.initialName = view->GetReportTitle();
     request.filter = AppText::kDumpFilter;
     request.directory = QDir::currentPath().toStdString();
     // Some forms ask a question here (Radio Comm: " COPY OK ? ").
-    if (!view->ValidateForm())
+    if (withView && !view->ValidateForm())
     {
-        return;
+        return false;
     }
     std::string path;
     if (!m_app.Ui().ChooseSaveFile(request, path))
     {
-        return;
+        return false;
     }
-    (void)SaveImage(path);
+    bool saved = false;
+    if (withView)
+    {
+        saved = SaveImage(path);
+    }
+    else if (m_sharedImage.SaveToFile(AddDumpExtension(path), m_app))
+    {
+        m_history.MarkSaved();
+        m_bRecovered = false;
+        m_strFilePath = path;
+        (void)m_recent.Add(AddDumpExtension(path));
+        saved = true;
+    }
+    else
+    {
+        m_app.Ui().ShowMessage(AppText::kWriteError, MessageIcon::Warning);
+    }
     UpdateCommandUI();
+    return saved;
 }
 
 void CMainFrame::OnFilePrint(bool textReport)
@@ -519,6 +583,10 @@ void CMainFrame::ApplyStep(const std::string& name, const CRadioImage& image)
 
 void CMainFrame::OnFileClear()
 {
+    if (!MayDropChanges())
+    {
+        return;
+    }
     // Leaving without ValidateForm or StoreToImage drops the view's edits;
     // the clearing itself is a step Undo takes back.
     const ImageState before = CurrentState();
@@ -571,7 +639,8 @@ void CMainFrame::OnImageOpened(const std::string& path, const CRadioImage& loade
     m_strFilePath = path;
     m_sharedImage = loaded;
     m_history.Clear();
-    setWindowTitle(QString::fromStdString(path));
+    m_bRecovered = false;
+    ShowTitle();
 }
 
 std::string CMainFrame::OpenErrorText(const std::string& path, DumpFileStatus status)
@@ -592,7 +661,10 @@ bool CMainFrame::SaveImage(const std::string& path)
 {
     if (CVesk4View* view = ActiveView())
     {
-        StoreActiveView(FormStepName());
+        if (!StoreActiveView(FormStepName()))
+        {
+            return false;
+        }
         view->LoadFromImage(m_sharedImage);
     }
     if (!m_sharedImage.SaveToFile(AddDumpExtension(path), m_app))
@@ -601,14 +673,186 @@ bool CMainFrame::SaveImage(const std::string& path)
         return false;
     }
     m_history.MarkSaved();
+    m_bRecovered = false;
     m_strFilePath = path;
-    setWindowTitle(QString::fromStdString(path));
+    (void)m_recent.Add(AddDumpExtension(path));
+    UpdateUnsavedState();
     return true;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    // Ending asks nothing: edits not saved to a dump file are lost, by design.
+    if (!m_bEndingBySignal)
+    {
+        if (!MayDropChanges())
+        {
+            event->ignore();
+            return;
+        }
+        // Saved, discarded or nothing to keep: no copy for the next start.
+        m_pUnsavedTimer->stop();
+        m_recovery.Remove();
+    }
     m_pHelpWindow->close();
     event->accept();
+}
+
+// ---- unsaved edits, the recovery copy and the recent files -----------------
+
+bool CMainFrame::HasUnsavedChanges() const
+{
+    if (m_bRecovered || !m_history.IsAtSave())
+    {
+        return true;
+    }
+    CVesk4View* view = ActiveView();
+    return view != nullptr && view->HasUnstoredEdits(m_sharedImage, m_app.GetChannelMode());
+}
+
+std::string CMainFrame::DocumentName() const
+{
+    const std::string name = std::filesystem::path(m_strFilePath).filename().string();
+    return name.empty() ? std::string(AppText::kUntitled) : name;
+}
+
+bool CMainFrame::MayDropChanges()
+{
+    if (!HasUnsavedChanges())
+    {
+        return true;
+    }
+    const std::string question = QString::fromLatin1(AppText::kSaveChangesFormat)
+                                     .arg(QString::fromStdString(DocumentName()))
+                                     .toStdString();
+    switch (m_app.Ui().AskSaveChanges(question))
+    {
+    case SaveAnswer::Save:
+        // With Radio Comm active the edits are the shared image's: the
+        // upload is what is about to replace them.
+        return SaveWithDialog(m_nCurView != VIEW_CONNECT);
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void CMainFrame::ShowTitle()
+{
+    QString title = m_strFilePath.empty() ? QString::fromLatin1(AppText::kMainTitle)
+                                          : QString::fromStdString(m_strFilePath);
+    if (HasUnsavedChanges())
+    {
+        title.prepend(QString::fromLatin1(AppText::kUnsavedMark));
+    }
+    if (title != windowTitle())
+    {
+        setWindowTitle(title);
+    }
+}
+
+void CMainFrame::UpdateUnsavedState()
+{
+    ShowTitle();
+    if (m_bEndingBySignal)
+    {
+        return;
+    }
+    const bool unsaved = HasUnsavedChanges();
+    CRadioImage image = m_sharedImage;
+    int mode = m_app.GetChannelMode();
+    if (unsaved)
+    {
+        if (CVesk4View* view = ActiveView())
+        {
+            // Edits the form cannot store yet go in as far as they can:
+            // the last image it could store is what the copy keeps.
+            if (!view->PreviewStore(image, mode))
+            {
+                image = m_sharedImage;
+                mode = m_app.GetChannelMode();
+            }
+        }
+    }
+    const std::int32_t code =
+        mode != m_app.GetChannelMode() ? mode + 1 : CRadioImage::CapacityCodeToSave(m_app);
+    // A copy that cannot be written is tried again at the next check; the
+    // edits themselves are still in the window.
+    (void)m_recovery.Update(unsaved, image.WorkBlock(), code, m_strFilePath);
+}
+
+void CMainFrame::EndBySignal()
+{
+    UpdateUnsavedState();
+    m_bEndingBySignal = true;
+    m_pUnsavedTimer->stop();
+    close();
+}
+
+void CMainFrame::OfferRecovery()
+{
+    for (const RecoveryCopy& copy : m_recovery.LeftBehind())
+    {
+        const QString source = copy.strSourcePath.empty()
+                                   ? QString::fromLatin1(AppText::kUntitled)
+                                   : QString::fromStdString(copy.strSourcePath);
+        const std::string question =
+            QString::fromLatin1(AppText::kRestoreFormat).arg(source).toStdString();
+        const RestoreAnswer answer = m_app.Ui().AskRestore(question);
+        if (answer == RestoreAnswer::Later)
+        {
+            continue;
+        }
+        if (answer == RestoreAnswer::Restore)
+        {
+            CRadioImage loaded;
+            CVesk4View* view = ActiveView();
+            if (view == nullptr || !loaded.LoadFromFile(copy.strDumpPath, m_app))
+            {
+                m_app.Ui().ShowMessage(AppText::kRestoreFailed, MessageIcon::Warning);
+                continue;
+            }
+            OnImageOpened(copy.strSourcePath, loaded);
+            view->OnImageOpened(copy.strSourcePath, loaded);
+            int model = -1;
+            m_app.SetModelUnset(!m_sharedImage.GetModel(model) || model < 0);
+            m_bRecovered = true;
+        }
+        CRecoveryStore::Discard(copy);
+        // One image at a time: a further copy would replace this one.
+        if (answer == RestoreAnswer::Restore)
+        {
+            break;
+        }
+    }
+    UpdateCommandUI();
+}
+
+void CMainFrame::FillRecentMenu()
+{
+    m_pRecentMenu->clear();
+    const std::vector<std::string> files = m_recent.Existing();
+    if (files.empty())
+    {
+        m_pRecentMenu->addAction(QString::fromLatin1(AppText::kNoRecentFiles))->setEnabled(false);
+        return;
+    }
+    int number = 1;
+    for (const std::string& file : files)
+    {
+        const QString text =
+            QStringLiteral("&%1 %2").arg(number++).arg(QString::fromStdString(file));
+        connect(m_pRecentMenu->addAction(text), &QAction::triggered, this,
+                [this, file] { OnRecentFile(file); });
+    }
+}
+
+void CMainFrame::OnRecentFile(const std::string& path)
+{
+    if (ActiveView() == nullptr || !MayDropChanges())
+    {
+        return;
+    }
+    (void)OpenDumpFile(path);
 }

@@ -5,6 +5,8 @@
 // model
 #include "model/ImageHistory.h"
 #include "model/RadioImage.h"
+#include "model/RecentFiles.h"
+#include "model/RecoveryStore.h"
 
 // Qt
 #include <QMainWindow>
@@ -21,6 +23,7 @@ class CVesk4App;
 class CVesk4View;
 class QAction;
 class QMenu;
+class QTimer;
 
 class CMainFrame : public QMainWindow
 {
@@ -31,6 +34,9 @@ public:
     // The window while the Channel List form is on screen.
     static constexpr int kListWidth = 1180;
     static constexpr int kListHeight = 660;
+    // How often the unsaved-edits marker and the recovery copy are brought up
+    // to date.
+    static constexpr int kUnsavedCheckMs = 2000;
 
     explicit CMainFrame(CVesk4App& app);
     ~CMainFrame() override;
@@ -90,6 +96,34 @@ public:
     // the new one is complete. On failure " Write Error !! " is shown and the
     // path and title stay as they were. True when the file was written.
     bool SaveImage(const std::string& path);
+    // ---- unsaved edits ----------------------------------------------------
+    // The shared image, with the active form's pending edits, differs from
+    // what was last opened, saved or copied in from an Up Load (or is a
+    // restored recovery copy not saved yet).
+    bool HasUnsavedChanges() const;
+    // Before something drops the shared image: when it has unsaved changes,
+    // asks "Save the changes to FILE?"; Save runs File Save. True when the
+    // caller may go on (nothing to keep, Discard, or saved).
+    [[nodiscard]] bool MayDropChanges();
+    // The title's marker and the recovery copy, brought up to date; runs
+    // every few seconds and after every command.
+    void UpdateUnsavedState();
+    // The name the question gives the image: the file's name, or
+    // AppText::kUntitled for an image never opened or saved.
+    std::string DocumentName() const;
+    // At start-up: offers each recovery copy a program that ended without
+    // saving left behind; Restore takes it as the shared image (unsaved, with
+    // the file it came from), Discard removes it.
+    void OfferRecovery();
+    // The program is ending on a signal: nothing is asked, and the recovery
+    // copy, written now, stays for the next start.
+    void EndBySignal();
+    const CRecoveryStore& Recovery() const { return m_recovery; }
+    CRecentFiles& RecentFiles() { return m_recent; }
+    // File > Recent Files chose `path`: asks about unsaved edits, then opens
+    // it as File Open does.
+    void OnRecentFile(const std::string& path);
+
     // `path` unchanged if ".dmp" occurs in it anywhere (case-sensitive), else
     // `path` followed by ".dmp".
     static std::string AddDumpExtension(const std::string& path);
@@ -124,12 +158,27 @@ private:
     std::string m_strStepName;
     std::unique_ptr<CPlanCommands> m_pPlans;
     std::unique_ptr<CCompareCommands> m_pCompare;
+    CRecoveryStore m_recovery;
+    CRecentFiles m_recent;
+    QTimer* m_pUnsavedTimer = nullptr;
+    QMenu* m_pRecentMenu = nullptr;
+    // The shared image is a restored recovery copy, not saved since.
+    bool m_bRecovered = false;
+    // Ending on a signal: closing asks nothing.
+    bool m_bEndingBySignal = false;
 
     void CreateMenus();
     ImageState CurrentState() const;
     // The active view's edits into the shared image, kept as one step named
     // `name` when anything changed.
-    void StoreActiveView(const std::string& name);
+    // False when an Up Load copied in over unsaved edits was cancelled.
+    bool StoreActiveView(const std::string& name);
+    // File Save: the file dialog, then the image written; with `withView`
+    // the active form's edits go in first (after its own check). True when
+    // the file was written.
+    bool SaveWithDialog(bool withView);
+    void ShowTitle();
+    void FillRecentMenu();
     // The step name of the active form's own stores.
     std::string FormStepName() const;
     // Puts `state` in place and shows it, on form `form` when the active one

@@ -91,11 +91,12 @@ int main(int argc, char* argv[])
     }
     ui.SetParentWindow(app.GetMainFrame());
     // As End(X): the window closes and the program ends through the same exit,
-    // also from under a message box that is open at the time.
+    // also from under a message box that is open at the time. Nobody is there
+    // to answer a question: unsaved edits stay in the recovery copy.
     QObject::connect(&watch, &CSignalWatch::Received, &application,
                      [&app](int signal)
                      {
-                         app.GetMainFrame()->close();
+                         app.GetMainFrame()->EndBySignal();
                          QCoreApplication::exit(CSignalWatch::ExitStatus(signal));
                      });
     if (!options.m_strFile.empty())
@@ -104,6 +105,8 @@ int main(int argc, char* argv[])
         // the program goes on with an empty configuration.
         (void)app.GetMainFrame()->OpenDumpFile(options.m_strFile);
     }
+    // After the file: a restored copy takes its place, as the user chose.
+    app.GetMainFrame()->OfferRecovery();
     const int result = QApplication::exec();
     app.ExitInstance();
     return result;

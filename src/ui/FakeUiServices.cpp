@@ -74,6 +74,32 @@ bool CFakeUiServices::AskYesNo(const std::string& text, MessageIcon icon)
     return NextAnswer();
 }
 
+SaveAnswer CFakeUiServices::AskSaveChanges(const std::string& text)
+{
+    const CModalStandIn modal;
+    m_records.push_back({Kind::SaveChanges, text, MessageIcon::Warning});
+    if (m_saveAnswers.empty())
+    {
+        return SaveAnswer::Cancel;
+    }
+    const SaveAnswer answer = m_saveAnswers.front();
+    m_saveAnswers.pop_front();
+    return answer;
+}
+
+RestoreAnswer CFakeUiServices::AskRestore(const std::string& text)
+{
+    const CModalStandIn modal;
+    m_records.push_back({Kind::Restore, text, MessageIcon::Question});
+    if (m_restoreAnswers.empty())
+    {
+        return RestoreAnswer::Later;
+    }
+    const RestoreAnswer answer = m_restoreAnswers.front();
+    m_restoreAnswers.pop_front();
+    return answer;
+}
+
 bool CFakeUiServices::AskText(const std::string& prompt, std::string& textInOut)
 {
     const CModalStandIn modal;
@@ -154,7 +180,8 @@ std::vector<std::string> CFakeUiServices::Texts() const
     for (const Record& record : m_records)
     {
         if (record.kind == Kind::Message || record.kind == Kind::OkCancel ||
-            record.kind == Kind::YesNo)
+            record.kind == Kind::YesNo || record.kind == Kind::SaveChanges ||
+            record.kind == Kind::Restore)
         {
             texts.push_back(record.text);
         }
@@ -166,6 +193,8 @@ void CFakeUiServices::Clear()
 {
     m_records.clear();
     m_answers.clear();
+    m_saveAnswers.clear();
+    m_restoreAnswers.clear();
     m_texts.clear();
     m_files.clear();
     m_dialogScripts.clear();

@@ -24,7 +24,9 @@ public:
         OpenFile,
         SaveFile,
         Dialog,
-        Text
+        Text,
+        SaveChanges,
+        Restore
     };
 
     struct Record
@@ -40,6 +42,10 @@ public:
     // Answers to AskOkCancel / AskYesNo, first in first out; when none is
     // queued the user cancels (No).
     std::deque<bool> m_answers;
+    // Answers to AskSaveChanges (none queued: Cancel) and AskRestore (none
+    // queued: the box is closed, Later).
+    std::deque<SaveAnswer> m_saveAnswers;
+    std::deque<RestoreAnswer> m_restoreAnswers;
     // Paths chosen in file dialogs; std::nullopt (or nothing queued) cancels.
     std::deque<std::optional<std::string>> m_files;
     // What the user does in the next modal dialog: the script gets the dialog
@@ -54,6 +60,8 @@ public:
     void ShowMessage(const std::string& text, MessageIcon icon) override;
     bool AskOkCancel(const std::string& text, MessageIcon icon) override;
     bool AskYesNo(const std::string& text, MessageIcon icon) override;
+    SaveAnswer AskSaveChanges(const std::string& text) override;
+    RestoreAnswer AskRestore(const std::string& text) override;
     [[nodiscard]] bool ChooseOpenFile(const FileDialogRequest& request,
                                       std::string& pathOut) override;
     [[nodiscard]] bool ChooseSaveFile(const FileDialogRequest& request,

@@ -233,3 +233,20 @@ bool CFormBinder::StoreImage(CRadioImage& image) const
     }
     return true;
 }
+
+std::function<void()> CFormBinder::KeepMembers() const
+{
+    std::vector<std::function<void()>> restorers;
+    restorers.reserve(m_bindings.size());
+    for (const Binding& binding : m_bindings)
+    {
+        restorers.push_back(binding.keep());
+    }
+    return [restorers = std::move(restorers)]
+    {
+        for (const std::function<void()>& restore : restorers)
+        {
+            restore();
+        }
+    };
+}

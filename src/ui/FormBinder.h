@@ -77,13 +77,16 @@ public:
         // The entry is read into a copy first, so a later refusal leaves the
         // member as it was.
         auto staged = std::make_shared<T>();
-        Binding binding{[read = std::move(read), staged] { return read(*staged); },
-                        [&member, staged] { member = *staged; },
-                        [&member, write = std::move(write)] { write(member); },
-                        std::move(entry),
-                        std::move(message),
-                        {},
-                        {}};
+        Binding binding{
+            [read = std::move(read), staged] { return read(*staged); },
+            [&member, staged] { member = *staged; },
+            [&member, write = std::move(write)] { write(member); },
+            std::move(entry),
+            std::move(message),
+            {},
+            {},
+            [&member]
+            { return std::function<void()>([&member, kept = member] { member = kept; }); }};
         if (field.get)
         {
             binding.show = [&member, get = std::move(field.get)](const CRadioImage& image)
@@ -132,6 +135,10 @@ public:
     // as ReadAll last read them; false at the first the image refuses, with
     // `image` then partly written (write into a copy).
     [[nodiscard]] bool StoreImage(CRadioImage& image) const;
+    // Takes note of every bound member; calling the result puts them all back
+    // as they were. For a look at what the entries would store that leaves
+    // the form as it stood.
+    [[nodiscard]] std::function<void()> KeepMembers() const;
 
 private:
     struct Binding
@@ -143,6 +150,7 @@ private:
         std::function<const char*()> message;
         std::function<void(const CRadioImage&)> show; // empty: bound to no field
         std::function<bool(CRadioImage&)> store;
+        std::function<std::function<void()>()> keep; // the member's restorer
     };
 
     // A row of lists whose value is what they spell together.

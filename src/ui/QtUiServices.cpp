@@ -11,6 +11,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace
 {
@@ -55,6 +56,41 @@ bool CQtUiServices::AskOkCancel(const std::string& text, MessageIcon icon)
 bool CQtUiServices::AskYesNo(const std::string& text, MessageIcon icon)
 {
     return Ask(text, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+SaveAnswer CQtUiServices::AskSaveChanges(const std::string& text)
+{
+    switch (Ask(text, MessageIcon::Warning,
+                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel))
+    {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
+RestoreAnswer CQtUiServices::AskRestore(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(UiText::kMessageCaption),
+                    QString::fromStdString(text), QMessageBox::NoButton, m_pParent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* restore =
+        box.addButton(QString::fromLatin1(UiText::kRestore), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QMessageBox::Discard);
+    // Escape and the title bar's close answer Later too: the copy stays.
+    QPushButton* later =
+        box.addButton(QString::fromLatin1(UiText::kLater), QMessageBox::RejectRole);
+    box.setDefaultButton(restore);
+    box.setEscapeButton(later);
+    box.exec();
+    if (box.clickedButton() == restore)
+    {
+        return RestoreAnswer::Restore;
+    }
+    return box.clickedButton() == discard ? RestoreAnswer::Discard : RestoreAnswer::Later;
 }
 
 bool CQtUiServices::AskText(const std::string& prompt, std::string& textInOut)

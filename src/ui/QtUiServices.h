@@ -18,6 +18,8 @@ public:
     void ShowMessage(const std::string& text, MessageIcon icon) override;
     bool AskOkCancel(const std::string& text, MessageIcon icon) override;
     bool AskYesNo(const std::string& text, MessageIcon icon) override;
+    SaveAnswer AskSaveChanges(const std::string& text) override;
+    RestoreAnswer AskRestore(const std::string& text) override;
     [[nodiscard]] bool ChooseOpenFile(const FileDialogRequest& request,
                                       std::string& pathOut) override;
     [[nodiscard]] bool ChooseSaveFile(const FileDialogRequest& request,

@@ -16,6 +16,23 @@ enum class MessageIcon
     Error
 };
 
+// The answer to "Save the changes to FILE?"; a closed box is Cancel.
+enum class SaveAnswer
+{
+    Save,
+    Discard,
+    Cancel
+};
+
+// The answer to the offer of a recovery copy. Later (also a closed box): the
+// copy is neither restored nor removed, and offered again at the next start.
+enum class RestoreAnswer
+{
+    Restore,
+    Discard,
+    Later
+};
+
 struct FileDialogRequest
 {
     std::string initialName; // offered in the name box; a pattern such as "*.dmp" only filters
@@ -33,6 +50,11 @@ public:
     // True for OK (Yes), false for Cancel (No) or a closed box.
     virtual bool AskOkCancel(const std::string& text, MessageIcon icon) = 0;
     virtual bool AskYesNo(const std::string& text, MessageIcon icon) = 0;
+    // Save, Discard and Cancel, before something would drop unsaved edits.
+    virtual SaveAnswer AskSaveChanges(const std::string& text) = 0;
+    // Restore, Discard and Later, for what a program that ended unexpectedly
+    // left.
+    virtual RestoreAnswer AskRestore(const std::string& text) = 0;
     // True with the full path chosen; false when the user cancelled. Neither
     // dialog requires the file to exist or asks before overwriting.
     [[nodiscard]] virtual bool ChooseOpenFile(const FileDialogRequest& request,

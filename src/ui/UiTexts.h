@@ -7,6 +7,10 @@ namespace UiText
 inline constexpr char kMessageCaption[] = "Vesk4";
 inline constexpr char kOk[] = "OK";
 inline constexpr char kCancel[] = "Cancel";
+// The offer of a recovery copy: Restore, Discard, or Later (offered again at
+// the next start).
+inline constexpr char kRestore[] = "Restore";
+inline constexpr char kLater[] = "Later";
 
 // Signalling box: the type list, in the order of the stored type codes, and the
 // units beside the tone list and the DCS code box.

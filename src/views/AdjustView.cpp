@@ -167,16 +167,25 @@ void CAdjustView::OnTimer(int id)
     RefreshPortLineSoon();
 }
 
-bool CAdjustView::CheckLevels()
+bool CAdjustView::LevelsInRange() const
 {
     for (int i = 0; i < kLevelCount; ++i)
     {
         const int value = m_nLevels[static_cast<std::size_t>(i)];
         if (value < 0 || value > Levels()[static_cast<std::size_t>(i)].maximum)
         {
-            Ui().ShowMessage(AdjustText::kSetError, MessageIcon::Warning);
             return false;
         }
+    }
+    return true;
+}
+
+bool CAdjustView::CheckLevels()
+{
+    if (!LevelsInRange())
+    {
+        Ui().ShowMessage(AdjustText::kSetError, MessageIcon::Warning);
+        return false;
     }
     return true;
 }
@@ -205,6 +214,18 @@ void CAdjustView::StoreToImage(CRadioImage& image)
     }
     // Every level is in range, so no setter refuses.
     (void)WriteLevels(image);
+}
+
+bool CAdjustView::PreviewStore(CRadioImage& image, int& /*channelMode*/)
+{
+    const std::function<void()> restore = m_binder.KeepMembers();
+    const bool readable = m_binder.ReadAll(false);
+    if (readable && LevelsInRange())
+    {
+        (void)WriteLevels(image);
+    }
+    restore();
+    return readable;
 }
 
 void CAdjustView::OnWrite()

@@ -54,6 +54,7 @@ public:
     // Writes the ten levels into `image` when every one is in range; nothing
     // otherwise.
     void StoreToImage(CRadioImage& image) override;
+    bool PreviewStore(CRadioImage& image, int& channelMode) override;
     void RefreshForm() override;
     // The port choice changed: the link moves to the new port (a radio a
     // transmit-side level keyed on the old one is first told to receive).
@@ -73,6 +74,8 @@ private:
     static constexpr int kFirstTimerId = 1200;
 
     void BuildLayout();
+    // Every level within its range; says nothing.
+    bool LevelsInRange() const;
     // Every level in its range; otherwise the error message and false.
     [[nodiscard]] bool CheckLevels();
     // Sets the ten levels into `image`; false when the image refused one.

@@ -505,6 +505,42 @@ void CChannelView::StoreToImage(CRadioImage& image)
     CVesk4View::StoreToImage(image);
 }
 
+bool CChannelView::PreviewStore(CRadioImage& image, int& /*channelMode*/)
+{
+    image = m_image;
+    if (!m_rules.HasModel() || !IsShownChannelChanged())
+    {
+        return true;
+    }
+    const FormState state = ReadState();
+    if (SameRecord(state, m_loaded))
+    {
+        std::string groupName;
+        return NormaliseName(state.entry.groupName, groupName) &&
+               image.SetGroupName(m_nShownGroup - 1, NameForImage(groupName));
+    }
+    // The model's check alone: CheckEntries would also show the names as
+    // they will be kept, under the user's fingers.
+    ChannelValues values;
+    ChannelCheckFailure failure;
+    if (!CheckChannelEntry(m_rules, state.entry, values, failure))
+    {
+        return false;
+    }
+    // WriteChannel takes the checked values from m_values, which stays the
+    // form's own.
+    const ChannelValues kept = m_values;
+    m_values = values;
+    CRadioImage stored = m_image;
+    const bool ok = WriteChannel(stored, m_nShownChannel, state);
+    m_values = kept;
+    if (ok)
+    {
+        image = stored;
+    }
+    return ok;
+}
+
 void CChannelView::RefreshForm()
 {
     KillTimer(kChannelTimer);

@@ -44,6 +44,7 @@ public:
     // its checks, when the image refuses a write ("EEPROM Set Error!") or while
     // no model is chosen.
     void StoreToImage(CRadioImage& image) override;
+    bool PreviewStore(CRadioImage& image, int& channelMode) override;
     void RefreshForm() override;
     bool ReadForm() override;
     void OnTimer(int id) override;

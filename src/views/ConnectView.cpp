@@ -171,6 +171,11 @@ void CConnectView::StoreToImage(CRadioImage& image)
     }
 }
 
+bool CConnectView::PreviewStore(CRadioImage& /*image*/, int& /*channelMode*/)
+{
+    return true;
+}
+
 void CConnectView::OnUpload()
 {
     CloseProgress();

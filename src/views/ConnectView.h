@@ -42,6 +42,9 @@ public:
     bool ValidateForm() override;
     // Copies an accepted upload into `image`; otherwise leaves it alone.
     void StoreToImage(CRadioImage& image) override;
+    // An upload is not an edit: it reaches the shared image only once it is
+    // copied in. Nothing to store quietly.
+    bool PreviewStore(CRadioImage& image, int& channelMode) override;
     // Reopens the port the application's choice names, with a fresh reader. A
     // download still running is cancelled and reported as failed.
     void OnPortChanged() override;

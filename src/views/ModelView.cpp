@@ -171,13 +171,8 @@ CModelView::Entries CModelView::Shown() const
             m_strCustomer, m_nMonth,     m_nDay,     m_nYear};
 }
 
-bool CModelView::ValidateForm()
+bool CModelView::CheckEntries(QWidget*& wrong) const
 {
-    if (!ReadForm())
-    {
-        return false;
-    }
-    Host().SetModelIndex(m_nModel);
     const int steps = ReferenceStepsOf(m_nModel).count;
     bool ok = (m_nInjection == 0 || m_nInjection == 1) && m_nWideRef >= 0 && m_nWideRef < steps &&
               m_nNarrowRef >= 0 && m_nNarrowRef < steps;
@@ -190,7 +185,7 @@ bool CModelView::ValidateForm()
         if (!ReadHexNibbleText(field->text().toStdString(), nibbles))
         {
             ok = false;
-            field->setFocus();
+            wrong = field;
         }
     }
     if (m_nMonth < 0 || m_nMonth >= 12)
@@ -201,12 +196,28 @@ bool CModelView::ValidateForm()
              m_nDay < 1 || m_nDay > static_cast<unsigned>(days))
     {
         ok = false;
-        m_pDay->setFocus();
+        wrong = m_pDay;
     }
     if (m_nYear < kFirstDateYear || m_nYear > kLastDateYear)
     {
         ok = false;
-        m_pYear->setFocus();
+        wrong = m_pYear;
+    }
+    return ok;
+}
+
+bool CModelView::ValidateForm()
+{
+    if (!ReadForm())
+    {
+        return false;
+    }
+    Host().SetModelIndex(m_nModel);
+    QWidget* wrong = nullptr;
+    const bool ok = CheckEntries(wrong);
+    if (wrong != nullptr)
+    {
+        wrong->setFocus();
     }
     if (!ok)
     {
@@ -215,25 +226,43 @@ bool CModelView::ValidateForm()
     return ok;
 }
 
+bool CModelView::StoreDerived(CRadioImage& stored) const
+{
+    bool ok = true;
+    if (FindBand(m_nModel) != nullptr)
+    {
+        const ReferenceStepRow& row = ReferenceStepsOf(m_nModel);
+        const bool low = m_nInjection == 1;
+        ok = stored.SetWideIfOffset(ComputeIfOffset(m_nModel, low, row.hz[m_nWideRef])) &&
+             stored.SetNarrowIfOffset(ComputeIfOffset(m_nModel, low, row.hz[m_nNarrowRef]));
+    }
+    return ok && stored.SetDate(static_cast<int>(m_nYear), m_nMonth + 1, static_cast<int>(m_nDay));
+}
+
 void CModelView::StoreToImage(CRadioImage& image)
 {
     if (!ValidateForm() || Shown() == m_loaded)
     {
         return;
     }
-    (void)StoreOnCopy(
-        image, ViewText::kSetUpErrorModel,
-        [this](CRadioImage& stored)
+    (void)StoreOnCopy(image, ViewText::kSetUpErrorModel,
+                      [this](CRadioImage& stored) { return StoreDerived(stored); });
+}
+
+bool CModelView::PreviewStore(CRadioImage& image, int& /*channelMode*/)
+{
+    const std::function<void()> restore = m_binder.KeepMembers();
+    bool stored = m_binder.ReadAll(false);
+    if (stored && !(Shown() == m_loaded))
+    {
+        QWidget* wrong = nullptr;
+        CRadioImage copy = image;
+        stored = CheckEntries(wrong) && m_binder.StoreImage(copy) && StoreDerived(copy);
+        if (stored)
         {
-            bool ok = true;
-            if (FindBand(m_nModel) != nullptr)
-            {
-                const ReferenceStepRow& row = ReferenceStepsOf(m_nModel);
-                const bool low = m_nInjection == 1;
-                ok = stored.SetWideIfOffset(ComputeIfOffset(m_nModel, low, row.hz[m_nWideRef])) &&
-                     stored.SetNarrowIfOffset(ComputeIfOffset(m_nModel, low, row.hz[m_nNarrowRef]));
-            }
-            return ok && stored.SetDate(static_cast<int>(m_nYear), m_nMonth + 1,
-                                        static_cast<int>(m_nDay));
-        });
+            image = copy;
+        }
+    }
+    restore();
+    return stored;
 }

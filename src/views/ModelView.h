@@ -28,6 +28,7 @@ public:
     // writes nothing otherwise. Without a model the IF-offset words are left
     // as they are: no intermediate frequency is known.
     void StoreToImage(CRadioImage& image) override;
+    bool PreviewStore(CRadioImage& image, int& channelMode) override;
     void RefreshForm() override;
 
     // The user picked another model: default injection side and reference steps
@@ -76,6 +77,13 @@ private:
     // The entries as the form was filled: a form the user did not change
     // stores nothing, not even the IF offsets and dividers it derives.
     Entries m_loaded;
+
+    // The checks of ValidateForm on the members as read: false when one
+    // fails, with the box that gets the focus in `wrong` (the last failing
+    // one; none when only a list is wrong).
+    bool CheckEntries(QWidget*& wrong) const;
+    // The IF offsets and the date, derived from the members, into `stored`.
+    bool StoreDerived(CRadioImage& stored) const;
 
     void BuildLayout();
     // Refills both reference lists with the steps of `model`'s band, with the

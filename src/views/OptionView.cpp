@@ -276,12 +276,8 @@ void COptionView::OnCapacityClicked(int capacity)
     m_binder.WriteAll();
 }
 
-bool COptionView::ValidateForm()
+QWidget* COptionView::WrongEntry(int& count) const
 {
-    if (!ReadForm())
-    {
-        return false;
-    }
     QWidget* wrong = nullptr;
     for (int field = 0; field < kFieldCount && wrong == nullptr; ++field)
     {
@@ -291,23 +287,37 @@ bool COptionView::ValidateForm()
             wrong = m_pLists[static_cast<std::size_t>(field)];
         }
     }
+    if (wrong == nullptr && m_nCapacity != 0 && m_nCapacity != 1)
+    {
+        wrong = m_p120;
+    }
+    if (m_nGroupCountSel < 0 || !ReadInteger(m_pGroupCountList->currentText().toStdString(), count))
+    {
+        count = -1;
+        if (wrong == nullptr)
+        {
+            wrong = m_pGroupCountList;
+        }
+    }
+    return wrong;
+}
+
+bool COptionView::ValidateForm()
+{
+    if (!ReadForm())
+    {
+        return false;
+    }
     if (m_nCapacity == 0 || m_nCapacity == 1)
     {
         Host().SetChannelMode(m_nCapacity);
         Host().SetChannelCode(m_nCapacity + 1);
     }
-    else if (wrong == nullptr)
-    {
-        wrong = m_p120;
-    }
     int count = 0;
-    if (m_nGroupCountSel >= 0 && ReadInteger(m_pGroupCountList->currentText().toStdString(), count))
+    QWidget* wrong = WrongEntry(count);
+    if (count >= 0)
     {
         m_nGroupCount = count;
-    }
-    else if (wrong == nullptr)
-    {
-        wrong = m_pGroupCountList;
     }
     if (wrong != nullptr)
     {
@@ -327,4 +337,23 @@ void COptionView::StoreToImage(CRadioImage& image)
     (void)StoreOnCopy(image, ViewText::kSetUpErrorOption,
                       [this](CRadioImage& stored)
                       { return stored.SetGroupCount(m_nCapacity, m_nGroupCount); });
+}
+
+bool COptionView::PreviewStore(CRadioImage& image, int& channelMode)
+{
+    const std::function<void()> restore = m_binder.KeepMembers();
+    bool stored = m_binder.ReadAll(false);
+    int count = 0;
+    if (stored && WrongEntry(count) == nullptr)
+    {
+        CRadioImage copy = image;
+        stored = m_binder.StoreImage(copy) && copy.SetGroupCount(m_nCapacity, count);
+        if (stored)
+        {
+            image = copy;
+            channelMode = m_nCapacity;
+        }
+    }
+    restore();
+    return stored;
 }

@@ -50,6 +50,7 @@ public:
     // Writes every option and the group count into `image` when the form is
     // valid; nothing otherwise.
     void StoreToImage(CRadioImage& image) override;
+    bool PreviewStore(CRadioImage& image, int& channelMode) override;
     void RefreshForm() override;
 
     // The DTMF timing chosen: its on and off times are shown.
@@ -85,6 +86,11 @@ private:
     int m_nCapacity = 0;
     int m_nGroupCountSel = -1;
     int m_nGroupCount = 0;
+
+    // The checks of ValidateForm on the members as read: the first entry
+    // found wrong, or nullptr. `count` is the group count chosen, -1 when
+    // none can be read.
+    QWidget* WrongEntry(int& count) const;
 
     void BuildLayout();
     // Refills the group-count list with the counts `capacity` allows.

@@ -346,12 +346,8 @@ void C2ToneView::OnCodeChanged()
     m_binder.WriteAll();
 }
 
-bool C2ToneView::ValidateForm()
+bool C2ToneView::CheckEntries()
 {
-    if (!ReadForm())
-    {
-        return false;
-    }
     bool ok = (m_bUsed == 0 || m_bUsed == 1) && m_nFormat >= 0 &&
               m_nFormat < kTwoToneFormatCount;
     m_nGroup1 = GroupOfText(m_strGroup1);
@@ -368,6 +364,16 @@ bool C2ToneView::ValidateForm()
              (m_nFormat != kFormatMotorola22 || m_nTone3 >= 0) &&
              (!IsGrouped(m_nFormat) || m_nCodeSel >= 0);
     }
+    return ok;
+}
+
+bool C2ToneView::ValidateForm()
+{
+    if (!ReadForm())
+    {
+        return false;
+    }
+    const bool ok = CheckEntries();
     if (!ok)
     {
         Ui().ShowMessage(ViewText::kSetUpErrorTwoTone, MessageIcon::Warning);
@@ -375,12 +381,8 @@ bool C2ToneView::ValidateForm()
     return ok;
 }
 
-void C2ToneView::StoreToImage(CRadioImage& image)
+void C2ToneView::WriteFields(CRadioImage& image) const
 {
-    if (!ValidateForm() || Shown() == m_loaded)
-    {
-        return;
-    }
     // Each field on its own: one the image refuses keeps its stored value.
     (void)image.SetTwoToneUnused(m_bUsed == 1 ? 0 : 1);
     (void)image.SetTwoToneFormat(m_nFormat);
@@ -389,4 +391,35 @@ void C2ToneView::StoreToImage(CRadioImage& image)
     (void)image.SetSecondToneIndex(m_nTone2);
     (void)image.SetThirdToneIndex(m_nTone3);
     (void)image.SetAniNumber(m_strAni);
+}
+
+void C2ToneView::StoreToImage(CRadioImage& image)
+{
+    if (!ValidateForm() || Shown() == m_loaded)
+    {
+        return;
+    }
+    WriteFields(image);
+}
+
+bool C2ToneView::PreviewStore(CRadioImage& image, int& /*channelMode*/)
+{
+    const std::function<void()> restore = m_binder.KeepMembers();
+    const int derived[] = {m_nGroup1, m_nGroup2, m_nTone1, m_nTone2, m_nTone3};
+    bool stored = m_binder.ReadAll(false);
+    if (stored && !(Shown() == m_loaded))
+    {
+        stored = CheckEntries();
+        if (stored)
+        {
+            WriteFields(image);
+        }
+    }
+    m_nGroup1 = derived[0];
+    m_nGroup2 = derived[1];
+    m_nTone1 = derived[2];
+    m_nTone2 = derived[3];
+    m_nTone3 = derived[4];
+    restore();
+    return stored;
 }

@@ -29,6 +29,7 @@ public:
     // number into `image` when the form is valid; every other field, and any
     // value the image refuses, stays as it was.
     void StoreToImage(CRadioImage& image) override;
+    bool PreviewStore(CRadioImage& image, int& channelMode) override;
     void RefreshForm() override;
 
     // Handlers of the used box, the format list and the code list.
@@ -96,6 +97,12 @@ private:
     // is stored back untouched, even where the form cannot show a field as
     // it is kept (an unused Reach pair, groups a reset leaves at FF).
     Entries m_loaded;
+
+    // The checks of ValidateForm on the members as read, which also derive
+    // the groups and tone indexes; no message.
+    bool CheckEntries();
+    // The fields the form stores, each on its own, into `image`.
+    void WriteFields(CRadioImage& image) const;
 
     void BuildLayout();
     // "0".."9", and "A" for Motorola 1+1 only.

@@ -26,6 +26,7 @@
 
 // std
 #include <algorithm>
+#include <cstring>
 
 namespace
 {
@@ -62,6 +63,24 @@ bool CVesk4View::ValidateForm()
 void CVesk4View::StoreToImage(CRadioImage& image)
 {
     image = m_image;
+}
+
+bool CVesk4View::PreviewStore(CRadioImage& image, int& /*channelMode*/)
+{
+    image = m_image;
+    return true;
+}
+
+bool CVesk4View::HasUnstoredEdits(const CRadioImage& image, int channelMode)
+{
+    CRadioImage stored = image;
+    int mode = channelMode;
+    if (!PreviewStore(stored, mode))
+    {
+        return true;
+    }
+    return mode != channelMode ||
+           std::memcmp(&stored.WorkBlock(), &image.WorkBlock(), sizeof(ImageBlock)) != 0;
 }
 
 bool CVesk4View::StoreOnCopy(CRadioImage& image, const char* refused,

@@ -51,6 +51,15 @@ public:
     virtual void StoreToImage(CRadioImage& image);
     // Copies `image` into the form's own image and refills the controls.
     virtual void LoadFromImage(const CRadioImage& image);
+    // What StoreToImage would make of `image` and `channelMode`, worked out
+    // quietly: no message, no question, no focus move, no step, and the form
+    // left exactly as it stood. False when the form holds an edit it cannot
+    // read or check, which it could not store yet; `image` and `channelMode`
+    // are then unchanged. The base gives the form's own image.
+    virtual bool PreviewStore(CRadioImage& image, int& channelMode);
+    // Whether the form holds edits that storing would put into `image` (or
+    // that it could not store yet): the unsaved-edits check of the frame.
+    bool HasUnstoredEdits(const CRadioImage& image, int channelMode);
     // The port choice changed (Comport set while this form is active). Also
     // how a form gets back the port it let go in ReleasePort.
     virtual void OnPortChanged();

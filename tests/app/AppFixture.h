@@ -19,7 +19,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QRadioButton>
+#include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 
 // std
@@ -80,6 +82,23 @@ protected:
         Frame().GetCommand(ID_COMPORT_SET)->trigger();
     }
     void ChooseCom2() { ChoosePort(1); }
+
+    // Starts the vesk4 program itself in the temporary directory, offscreen,
+    // with `driver` (a module that acts as the user) loaded into it.
+    void StartProgram(QProcess& program, const char* driver, const std::string& file)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("LD_PRELOAD"), QString::fromLatin1(driver));
+        environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                           environment.value(QStringLiteral("ASAN_OPTIONS")) +
+                               QStringLiteral(":verify_asan_link_order=0"));
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(m_dir.path());
+        program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vesk4"),
+                      {QString::fromStdString(file)});
+        ASSERT_TRUE(program.waitForStarted());
+    }
 
     std::string Path(const char* name) const { return m_dir.filePath(name).toStdString(); }
 

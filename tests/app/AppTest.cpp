@@ -355,8 +355,9 @@ TEST_F(ShellTest, ClearFromEveryViewEndsInTheModelFormWithNoModel)
         {
             EXPECT_FALSE(Enabled(id)) << id;
         }
-        EXPECT_TRUE(m_ui.m_records.empty()) << "Clear asks nothing";
-        EXPECT_EQ(Frame().windowTitle().toStdString(), Path("some.dmp"));
+        EXPECT_TRUE(m_ui.m_records.empty()) << "nothing changed, nothing asked";
+        // The cleared image is no longer what the file holds.
+        EXPECT_EQ(Frame().windowTitle().toStdString(), "*" + Path("some.dmp"));
         EXPECT_EQ(Frame().GetFilePath(), Path("some.dmp"));
         EXPECT_EQ(m_app->GetChannelCode(), 2);
         EXPECT_EQ(m_app->GetChannelMode(), 1);
@@ -364,13 +365,20 @@ TEST_F(ShellTest, ClearFromEveryViewEndsInTheModelFormWithNoModel)
     }
 }
 
-TEST_F(ShellTest, ClearDropsInvalidEditsWithoutChecking)
+TEST_F(ShellTest, ClearAsksAboutEditsAndDropsThemUncheckedOnDiscard)
 {
     Start();
     ChooseModel(2);
     ModelForm()->YearEdit()->setText("1900");
     Frame().OnFileClear();
-    EXPECT_TRUE(m_ui.m_records.empty());
+    EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{"Save the changes to Untitled?"});
+    EXPECT_EQ(ModelForm()->YearEdit()->text(), "1900") << "Cancel keeps the edits";
+
+    m_ui.Clear();
+    m_ui.m_saveAnswers.push_back(SaveAnswer::Discard);
+    Frame().OnFileClear();
+    EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{"Save the changes to Untitled?"})
+        << "no check of the invalid year";
     EXPECT_NE(ModelForm()->YearEdit()->text(), "1900");
 }
 
@@ -502,14 +510,23 @@ TEST_F(ShellTest, AboutShowsTheVersion)
     EXPECT_NE(std::find(labels.begin(), labels.end(), "Borea 320 Version 1.01"), labels.end());
 }
 
-TEST_F(ShellTest, EndAsksNothing)
+TEST_F(ShellTest, EndAsksNothingWithoutEditsAndSaveWritesTheFileFirst)
 {
     Start();
-    ChooseModel(3);
-    ModelForm()->YearEdit()->setText("1900"); // unsaved and even invalid
     Frame().GetCommand(ID_APP_EXIT)->trigger();
     EXPECT_FALSE(Frame().isVisible());
     EXPECT_TRUE(m_ui.m_records.empty());
+
+    Frame().show();
+    ChooseModel(3);
+    Frame().GetCommand(ID_APP_EXIT)->trigger();
+    EXPECT_TRUE(Frame().isVisible()) << "Cancel keeps the window";
+    m_ui.m_saveAnswers.push_back(SaveAnswer::Save);
+    m_ui.m_files.push_back(Path("ended.dmp"));
+    Frame().GetCommand(ID_APP_EXIT)->trigger();
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_EQ(m_ui.CountOf("Save the changes to Untitled?"), 2);
+    EXPECT_EQ(ReadFile(Path("ended.dmp")).size(), kDumpFileSize);
 }
 
 TEST(AppDialogsTest, EveryDialogOfTheShellNamesEveryControl)

@@ -205,3 +205,29 @@ TEST_F(DemoRadioSessionTest, TheTestFormsPortLineSaysWhatTheRadioIsDoing)
         adjust, "Simulated radio: receiving with no frequency set, wide, no signalling"))
         << adjust->PortStatus()->text().toStdString();
 }
+
+TEST_F(DemoRadioSessionTest, AnUploadCopiedInOverUnsavedEditsAsksFirst)
+{
+    StartWithDemo();
+    ChooseModel(3);
+    auto* form = OpenForm<CConnectView>(VIEW_CONNECT);
+    ASSERT_NE(form, nullptr);
+    form->UploadButton()->click();
+    ASSERT_TRUE(WaitUntil([&] { return m_ui.CountOf(kUploadCompleteText) == 1; }));
+
+    // Cancel: the upload stays out and the edits in.
+    m_ui.m_answers = {true};
+    Frame().SwitchView(VIEW_MODEL);
+    EXPECT_EQ(Frame().GetCurrentView(), VIEW_CONNECT);
+    EXPECT_EQ(m_ui.CountOf("Save the changes to Untitled?"), 1);
+    int model = -1;
+    EXPECT_TRUE(Frame().GetSharedImage().GetModel(model) && model == 3);
+
+    m_ui.m_answers = {true};
+    m_ui.m_saveAnswers = {SaveAnswer::Discard};
+    Frame().SwitchView(VIEW_MODEL);
+    ASSERT_EQ(Frame().GetCurrentView(), VIEW_MODEL);
+    EXPECT_EQ(ModelForm()->ModelList()->currentIndex(), 6);
+    Frame().UpdateUnsavedState();
+    EXPECT_EQ(Frame().windowTitle(), "Borea 320") << "what was uploaded is not unsaved";
+}

@@ -195,7 +195,7 @@ TEST_F(DumpFileTest, AWriteThatRunsOutOfRoomKeepsTheFileItWouldReplace)
 
     EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{" Write Error !! "});
     EXPECT_EQ(ReadText(Path("radio.dmp")), old);
-    EXPECT_EQ(Frame().windowTitle().toStdString(), Path("first"));
+    EXPECT_EQ(Frame().windowTitle().toStdString(), "*" + Path("first")) << "still unsaved";
     EXPECT_EQ(Frame().GetFilePath(), Path("first"));
     EXPECT_EQ(Entries(), QStringList({"first.dmp", "radio.dmp"})) << "no temporary files left";
 
@@ -305,12 +305,14 @@ TEST_F(DumpFileTest, AnOpenThatFailsSaysWhyAndChangesNothing)
     {
         SCOPED_TRACE(c.path);
         m_ui.Clear();
+        m_ui.m_saveAnswers.push_back(SaveAnswer::Discard);
         Open(c.path);
-        EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{c.text});
+        EXPECT_EQ(m_ui.Texts(), (std::vector<std::string>{"Save the changes to current?", c.text}));
         EXPECT_EQ(DumpBytes(Frame().GetSharedImage(), 1), before);
         EXPECT_EQ(ModelForm()->ModelList()->currentIndex(), 4);
         EXPECT_EQ(m_app->GetChannelCode(), 1);
-        EXPECT_EQ(Frame().windowTitle().toStdString(), Path("current"));
+        EXPECT_EQ(Frame().windowTitle().toStdString(), "*" + Path("current"))
+            << "the edits kept are still unsaved";
         EXPECT_EQ(Frame().GetFilePath(), Path("current"));
     }
 }

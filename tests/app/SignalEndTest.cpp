@@ -33,17 +33,7 @@ TEST_F(AppFixture, ASignalEndsTheProgramAsEndDoesAndReleasesTheTransmitter)
         ASSERT_TRUE(image.SaveToFile(Path("radio.dmp"), state));
 
         QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(VESK4_TRANSMIT_DRIVER));
-        environment.insert(QStringLiteral("ASAN_OPTIONS"),
-                           environment.value(QStringLiteral("ASAN_OPTIONS")) +
-                               QStringLiteral(":verify_asan_link_order=0"));
-        program.setProcessEnvironment(environment);
-        program.setWorkingDirectory(m_dir.path());
-        program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vesk4"),
-                      {QString::fromStdString(Path("radio.dmp"))});
-        ASSERT_TRUE(program.waitForStarted());
+        StartProgram(program, VESK4_TRANSMIT_DRIVER, Path("radio.dmp"));
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (radio.State().test.side != 'T' && std::chrono::steady_clock::now() < deadline)
         {

@@ -79,7 +79,12 @@ TEST_F(AppFixture, StepsOfEveryFormAreUndoneAndRedoneToTheSameBytes)
              form->List(COptionView::kScanType)->SetValue(0);
              Frame().SwitchView(VIEW_MODEL);
          }},
-        {"File Clear", VIEW_MODEL, [&] { Frame().OnFileClear(); }},
+        {"File Clear", VIEW_MODEL,
+         [&]
+         {
+             m_ui.m_saveAnswers.push_back(SaveAnswer::Discard);
+             Frame().OnFileClear();
+         }},
     };
     // The model chosen is a step of its own, before the ones under test.
     Frame().OnFormEdited(VIEW_MODEL, "");

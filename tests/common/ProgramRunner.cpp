@@ -171,3 +171,14 @@ void CBackgroundProgram::Stop()
     }
     m_nOutput = -1;
 }
+
+pid_t EndedProcessId()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+    {
+        ::_exit(0);
+    }
+    (void)WaitExit(child);
+    return child;
+}

@@ -28,6 +28,8 @@ struct ProgramRun
 pid_t StartProgram(const ProgramRun& run);
 // The exit status of a started program; -1 when a signal ended it.
 int WaitExit(pid_t child);
+// The id of a process that ran and has ended, as a killed program's has.
+pid_t EndedProcessId();
 
 struct ProgramResult
 {

@@ -1,5 +1,6 @@
 // The folder of automatic backups: names, where the folder is, safe and
 // clash-free saving, and the listing order.
+#include "ScopedEnv.h"
 #include "TestFiles.h"
 #include "TestSupport.h"
 
@@ -40,44 +41,6 @@ int Mode(const fs::path& path)
     };
     return ::stat(path.c_str(), &info) == 0 ? static_cast<int>(info.st_mode & 07777) : -1;
 }
-
-// Sets an environment variable for one scope and puts the old value back.
-class CScopedEnv
-{
-public:
-    CScopedEnv(const char* name, const char* value) : m_strName(name)
-    {
-        if (const char* old = std::getenv(name); old != nullptr)
-        {
-            m_old = old;
-        }
-        if (value != nullptr)
-        {
-            ::setenv(name, value, 1);
-        }
-        else
-        {
-            ::unsetenv(name);
-        }
-    }
-    ~CScopedEnv()
-    {
-        if (m_old)
-        {
-            ::setenv(m_strName.c_str(), m_old->c_str(), 1);
-        }
-        else
-        {
-            ::unsetenv(m_strName.c_str());
-        }
-    }
-    CScopedEnv(const CScopedEnv&) = delete;
-    CScopedEnv& operator=(const CScopedEnv&) = delete;
-
-private:
-    std::string m_strName;
-    std::optional<std::string> m_old;
-};
 
 class BackupStoreTest : public PinnedClockTest
 {
