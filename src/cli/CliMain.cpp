@@ -84,6 +84,10 @@ int Dispatch(const CCliOptions& options)
     {
         return RunNew(options);
     }
+    if (command == "ports")
+    {
+        return RunPorts(options);
+    }
     return UsageError(kUnknownCommand, command);
 }
 } // namespace

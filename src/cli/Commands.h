@@ -18,6 +18,7 @@
 [[nodiscard]] int RunExportCsv(const CCliOptions& options);
 [[nodiscard]] int RunImportCsv(const CCliOptions& options);
 [[nodiscard]] int RunNew(const CCliOptions& options);
+[[nodiscard]] int RunPorts(const CCliOptions& options);
 
 // Shared checks: a usage message and kExitUsage, or kExitOk.
 [[nodiscard]] int RequirePort(const CCliOptions& options);

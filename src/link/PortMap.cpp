@@ -2,6 +2,7 @@
 
 // own
 #include "link/PortMap.h"
+#include "link/SerialDevices.h"
 
 // std
 #include <cctype>
@@ -77,5 +78,6 @@ bool CPortMap::Resolve(const std::string& name, std::string& device) const
         device = name;
         return true;
     }
-    return false;
+    // The link, not its target: the stable name survives replugging.
+    return CSerialDevices().FindById(name, device);
 }

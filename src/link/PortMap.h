@@ -27,8 +27,8 @@ public:
 
     // "COM1".."COM4" (any case) gives 1..4; anything else false.
     [[nodiscard]] static bool ParsePortName(const std::string& name, int& portNumber);
-    // A port name through the map, or a device path (anything with a '/')
-    // as it stands.
+    // A port name through the map, a device path (anything with a '/') as it
+    // stands, or a name in /dev/serial/by-id as the path of that link.
     [[nodiscard]] bool Resolve(const std::string& name, std::string& device) const;
 
 private:
