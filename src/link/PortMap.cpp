@@ -2,7 +2,6 @@
 
 // own
 #include "link/PortMap.h"
-#include "link/SerialDevices.h"
 
 // std
 #include <cctype>
@@ -65,7 +64,8 @@ bool CPortMap::ParsePortName(const std::string& name, int& portNumber)
     return true;
 }
 
-bool CPortMap::Resolve(const std::string& name, std::string& device) const
+bool CPortMap::Resolve(const std::string& name, std::string& device,
+                       const CSerialDevices& devices) const
 {
     int portNumber = 0;
     if (ParsePortName(name, portNumber))
@@ -79,5 +79,5 @@ bool CPortMap::Resolve(const std::string& name, std::string& device) const
         return true;
     }
     // The link, not its target: the stable name survives replugging.
-    return CSerialDevices().FindById(name, device);
+    return devices.FindById(name, device);
 }

@@ -3,6 +3,7 @@
 
 // own
 #include "link/ProfileFile.h"
+#include "link/SerialDevices.h"
 
 // std
 #include <array>
@@ -29,7 +30,8 @@ public:
     [[nodiscard]] static bool ParsePortName(const std::string& name, int& portNumber);
     // A port name through the map, a device path (anything with a '/') as it
     // stands, or a name in /dev/serial/by-id as the path of that link.
-    [[nodiscard]] bool Resolve(const std::string& name, std::string& device) const;
+    [[nodiscard]] bool Resolve(const std::string& name, std::string& device,
+                               const CSerialDevices& devices = CSerialDevices()) const;
 
 private:
     std::array<std::string, kPortCount> m_devices;
