@@ -522,6 +522,17 @@ TEST(ConnectViewText, PortLineSaysWhyAndWhatToDo)
                   .toStdString()
                   .rfind("COM2: (no device): not open, no such device.", 0),
               0u);
+    // The device as the device list names it, and the link's diagnosis in
+    // place of the general advice.
+    const QString label = QStringLiteral("USB serial cable FT232R USB UART");
+    EXPECT_EQ(CViewLink::StatusText(1, "/dev/ttyUSB0", true, PortError::None, "", label)
+                  .toStdString(),
+              "COM1: USB serial cable FT232R USB UART, /dev/ttyUSB0: open.");
+    EXPECT_EQ(CViewLink::StatusText(1, "/dev/ttyUSB0", false, PortError::InUse, "", label,
+                                    QStringLiteral("brltty (process 7) has the device open."))
+                  .toStdString(),
+              "COM1: USB serial cable FT232R USB UART, /dev/ttyUSB0: not open, brltty (process 7) "
+              "has the device open. Then choose Utility > Comport set and OK.");
 }
 
 TEST_F(ConnectViewTest, LeavingDuringADownloadCancelsAndWaitsForTheWorker)
