@@ -56,11 +56,15 @@ QString CViewLink::PortLine(const CRadioLink& link, bool withRadioState) const
     {
         group = QFileInfo(QString::fromStdString(device)).group();
     }
+    // The device as the list names it: what it is and its node, though the
+    // port may be kept by its stable by-id link.
     SerialDevice described;
     QString label;
+    std::string shown = device;
     if (!device.empty() && CSerialDevices().Describe(device, described))
     {
         label = QString::fromStdString(CSerialDevices::Label(described));
+        shown = described.m_strNode;
     }
     // Only the errors a look at the system can explain; the port's own
     // hold on a device it has open is no problem.
@@ -73,7 +77,7 @@ QString CViewLink::PortLine(const CRadioLink& link, bool withRadioState) const
         diagnosis = QString::fromStdString(
             CPortDiagnosis::Text(CPortDiagnosis().Diagnose(device)));
     }
-    QString line = StatusText(PortNumber(), device, open, error, group, label, diagnosis);
+    QString line = StatusText(PortNumber(), shown, open, error, group, label, diagnosis);
     const std::string demo = withRadioState ? m_host.DemoRadioState() : std::string();
     if (!demo.empty())
     {
