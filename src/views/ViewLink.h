@@ -9,6 +9,9 @@
 // link
 #include "link/SerialBackend.h"
 
+// Qt
+#include <QString>
+
 // std
 #include <cstdint>
 #include <functional>
@@ -18,7 +21,6 @@
 class CRadioLink;
 class IViewHost;
 class QObject;
-class QString;
 
 class CViewLink
 {

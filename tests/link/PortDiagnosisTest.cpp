@@ -115,13 +115,14 @@ TEST(PortDiagnosisTest, NamesWhatIsWrongAndWhatToDo)
     CScratchDir dir("diagnosis");
     ASSERT_TRUE(dir.IsValid());
 
-    // Not there at all, and a link whose device went (the pseudo-terminal's
-    // node goes with its master).
-    auto gone = std::make_unique<CPtyPair>();
-    ASSERT_TRUE(gone->IsValid());
+    // Not there at all, and a link whose device went. The node is a file of
+    // the test's own that is removed: a pseudo-terminal's number would be
+    // taken again by the next one opened anywhere on the machine.
+    const std::string node = dir.Path("ttyUSB0");
+    ASSERT_TRUE(WriteText(node, ""));
     const std::string vanished = dir.Path("usb-FTDI_FT232R_A1B2C3-if00-port0");
-    std::filesystem::create_symlink(gone->SlavePath(), vanished);
-    gone.reset();
+    std::filesystem::create_symlink(node, vanished);
+    ASSERT_TRUE(std::filesystem::remove(node));
 
     // Held open by a program that takes no lock, and locked by a copy of
     // this program's serial backend.
