@@ -258,5 +258,8 @@ inline constexpr const char* kPortsHeldBy = "held by";
 inline constexpr const char* kPortsNoAccess = "no access (group";
 inline constexpr const char* kPortsUsable = "%s: can be opened.\n";
 inline constexpr const char* kPortsDiagnosis = "%s: %s\n";
+inline constexpr const char* kPortsNotOpened = "it could not be opened.";
+inline constexpr const char* kPortsSharedWith =
+    "Note: %s (process %d) has it open too; what it sends and reads mixes with the radio's.\n";
 // The line after a port error that says why and what to do.
 inline constexpr const char* kDiagnosisLine = "vesk4-cli: %s\n";

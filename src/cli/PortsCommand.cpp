@@ -9,6 +9,7 @@
 // link
 #include "link/PortDiagnosis.h"
 #include "link/PortMap.h"
+#include "link/PosixSerialBackend.h"
 #include "link/ProfileFile.h"
 #include "link/SerialDevices.h"
 
@@ -93,18 +94,34 @@ int RunPorts(const CCliOptions& options)
         {
             std::printf("%s\n", DeviceLine(device, HolderState(found)).c_str());
         }
-        if (found.m_problem == PortProblem::None)
+        // Opened as the radio commands open it: a program that holds the
+        // device without a lock does not keep this one out, and the
+        // diagnosis alone cannot tell.
+        CPosixSerialBackend backend;
+        const PortError error = backend.Open(path);
+        backend.Close();
+        if (error == PortError::None)
         {
             std::printf(kPortsUsable, path.c_str());
+            if (found.m_problem == PortProblem::HeldByProgram)
+            {
+                std::printf(kPortsSharedWith, found.m_strProgram.c_str(), found.m_nPid);
+            }
             return kExitOk;
         }
-        std::printf(kPortsDiagnosis, path.c_str(), CPortDiagnosis::Text(found).c_str());
-        return found.m_problem == PortProblem::Missing || found.m_problem == PortProblem::Vanished
-                   ? kExitNoPort
-               : found.m_problem == PortProblem::HeldByCopy ||
-                       found.m_problem == PortProblem::HeldByProgram
-                   ? kExitPortBusy
-                   : kExitPortDenied;
+        const std::string why = CPortDiagnosis::Text(found);
+        std::printf(kPortsDiagnosis, path.c_str(), why.empty() ? kPortsNotOpened : why.c_str());
+        switch (error)
+        {
+        case PortError::Missing:
+            return kExitNoPort;
+        case PortError::InUse:
+            return kExitPortBusy;
+        case PortError::Denied:
+            return kExitPortDenied;
+        default:
+            return kExitNoPort;
+        }
     }
     const std::vector<SerialDevice> list = devices.Scan();
     if (list.empty())
