@@ -98,9 +98,8 @@ bool DiagnoseAsNobody(const std::string& path, gid_t gid, PortDiagnosis& result,
     }
     ::close(out[0]);
     int status = 0;
-    ::waitpid(child, &status, 0);
     const std::size_t newline = message.find('\n');
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || newline == std::string::npos)
+    if (::waitpid(child, &status, 0) != child || status != 0 || newline == std::string::npos)
     {
         return false;
     }
@@ -234,23 +233,12 @@ TEST(PortDiagnosisTest, AUserOutsideTheOwningGroupIsToldTheCommand)
 
 TEST(PortDiagnosisTest, KnownHoldersComeWithHowToStopThem)
 {
-    const struct
+    for (const auto& [program, says] : {std::pair{"brltty", "systemctl mask brltty-udev.service"},
+                                        std::pair{"ModemManager", "ID_MM_DEVICE_IGNORE"}})
     {
-        const char* program;
-        const char* says;
-    } cases[] = {
-        {"brltty", "sudo systemctl mask brltty-udev.service"},
-        {"ModemManager", "ID_MM_DEVICE_IGNORE"},
-        {"minicom", "minicom (process 42) has the device open. Close that program"},
-    };
-    for (const auto& c : cases)
-    {
-        PortDiagnosis held;
-        held.m_problem = PortProblem::HeldByProgram;
-        held.m_strProgram = c.program;
-        held.m_nPid = 42;
-        const std::string text = CPortDiagnosis::Text(held);
-        EXPECT_NE(text.find(c.says), std::string::npos) << text;
+        const std::string text = CPortDiagnosis::Text(
+            {PortProblem::HeldByProgram, "/dev/ttyUSB0", "", "", "", 0, 42, program, {}});
+        EXPECT_NE(text.find(says), std::string::npos) << text;
         EXPECT_NE(text.find("(process 42)"), std::string::npos) << text;
     }
 }

@@ -77,11 +77,6 @@ TEST_F(SerialDevicesTest, ListsAdaptersAndAnsweringUartsButNoPlaceholders)
         EXPECT_EQ(CSerialDevices::Label(device), want.label);
         EXPECT_EQ(device.StablePath(), *want.byId ? device.m_strById : device.m_strNode);
     }
-
-    m_tree.Remove("ttyUSB0");
-    const std::vector<SerialDevice> after = m_devices.Scan();
-    ASSERT_EQ(after.size(), 2u);
-    EXPECT_EQ(after[1].m_strNode, Dev("ttyS0"));
 }
 
 TEST_F(SerialDevicesTest, APathIsDescribedAndAByIdNameIsKeptAsTheLink)
