@@ -67,8 +67,8 @@ private:
 };
 
 // The diagnosis of `path` as user nobody sees it, with primary group `gid`
-// and no others: problem number and text through a pipe from a child.
-bool DiagnoseAsNobody(const std::string& path, gid_t gid, PortDiagnosis& result, std::string& text)
+// and no others: its text through a pipe, its problem as the exit status.
+bool DiagnoseAsNobody(const std::string& path, gid_t gid, PortProblem& problem, std::string& text)
 {
     int out[2];
     if (::pipe(out) != 0)
@@ -78,33 +78,24 @@ bool DiagnoseAsNobody(const std::string& path, gid_t gid, PortDiagnosis& result,
     const pid_t child = ::fork();
     if (child == 0)
     {
-        ::close(out[0]);
         if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(kNobody) != 0)
         {
-            ::_exit(2);
+            ::_exit(100);
         }
         const PortDiagnosis found = CPortDiagnosis().Diagnose(path);
-        const std::string message =
-            std::to_string(static_cast<int>(found.m_problem)) + "\n" + CPortDiagnosis::Text(found);
-        (void)!::write(out[1], message.data(), message.size());
-        ::_exit(0);
+        const std::string said = CPortDiagnosis::Text(found);
+        (void)!::write(out[1], said.data(), said.size());
+        ::_exit(static_cast<int>(found.m_problem));
     }
     ::close(out[1]);
-    std::string message;
-    char buffer[512];
-    for (ssize_t got; (got = ::read(out[0], buffer, sizeof buffer)) > 0;)
-    {
-        message.append(buffer, static_cast<std::size_t>(got));
-    }
+    text = ReadText("/dev/fd/" + std::to_string(out[0]));
     ::close(out[0]);
     int status = 0;
-    const std::size_t newline = message.find('\n');
-    if (::waitpid(child, &status, 0) != child || status != 0 || newline == std::string::npos)
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 100)
     {
         return false;
     }
-    result.m_problem = static_cast<PortProblem>(std::stoi(message.substr(0, newline)));
-    text = message.substr(newline + 1);
+    problem = static_cast<PortProblem>(WEXITSTATUS(status));
     return true;
 }
 } // namespace
@@ -223,10 +214,10 @@ TEST(PortDiagnosisTest, AUserOutsideTheOwningGroupIsToldTheCommand)
         ASSERT_TRUE(pty.IsValid());
         ASSERT_EQ(::chown(pty.SlavePath().c_str(), 0, c.owner), 0);
         ASSERT_EQ(::chmod(pty.SlavePath().c_str(), c.mode), 0);
-        PortDiagnosis found;
+        PortProblem problem = PortProblem::None;
         std::string text;
-        ASSERT_TRUE(DiagnoseAsNobody(pty.SlavePath(), c.userGroup, found, text));
-        EXPECT_EQ(found.m_problem, c.problem) << text;
+        ASSERT_TRUE(DiagnoseAsNobody(pty.SlavePath(), c.userGroup, problem, text));
+        EXPECT_EQ(problem, c.problem) << text;
         EXPECT_NE(text.find(c.says), std::string::npos) << text;
     }
 }
