@@ -116,7 +116,8 @@ inline constexpr const char* kBadSeconds = "%s needs a number of seconds above 0
 inline constexpr const char* kNeedPort = "--port is required";
 inline constexpr const char* kNeedOutput = "-o FILE.dmp is required";
 inline constexpr const char* kWrongArguments = "wrong number of arguments for '%s'";
-inline constexpr const char* kBadPortName = "'%s' is neither COM1..COM4, a device path nor a name in /dev/serial/by-id";
+inline constexpr const char* kBadPortName =
+    "'%s' is neither COM1..COM4, a device path nor a name in /dev/serial/by-id";
 inline constexpr const char* kBadAddress = "'%s' is not a hexadecimal address";
 inline constexpr const char* kBadCount = "'%s' is not a byte count";
 inline constexpr const char* kBadByte = "'%s' is not a hexadecimal byte";

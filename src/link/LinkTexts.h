@@ -47,8 +47,8 @@ inline constexpr const char* kDiagnosePresent = " Serial devices present now: {l
 inline constexpr const char* kDiagnoseNonePresent = " No serial device is present now.";
 inline constexpr const char* kDiagnoseNotInGroup =
     "permission denied: {user} is not in the group {group} that owns the device. Run "
-    "sudo usermod -aG {group} {user} and then log out and in again: the group counts only from a new "
-    "login.";
+    "sudo usermod -aG {group} {user} and then log out and in again: the group counts only from a "
+    "new login.";
 inline constexpr const char* kDiagnoseNewLogin =
     "permission denied: {user} is in the group {group} that owns the device, but this login began "
     "before that. Log out and in again.";

@@ -112,7 +112,7 @@ void CPortDiagnosis::ListPresent(PortDiagnosis& diagnosis) const
 
 bool CPortDiagnosis::FindHolder(const std::string& node, PortDiagnosis& diagnosis) const
 {
-    struct stat device{};
+    struct stat device = {};
     if (::stat(node.c_str(), &device) != 0)
     {
         return false;
@@ -162,7 +162,7 @@ bool CPortDiagnosis::FindHolder(const std::string& node, PortDiagnosis& diagnosi
         std::error_code fdError;
         for (const auto& fd : fs::directory_iterator(process.path() / "fd", fdError))
         {
-            struct stat held{};
+            struct stat held = {};
             if (::stat(fd.path().c_str(), &held) == 0 && held.st_dev == device.st_dev &&
                 held.st_ino == device.st_ino)
             {
@@ -184,7 +184,7 @@ PortDiagnosis CPortDiagnosis::Diagnose(const std::string& path) const
     diagnosis.m_strDevice = path;
     std::error_code error;
     const bool isLink = fs::is_symlink(path, error);
-    struct stat node{};
+    struct stat node = {};
     if (::stat(path.c_str(), &node) != 0)
     {
         // A stable name whose link is gone or dangles: the device was there.

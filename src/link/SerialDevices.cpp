@@ -143,7 +143,8 @@ std::vector<SerialDevice> CSerialDevices::Scan() const
     }
     AddLinks(devices);
     std::sort(devices.begin(), devices.end(),
-              [](const SerialDevice& a, const SerialDevice& b) { return a.m_strNode < b.m_strNode; });
+              [](const SerialDevice& a, const SerialDevice& b)
+              { return a.m_strNode < b.m_strNode; });
     return devices;
 }
 

@@ -8,9 +8,9 @@
 
 struct SerialDevice
 {
-    std::string m_strNode;   // /dev/ttyUSB0
-    std::string m_strById;   // /dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0
-    std::string m_strByPath; // /dev/serial/by-path/pci-0000:00:14.0-usb-0:2:1.0-port0
+    std::string m_strNode;      // /dev/ttyUSB0
+    std::string m_strById;      // /dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0
+    std::string m_strByPath;    // /dev/serial/by-path/pci-0000:00:14.0-usb-0:2:1.0-port0
     std::string m_strVendorId;  // "0403"; empty for a device that is not on USB
     std::string m_strProductId; // "6001"
     std::string m_strManufacturer;

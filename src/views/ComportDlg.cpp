@@ -121,8 +121,8 @@ void CComportDlg::FillDevices(QComboBox* box, const std::string& keep) const
         }
         else if (!CSerialDevices::Label(named).empty())
         {
-            text = QString::fromStdString(CSerialDevices::Label(named)) + QStringLiteral(", ") +
-                   text;
+            text =
+                QString::fromStdString(CSerialDevices::Label(named)) + QStringLiteral(", ") + text;
         }
         box->insertItem(0, text, QString::fromStdString(keep));
         box->setCurrentIndex(0);

@@ -71,11 +71,10 @@ QString CViewLink::PortLine(const CRadioLink& link, bool withRadioState) const
     QString diagnosis;
     const PortError error = link.LastError();
     if (!open && !device.empty() &&
-        (error == PortError::Missing || error == PortError::InUse ||
-         error == PortError::Denied || error == PortError::Lost))
+        (error == PortError::Missing || error == PortError::InUse || error == PortError::Denied ||
+         error == PortError::Lost))
     {
-        diagnosis = QString::fromStdString(
-            CPortDiagnosis::Text(CPortDiagnosis().Diagnose(device)));
+        diagnosis = QString::fromStdString(CPortDiagnosis::Text(CPortDiagnosis().Diagnose(device)));
     }
     QString line = StatusText(PortNumber(), shown, open, error, group, label, diagnosis);
     const std::string demo = withRadioState ? m_host.DemoRadioState() : std::string();
@@ -87,8 +86,7 @@ QString CViewLink::PortLine(const CRadioLink& link, bool withRadioState) const
 }
 
 QString CViewLink::StatusText(int portNumber, const std::string& device, bool open, PortError error,
-                              const QString& group, const QString& label,
-                              const QString& diagnosis)
+                              const QString& group, const QString& label, const QString& diagnosis)
 {
     const char* text = ViewText::kPortFailed;
     if (open)

@@ -397,7 +397,9 @@ TEST_F(CliEndToEnd, PortsSaysWhetherAPortCanBeHadAndWhyNot)
         std::string says;
     } cases[] = {
         {{"ports", "--port", device}, 0, device + ": can be opened."},
-        {{"ports", "--port", link}, 6, "the device went away: it was usb-Test_Cable_T1-if00-port0."},
+        {{"ports", "--port", link},
+         6,
+         "the device went away: it was usb-Test_Cable_T1-if00-port0."},
         {{"ports", "--diagnose"}, 0, ""},
     };
     for (const auto& c : cases)

@@ -69,9 +69,9 @@ TEST(ComportDlgTest, OffersTheDevicesPresentAndFollowsPluggingWhileOpen)
         }
         return texts.join(QLatin1Char('|')).toStdString();
     };
-    EXPECT_EQ(items(dialog.Device1()),
-              "built-in serial port, " + uart + "|USB serial cable FT232R USB UART, " +
-                  dir.Path("dev/ttyUSB0"));
+    EXPECT_EQ(items(dialog.Device1()), "built-in serial port, " + uart +
+                                           "|USB serial cable FT232R USB UART, " +
+                                           dir.Path("dev/ttyUSB0"));
     EXPECT_EQ(dialog.Device1()->currentIndex(), 0);
     // A port that stands for a device not there keeps it on offer, marked.
     EXPECT_EQ(dialog.Device2()->currentText().toStdString(),
@@ -81,9 +81,9 @@ TEST(ComportDlgTest, OffersTheDevicesPresentAndFollowsPluggingWhileOpen)
     tree.AddUsb("ttyUSB1", "067b", "2303", "Prolific", "USB-Serial Controller", "", "pl2303", "");
     tree.Remove("ttyUSB0");
     dialog.RefreshDevices();
-    EXPECT_EQ(items(dialog.Device1()),
-              "built-in serial port, " + uart + "|USB serial cable USB-Serial Controller, " +
-                  dir.Path("dev/ttyUSB1"));
+    EXPECT_EQ(items(dialog.Device1()), "built-in serial port, " + uart +
+                                           "|USB serial cable USB-Serial Controller, " +
+                                           dir.Path("dev/ttyUSB1"));
     EXPECT_EQ(dialog.Device2()->currentText().toStdString(), ftdi + " (not present)")
         << "the choice outlives the unplugging";
 

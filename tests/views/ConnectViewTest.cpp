@@ -430,9 +430,8 @@ TEST_F(ConnectViewTest, PortThatDoesNotExistFailsAtOnceAndSaysWhy)
     CConnectView* form = OpenRadioComm();
     EXPECT_FALSE(form->Conversation().Link().IsOpen());
     const QString status = form->PortStatus()->text();
-    EXPECT_TRUE(status.startsWith(
-        QString::fromStdString("COM1: " + missing + ": not open, there is no device " + missing +
-                               ".")))
+    EXPECT_TRUE(status.startsWith(QString::fromStdString(
+        "COM1: " + missing + ": not open, there is no device " + missing + ".")))
         << status.toStdString();
 
     QElapsedTimer clock;
@@ -525,9 +524,9 @@ TEST(ConnectViewText, PortLineSaysWhyAndWhatToDo)
     // The device as the device list names it, and the link's diagnosis in
     // place of the general advice.
     const QString label = QStringLiteral("USB serial cable FT232R USB UART");
-    EXPECT_EQ(CViewLink::StatusText(1, "/dev/ttyUSB0", true, PortError::None, "", label)
-                  .toStdString(),
-              "COM1: USB serial cable FT232R USB UART, /dev/ttyUSB0: open.");
+    EXPECT_EQ(
+        CViewLink::StatusText(1, "/dev/ttyUSB0", true, PortError::None, "", label).toStdString(),
+        "COM1: USB serial cable FT232R USB UART, /dev/ttyUSB0: open.");
     EXPECT_EQ(CViewLink::StatusText(1, "/dev/ttyUSB0", false, PortError::InUse, "", label,
                                     QStringLiteral("brltty (process 7) has the device open."))
                   .toStdString(),
