@@ -43,6 +43,11 @@ inline constexpr char kDumpExtension[] = ".dmp";
 
 // Files fixed by name
 inline constexpr char kComportIni[] = "Comport.ini";
+// The devices chosen in Comport set are used, but the next start will not
+// know them.
+inline constexpr char kDevicesNotSaved[] =
+    "The devices chosen for COM1 and COM2 could not be written to Comport.ini; they hold until "
+    "the program ends.";
 inline constexpr char kHelpFile[] = "Vesk4.hlp";
 
 // Menus

@@ -605,12 +605,17 @@ void CMainFrame::OnFileDirectory()
 
 void CMainFrame::OnComportSet()
 {
-    CComportDlg dialog(m_app.GetComPort(), this);
+    CComportDlg dialog(m_app.GetComPort(), m_app.GetPortMap().DevicePath(1),
+                       m_app.GetPortMap().DevicePath(2), this);
     if (m_app.Ui().RunDialog(dialog) != QDialog::Accepted)
     {
         return;
     }
     m_app.SetComPort(dialog.m_nPort);
+    if (!m_app.AssignDevice(1, dialog.m_strDevice1) || !m_app.AssignDevice(2, dialog.m_strDevice2))
+    {
+        m_app.Ui().ShowMessage(AppText::kDevicesNotSaved, MessageIcon::Warning);
+    }
     // Every form that talks to the radio follows the choice: the port lines
     // of the Adjust and Test forms, too, end with choosing it here.
     if (CVesk4View* view = ActiveView())

@@ -77,6 +77,21 @@ int CVesk4App::ExitInstance()
     return 0;
 }
 
+bool CVesk4App::AssignDevice(int portNumber, const std::string& path)
+{
+    if (m_portMap.DevicePath(portNumber) == path || path.empty())
+    {
+        return true;
+    }
+    m_portMap.SetDevicePath(portNumber, path);
+    if (m_pDemoRadio)
+    {
+        return true;
+    }
+    return CProfileFile(m_strIniPath)
+        .WriteString("Devices", "COM" + std::to_string(portNumber), path);
+}
+
 void CVesk4App::OpenView(int index)
 {
     if (index < 0 || index >= VIEW_COUNT || !m_pMainWnd)

@@ -66,6 +66,11 @@ public:
 
     // The main frame's state of the whole program.
     void SetComPort(int port) { m_nComPort = port; }
+    // Port 1..4 now stands for `path`, kept in section "Devices" of
+    // "Comport.ini" as given (a by-id link stays the link). In a
+    // demonstration the file is left alone: its ports lead to the simulated
+    // radio only while it runs. False when the file could not be written.
+    [[nodiscard]] bool AssignDevice(int portNumber, const std::string& path);
     int GetModelIndex() const { return m_nModelIndex; }
     bool IsModelUnset() const { return m_bModelUnset != 0; }
     void SetModelUnset(bool unset) { m_bModelUnset = unset ? 1 : 0; }

@@ -96,6 +96,10 @@ int Dispatch(const CCliOptions& options)
     {
         return RunJournal(options);
     }
+    if (command == "ports")
+    {
+        return RunPorts(options);
+    }
     return UsageError(kUnknownCommand, command);
 }
 } // namespace

@@ -89,6 +89,10 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
         {
             m_strBackupDir = argv[++i];
         }
+        else if (arg == "--diagnose")
+        {
+            m_bDiagnose = true;
+        }
         else if (arg == "--verify")
         {
             m_bVerify = true;

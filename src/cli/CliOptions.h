@@ -37,6 +37,8 @@ public:
     // new --model NAME [--channels 120|320].
     std::string m_strModel;
     int m_nChannels = 120;
+    // ports --diagnose: why each port cannot be had.
+    bool m_bDiagnose = false;
 
     // False with a message for the user when the line cannot be understood.
     [[nodiscard]] bool Parse(int argc, const char* const* argv, std::string& error);

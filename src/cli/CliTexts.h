@@ -50,6 +50,12 @@ inline constexpr const char* kCliUsage =
     "                                     with its default reference steps and\n"
     "                                     injection side, to begin a plan without a\n"
     "                                     radio; never replaces a file\n"
+    "  ports [--diagnose]                 the serial devices present, one a line: node,\n"
+    "                                     name, stable by-id name, USB ids, maker and\n"
+    "                                     product, serial number, driver and who holds\n"
+    "                                     it; --diagnose says why one cannot be had\n"
+    "  ports --port P                     whether P can be opened, and if not why and\n"
+    "                                     what to do\n"
     "\n"
     "To put a backup back on its radio: vesk4-cli download --port P --verify BACKUP\n"
     "(vesk4-cli backups lists them).\n"
@@ -77,7 +83,8 @@ inline constexpr const char* kCliUsage =
     "row is refused.\n"
     "\n"
     "Options:\n"
-    "  --port P         COM1..COM4 or a device path such as /dev/ttyUSB0; COM1..COM4\n"
+    "  --port P         COM1..COM4, a device path such as /dev/ttyUSB0 or a name\n"
+    "                   from /dev/serial/by-id (vesk4-cli ports lists them); COM1..COM4\n"
     "                   are /dev/ttyS0..3 unless section [Devices] of Comport.ini in\n"
     "                   the current directory names others (COM1=/dev/ttyUSB0)\n"
     "  --timeout SEC    how long to wait for the radio's first answer (default 3)\n"
@@ -87,6 +94,7 @@ inline constexpr const char* kCliUsage =
     "  --quiet          never draw it\n"
     "  --verify         download: read the radio back and compare\n"
     "  --force          download, clone, fleet: write even when the check finds errors\n"
+    "  --diagnose       ports: say why each port cannot be had\n"
     "  --trace FILE     write every record sent and received, with the milliseconds\n"
     "                   since the start, to FILE\n"
     "  --no-backup      keep no backup of what is read from the radio (as does\n"
@@ -126,7 +134,8 @@ inline constexpr const char* kBadSeconds = "%s needs a number of seconds above 0
 inline constexpr const char* kNeedPort = "--port is required";
 inline constexpr const char* kNeedOutput = "-o FILE.dmp is required";
 inline constexpr const char* kWrongArguments = "wrong number of arguments for '%s'";
-inline constexpr const char* kBadPortName = "'%s' is neither COM1..COM4 nor a device path";
+inline constexpr const char* kBadPortName =
+    "'%s' is neither COM1..COM4, a device path nor a name in /dev/serial/by-id";
 inline constexpr const char* kBadAddress = "'%s' is not a hexadecimal address";
 inline constexpr const char* kBadCount = "'%s' is not a byte count";
 inline constexpr const char* kBadByte = "'%s' is not a hexadecimal byte";
@@ -266,3 +275,16 @@ inline constexpr const char* kCloneDone =
     "%s: serial %s, %s, %d channels: plan %s written and verified; original in %s\n";
 inline constexpr const char* kCloneDoneNoBackup =
     "%s: serial %s, %s, %d channels: plan %s written and verified\n";
+
+// ports
+inline constexpr const char* kPortsNone = "No serial devices found.\n";
+inline constexpr const char* kPortsFree = "free";
+inline constexpr const char* kPortsHeldBy = "held by";
+inline constexpr const char* kPortsNoAccess = "no access (group";
+inline constexpr const char* kPortsUsable = "%s: can be opened.\n";
+inline constexpr const char* kPortsDiagnosis = "%s: %s\n";
+inline constexpr const char* kPortsNotOpened = "it could not be opened.";
+inline constexpr const char* kPortsSharedWith =
+    "Note: %s (process %d) has it open too; what it sends and reads mixes with the radio's.\n";
+// The line after a port error that says why and what to do.
+inline constexpr const char* kDiagnosisLine = "vesk4-cli: %s\n";

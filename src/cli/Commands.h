@@ -21,6 +21,7 @@
 [[nodiscard]] int RunNew(const CCliOptions& options);
 [[nodiscard]] int RunFleet(const CCliOptions& options);
 [[nodiscard]] int RunJournal(const CCliOptions& options);
+[[nodiscard]] int RunPorts(const CCliOptions& options);
 
 // Shared checks: a usage message and kExitUsage, or kExitOk.
 [[nodiscard]] int RequirePort(const CCliOptions& options);

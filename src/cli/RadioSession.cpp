@@ -8,6 +8,7 @@
 
 // link
 #include "link/LinkTexts.h"
+#include "link/PortDiagnosis.h"
 #include "link/PortMap.h"
 #include "link/ProfileFile.h"
 
@@ -76,16 +77,29 @@ int CRadioSession::Open()
 
     const char* name = m_options.m_strPort.c_str();
     const char* device = m_strDevice.c_str();
-    switch (m_conversation.Link().LastError())
+    const PortError error = m_conversation.Link().LastError();
+    // Why, where the system tells, after the error line.
+    const auto explain = [this]
+    {
+        const std::string why = CPortDiagnosis::Text(CPortDiagnosis().Diagnose(m_strDevice));
+        if (!why.empty())
+        {
+            std::fprintf(m_hooks.pErr, kDiagnosisLine, why.c_str());
+        }
+    };
+    switch (error)
     {
     case PortError::Missing:
         std::fprintf(m_hooks.pErr, kNoSuchPort, name, device);
+        explain();
         return kExitNoPort;
     case PortError::InUse:
         std::fprintf(m_hooks.pErr, kPortBusy, name, device);
+        explain();
         return kExitPortBusy;
     case PortError::Denied:
         std::fprintf(m_hooks.pErr, kPortDenied, device);
+        explain();
         return kExitPortDenied;
     case PortError::NotSerial:
         std::fprintf(m_hooks.pErr, kNotSerial, device);

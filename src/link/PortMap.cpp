@@ -64,7 +64,8 @@ bool CPortMap::ParsePortName(const std::string& name, int& portNumber)
     return true;
 }
 
-bool CPortMap::Resolve(const std::string& name, std::string& device) const
+bool CPortMap::Resolve(const std::string& name, std::string& device,
+                       const CSerialDevices& devices) const
 {
     int portNumber = 0;
     if (ParsePortName(name, portNumber))
@@ -77,5 +78,6 @@ bool CPortMap::Resolve(const std::string& name, std::string& device) const
         device = name;
         return true;
     }
-    return false;
+    // The link, not its target: the stable name survives replugging.
+    return devices.FindById(name, device);
 }

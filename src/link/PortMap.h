@@ -3,6 +3,7 @@
 
 // own
 #include "link/ProfileFile.h"
+#include "link/SerialDevices.h"
 
 // std
 #include <array>
@@ -27,9 +28,10 @@ public:
 
     // "COM1".."COM4" (any case) gives 1..4; anything else false.
     [[nodiscard]] static bool ParsePortName(const std::string& name, int& portNumber);
-    // A port name through the map, or a device path (anything with a '/')
-    // as it stands.
-    [[nodiscard]] bool Resolve(const std::string& name, std::string& device) const;
+    // A port name through the map, a device path (anything with a '/') as it
+    // stands, or a name in /dev/serial/by-id as the path of that link.
+    [[nodiscard]] bool Resolve(const std::string& name, std::string& device,
+                               const CSerialDevices& devices = CSerialDevices()) const;
 
 private:
     std::array<std::string, kPortCount> m_devices;

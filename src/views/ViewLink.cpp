@@ -6,7 +6,9 @@
 #include "views/ViewTexts.h"
 
 // link
+#include "link/PortDiagnosis.h"
 #include "link/RadioLink.h"
+#include "link/SerialDevices.h"
 
 // Qt
 #include <QFileInfo>
@@ -54,7 +56,27 @@ QString CViewLink::PortLine(const CRadioLink& link, bool withRadioState) const
     {
         group = QFileInfo(QString::fromStdString(device)).group();
     }
-    QString line = StatusText(PortNumber(), device, open, link.LastError(), group);
+    // The device as the list names it: what it is and its node, though the
+    // port may be kept by its stable by-id link.
+    SerialDevice described;
+    QString label;
+    std::string shown = device;
+    if (!device.empty() && CSerialDevices().Describe(device, described))
+    {
+        label = QString::fromStdString(CSerialDevices::Label(described));
+        shown = described.m_strNode;
+    }
+    // Only the errors a look at the system can explain; the port's own
+    // hold on a device it has open is no problem.
+    QString diagnosis;
+    const PortError error = link.LastError();
+    if (!open && !device.empty() &&
+        (error == PortError::Missing || error == PortError::InUse || error == PortError::Denied ||
+         error == PortError::Lost))
+    {
+        diagnosis = QString::fromStdString(CPortDiagnosis::Text(CPortDiagnosis().Diagnose(device)));
+    }
+    QString line = StatusText(PortNumber(), shown, open, error, group, label, diagnosis);
     const std::string demo = withRadioState ? m_host.DemoRadioState() : std::string();
     if (!demo.empty())
     {
@@ -64,7 +86,7 @@ QString CViewLink::PortLine(const CRadioLink& link, bool withRadioState) const
 }
 
 QString CViewLink::StatusText(int portNumber, const std::string& device, bool open, PortError error,
-                              const QString& group)
+                              const QString& group, const QString& label, const QString& diagnosis)
 {
     const char* text = ViewText::kPortFailed;
     if (open)
@@ -102,8 +124,16 @@ QString CViewLink::StatusText(int portNumber, const std::string& device, bool op
         }
     }
     const QString name = QStringLiteral("COM%1").arg(portNumber);
-    const QString path = device.empty() ? QString::fromLatin1(ViewText::kPortNoDevice)
-                                        : QString::fromStdString(device);
+    QString path = device.empty() ? QString::fromLatin1(ViewText::kPortNoDevice)
+                                  : QString::fromStdString(device);
+    if (!label.isEmpty())
+    {
+        path = label + QStringLiteral(", ") + path;
+    }
+    if (!open && !diagnosis.isEmpty())
+    {
+        return QString::fromLatin1(ViewText::kPortDiagnosed).arg(name, path, diagnosis);
+    }
     QString result = QString::fromLatin1(text).arg(name, path);
     if (text == ViewText::kPortDenied)
     {

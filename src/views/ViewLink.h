@@ -9,6 +9,9 @@
 // link
 #include "link/SerialBackend.h"
 
+// Qt
+#include <QString>
+
 // std
 #include <cstdint>
 #include <functional>
@@ -18,7 +21,6 @@
 class CRadioLink;
 class IViewHost;
 class QObject;
-class QString;
 
 class CViewLink
 {
@@ -44,9 +46,12 @@ public:
     QString PortLine(const CRadioLink& link, bool withRadioState) const;
     // The first line: which device port `portNumber` is and whether it is
     // open, or why not and what to do about it. `group` owns the device (for
-    // the permission advice); empty means the usual serial group.
+    // the permission advice); empty means the usual serial group. `label`
+    // names the device as the device list does; `diagnosis`, where the system
+    // told why the port cannot be had, replaces the general advice.
     static QString StatusText(int portNumber, const std::string& device, bool open, PortError error,
-                              const QString& group);
+                              const QString& group, const QString& label = QString(),
+                              const QString& diagnosis = QString());
 
 private:
     const IViewHost& m_host;

@@ -36,6 +36,11 @@ inline constexpr char kNarrowReferenceName[] = "PLL Reference Freq Narrow";
 inline constexpr char kComportTitle[] = "Comport set";
 inline constexpr char kComport1[] = "Comport1";
 inline constexpr char kComport2[] = "Comport2";
+// Spoken names of the device lists beside them, and the mark of a device that
+// is not there now.
+inline constexpr char kComport1Device[] = "Comport1 device";
+inline constexpr char kComport2Device[] = "Comport2 device";
+inline constexpr char kDeviceAbsent[] = " (not present)";
 
 // Radio Comm form (the outcome messages are the link's, in link/LinkTexts.h)
 inline constexpr char kUpLoad[] = "Up Load";
@@ -62,30 +67,35 @@ inline constexpr char kMhz[] = "MHz";
 inline constexpr char kTransferListName[] = "Radio Comm messages";
 inline constexpr char kPortLineName[] = "Port";
 
-// The port line of the Radio Comm form: %1 the port name, %2 its device.
-inline constexpr char kPortOpen[] = "%1 is %2: open.";
+// The port line of the Radio Comm, Adjust and Test forms: %1 the port name,
+// %2 its device as the device list names it ("USB serial cable FT232R USB
+// UART, /dev/ttyUSB0").
+inline constexpr char kPortOpen[] = "%1: %2: open.";
 inline constexpr char kPortMissing[] =
-    "%1 is %2: not open, no such device. Plug in the cable or adapter, or name its device in "
+    "%1: %2: not open, no such device. Plug in the cable or adapter, or name its device in "
     "Comport.ini, section [Devices] (for example %1=/dev/ttyUSB0), then choose Utility > "
     "Comport set and OK.";
 inline constexpr char kPortInUse[] =
-    "%1 is %2: not open, in use by another program. Close that program, then choose Utility > "
+    "%1: %2: not open, in use by another program. Close that program, then choose Utility > "
     "Comport set and OK.";
 // %3 the group that owns the device.
 inline constexpr char kPortDenied[] =
-    "%1 is %2: not open, permission denied. Add yourself to the group %3 (sudo usermod -aG %3 "
+    "%1: %2: not open, permission denied. Add yourself to the group %3 (sudo usermod -aG %3 "
     "$USER), log in again, then choose Utility > Comport set and OK.";
 inline constexpr char kPortNotSerial[] =
-    "%1 is %2: not open, not a serial device. Name the radio's port in Comport.ini, section "
+    "%1: %2: not open, not a serial device. Name the radio's port in Comport.ini, section "
     "[Devices].";
 inline constexpr char kPortConfigure[] =
-    "%1 is %2: not open, the device refused 2400 baud, 8 data bits, no parity.";
+    "%1: %2: not open, the device refused 2400 baud, 8 data bits, no parity.";
 inline constexpr char kPortLockBusy[] =
-    "%1 is %2: not open, another program holds the port lock Vesk4Mutex. Close it, then choose "
+    "%1: %2: not open, another program holds the port lock Vesk4Mutex. Close it, then choose "
     "Utility > Comport set and OK.";
 inline constexpr char kPortLost[] =
-    "%1 is %2: the device went away. Reconnect it, then choose Utility > Comport set and OK.";
-inline constexpr char kPortFailed[] = "%1 is %2: not open.";
+    "%1: %2: the device went away. Reconnect it, then choose Utility > Comport set and OK.";
+inline constexpr char kPortFailed[] = "%1: %2: not open.";
+// %3 why, and what to do, as the link's diagnosis says.
+inline constexpr char kPortDiagnosed[] =
+    "%1: %2: not open, %3 Then choose Utility > Comport set and OK.";
 inline constexpr char kPortNoDevice[] = "(no device)";
 inline constexpr char kDefaultSerialGroup[] = "dialout";
 

@@ -5,9 +5,11 @@
 #include "AppFixture.h"
 
 // views
+#include "views/ComportDlg.h"
 #include "views/ConnectView.h"
 
 // Qt
+#include <QComboBox>
 #include <QLabel>
 
 using ComportIniTest = AppFixture;
@@ -111,11 +113,33 @@ TEST_F(ComportIniTest, TheFormsOpenThePortsDeviceAndFollowComportSet)
     auto* form = dynamic_cast<CConnectView*>(m_app->GetView(VIEW_CONNECT));
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->PortStatus()->text().startsWith(
-        QString::fromStdString("COM1 is " + Path("first-tty") + ": not open")))
+        QString::fromStdString("COM1: " + Path("first-tty") + ": not open")))
         << form->PortStatus()->text().toStdString();
     ChooseCom2();
     EXPECT_EQ(form->PortNumber(), 2);
     EXPECT_TRUE(form->PortStatus()->text().startsWith(
-        QString::fromStdString("COM2 is " + Path("second-tty") + ": not open")))
+        QString::fromStdString("COM2: " + Path("second-tty") + ": not open")))
         << form->PortStatus()->text().toStdString();
+}
+
+// A device chosen in Comport set is kept in section "Devices" at once, as the
+// path chosen: a by-id link stays the link.
+TEST_F(ComportIniTest, ADeviceChosenInComportSetIsKeptByItsLink)
+{
+    Start();
+    const std::string link = Path("usb-Test_Cable_T1-if00-port0");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), QString::fromStdString(link)));
+    m_ui.m_dialogScripts.push_back(
+        [&](QDialog& dialog)
+        {
+            auto& port = dynamic_cast<CComportDlg&>(dialog);
+            port.Device2()->addItem(QStringLiteral("cable"), QString::fromStdString(link));
+            port.Device2()->setCurrentIndex(port.Device2()->count() - 1);
+            port.OnOK();
+            return dialog.result();
+        });
+    Frame().GetCommand(ID_COMPORT_SET)->trigger();
+    EXPECT_EQ(m_app->GetPortMap().DevicePath(2), link);
+    EXPECT_EQ(m_app->GetPortMap().DevicePath(1), "/dev/ttyS0") << "COM1 left as it was";
+    EXPECT_EQ(ReadText(Path("Comport.ini")), "[Devices]\nCOM2=" + link + "\n");
 }

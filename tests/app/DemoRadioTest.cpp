@@ -74,7 +74,7 @@ protected:
                 }
                 return form->PortStatus()->text().contains(QString::fromLatin1(says));
             });
-        EXPECT_TRUE(form->PortStatus()->text().startsWith(QStringLiteral("COM1 is ")));
+        EXPECT_TRUE(form->PortStatus()->text().startsWith(QStringLiteral("COM1: ")));
         return shown;
     }
 
@@ -94,7 +94,7 @@ TEST_F(DemoRadioSessionTest, UploadTakeItIntoTheModelFormAndSaveWhatTheRadioHold
     auto* form = OpenForm<CConnectView>(VIEW_CONNECT);
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->PortStatus()->text().toStdString(),
-              "COM1 is " + m_demo.DevicePath() + ": open.");
+              "COM1: pseudo-terminal, " + m_demo.DevicePath() + ": open.");
     form->UploadButton()->click();
     ASSERT_TRUE(WaitUntil([&] { return m_ui.CountOf(kUploadCompleteText) == 1; }));
 

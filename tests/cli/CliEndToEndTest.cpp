@@ -11,6 +11,7 @@
 #include "model/RadioImage.h"
 
 // std
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <chrono>
 #include <csignal>
@@ -379,7 +380,38 @@ TEST_F(CliEndToEnd, PortInUseByAnotherProgram)
     const Result result = Cli({"ram-read", "--port", device, "40", "1"});
     EXPECT_EQ(result.exit, 7);
     EXPECT_NE(result.err.find("in use"), std::string::npos) << result.err;
+    // The lock names its holder: this test program, a copy by its name.
+    EXPECT_NE(result.err.find("(process " + std::to_string(::getpid()) + ")"), std::string::npos)
+        << result.err;
     ::close(fd);
+}
+
+TEST_F(CliEndToEnd, PortsSaysWhetherAPortCanBeHadAndWhyNot)
+{
+    const std::string device = StartSim();
+    const std::string link = Path("usb-Test_Cable_T1-if00-port0");
+    std::filesystem::create_symlink(Path("unplugged"), link);
+    const struct
+    {
+        std::vector<std::string> args;
+        int exit;
+        std::string says;
+    } cases[] = {
+        {{"ports", "--port", device}, 0, device + ": can be opened."},
+        {{"ports", "--port", link},
+         6,
+         "the device went away: it was usb-Test_Cable_T1-if00-port0."},
+        {{"ports", "--diagnose"}, 0, ""},
+    };
+    for (const auto& c : cases)
+    {
+        const Result result = Cli(c.args);
+        EXPECT_EQ(result.exit, c.exit) << result.err;
+        EXPECT_NE(result.out.find(c.says), std::string::npos) << result.out;
+    }
+    const Result upload = Cli({"upload", "--port", link, "-o", "b.dmp"});
+    EXPECT_EQ(upload.exit, 6);
+    EXPECT_NE(upload.err.find("vesk4-cli: the device went away"), std::string::npos) << upload.err;
 }
 
 TEST_F(CliEndToEnd, PortWithoutPermissionSaysHowToFixIt)

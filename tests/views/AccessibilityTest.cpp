@@ -67,6 +67,7 @@ TEST_F(AccessibilityTest, EveryDialogOfTheFormsNamesEveryControl)
         std::make_unique<CRamReadDlg>(m_ui, nullptr),
         std::make_unique<CRamWriteDlg>(m_ui, nullptr),
         std::make_unique<CComportDlg>(0, nullptr),
+        std::make_unique<CComportDlg>(0, "/dev/ttyS0", "/dev/ttyS1", nullptr),
         std::make_unique<CProgressDlg>(nullptr),
     };
     for (const auto& dialog : dialogs)

@@ -304,7 +304,7 @@ TEST_F(AdjustViewTest, ThePortLineSaysWhetherTheRadioCanBeReached)
     };
     const Case cases[] = {
         {"radio on the port", true, ": open."},
-        {"no such device", false, "not open, no such device"},
+        {"no such device", false, "not open, there is no device"},
     };
     for (const Case& c : cases)
     {
@@ -314,7 +314,7 @@ TEST_F(AdjustViewTest, ThePortLineSaysWhetherTheRadioCanBeReached)
         ASSERT_NE(form, nullptr);
         form->OnPortChanged();
         EXPECT_EQ(form->Link().IsOpen(), c.reachable);
-        EXPECT_TRUE(form->PortStatus()->text().startsWith(QStringLiteral("COM1 is ")));
+        EXPECT_TRUE(form->PortStatus()->text().startsWith(QStringLiteral("COM1: ")));
         EXPECT_TRUE(form->PortStatus()->text().contains(QString::fromLatin1(c.says)))
             << form->PortStatus()->text().toStdString();
         // A send that cannot reach the radio still shows no message box.

@@ -474,8 +474,8 @@ TEST_F(ConnectViewTest, PortThatDoesNotExistFailsAtOnceAndSaysWhy)
     CConnectView* form = OpenRadioComm();
     EXPECT_FALSE(form->Conversation().Link().IsOpen());
     const QString status = form->PortStatus()->text();
-    EXPECT_TRUE(status.startsWith(
-        QString::fromStdString("COM1 is " + missing + ": not open, no such device")))
+    EXPECT_TRUE(status.startsWith(QString::fromStdString(
+        "COM1: " + missing + ": not open, there is no device " + missing + ".")))
         << status.toStdString();
 
     QElapsedTimer clock;
@@ -502,13 +502,13 @@ TEST_F(ConnectViewTest, ThePortChoiceReopensTheFormOnTheChosenPort)
     m_host.m_portMap.SetDevicePath(2, m_port.DevicePath());
     CConnectView* form = OpenRadioComm();
     EXPECT_FALSE(form->Conversation().Link().IsOpen());
-    EXPECT_TRUE(form->PortStatus()->text().startsWith("COM1 is "));
+    EXPECT_TRUE(form->PortStatus()->text().startsWith("COM1: "));
 
     ChooseCom2();
     EXPECT_EQ(form->PortNumber(), 2);
     EXPECT_TRUE(form->Conversation().Link().IsOpen());
     EXPECT_EQ(form->PortStatus()->text(),
-              QString::fromStdString("COM2 is " + m_port.DevicePath() + ": open."));
+              QString::fromStdString("COM2: pseudo-terminal, " + m_port.DevicePath() + ": open."));
     Upload(form);
 }
 
@@ -536,26 +536,26 @@ TEST(ConnectViewText, PortLineSaysWhyAndWhatToDo)
         const char* group;
         const char* expected;
     } cases[] = {
-        {true, PortError::None, "", "COM1 is /dev/ttyUSB0: open."},
+        {true, PortError::None, "", "COM1: /dev/ttyUSB0: open."},
         {false, PortError::Missing, "",
-         "COM1 is /dev/ttyUSB0: not open, no such device. Plug in the cable or adapter, or name "
+         "COM1: /dev/ttyUSB0: not open, no such device. Plug in the cable or adapter, or name "
          "its device in Comport.ini, section [Devices] (for example COM1=/dev/ttyUSB0), then "
          "choose Utility > Comport set and OK."},
         {false, PortError::InUse, "",
-         "COM1 is /dev/ttyUSB0: not open, in use by another program. Close that program, then "
+         "COM1: /dev/ttyUSB0: not open, in use by another program. Close that program, then "
          "choose Utility > Comport set and OK."},
         {false, PortError::Denied, "uucp",
-         "COM1 is /dev/ttyUSB0: not open, permission denied. Add yourself to the group uucp "
+         "COM1: /dev/ttyUSB0: not open, permission denied. Add yourself to the group uucp "
          "(sudo usermod -aG uucp $USER), log in again, then choose Utility > Comport set and OK."},
         {false, PortError::Denied, "",
-         "COM1 is /dev/ttyUSB0: not open, permission denied. Add "
+         "COM1: /dev/ttyUSB0: not open, permission denied. Add "
          "yourself to the group dialout (sudo usermod -aG dialout "
          "$USER), log in again, then choose Utility > Comport set "
          "and OK."},
         {false, PortError::Lost, "",
-         "COM1 is /dev/ttyUSB0: the device went away. Reconnect it, then choose Utility > Comport "
+         "COM1: /dev/ttyUSB0: the device went away. Reconnect it, then choose Utility > Comport "
          "set and OK."},
-        {false, PortError::Failed, "", "COM1 is /dev/ttyUSB0: not open."},
+        {false, PortError::Failed, "", "COM1: /dev/ttyUSB0: not open."},
     };
     for (const auto& c : cases)
     {
@@ -564,8 +564,19 @@ TEST(ConnectViewText, PortLineSaysWhyAndWhatToDo)
     }
     EXPECT_EQ(CViewLink::StatusText(2, "", false, PortError::Missing, "")
                   .toStdString()
-                  .rfind("COM2 is (no device): not open, no such device.", 0),
+                  .rfind("COM2: (no device): not open, no such device.", 0),
               0u);
+    // The device as the device list names it, and the link's diagnosis in
+    // place of the general advice.
+    const QString label = QStringLiteral("USB serial cable FT232R USB UART");
+    EXPECT_EQ(
+        CViewLink::StatusText(1, "/dev/ttyUSB0", true, PortError::None, "", label).toStdString(),
+        "COM1: USB serial cable FT232R USB UART, /dev/ttyUSB0: open.");
+    EXPECT_EQ(CViewLink::StatusText(1, "/dev/ttyUSB0", false, PortError::InUse, "", label,
+                                    QStringLiteral("brltty (process 7) has the device open."))
+                  .toStdString(),
+              "COM1: USB serial cable FT232R USB UART, /dev/ttyUSB0: not open, brltty (process 7) "
+              "has the device open. Then choose Utility > Comport set and OK.");
 }
 
 TEST_F(ConnectViewTest, LeavingDuringADownloadCancelsAndWaitsForTheWorker)
