@@ -209,9 +209,9 @@ QProgressBar* CFleetDialog::Bar(int row) const
 
 void CFleetDialog::SetRunning(bool running)
 {
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             m_pPlanWindow, m_pPlanFile, m_pPlanPath, m_pBrowse, m_pLoop, m_pJournal,
-             m_pChooseJournal, m_pStart})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{m_pPlanWindow, m_pPlanFile, m_pPlanPath, m_pBrowse,
+                                         m_pLoop, m_pJournal, m_pChooseJournal, m_pStart})
     {
         widget->setEnabled(!running);
     }
@@ -305,8 +305,12 @@ void CFleetDialog::AddRow(int portNumber, const QString& device)
 {
     const int row = m_pRows->rowCount();
     m_pRows->insertRow(row);
-    const QString cells[ColCount] = {QStringLiteral("COM%1").arg(portNumber), device, QString(),
-                                     Text(kWaiting), QString(), QString()};
+    const QString cells[ColCount] = {QStringLiteral("COM%1").arg(portNumber),
+                                     device,
+                                     QString(),
+                                     Text(kWaiting),
+                                     QString(),
+                                     QString()};
     for (int column = 0; column < ColCount; ++column)
     {
         if (column != ColProgress)

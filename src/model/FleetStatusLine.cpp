@@ -69,8 +69,8 @@ bool CFleetStatusLine::Parse(const std::string& line, FleetStatus& status)
     for (;;)
     {
         const std::size_t tab = text.find('\t', start);
-        fields.push_back(text.substr(start, tab == std::string::npos ? std::string::npos
-                                                                      : tab - start));
+        fields.push_back(
+            text.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
         if (tab == std::string::npos)
         {
             break;

@@ -67,8 +67,7 @@ TEST_F(FleetDialogTest, ProgramsTheTickedPortsAndStopsALoop)
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(dialog->isVisible());
     dialog->SetCliPath(QStringLiteral(VESK4_CLI));
-    EXPECT_EQ(dialog->PortBox(0)->text().toStdString(),
-              "COM1 (" + m_ports[0]->DevicePath() + ")");
+    EXPECT_EQ(dialog->PortBox(0)->text().toStdString(), "COM1 (" + m_ports[0]->DevicePath() + ")");
     EXPECT_EQ(dialog->JournalPath()->text().toStdString(), Path(FleetText::kJournalName));
     EXPECT_TRUE(dialog->PlanWindow()->isChecked());
 
@@ -87,8 +86,8 @@ TEST_F(FleetDialogTest, ProgramsTheTickedPortsAndStopsALoop)
     // Both verified, each bar full, while the ports wait for the next radio.
     const auto result = [dialog](int row)
     { return dialog->Rows()->item(row, CFleetDialog::ColResult)->text().toStdString(); };
-    ASSERT_TRUE(WaitUntil([&] { return result(0) == "verified" && result(1) == "verified"; },
-                          180000))
+    ASSERT_TRUE(
+        WaitUntil([&] { return result(0) == "verified" && result(1) == "verified"; }, 180000))
         << result(0) << " / " << result(1);
     EXPECT_EQ(dialog->Rows()->item(1, CFleetDialog::ColSerial)->text(), QStringLiteral("30000002"));
     for (int row = 0; row < 2; ++row)
@@ -112,5 +111,44 @@ TEST_F(FleetDialogTest, ProgramsTheTickedPortsAndStopsALoop)
         EXPECT_TRUE(row.Verified()) << row.strResult;
         EXPECT_EQ(row.strPlan.substr(row.strPlan.rfind('/') + 1), "depot.dmp");
     }
-    EXPECT_EQ(dialog->SummaryLabel()->text(), QStringLiteral("2 radios done: 2 verified, 0 failed"));
+    EXPECT_EQ(dialog->SummaryLabel()->text(),
+              QStringLiteral("2 radios done: 2 verified, 0 failed"));
+}
+
+// What Start needs before it runs anything, each refused with its reason.
+TEST_F(FleetDialogTest, StartSaysWhatIsMissing)
+{
+    Start();
+    Frame().GetCommand(ID_FLEET)->trigger();
+    auto* dialog = Frame().findChild<CFleetDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    struct Case
+    {
+        const char* cli;
+        bool port;
+        const char* journal;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"", true, "j.csv", FleetText::kNoCli},
+        {VESK4_CLI, false, "j.csv", FleetText::kNoPorts},
+        {VESK4_CLI, true, " ", FleetText::kNoJournal},
+        {VESK4_CLI, true, "j.csv", FleetText::kNoPlanFile},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.expected);
+        dialog->SetCliPath(QString::fromUtf8(c.cli));
+        dialog->PortBox(1)->setChecked(c.port);
+        dialog->JournalPath()->setText(QString::fromUtf8(c.journal));
+        dialog->PlanFile()->setChecked(true);
+        dialog->PlanPath()->clear();
+        dialog->StartButton()->click();
+        EXPECT_FALSE(dialog->IsRunning());
+        ASSERT_FALSE(m_ui.Texts().empty());
+        EXPECT_EQ(m_ui.Texts().back(), c.expected);
+    }
+    // A second Program Several Radios brings the same dialog up again.
+    Frame().GetCommand(ID_FLEET)->trigger();
+    EXPECT_EQ(Frame().findChildren<CFleetDialog*>().size(), 1);
 }

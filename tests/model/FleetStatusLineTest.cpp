@@ -20,14 +20,19 @@ TEST(FleetStatusLine, ReadsBackWhatItWritesAndNothingElse)
         FleetStatus expected;
     };
     const std::vector<Case> cases = {
-        {"fleet-status\tCOM1\twriting\t42\t12AB3400\t", true, {"COM1", "writing", 42, "12AB3400", ""}},
+        {"fleet-status\tCOM1\twriting\t42\t12AB3400\t",
+         true,
+         {"COM1", "writing", 42, "12AB3400", ""}},
         {"fleet-status\t/dev/pts/3\tended\t100\t\tfailed: no answer from the radio\r",
          true,
          {"/dev/pts/3", "ended", 100, "", "failed: no answer from the radio"}},
-        {"fleet-status\tCOM2\twaiting for a radio\t0\t7\tverified", true,
+        {"fleet-status\tCOM2\twaiting for a radio\t0\t7\tverified",
+         true,
          {"COM2", "waiting for a radio", 0, "7", "verified"}},
         // The lines for people, the summary, a message, a line cut short.
-        {"COM1         12AB3400   writing                                      verified", false, {}},
+        {"COM1         12AB3400   writing                                      verified",
+         false,
+         {}},
         {"2 radios: 2 verified, 0 failed", false, {}},
         {"vesk4-cli: cannot open COM3", false, {}},
         {"fleet-status\tCOM1\twriting\t42\t12AB3400", false, {}},
