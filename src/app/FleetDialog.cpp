@@ -477,7 +477,10 @@ void CFleetDialog::ShowStatus(const FleetStatus& status)
     }
     m_pRows->item(row, ColSerial)->setText(QString::fromStdString(status.strSerial));
     m_pRows->item(row, ColPhase)->setText(QString::fromStdString(status.strPhase));
-    m_pRows->item(row, ColResult)->setText(QString::fromStdString(status.strResult));
+    // A reason is longer than its cell: the whole of it on the cell's tip.
+    QTableWidgetItem* result = m_pRows->item(row, ColResult);
+    result->setText(QString::fromStdString(status.strResult));
+    result->setToolTip(result->text());
     if (QProgressBar* bar = Bar(row))
     {
         bar->setValue(status.nPercent);
