@@ -6,6 +6,8 @@
 #include "ui/CommandIds.h"
 #include "app/DirectoryDlg.h"
 #include "app/CompareCommands.h"
+#include "app/FleetDialog.h"
+#include "app/FleetDlgTexts.h"
 #include "app/HelpWindow.h"
 #include "app/PlanCommands.h"
 #include "app/PlanCompareTexts.h"
@@ -175,6 +177,19 @@ void CMainFrame::CreateMenus()
             this, [this] { SwitchView(VIEW_CONNECT); });
     connect(AddCommand(utility, ID_COMPARE_RADIO, PlanCompareText::kCompareRadio),
             &QAction::triggered, this, [this] { m_pCompare->OnCompareWithRadio(); });
+    connect(AddCommand(utility, ID_FLEET, FleetText::kMenuFleet), &QAction::triggered, this,
+            [this]
+            {
+                // One dialog, brought up again while it runs.
+                auto* dialog = findChild<CFleetDialog*>();
+                if (dialog == nullptr)
+                {
+                    dialog = new CFleetDialog(*this, m_app, this);
+                }
+                dialog->show();
+                dialog->raise();
+                dialog->activateWindow();
+            });
     connect(AddCommand(utility, ID_COMPORT_SET, AppText::kComportSet), &QAction::triggered, this,
             [this] { OnComportSet(); });
 

@@ -81,6 +81,10 @@ bool CCliOptions::Parse(int argc, const char* const* argv, std::string& error)
         {
             m_bLoop = true;
         }
+        else if (arg == "--status")
+        {
+            m_bStatusLines = true;
+        }
         else if (arg == "--no-backup")
         {
             m_bNoBackup = true;

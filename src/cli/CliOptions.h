@@ -15,6 +15,8 @@ public:
     // fleet --journal FILE.csv, --loop.
     std::string m_strJournal;
     bool m_bLoop = false;
+    // fleet --status: tab-separated status lines for a program to read.
+    bool m_bStatusLines = false;
     std::string m_strOutput;
     std::vector<std::string> m_args;
     double m_dTimeout = 3.0;

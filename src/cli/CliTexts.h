@@ -104,6 +104,8 @@ inline constexpr const char* kCliUsage =
     "  --journal FILE   fleet: append a CSV row for every radio, on the disk as\n"
     "                   soon as the radio is done\n"
     "  --loop           fleet: when a radio is done, wait for the next on its port\n"
+    "  --status         fleet: each port's state as tab-separated lines on standard\n"
+    "                   error: fleet-status, port, phase, percent, serial, result\n"
     "  --model NAME     new: the radio model\n"
     "  --channels N     new: 120 (the default) or 320 channels\n"
     "  --help           show this text\n"

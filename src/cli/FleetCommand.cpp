@@ -9,6 +9,9 @@
 #include "cli/FleetRun.h"
 #include "cli/FleetTexts.h"
 
+// model
+#include "model/FleetStatusLine.h"
+
 // std
 #include <algorithm>
 #include <cstdio>
@@ -40,8 +43,9 @@ std::string LineOf(const FleetPortView& view, bool withPercent)
 class CLiveLines
 {
 public:
-    explicit CLiveLines(int progress)
-        : m_bTerminal(::isatty(STDERR_FILENO) == 1), m_bShown(progress != 0)
+    CLiveLines(int progress, bool statusLines)
+        : m_bTerminal(::isatty(STDERR_FILENO) == 1), m_bShown(progress != 0 || statusLines),
+          m_bStatusLines(statusLines)
     {
     }
 
@@ -51,7 +55,11 @@ public:
         {
             return;
         }
-        if (m_bTerminal)
+        if (m_bStatusLines)
+        {
+            ShowStatus(views);
+        }
+        else if (m_bTerminal)
         {
             if (m_nDrawn > 0)
             {
@@ -80,8 +88,30 @@ public:
     }
 
 private:
+    // What changed, percent included, for the program that reads them.
+    void ShowStatus(const std::vector<FleetPortView>& views)
+    {
+        m_last.resize(views.size());
+        for (std::size_t i = 0; i < views.size(); ++i)
+        {
+            FleetStatus status;
+            status.strPort = views[i].strPort;
+            status.strPhase = views[i].pPhase != nullptr ? views[i].pPhase : "";
+            status.nPercent = views[i].nPercent;
+            status.strSerial = views[i].strSerial;
+            status.strResult = views[i].strLastResult;
+            const std::string line = CFleetStatusLine::Format(status);
+            if (line != m_last[i])
+            {
+                std::fprintf(stderr, "%s\n", line.c_str());
+                m_last[i] = line;
+            }
+        }
+    }
+
     bool m_bTerminal;
     bool m_bShown;
+    bool m_bStatusLines;
     int m_nDrawn = 0;
     std::vector<std::string> m_last;
 };
@@ -114,7 +144,7 @@ int RunFleet(const CCliOptions& options)
     {
         return status;
     }
-    CLiveLines lines(options.m_nProgress);
+    CLiveLines lines(options.m_nProgress, options.m_bStatusLines);
     CFleetRun run(options, plan);
     const int status =
         run.Run([&lines](const std::vector<FleetPortView>& views) { lines.Show(views); });

@@ -43,6 +43,8 @@ enum CommandId : int
     ID_PLAN_EXPORT = 32797,
     ID_COMPARE_FILE = 32798,
     ID_COMPARE_RADIO = 32799,
+    // Several radios at once.
+    ID_FLEET = 32800,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
     // The standard print commands; no menu shows them, Ctrl+P reaches Print.

@@ -37,13 +37,14 @@ TEST(CliOptions, FleetKeepsEveryPortInOrder)
     CCliOptions options;
     std::string error;
     ASSERT_TRUE(Parse({"fleet", "plan.dmp", "--port", "COM1", "--loop", "--port", "/dev/ttyUSB3",
-                       "--journal", "depot.csv"},
+                       "--journal", "depot.csv", "--status"},
                       options, error))
         << error;
     EXPECT_EQ(options.m_ports, (std::vector<std::string>{"COM1", "/dev/ttyUSB3"}));
     EXPECT_EQ(options.m_strPort, "/dev/ttyUSB3"); // the other commands take the last
     EXPECT_EQ(options.m_strJournal, "depot.csv");
     EXPECT_TRUE(options.m_bLoop);
+    EXPECT_TRUE(options.m_bStatusLines);
     EXPECT_EQ(options.m_args, (std::vector<std::string>{"plan.dmp"}));
 }
 

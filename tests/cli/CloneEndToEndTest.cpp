@@ -3,7 +3,7 @@
 // this process so that a test can make it pause or fail at a chosen moment.
 
 // own
-#include "CloneImages.h"
+#include "CloneImages.h" // tests/common
 
 // own (tests/common)
 #include "ProgramRunner.h"

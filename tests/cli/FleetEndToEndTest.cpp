@@ -4,7 +4,7 @@
 // away, until Ctrl+C.
 
 // own
-#include "CloneImages.h"
+#include "CloneImages.h" // tests/common
 
 // own (tests/common)
 #include "ProgramRunner.h"
