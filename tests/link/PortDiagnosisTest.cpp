@@ -27,14 +27,16 @@ namespace
 constexpr uid_t kNobody = 65534;
 
 // A child that runs `hold` and then says so through a pipe, and stays until
-// killed.
+// killed. With `untilExec` it is ready only once it has become the program it
+// runs: the pipe closes on exec, and until then the holder still bears this
+// program's name and would pass for a copy of it.
 class CHolder
 {
 public:
-    explicit CHolder(const std::function<void(int ready)>& hold)
+    explicit CHolder(const std::function<void(int ready)>& hold, bool untilExec = false)
     {
         int ready[2];
-        if (::pipe(ready) != 0)
+        if (::pipe2(ready, O_CLOEXEC) != 0)
         {
             return;
         }
@@ -47,7 +49,8 @@ public:
         }
         ::close(ready[1]);
         char byte = 0;
-        m_bReady = ::read(ready[0], &byte, 1) == 1;
+        m_bReady =
+            ::read(ready[0], &byte, 1) == 1 && (!untilExec || ::read(ready[0], &byte, 1) == 0);
         ::close(ready[0]);
     }
     ~CHolder()
@@ -102,18 +105,6 @@ bool DiagnoseAsNobody(const std::string& path, gid_t gid, PortProblem& problem, 
 
 TEST(PortDiagnosisTest, NamesWhatIsWrongAndWhatToDo)
 {
-    CScratchDir dir("diagnosis");
-    ASSERT_TRUE(dir.IsValid());
-
-    // Not there at all, and a link whose device went. The node is a file of
-    // the test's own that is removed: a pseudo-terminal's number would be
-    // taken again by the next one opened anywhere on the machine.
-    const std::string node = dir.Path("ttyUSB0");
-    ASSERT_TRUE(WriteText(node, ""));
-    const std::string vanished = dir.Path("usb-FTDI_FT232R_A1B2C3-if00-port0");
-    std::filesystem::create_symlink(node, vanished);
-    ASSERT_TRUE(std::filesystem::remove(node));
-
     // Held open by a program that takes no lock, and locked by a copy of
     // this program's serial backend.
     CPtyPair opened;
@@ -129,7 +120,8 @@ TEST(PortDiagnosisTest, NamesWhatIsWrongAndWhatToDo)
             }
             (void)!::write(ready, "x", 1);
             ::execlp("sleep", "sleep", "600", static_cast<char*>(nullptr));
-        });
+        },
+        true);
     const std::string lockedPath = locked.SlavePath();
     CHolder copy(
         [&lockedPath](int ready)
@@ -155,9 +147,7 @@ TEST(PortDiagnosisTest, NamesWhatIsWrongAndWhatToDo)
         PortProblem problem;
         std::string says;
     } cases[] = {
-        {dir.Path("ttyUSB9"), PortProblem::Missing, "there is no device " + dir.Path("ttyUSB9")},
-        {vanished, PortProblem::Vanished,
-         "the device went away: it was usb-FTDI_FT232R_A1B2C3-if00-port0."},
+        {"/nonexistent/ttyUSB9", PortProblem::Missing, "there is no device /nonexistent/ttyUSB9"},
         {openedPath, PortProblem::HeldByProgram,
          "sleep (process " + std::to_string(sleeper.Pid()) + ") has the device open."},
         {lockedPath, PortProblem::HeldByCopy,
@@ -234,10 +224,11 @@ TEST(PortDiagnosisTest, KnownHoldersComeWithHowToStopThem)
     }
 }
 
-TEST(PortDiagnosisTest, AVanishedStableNameListsWhatIsPresentNow)
+// The device went: a by-id name whose link udev took away, and a link of the
+// user's own left dangling; either way what is present now is listed (a fake
+// tree: no such adapter here).
+TEST(PortDiagnosisTest, AVanishedDeviceIsNamedAsItWasAndWhatIsPresentIsListed)
 {
-    // The by-id name the user chose, after the adapter was unplugged and
-    // another one plugged in (a fake tree: no such adapter here).
     CScratchDir dir("vanished");
     ASSERT_TRUE(dir.IsValid());
     CFakeDeviceTree tree(dir.Path());
@@ -245,14 +236,25 @@ TEST(PortDiagnosisTest, AVanishedStableNameListsWhatIsPresentNow)
                 "usb-FTDI_FT232R_USB_UART_A1-if00-port0");
     tree.AddUsb("ttyUSB1", "067b", "2303", "Prolific", "USB-Serial Controller", "", "pl2303",
                 "usb-Prolific_USB-Serial_Controller-if00-port0");
+    const std::string own = dir.Path("radio-cable");
+    std::filesystem::create_symlink(dir.Path("dev/ttyUSB0"), own);
     tree.Remove("ttyUSB0");
-    const std::string chosen = dir.Path("dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0");
-    const PortDiagnosis found = CPortDiagnosis(dir.Path()).Diagnose(chosen);
-    EXPECT_EQ(found.m_problem, PortProblem::Vanished);
-    EXPECT_EQ(CPortDiagnosis::Text(found),
-              "the device went away: it was usb-FTDI_FT232R_USB_UART_A1-if00-port0. It was "
-              "unplugged, or it now has another name: plug the cable back in (any socket keeps "
-              "this name), or choose the device again. Serial devices present now: " +
-                  dir.Path("dev/serial/by-id/usb-Prolific_USB-Serial_Controller-if00-port0") +
-                  " (USB serial cable USB-Serial Controller).");
+    const std::string present =
+        " Serial devices present now: " +
+        dir.Path("dev/serial/by-id/usb-Prolific_USB-Serial_Controller-if00-port0") +
+        " (USB serial cable USB-Serial Controller).";
+    const CPortDiagnosis diagnosis(dir.Path());
+    for (const auto& [path, name] :
+         {std::pair{dir.Path("dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0"),
+                    "usb-FTDI_FT232R_USB_UART_A1-if00-port0"},
+          std::pair{own, "radio-cable"}})
+    {
+        const PortDiagnosis found = diagnosis.Diagnose(path);
+        EXPECT_EQ(found.m_problem, PortProblem::Vanished);
+        EXPECT_EQ(CPortDiagnosis::Text(found),
+                  "the device went away: it was " + std::string(name) +
+                      ". It was unplugged, or it now has another name: plug the cable back in (any "
+                      "socket keeps this name), or choose the device again." +
+                      present);
+    }
 }

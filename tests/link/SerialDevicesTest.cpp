@@ -13,6 +13,7 @@
 #include "link/SerialDevices.h"
 
 // std
+#include <array>
 #include <filesystem>
 
 namespace
@@ -44,38 +45,29 @@ protected:
 
 TEST_F(SerialDevicesTest, ListsAdaptersAndAnsweringUartsButNoPlaceholders)
 {
-    const struct
-    {
-        const char* node;
-        const char* byId;
-        const char* ids;
-        const char* names;
-        const char* serial;
-        const char* driver;
-        const char* label;
-    } expected[] = {
-        {"ttyACM0", "", "2341:0043", "Arduino/", "", "cdc_acm", "USB serial cable 2341:0043"},
-        {"ttyS0", "", ":", "/", "", "serial8250", "built-in serial port"},
-        {"ttyUSB0", "usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0", "0403:6001",
-         "FTDI/FT232R USB UART", "A1B2C3", "ftdi_sio", "USB serial cable FT232R USB UART"},
+    // Node, by-id name, "vendor:product manufacturer/product", serial, driver, label.
+    const std::array<const char*, 6> expected[] = {
+        {"ttyACM0", "", "2341:0043 Arduino/", "", "cdc_acm", "USB serial cable 2341:0043"},
+        {"ttyS0", "", ": /", "", "serial8250", "built-in serial port"},
+        {"ttyUSB0", "usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0", "0403:6001 FTDI/FT232R USB UART",
+         "A1B2C3", "ftdi_sio", "USB serial cable FT232R USB UART"},
     };
     const std::vector<SerialDevice> devices = m_devices.Scan();
     ASSERT_EQ(devices.size(), std::size(expected));
     for (std::size_t i = 0; i < devices.size(); ++i)
     {
-        const SerialDevice& device = devices[i];
-        const auto& want = expected[i];
-        SCOPED_TRACE(want.node);
-        EXPECT_EQ(device.m_strNode, Dev(want.node));
-        EXPECT_EQ(device.m_strById,
-                  *want.byId ? Dev(std::string("serial/by-id/") + want.byId) : std::string());
-        EXPECT_EQ(device.m_strByPath.empty(), !device.m_bUsb);
-        EXPECT_EQ(device.m_strVendorId + ":" + device.m_strProductId, want.ids);
-        EXPECT_EQ(device.m_strManufacturer + "/" + device.m_strProduct, want.names);
-        EXPECT_EQ(device.m_strSerial, want.serial);
-        EXPECT_EQ(device.m_strDriver, want.driver);
-        EXPECT_EQ(CSerialDevices::Label(device), want.label);
-        EXPECT_EQ(device.StablePath(), *want.byId ? device.m_strById : device.m_strNode);
+        const SerialDevice& d = devices[i];
+        const auto& [node, byId, names, serial, driver, label] = expected[i];
+        SCOPED_TRACE(node);
+        EXPECT_EQ(d.m_strNode, Dev(node));
+        EXPECT_EQ(d.m_strById, *byId ? Dev(std::string("serial/by-id/") + byId) : std::string());
+        EXPECT_EQ(d.m_strByPath.empty(), !d.m_bUsb);
+        EXPECT_EQ(d.m_strVendorId + ":" + d.m_strProductId + " " + d.m_strManufacturer + "/" +
+                      d.m_strProduct,
+                  names);
+        EXPECT_EQ(d.m_strSerial, serial);
+        EXPECT_EQ(d.m_strDriver, driver);
+        EXPECT_EQ(CSerialDevices::Label(d), label);
     }
 }
 
@@ -87,27 +79,24 @@ TEST_F(SerialDevicesTest, APathIsDescribedAndAByIdNameIsKeptAsTheLink)
     ASSERT_TRUE(pty.IsValid());
     const std::string ptyLink = m_dir.Path("radio-link");
     std::filesystem::create_symlink(pty.SlavePath(), ptyLink);
+    const std::string cable = "USB serial cable FT232R USB UART";
     const struct
     {
-        std::string path;
-        bool found;
-        std::string node;
-        std::string stable;
-        const char* label;
+        std::string path, node, stable, label; // node empty: not a device
     } cases[] = {
-        {byId, true, Dev("ttyUSB0"), byId, "USB serial cable FT232R USB UART"},
-        {Dev("ttyUSB0"), true, Dev("ttyUSB0"), byId, "USB serial cable FT232R USB UART"},
-        {byPath, true, Dev("ttyUSB0"), byId, "USB serial cable FT232R USB UART"},
-        {pty.SlavePath(), true, pty.SlavePath(), pty.SlavePath(), "pseudo-terminal"},
-        {ptyLink, true, pty.SlavePath(), ptyLink, "pseudo-terminal"},
-        {Dev("ttyUSB7"), false, "", "", ""},
+        {byId, Dev("ttyUSB0"), byId, cable},
+        {Dev("ttyUSB0"), Dev("ttyUSB0"), byId, cable},
+        {byPath, Dev("ttyUSB0"), byId, cable},
+        {pty.SlavePath(), pty.SlavePath(), pty.SlavePath(), "pseudo-terminal"},
+        {ptyLink, pty.SlavePath(), ptyLink, "pseudo-terminal"},
+        {Dev("ttyUSB7"), "", "", ""},
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.path);
         SerialDevice device;
-        ASSERT_EQ(m_devices.Describe(c.path, device), c.found);
-        if (c.found)
+        ASSERT_EQ(m_devices.Describe(c.path, device), !c.node.empty());
+        if (!c.node.empty())
         {
             EXPECT_EQ(device.m_strNode, c.node);
             EXPECT_EQ(device.StablePath(), c.stable);
