@@ -11,6 +11,7 @@
 // Qt
 #include <QComboBox>
 #include <QLabel>
+#include <QRadioButton>
 
 using ComportIniTest = AppFixture;
 
@@ -67,29 +68,22 @@ TEST_F(ComportIniTest, ExitKeepsTheRestOfTheFile)
               "[Devices]\r\nCOM1=/dev/ttyUSB0\r\n\r\n[AppComport]\r\nValue=0\r\n");
 }
 
-TEST_F(ComportIniTest, ThePortChosenInComportSetIsWrittenAtExit)
+// Written at exit only, and into the directory the program started in even
+// after File > Directory moved the current one; the next start picks it up.
+TEST_F(ComportIniTest, ThePortChosenInComportSetIsWrittenAtExitWhereTheProgramStarted)
 {
     Start();
+    QTemporaryDir other;
+    ASSERT_TRUE(QDir::setCurrent(other.path()));
     ChooseCom2();
     EXPECT_FALSE(QFileInfo::exists(m_dir.filePath("Comport.ini"))) << "written only at exit";
     m_app->ExitInstance();
     EXPECT_EQ(ReadText(Path("Comport.ini")), "[AppComport]\nValue=1\n");
-
-    // The next start picks it up.
+    EXPECT_FALSE(QFileInfo::exists(QDir(other.path()).filePath("Comport.ini")));
     m_app.reset();
+    ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
     Start();
     EXPECT_EQ(m_app->GetComPort(), 1);
-}
-
-TEST_F(ComportIniTest, TheFileStaysInTheStartUpDirectory)
-{
-    Start();
-    QTemporaryDir other;
-    ASSERT_TRUE(QDir::setCurrent(other.path())); // as File > Directory would
-    ChooseCom2();
-    m_app->ExitInstance();
-    EXPECT_TRUE(QFileInfo::exists(m_dir.filePath("Comport.ini")));
-    EXPECT_FALSE(QFileInfo::exists(QDir(other.path()).filePath("Comport.ini")));
 }
 
 TEST_F(ComportIniTest, AnIniPathThatCannotBeWrittenIsIgnoredAtExit)
@@ -102,12 +96,12 @@ TEST_F(ComportIniTest, AnIniPathThatCannotBeWrittenIsIgnoredAtExit)
     EXPECT_TRUE(m_ui.m_records.empty());
 }
 
-// Section "Devices" names the device behind each port, and Comport set moves
-// the active form to the one chosen.
-TEST_F(ComportIniTest, TheFormsOpenThePortsDeviceAndFollowComportSet)
+// Section "Devices" names the device behind each port; a device chosen in
+// Comport set is kept there at once, as the path chosen (a by-id link stays
+// the link), and the form moves to the port chosen.
+TEST_F(ComportIniTest, TheFormOpensThePortsDeviceAndADeviceChosenIsKeptByItsLink)
 {
-    WriteText(Path("Comport.ini"),
-              "[Devices]\r\nCOM1=" + Path("first-tty") + "\r\nCOM2=" + Path("second-tty") + "\r\n");
+    WriteText(Path("Comport.ini"), "[Devices]\nCOM1=" + Path("first-tty") + "\n");
     Start();
     Frame().SwitchView(VIEW_CONNECT);
     auto* form = dynamic_cast<CConnectView*>(m_app->GetView(VIEW_CONNECT));
@@ -115,24 +109,14 @@ TEST_F(ComportIniTest, TheFormsOpenThePortsDeviceAndFollowComportSet)
     EXPECT_TRUE(form->PortStatus()->text().startsWith(
         QString::fromStdString("COM1: " + Path("first-tty") + ": not open")))
         << form->PortStatus()->text().toStdString();
-    ChooseCom2();
-    EXPECT_EQ(form->PortNumber(), 2);
-    EXPECT_TRUE(form->PortStatus()->text().startsWith(
-        QString::fromStdString("COM2: " + Path("second-tty") + ": not open")))
-        << form->PortStatus()->text().toStdString();
-}
 
-// A device chosen in Comport set is kept in section "Devices" at once, as the
-// path chosen: a by-id link stays the link.
-TEST_F(ComportIniTest, ADeviceChosenInComportSetIsKeptByItsLink)
-{
-    Start();
     const std::string link = Path("usb-Test_Cable_T1-if00-port0");
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), QString::fromStdString(link)));
     m_ui.m_dialogScripts.push_back(
         [&](QDialog& dialog)
         {
             auto& port = dynamic_cast<CComportDlg&>(dialog);
+            port.Comport2()->setChecked(true);
             port.Device2()->addItem(QStringLiteral("cable"), QString::fromStdString(link));
             port.Device2()->setCurrentIndex(port.Device2()->count() - 1);
             port.OnOK();
@@ -140,6 +124,11 @@ TEST_F(ComportIniTest, ADeviceChosenInComportSetIsKeptByItsLink)
         });
     Frame().GetCommand(ID_COMPORT_SET)->trigger();
     EXPECT_EQ(m_app->GetPortMap().DevicePath(2), link);
-    EXPECT_EQ(m_app->GetPortMap().DevicePath(1), "/dev/ttyS0") << "COM1 left as it was";
-    EXPECT_EQ(ReadText(Path("Comport.ini")), "[Devices]\nCOM2=" + link + "\n");
+    EXPECT_EQ(m_app->GetPortMap().DevicePath(1), Path("first-tty")) << "COM1 left as it was";
+    EXPECT_EQ(ReadText(Path("Comport.ini")),
+              "[Devices]\nCOM1=" + Path("first-tty") + "\nCOM2=" + link + "\n");
+    EXPECT_EQ(form->PortNumber(), 2);
+    // The link's device, which is no serial device.
+    EXPECT_TRUE(form->PortStatus()->text().startsWith("COM2: /dev/null: not open"))
+        << form->PortStatus()->text().toStdString();
 }

@@ -14,32 +14,25 @@
 
 // std
 #include <gtest/gtest.h>
+#include <tuple>
 
 TEST(ComportDlgTest, OpensOnTheCurrentPortAndReturnsTheChoice)
 {
-    const struct
+    // Current port, whether COM2 is picked, the port returned.
+    for (const auto& [current, pickSecond, expected] :
+         {std::tuple{0, false, 0}, {0, true, 1}, {1, false, 1}, {1, true, 1}})
     {
-        int current;
-        bool pickSecond;
-        int expected;
-    } cases[] = {{0, false, 0}, {0, true, 1}, {1, false, 1}, {1, true, 1}};
-    for (const auto& c : cases)
-    {
-        CComportDlg dialog(c.current, nullptr);
+        CComportDlg dialog(current, nullptr);
         EXPECT_EQ(dialog.m_nPort, -1);
-        EXPECT_EQ(dialog.Comport1()->text(), "Comport1");
-        EXPECT_EQ(dialog.Comport2()->text(), "Comport2");
-        EXPECT_EQ(dialog.Comport2()->isChecked(), c.current == 1);
-        EXPECT_EQ(dialog.Comport1()->isChecked(), c.current == 0);
-        if (c.pickSecond)
-        {
-            dialog.Comport2()->setChecked(true);
-        }
+        EXPECT_EQ(dialog.Comport2()->isChecked(), current == 1);
+        EXPECT_EQ(dialog.Comport1()->isChecked(), current == 0);
+        dialog.Comport2()->setChecked(pickSecond || dialog.Comport2()->isChecked());
         dialog.OnOK();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        EXPECT_EQ(dialog.m_nPort, c.expected);
+        EXPECT_EQ(dialog.m_nPort, expected);
     }
     CComportDlg dialog(0, nullptr);
+    EXPECT_EQ(dialog.Comport1()->text() + dialog.Comport2()->text(), "Comport1Comport2");
     const auto buttons = dialog.findChildren<QPushButton*>();
     ASSERT_EQ(buttons.size(), 1) << "OK only; closing the window cancels";
     EXPECT_EQ(buttons.front()->text(), "OK");
