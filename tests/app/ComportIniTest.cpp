@@ -57,17 +57,6 @@ TEST_F(ComportIniTest, StartUpReadsThePortAndExitWritesItBack)
     }
 }
 
-TEST_F(ComportIniTest, ExitKeepsTheRestOfTheFile)
-{
-    WriteText(Path("Comport.ini"),
-              "[Devices]\r\nCOM1=/dev/ttyUSB0\r\n\r\n[AppComport]\r\nValue=5\r\n");
-    Start();
-    ChoosePort(0);
-    m_app->ExitInstance();
-    EXPECT_EQ(ReadText(Path("Comport.ini")),
-              "[Devices]\r\nCOM1=/dev/ttyUSB0\r\n\r\n[AppComport]\r\nValue=0\r\n");
-}
-
 // Written at exit only, and into the directory the program started in even
 // after File > Directory moved the current one; the next start picks it up.
 TEST_F(ComportIniTest, ThePortChosenInComportSetIsWrittenAtExitWhereTheProgramStarted)

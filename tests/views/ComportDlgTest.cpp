@@ -2,6 +2,7 @@
 
 // own
 #include "FakeDeviceTree.h"
+#include "FormTestSupport.h"
 #include "TestFiles.h"
 
 // views
@@ -54,14 +55,7 @@ TEST(ComportDlgTest, OffersTheDevicesPresentAndFollowsPluggingWhileOpen)
 
     CComportDlg dialog(1, uart, dir.Path("dev/ttyS3"), nullptr, dir.Path());
     const auto items = [](QComboBox* box)
-    {
-        QStringList texts;
-        for (int i = 0; i < box->count(); ++i)
-        {
-            texts << box->itemText(i);
-        }
-        return texts.join(QLatin1Char('|')).toStdString();
-    };
+    { return Items(box).join(QLatin1Char('|')).toStdString(); };
     EXPECT_EQ(items(dialog.Device1()), "built-in serial port, " + uart +
                                            "|USB serial cable FT232R USB UART, " +
                                            dir.Path("dev/ttyUSB0"));
