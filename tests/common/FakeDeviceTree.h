@@ -11,8 +11,6 @@ class CFakeDeviceTree
 public:
     explicit CFakeDeviceTree(std::string root);
 
-    const std::string& Root() const { return m_strRoot; }
-
     // A USB serial adapter: its tty under its USB device's interface, the
     // node, and the by-id link udev would make (none when `byId` is empty).
     void AddUsb(const std::string& tty, const std::string& vendor, const std::string& product,
