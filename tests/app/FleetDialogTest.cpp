@@ -15,11 +15,6 @@
 
 // model
 #include "model/CloneJournal.h"
-#include "model/ImageClone.h"
-
-// sim
-#include "sim/SimPort.h"
-#include "sim/SimRadio.h"
 
 // Qt
 #include <QCheckBox>
@@ -33,41 +28,31 @@
 class FleetDialogTest : public AppFixture
 {
 protected:
-    void StartRadio(const char* serial)
+    CFleetDialog* OpenDialog()
     {
-        auto radio = std::make_unique<CSimRadio>();
-        radio->SetChannels(320);
-        const auto bytes = ImageBytes(MakeRadio(5, serial));
-        radio->SetEeprom(bytes.data());
-        auto port = std::make_unique<CSimPort>(*radio);
-        ASSERT_TRUE(port->Start());
-        m_radios.push_back(std::move(radio));
-        m_ports.push_back(std::move(port));
+        Frame().GetCommand(ID_FLEET)->trigger();
+        auto* dialog = Frame().findChild<CFleetDialog*>();
+        EXPECT_TRUE(dialog != nullptr && dialog->isVisible());
+        return dialog;
     }
 
-    std::vector<std::unique_ptr<CSimRadio>> m_radios;
-    std::vector<std::unique_ptr<CSimPort>> m_ports;
+    SimRadios m_sims;
 };
 
 TEST_F(FleetDialogTest, ProgramsTheTickedPortsAndStopsALoop)
 {
-    StartRadio("30000001");
-    StartRadio("30000002");
-    ASSERT_TRUE(WriteText(Path("Comport.ini"), "[Devices]\r\nCOM1=" + m_ports[0]->DevicePath() +
-                                                   "\r\nCOM3=" + m_ports[1]->DevicePath() +
-                                                   "\r\n"));
+    const std::string com1 = m_sims.Add("30000001");
+    ASSERT_TRUE(WriteText(Path("Comport.ini"), "[Devices]\r\nCOM1=" + com1 +
+                                                   "\r\nCOM3=" + m_sims.Add("30000002") + "\r\n"));
     CPlainAppState planState;
     planState.m_nChannelCode = 2;
     ASSERT_TRUE(MakePlan().SaveToFile(Path("depot.dmp"), planState));
     Start();
     ASSERT_TRUE(Frame().OpenDumpFile(Path("depot.dmp")));
-
-    Frame().GetCommand(ID_FLEET)->trigger();
-    auto* dialog = Frame().findChild<CFleetDialog*>();
+    auto* dialog = OpenDialog();
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(dialog->isVisible());
     dialog->SetCliPath(QStringLiteral(VESK4_CLI));
-    EXPECT_EQ(dialog->PortBox(0)->text().toStdString(), "COM1 (" + m_ports[0]->DevicePath() + ")");
+    EXPECT_EQ(dialog->PortBox(0)->text().toStdString(), "COM1 (" + com1 + ")");
     EXPECT_EQ(dialog->JournalPath()->text().toStdString(), Path(FleetText::kJournalName));
     EXPECT_TRUE(dialog->PlanWindow()->isChecked());
 
@@ -90,12 +75,8 @@ TEST_F(FleetDialogTest, ProgramsTheTickedPortsAndStopsALoop)
         WaitUntil([&] { return result(0) == "verified" && result(1) == "verified"; }, 180000))
         << result(0) << " / " << result(1);
     EXPECT_EQ(dialog->Rows()->item(1, CFleetDialog::ColSerial)->text(), QStringLiteral("30000002"));
-    for (int row = 0; row < 2; ++row)
-    {
-        CRadioImage merged;
-        CImageClone::Merge(MakeRadio(5, row == 0 ? "30000001" : "30000002"), MakePlan(), merged);
-        EXPECT_EQ(m_radios[static_cast<std::size_t>(row)]->Eeprom(), ImageBytes(merged));
-    }
+    EXPECT_EQ(m_sims.radios[0]->Eeprom(), Cloned("30000001"));
+    EXPECT_EQ(m_sims.radios[1]->Eeprom(), Cloned("30000002"));
 
     dialog->StopButton()->click();
     ASSERT_TRUE(WaitUntil([&] { return !ended.empty(); }, 60000));
@@ -119,8 +100,7 @@ TEST_F(FleetDialogTest, ProgramsTheTickedPortsAndStopsALoop)
 TEST_F(FleetDialogTest, StartSaysWhatIsMissing)
 {
     Start();
-    Frame().GetCommand(ID_FLEET)->trigger();
-    auto* dialog = Frame().findChild<CFleetDialog*>();
+    auto* dialog = OpenDialog();
     ASSERT_NE(dialog, nullptr);
     struct Case
     {

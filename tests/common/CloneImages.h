@@ -3,11 +3,17 @@
 #pragma once
 
 // model
+#include "model/ImageClone.h"
 #include "model/RadioImage.h"
+
+// sim
+#include "sim/SimPort.h"
+#include "sim/SimRadio.h"
 
 // std
 #include <gtest/gtest.h>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -55,3 +61,36 @@ inline CRadioImage MakePlan(int model = 5)
     EXPECT_TRUE(image.SetTimeOutTimer(2));
     return image;
 }
+
+// What a radio left as MakeRadio(5, serial) holds once plan is cloned into it.
+inline std::vector<std::uint8_t> Cloned(const char* serial, const CRadioImage& plan = MakePlan())
+{
+    CRadioImage merged;
+    CImageClone::Merge(MakeRadio(5, serial), plan, merged);
+    return ImageBytes(merged);
+}
+
+// Simulated radios, each on a pseudo-terminal of its own; ports are declared
+// last so that each goes before the radio it answers for.
+struct SimRadios
+{
+    // A radio left as MakeRadio(5, serial); its device path.
+    std::string Add(const char* serial, const SimFaults& faults = {})
+    {
+        radios.push_back(std::make_unique<CSimRadio>());
+        radios.back()->SetChannels(320);
+        radios.back()->SetEeprom(ImageBytes(MakeRadio(5, serial)).data());
+        ports.push_back(std::make_unique<CSimPort>(*radios.back()));
+        ports.back()->SetFaults(faults);
+        EXPECT_TRUE(ports.back()->Start());
+        return ports.back()->DevicePath();
+    }
+    void Clear()
+    {
+        ports.clear();
+        radios.clear();
+    }
+
+    std::vector<std::unique_ptr<CSimRadio>> radios;
+    std::vector<std::unique_ptr<CSimPort>> ports;
+};
