@@ -62,11 +62,7 @@ TEST_P(ImageCheckTest, FindsWhatTheImageHolds)
     {
         found.emplace_back(finding.severity, finding.channel, finding.field);
     }
-    std::string all;
-    for (const std::string& line : check.Lines())
-    {
-        all += line + "\n";
-    }
+    const std::string all = ::testing::PrintToString(check.Lines());
     EXPECT_EQ(found, c.expected) << all;
     if (!check.GetFindings().empty())
     {
