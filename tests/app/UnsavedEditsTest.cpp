@@ -66,12 +66,10 @@ protected:
         return dynamic_cast<Form*>(Frame().ActiveView());
     }
 
-    CChannelView* ChannelForm() { return Show<CChannelView>(VIEW_CHANNEL); }
-
     // Channel 1 put in use and named on the Channel form, and left there.
     CChannelView* EditChannel()
     {
-        CChannelView* form = ChannelForm();
+        CChannelView* form = Show<CChannelView>(VIEW_CHANNEL);
         form->RxFrequencyBox()->Edit()->setText("150.00000");
         form->ChannelNameEdit()->setText("NORTH");
         return form;
@@ -136,7 +134,7 @@ TEST_F(UnsavedEditsTest, EveryFormsPendingEditsAreMarkedAndCopiedQuietly)
 TEST_F(UnsavedEditsTest, AnEntryThatCannotBeReadIsAnUnsavedEditTooAndSaveIsRefused)
 {
     StartWithPlan();
-    CChannelView* form = ChannelForm();
+    CChannelView* form = Show<CChannelView>(VIEW_CHANNEL);
     form->RxFrequencyBox()->Edit()->setText("abc");
     Frame().UpdateUnsavedState();
     EXPECT_TRUE(Marked(Frame()));
