@@ -5,11 +5,11 @@
 
 // own (and tests/common: EventWaits.h)
 #include "AppFixture.h"
+#include "CompareRows.h"
 #include "EventWaits.h"
 
 // app
 #include "app/CompareCommands.h"
-#include "app/CompareWindow.h"
 #include "app/DemoRadio.h"
 
 // views
@@ -28,7 +28,6 @@
 
 // Qt
 #include <QLabel>
-#include <QStandardItemModel>
 
 class CompareRadioTest : public AppFixture
 {
@@ -75,17 +74,6 @@ TEST_F(CompareRadioTest, ListsExactlyTheFieldsTheRadioDiffersIn)
     ASSERT_TRUE(WaitUntil([&] { return compare.LastWindow() != nullptr; }, 30000))
         << ::testing::PrintToString(m_ui.Texts());
 
-    const CCompareWindow* window = compare.LastWindow();
-    std::vector<std::vector<std::string>> rows;
-    for (int row = 0; row < window->Rows()->rowCount(); ++row)
-    {
-        std::vector<std::string> cells;
-        for (int column = 0; column < 4; ++column)
-        {
-            cells.push_back(window->Rows()->item(row, column)->text().toStdString());
-        }
-        rows.push_back(cells);
-    }
     std::string name;
     ASSERT_TRUE(sample.GetChannelName(2, name));
     const std::vector<std::vector<std::string>> expected = {
@@ -93,7 +81,7 @@ TEST_F(CompareRadioTest, ListsExactlyTheFieldsTheRadioDiffersIn)
         {"2tone", "ANI number", "\"          \"", "\"55        \""},
         {"Channel", "ch 3 name", "\"" + name + "\"", "\"RADIO\""},
     };
-    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(CompareRows(*compare.LastWindow()), expected);
     EXPECT_TRUE(Frame().GetCommand(ID_COMPARE_RADIO)->isEnabled());
 
     // What was read is kept, and the form has its port again.

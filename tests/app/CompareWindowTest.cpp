@@ -3,12 +3,12 @@
 // through the listing pages, and says "no differences" when there are none.
 
 // own (and tests/common: PdfFile.h)
+#include "CompareRows.h"
 #include "PdfFile.h"
 #include "PlanFixture.h"
 
 // app
 #include "app/CompareCommands.h"
-#include "app/CompareWindow.h"
 #include "app/PrintPdfCommand.h"
 
 // Qt
@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QTableView>
 
 class CompareWindowTest : public PlanFixture
@@ -28,16 +27,6 @@ protected:
         m_ui.m_files.push_back(path);
         Frame().GetCommand(ID_COMPARE_FILE)->trigger();
         return Frame().CompareCommands().LastWindow();
-    }
-
-    static std::vector<std::string> Column(CCompareWindow* window, int column)
-    {
-        std::vector<std::string> texts;
-        for (int row = 0; row < window->Rows()->rowCount(); ++row)
-        {
-            texts.push_back(window->Rows()->item(row, column)->text().toStdString());
-        }
-        return texts;
     }
 };
 
@@ -53,43 +42,40 @@ TEST_F(CompareWindowTest, ListsWhatDiffListsAndSortsCopiesAndPrintsIt)
     CCompareWindow* window = CompareWith(Path("full.dmp"));
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
-    ASSERT_EQ(window->Rows()->rowCount(), static_cast<int>(expected.size()));
-    for (int row = 0; row < window->Rows()->rowCount(); ++row)
+    const std::vector<std::vector<std::string>> rows = CompareRows(*window);
+    ASSERT_EQ(rows.size(), expected.size());
+    for (std::size_t row = 0; row < rows.size(); ++row)
     {
-        const auto cell = [&](int column)
-        { return window->Rows()->item(row, column)->text().toStdString(); };
-        EXPECT_EQ(cell(CCompareWindow::kColumnField) + " " + cell(CCompareWindow::kColumnFirst) +
-                      " \xE2\x86\x92 " + cell(CCompareWindow::kColumnSecond),
-                  expected[static_cast<std::size_t>(row)]);
+        const std::vector<std::string>& cell = rows[row];
+        EXPECT_EQ(cell[CCompareWindow::kColumnField] + " " + cell[CCompareWindow::kColumnFirst] +
+                      " \xE2\x86\x92 " + cell[CCompareWindow::kColumnSecond],
+                  expected[row]);
         // Bytes no field shows (a word behind an unused side) are the Manual form's.
-        const bool byte = cell(CCompareWindow::kColumnField).rfind("address ", 0) == 0;
-        EXPECT_EQ(cell(CCompareWindow::kColumnForm), byte ? "Manual" : "Channel");
+        const bool byte = cell[CCompareWindow::kColumnField].rfind("address ", 0) == 0;
+        EXPECT_EQ(cell[CCompareWindow::kColumnForm], byte ? "Manual" : "Channel");
     }
     EXPECT_EQ(window->Summary()->text().toStdString(),
               std::to_string(expected.size()) + " difference(s) between the window and full.dmp.");
 
     // Sorted by the second side's values and back to image order by field.
-    const std::vector<std::string> fields = Column(window, CCompareWindow::kColumnField);
     window->Table()->sortByColumn(CCompareWindow::kColumnSecond, Qt::AscendingOrder);
-    std::vector<std::string> values = Column(window, CCompareWindow::kColumnSecond);
-    EXPECT_TRUE(std::is_sorted(values.begin(), values.end(),
-                               [](const std::string& a, const std::string& b)
-                               { return QString::fromStdString(a) < QString::fromStdString(b); }));
+    const auto bySecond = [](const std::vector<std::string>& a, const std::vector<std::string>& b)
+    {
+        return QString::fromStdString(a[CCompareWindow::kColumnSecond]) <
+               QString::fromStdString(b[CCompareWindow::kColumnSecond]);
+    };
+    const std::vector<std::vector<std::string>> sorted = CompareRows(*window);
+    EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end(), bySecond));
     window->Table()->sortByColumn(CCompareWindow::kColumnField, Qt::DescendingOrder);
-    std::vector<std::string> reversed = Column(window, CCompareWindow::kColumnField);
-    std::reverse(reversed.begin(), reversed.end());
-    EXPECT_EQ(reversed, fields);
+    EXPECT_EQ(CompareRows(*window), std::vector(rows.rbegin(), rows.rend()));
     window->Table()->sortByColumn(CCompareWindow::kColumnField, Qt::AscendingOrder);
 
     // Two rows selected apart copy as two tab-separated lines, in table order.
     window->Table()->selectRow(2);
     window->Table()->selectionModel()->select(
         window->Rows()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    const QString row0 =
-        QStringLiteral("Channel\t%1\t%2\t%3\n")
-            .arg(window->Rows()->item(0, 1)->text(), window->Rows()->item(0, 2)->text(),
-                 window->Rows()->item(0, 3)->text());
-    EXPECT_TRUE(window->SelectedText().startsWith(row0));
+    const std::string row0 = rows[0][0] + "\t" + rows[0][1] + "\t" + rows[0][2] + "\t" + rows[0][3];
+    EXPECT_TRUE(window->SelectedText().startsWith(QString::fromStdString(row0 + "\n")));
     EXPECT_EQ(window->SelectedText().count(QLatin1Char('\n')), 2);
     window->CopyButton()->click();
     EXPECT_EQ(QApplication::clipboard()->text(), window->SelectedText());

@@ -4,6 +4,7 @@
 
 // own
 #include "AppFixture.h"
+#include "EventWaits.h"
 #include "ProgramRunner.h"
 
 // app
@@ -27,11 +28,10 @@
 #include <QMenu>
 
 // std
-#include <chrono>
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <functional>
-#include <thread>
 
 // POSIX
 #include <unistd.h>
@@ -66,12 +66,10 @@ protected:
         return dynamic_cast<Form*>(Frame().ActiveView());
     }
 
-    CChannelView* ChannelForm() { return Show<CChannelView>(VIEW_CHANNEL); }
-
     // Channel 1 put in use and named on the Channel form, and left there.
     CChannelView* EditChannel()
     {
-        CChannelView* form = ChannelForm();
+        CChannelView* form = Show<CChannelView>(VIEW_CHANNEL);
         form->RxFrequencyBox()->Edit()->setText("150.00000");
         form->ChannelNameEdit()->setText("NORTH");
         return form;
@@ -136,7 +134,7 @@ TEST_F(UnsavedEditsTest, EveryFormsPendingEditsAreMarkedAndCopiedQuietly)
 TEST_F(UnsavedEditsTest, AnEntryThatCannotBeReadIsAnUnsavedEditTooAndSaveIsRefused)
 {
     StartWithPlan();
-    CChannelView* form = ChannelForm();
+    CChannelView* form = Show<CChannelView>(VIEW_CHANNEL);
     form->RxFrequencyBox()->Edit()->setText("abc");
     Frame().UpdateUnsavedState();
     EXPECT_TRUE(Marked(Frame()));
@@ -181,15 +179,13 @@ TEST_F(UnsavedEditsTest, RecentFilesListsWhatWasOpenedOrSavedAndOpensAsFileOpenD
 {
     StartWithPlan();
     ASSERT_TRUE(Frame().SaveImage(Path("second.dmp")));
-    QMenu* menu = nullptr;
-    for (QMenu* candidate : Frame().findChildren<QMenu*>())
-    {
-        if (candidate->title() == QLatin1String(AppText::kMenuRecentFiles))
-        {
-            menu = candidate;
-        }
-    }
-    ASSERT_NE(menu, nullptr);
+    const QList<QMenu*> menus = Frame().findChildren<QMenu*>();
+    const auto found =
+        std::find_if(menus.begin(), menus.end(),
+                     [](QMenu* candidate)
+                     { return candidate->title() == QLatin1String(AppText::kMenuRecentFiles); });
+    ASSERT_NE(found, menus.end());
+    QMenu* menu = *found;
     emit menu->aboutToShow();
     QStringList shown;
     for (QAction* action : menu->actions())
@@ -224,12 +220,8 @@ TEST_F(UnsavedEditsTest, AnEditInAKilledProgramComesBackByteForByte)
     const std::string copy =
         CRecoveryStore(CRecoveryStore::DefaultFolder(), static_cast<int>(program.processId()))
             .DumpPath();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (!fs::exists(copy) && std::chrono::steady_clock::now() < deadline)
-    {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    ASSERT_TRUE(fs::exists(copy)) << "the program kept its unsaved edit";
+    ASSERT_TRUE(WaitUntil([&] { return fs::exists(copy); }, 30000))
+        << "the program kept its unsaved edit";
     ASSERT_EQ(::kill(static_cast<pid_t>(program.processId()), SIGKILL), 0);
     ASSERT_TRUE(program.waitForFinished(20000));
     const std::vector<std::uint8_t> copied = ReadFile(copy);

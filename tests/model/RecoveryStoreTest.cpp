@@ -15,7 +15,6 @@
 #include <string>
 
 // POSIX
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -42,8 +41,7 @@ TEST(PerUserFiles, FollowTheXdgFoldersElseTheHomeFolder)
         const char* recent;
     } cases[] = {
         {"/x", "/home/u", "/x/vesk4", "/x/vesk4/recent-files"},
-        {"relative", "/home/u", "/home/u/.local/state/vesk4",
-         "/home/u/.config/vesk4/recent-files"},
+        {"relative", "/home/u", "/home/u/.local/state/vesk4", "/home/u/.config/vesk4/recent-files"},
         {nullptr, nullptr, "", ""},
     };
     for (const auto& c : cases)
@@ -71,11 +69,8 @@ TEST(RecoveryStore, IsWrittenOnlyWhileThereAreUnsavedEdits)
     ASSERT_TRUE(WriteDumpFile(dir.Path("expected.dmp"), first, 2));
     EXPECT_EQ(ReadFile(store.DumpPath()), ReadFile(dir.Path("expected.dmp")));
     EXPECT_EQ(ReadText(store.SourcePath()), "/plans/a.dmp\n");
-    struct stat info
-    {
-    };
-    ASSERT_EQ(::stat(store.Folder().c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u) << "a customer's radio is the owner's alone";
+    EXPECT_EQ(fs::status(store.Folder()).permissions() & fs::perms::all, fs::perms::owner_all)
+        << "a customer's radio is the owner's alone";
 
     // New edits replace the copy.
     ASSERT_TRUE(store.Update(true, BlockWithModel(4), 2, "/plans/a.dmp"));
