@@ -154,8 +154,15 @@ int RunFleet(const CCliOptions& options)
     {
         const bool ok = radio.outcome.nExit == kExitOk;
         verified += ok ? 1 : 0;
+        // The reason is a whole message; its full stop would clash with the
+        // backup part that follows it on the line.
+        std::string reason = radio.strReason;
+        if (!radio.outcome.strBackup.empty() && !reason.empty() && reason.back() == '.')
+        {
+            reason.pop_back();
+        }
         const std::string result =
-            ok ? std::string(kResultVerified) : std::string(kResultFailedPrefix) + radio.strReason;
+            ok ? std::string(kResultVerified) : std::string(kResultFailedPrefix) + reason;
         const std::string& serial = radio.outcome.strSerialBefore;
         std::printf(kFleetRadioLine, radio.strPort.c_str(),
                     serial.empty() ? kFleetNoSerial : serial.c_str(), result.c_str(),
