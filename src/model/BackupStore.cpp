@@ -2,6 +2,7 @@
 
 // own
 #include "model/BackupStore.h"
+#include "model/FileAccess.h"
 #include "model/RadioImage.h"
 
 // std
@@ -176,27 +177,7 @@ bool CBackupStore::Save(const CRadioImage& image, const IAppState& app, std::tim
     }
     std::error_code ec;
     const fs::path folder(m_strFolder);
-    if (!fs::is_directory(folder, ec))
-    {
-        // Only what is created here is made owner-only: a folder the user
-        // already has keeps the permissions the user gave it.
-        std::vector<fs::path> missing;
-        for (fs::path step = folder; !step.empty() && !fs::exists(step, ec);
-             step = step.parent_path())
-        {
-            missing.push_back(step);
-            if (step == step.parent_path())
-            {
-                break;
-            }
-        }
-        (void)fs::create_directories(folder, ec);
-        for (const fs::path& step : missing)
-        {
-            fs::permissions(step, fs::perms::owner_all, fs::perm_options::replace, ec);
-        }
-    }
-    if (!fs::is_directory(folder, ec))
+    if (!MakeOwnerOnlyFolders(m_strFolder))
     {
         errorOut = BackupError::FolderFailed;
         return false;

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <random>
 #include <system_error>
+#include <vector>
 
 // POSIX
 #include <fcntl.h>
@@ -216,4 +217,29 @@ bool SaveFileSafely(const std::string& path, const std::uint8_t* data, std::size
     }
     SyncFolder(target.parent_path());
     return true;
+}
+
+bool MakeOwnerOnlyFolders(const std::string& folder)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec))
+    {
+        std::vector<fs::path> missing;
+        for (fs::path step = folder; !step.empty() && !fs::exists(step, ec);
+             step = step.parent_path())
+        {
+            missing.push_back(step);
+            if (step == step.parent_path())
+            {
+                break;
+            }
+        }
+        (void)fs::create_directories(folder, ec);
+        for (const fs::path& step : missing)
+        {
+            fs::permissions(step, fs::perms::owner_all, fs::perm_options::replace, ec);
+        }
+    }
+    return fs::is_directory(folder, ec);
 }

@@ -47,3 +47,8 @@ FilePtr OpenRegularFile(const std::string& path, FileOpenError& error);
 // removed again). False with errno as SaveFileSafely leaves it. For a check
 // before a long operation whose result would otherwise be lost.
 [[nodiscard]] bool CanSaveFileSafely(const std::string& path);
+
+// Makes folder and the folders missing on the way to it, each owner-only (they
+// hold customers' radios); a folder the user already has keeps the
+// permissions the user gave it. Whether folder is a folder afterwards.
+[[nodiscard]] bool MakeOwnerOnlyFolders(const std::string& folder);

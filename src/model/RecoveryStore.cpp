@@ -45,31 +45,6 @@ int PidOfName(const std::string& name)
     return std::atoi(digits.c_str());
 }
 
-bool MakeFolder(const std::string& folder)
-{
-    std::error_code ec;
-    if (!fs::exists(folder, ec))
-    {
-        // The copy holds a customer's radio: the folders made for it are the
-        // owner's alone, a folder the user already has keeps its permissions.
-        std::vector<fs::path> missing;
-        for (fs::path step = folder; !step.empty() && !fs::exists(step, ec);
-             step = step.parent_path())
-        {
-            missing.push_back(step);
-            if (step == step.parent_path())
-            {
-                break;
-            }
-        }
-        (void)fs::create_directories(folder, ec);
-        for (const fs::path& step : missing)
-        {
-            fs::permissions(step, fs::perms::owner_all, fs::perm_options::replace, ec);
-        }
-    }
-    return fs::is_directory(folder, ec);
-}
 } // namespace
 
 CRecoveryStore::CRecoveryStore(std::string folder, int pid)
@@ -125,7 +100,7 @@ bool CRecoveryStore::Update(bool unsaved, const ImageBlock& block, std::int32_t 
     {
         return true;
     }
-    if (!MakeFolder(m_strFolder))
+    if (!MakeOwnerOnlyFolders(m_strFolder))
     {
         return false;
     }
