@@ -23,7 +23,6 @@
 #include "model/ImageDiff.h"
 
 // Qt
-#include <QDir>
 #include <QFileInfo>
 
 // std
@@ -76,12 +75,8 @@ void CCompareCommands::OnCompareWithFile()
     {
         return;
     }
-    FileDialogRequest request;
-    request.initialName = AppText::kDumpPattern;
-    request.filter = AppText::kDumpFilter;
-    request.directory = QDir::currentPath().toStdString();
     std::string path;
-    if (!m_app.Ui().ChooseOpenFile(request, path))
+    if (!m_frame.ChooseDumpToOpen(path))
     {
         return;
     }

@@ -446,12 +446,8 @@ void CMainFrame::OnFileOpen()
     {
         return;
     }
-    FileDialogRequest request;
-    request.initialName = AppText::kDumpPattern;
-    request.filter = AppText::kDumpFilter;
-    request.directory = QDir::currentPath().toStdString();
     std::string path;
-    if (!m_app.Ui().ChooseOpenFile(request, path))
+    if (!ChooseDumpToOpen(path))
     {
         return;
     }
@@ -661,6 +657,15 @@ void CMainFrame::OnImageOpened(const std::string& path, const CRadioImage& loade
     m_history.Clear();
     m_bRecovered = false;
     ShowTitle();
+}
+
+bool CMainFrame::ChooseDumpToOpen(std::string& path)
+{
+    FileDialogRequest request;
+    request.initialName = AppText::kDumpPattern;
+    request.filter = AppText::kDumpFilter;
+    request.directory = QDir::currentPath().toStdString();
+    return m_app.Ui().ChooseOpenFile(request, path);
 }
 
 std::string CMainFrame::OpenErrorText(const std::string& path, DumpFileStatus status)

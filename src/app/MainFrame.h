@@ -130,6 +130,9 @@ public:
     // "The file PATH could not be opened: REASON." for a dump file File Open
     // could not read.
     static std::string OpenErrorText(const std::string& path, DumpFileStatus status);
+    // File Open's dialog for a dump file, in the current folder; false when
+    // the user cancelled.
+    [[nodiscard]] bool ChooseDumpToOpen(std::string& path);
 
     // For the channel-plan and compare commands. The active form's pending
     // edits into the shared image, as Save takes them; false when the form

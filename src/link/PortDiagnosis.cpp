@@ -90,6 +90,17 @@ std::string ProgramName(const std::string& proc, int pid)
     std::getline(in, name);
     return name;
 }
+
+// A holder found by its lock or by an open descriptor is told the same way:
+// another copy of this program is named as one.
+void NameHolder(PortDiagnosis& diagnosis, const std::string& proc, int pid)
+{
+    diagnosis.m_nPid = pid;
+    diagnosis.m_strProgram = ProgramName(proc, pid);
+    diagnosis.m_problem = diagnosis.m_strProgram.rfind("vesk4", 0) == 0
+                              ? PortProblem::HeldByCopy
+                              : PortProblem::HeldByProgram;
+}
 } // namespace
 
 CPortDiagnosis::CPortDiagnosis(std::string root) : m_strRoot(std::move(root))
@@ -136,11 +147,7 @@ bool CPortDiagnosis::FindHolder(const std::string& node, PortDiagnosis& diagnosi
         {
             continue;
         }
-        diagnosis.m_nPid = pid;
-        diagnosis.m_strProgram = ProgramName(proc, pid);
-        diagnosis.m_problem = diagnosis.m_strProgram.rfind("vesk4", 0) == 0
-                                  ? PortProblem::HeldByCopy
-                                  : PortProblem::HeldByProgram;
+        NameHolder(diagnosis, proc, pid);
         return true;
     }
 
@@ -166,11 +173,7 @@ bool CPortDiagnosis::FindHolder(const std::string& node, PortDiagnosis& diagnosi
             if (::stat(fd.path().c_str(), &held) == 0 && held.st_dev == device.st_dev &&
                 held.st_ino == device.st_ino)
             {
-                diagnosis.m_nPid = pid;
-                diagnosis.m_strProgram = ProgramName(proc, pid);
-                diagnosis.m_problem = diagnosis.m_strProgram.rfind("vesk4", 0) == 0
-                                          ? PortProblem::HeldByCopy
-                                          : PortProblem::HeldByProgram;
+                NameHolder(diagnosis, proc, pid);
                 return true;
             }
         }
